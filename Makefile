@@ -1,0 +1,42 @@
+# The front door: every target installs what it needs, then drives the CMake presets.
+
+BUILD_PACKAGES := cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libvulkan-dev \
+                  libgtest-dev libbenchmark-dev fonts-liberation
+TEST_PACKAGES  := xvfb xauth xdotool x11-utils
+LINT_PACKAGES  := clang-format
+
+.PHONY: all deps test-deps build run test bench format clean
+
+all: build
+
+deps:
+	@tools/install-deps $(BUILD_PACKAGES)
+
+test-deps:
+	@tools/install-deps $(BUILD_PACKAGES) $(TEST_PACKAGES)
+
+build: deps
+	cmake --preset dev
+	cmake --build --preset dev
+
+run: build
+	@if [ ! -x build/dev/app/game-of-quarn ]; then \
+		echo "The window is not built yet: there is no program to run."; exit 1; fi
+	build/dev/app/game-of-quarn
+
+test: test-deps
+	cmake --preset dev
+	cmake --build --preset dev
+	ctest --preset dev
+
+bench: deps
+	cmake --preset release
+	cmake --build --preset release --target quarn-bench
+	build/release/bench/quarn-bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
+
+format:
+	@tools/install-deps $(LINT_PACKAGES)
+	git ls-files '*.cpp' '*.h' | xargs clang-format -i
+
+clean:
+	rm -rf build

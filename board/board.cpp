@@ -1,0 +1,166 @@
+#include "board.h"
+
+#include "checked.h"
+#include "clock_random_source.h"
+
+#include <limits>
+#include <stdexcept>
+#include <string>
+
+namespace quarn {
+
+namespace {
+
+bool InRange(std::int16_t index, std::int16_t first, std::int16_t last)
+{
+    return index >= first && index <= last;
+}
+
+[[noreturn]] void ThrowBadIndex(const char* operation, std::int16_t row, std::int16_t column,
+                                std::int16_t first, std::int16_t last)
+{
+    throw std::out_of_range(std::string(operation) + ": (" + std::to_string(row) + ", " +
+                            std::to_string(column) + ") is outside " + std::to_string(first) +
+                            ".." + std::to_string(last));
+}
+
+} // namespace
+
+Board::Board() : Board(std::make_unique<ClockRandomSource>()) {}
+
+Board::Board(std::unique_ptr<RandomSource> random) : random_(std::move(random))
+{
+    if (!random_) {
+        throw std::invalid_argument("Board: a random source is required");
+    }
+}
+
+std::int16_t Board::CellAt(std::int16_t row, std::int16_t column) const
+{
+    RequireCellIndex("CellAt", row, column);
+    return Cell(row, column);
+}
+
+void Board::CountNeighbours(std::int16_t row, std::int16_t column, std::int16_t& n) const
+{
+    RequireFieldIndex("CountNeighbours", row, column);
+    // With the centre in 1..30 all eight neighbours lie in 0..31, so the one check above covers
+    // every read below, and a sum of at most eight cells cannot overflow.
+    // Summing the whole 3 x 3 block and taking the centre back out lets the compiler unroll the
+    // loops without a branch per cell.
+    const auto top = static_cast<std::size_t>(row - 1);
+    const auto left = static_cast<std::size_t>(column - 1);
+    std::int16_t sum = 0;
+    for (std::size_t i = top; i <= top + 2; ++i) {
+        for (std::size_t j = left; j <= left + 2; ++j) {
+            sum = static_cast<std::int16_t>(sum + cells_[i][j]);
+        }
+    }
+    n = static_cast<std::int16_t>(sum - cells_[top + 1][left + 1]);
+}
+
+void Board::Step()
+{
+    for (std::int16_t i = 1; i <= kFieldSize; ++i) {
+        for (std::int16_t j = 1; j <= kFieldSize; ++j) {
+            std::int16_t n = 0;
+            CountNeighbours(i, j, n);
+            NextCell(i, j) = NextValue(Cell(i, j), n);
+        }
+    }
+    for (std::int16_t i = 1; i <= kFieldSize; ++i) {
+        for (std::int16_t j = 1; j <= kFieldSize; ++j) {
+            Cell(i, j) = NextCell(i, j);
+        }
+    }
+    if (stepCount_ < std::numeric_limits<std::int16_t>::max()) {
+        stepCount_ = CheckedAdd(stepCount_, 1);
+    }
+}
+
+void Board::ToggleCell(std::int16_t row, std::int16_t column)
+{
+    RequireCellIndex("ToggleCell", row, column);
+    std::int16_t& cell = Cell(row, column);
+    cell = CheckedSub(1, cell);
+}
+
+std::int16_t Board::StepCount() const
+{
+    return stepCount_;
+}
+
+void Board::ResetCount()
+{
+    stepCount_ = 0;
+}
+
+void Board::FillAll(std::int16_t value)
+{
+    if (value != 0 && value != 1) {
+        throw std::invalid_argument("FillAll: value " + std::to_string(value) +
+                                    " is neither 0 nor 1");
+    }
+    for (std::int16_t i = 1; i <= kFieldSize; ++i) {
+        for (std::int16_t j = 1; j <= kFieldSize; ++j) {
+            Cell(i, j) = value;
+        }
+    }
+}
+
+void Board::FillRandom()
+{
+    random_->ReseedFromClock();
+    for (std::int16_t i = 1; i <= kFieldSize; ++i) {
+        for (std::int16_t j = 1; j <= kFieldSize; ++j) {
+            // The integer part of 2r, written as a comparison so that a source straying to 1.0
+            // (or anything else outside [0, 1)) still yields 0 or 1.
+            Cell(i, j) = random_->Next() >= 0.5 ? 1 : 0;
+        }
+    }
+}
+
+void Board::RequireCellIndex(const char* operation, std::int16_t row, std::int16_t column)
+{
+    if (!InRange(row, kFirstIndex, kLastIndex) || !InRange(column, kFirstIndex, kLastIndex)) {
+        ThrowBadIndex(operation, row, column, kFirstIndex, kLastIndex);
+    }
+}
+
+void Board::RequireFieldIndex(const char* operation, std::int16_t row, std::int16_t column)
+{
+    if (!InRange(row, 1, kFieldSize) || !InRange(column, 1, kFieldSize)) {
+        ThrowBadIndex(operation, row, column, 1, kFieldSize);
+    }
+}
+
+std::int16_t Board::NextValue(std::int16_t cell, std::int16_t neighbours)
+{
+    if (cell == 0 && neighbours == 3) {
+        return 1; // birth
+    }
+    if (cell == 1 && (neighbours == 2 || neighbours == 3)) {
+        return 1; // survival
+    }
+    return 0;
+}
+
+// The element accessors check their indices too: a negative index turns into a huge size_t,
+// which at() refuses like any other.
+const std::int16_t& Board::Cell(std::int16_t row, std::int16_t column) const
+{
+    return cells_.at(static_cast<std::size_t>(row)).at(static_cast<std::size_t>(column));
+}
+
+std::int16_t& Board::Cell(std::int16_t row, std::int16_t column)
+{
+    return cells_.at(static_cast<std::size_t>(row)).at(static_cast<std::size_t>(column));
+}
+
+std::int16_t& Board::NextCell(std::int16_t row, std::int16_t column)
+{
+    return nextCells_.at(static_cast<std::size_t>(row - 1))
+        .at(static_cast<std::size_t>(column - 1));
+}
+
+} // namespace quarn
