@@ -2,7 +2,7 @@
 
 BUILD_PACKAGES := cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libvulkan-dev \
                   libgtest-dev libbenchmark-dev fonts-liberation
-TEST_PACKAGES  := xvfb xauth xdotool x11-utils
+TEST_PACKAGES  := xvfb xauth xdotool x11-utils python3
 LINT_PACKAGES  := clang-format
 
 .PHONY: all deps test-deps build run test bench format clean
@@ -20,8 +20,6 @@ build: deps
 	cmake --build --preset dev
 
 run: build
-	@if [ ! -x build/dev/app/game-of-quarn ]; then \
-		echo "The window is not built yet: there is no program to run."; exit 1; fi
 	build/dev/app/game-of-quarn
 
 test: test-deps

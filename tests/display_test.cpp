@@ -1,0 +1,439 @@
+#include "forms/interval_timer.h"
+#include "support/board_helpers.h"
+#include "support/display_probe.h"
+
+#include <QApplication>
+#include <QMouseEvent>
+#include <QTest>
+
+#include <memory>
+#include <set>
+
+using quarn::testing::Button;
+using quarn::testing::CellCentre;
+using quarn::testing::CellSet;
+using quarn::testing::Grab;
+using quarn::testing::LabelText;
+using quarn::testing::LiveCells;
+using quarn::testing::PictureArea;
+using quarn::testing::PictureMismatch;
+using quarn::testing::PixelAt;
+using quarn::testing::Press;
+using quarn::testing::TestDisplay;
+
+Q_DECLARE_METATYPE(CellSet)
+
+namespace {
+
+CellSet Corners()
+{
+    return {{1, 1}, {1, 30}, {30, 1}, {30, 30}};
+}
+
+CellSet WholeField()
+{
+    CellSet all;
+    for (int r = 1; r <= 30; ++r) {
+        for (int c = 1; c <= 30; ++c) {
+            all.insert({r, c});
+        }
+    }
+    return all;
+}
+
+} // namespace
+
+class DisplayTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void startsEmptyStoppedAndAtZero();
+    void layout_data();
+    void layout();
+    void tabOrderPutsGoLast();
+    void commands_data();
+    void commands();
+    void randomShowsTheBoardItMade();
+    void click_data();
+    void click();
+    void clickOutsideTheFieldChangesNothing_data();
+    void clickOutsideTheFieldChangesNothing();
+    void clickTogglesOneBoxAndNotTheLabel();
+    void runPausesAndResumesTheCount();
+    void goAgainNeverDelaysTheNextGeneration();
+    void stepWhileRunningAddsAGeneration();
+    void fillsStopTheRun_data();
+    void fillsStopTheRun();
+    void clickWhileRunningTakesEffectAtOnce();
+    void pictureSurvivesHideAndMinimise();
+    void countLimitShowsOnTheLabel();
+
+private:
+    int Interval() const;
+    void ClickTwips(double x, double y, Qt::MouseButton button = Qt::LeftButton);
+    QString Mismatch() const;
+
+    std::unique_ptr<TestDisplay> window_;
+};
+
+void DisplayTest::init()
+{
+    window_ = std::make_unique<TestDisplay>();
+    window_->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
+}
+
+void DisplayTest::cleanup()
+{
+    window_.reset();
+}
+
+int DisplayTest::Interval() const
+{
+    return window_->findChild<forms::IntervalTimer*>(QStringLiteral("timer"))->Interval();
+}
+
+// A press delivered through the picture area's own mouse handling, at any position, fractional
+// pixels included.
+void DisplayTest::ClickTwips(double x, double y, Qt::MouseButton button)
+{
+    QWidget* area = PictureArea(*window_);
+    const QPointF local(x / 15.0, y / 15.0);
+    QMouseEvent press(QEvent::MouseButtonPress, local, area->mapToGlobal(local), button, button,
+                      Qt::NoModifier);
+    QApplication::sendEvent(area, &press);
+    QMouseEvent release(QEvent::MouseButtonRelease, local, area->mapToGlobal(local), button,
+                        Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(area, &release);
+}
+
+QString DisplayTest::Mismatch() const
+{
+    return PictureMismatch(*window_, window_->board());
+}
+
+void DisplayTest::startsEmptyStoppedAndAtZero()
+{
+    QCOMPARE(window_->windowTitle(), QStringLiteral("Game of Quarn"));
+    QCOMPARE(LabelText(*window_), QStringLiteral("Steps: 0"));
+    QCOMPARE(Interval(), 0);
+    QVERIFY(LiveCells(window_->board()).empty());
+
+    const QImage image = Grab(*window_);
+    for (int r = 1; r <= 30; ++r) {
+        for (int c = 1; c <= 30; ++c) {
+            QCOMPARE(PixelAt(image, CellCentre(r, c)), quarn::testing::kDead);
+        }
+    }
+    // Through the gaps, and in the strip past the last cell, the silver background shows.
+    QCOMPARE(PixelAt(image, {0, 0}), quarn::testing::kSilver);
+    QCOMPARE(PixelAt(image, {10, 5}), quarn::testing::kSilver);
+    QCOMPARE(PixelAt(image, {5, 10}), quarn::testing::kSilver);
+    QCOMPARE(PixelAt(image, {331, 331}), quarn::testing::kSilver);
+    QCOMPARE(window_->focusWidget(), Button(*window_, "cmdAllOn"));
+}
+
+void DisplayTest::layout_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QRect>("geometry");
+    QTest::addColumn<QString>("caption");
+
+    // Twips over 15, rounded: 5520 -> 368, 1452 -> 97, 492 -> 33.
+    QTest::newRow("picFrame") << "picFrame" << QRect(8, 8, 333, 333) << QString();
+    QTest::newRow("cmdAllOn") << "cmdAllOn" << QRect(368, 8, 97, 33) << "All On";
+    QTest::newRow("cmdAllOff") << "cmdAllOff" << QRect(368, 48, 97, 33) << "All Off";
+    QTest::newRow("cmdRandom") << "cmdRandom" << QRect(368, 88, 97, 33) << "Random";
+    QTest::newRow("cmdOneStep") << "cmdOneStep" << QRect(368, 128, 97, 33) << "1 Step";
+    QTest::newRow("cmdGo") << "cmdGo" << QRect(368, 168, 97, 33) << "Go";
+    QTest::newRow("cmdStop") << "cmdStop" << QRect(368, 208, 97, 33) << "Stop";
+    QTest::newRow("lblStepCount") << "lblStepCount" << QRect(368, 248, 97, 33) << "Steps: 0";
+}
+
+void DisplayTest::layout()
+{
+    QFETCH(QString, name);
+    QFETCH(QRect, geometry);
+    QFETCH(QString, caption);
+
+    QCOMPARE(window_->size(), QSize(477, 378));
+    auto* control = window_->findChild<QWidget*>(name);
+    QVERIFY(control != nullptr);
+    QCOMPARE(control->geometry(), geometry);
+    if (!caption.isEmpty()) {
+        const QString text = control->property("text").toString();
+        QCOMPARE(text, caption);
+        QCOMPARE(control->font().pointSizeF(), 12.0);
+        QCOMPARE(control->font().weight(), QFont::Normal);
+        QCOMPARE(control->font().styleHint(), QFont::SansSerif);
+    }
+}
+
+void DisplayTest::tabOrderPutsGoLast()
+{
+    QStringList order;
+    QWidget* widget = Button(*window_, "cmdAllOn");
+    for (int i = 0; i < 6; ++i) {
+        order << widget->objectName();
+        do {
+            widget = widget->nextInFocusChain();
+        } while ((widget->focusPolicy() & Qt::TabFocus) == 0);
+    }
+    QCOMPARE(order, QStringList({"cmdAllOn", "cmdAllOff", "cmdRandom", "cmdOneStep", "cmdStop",
+                                 "cmdGo"}));
+    QCOMPARE(window_->findChild<QWidget*>("lblStepCount")->focusPolicy(), Qt::NoFocus);
+}
+
+void DisplayTest::commands_data()
+{
+    QTest::addColumn<QStringList>("presses");
+    QTest::addColumn<CellSet>("live");
+    QTest::addColumn<QString>("label");
+
+    QTest::newRow("1 Step on an empty board") << QStringList{"cmdOneStep"} << CellSet{}
+                                              << "Steps: 1";
+    QTest::newRow("All On") << QStringList{"cmdAllOn"} << WholeField() << "Steps: 0";
+    QTest::newRow("All On, 1 Step") << QStringList{"cmdAllOn", "cmdOneStep"} << Corners()
+                                    << "Steps: 1";
+    QTest::newRow("All On, 1 Step, 1 Step")
+        << QStringList{"cmdAllOn", "cmdOneStep", "cmdOneStep"} << CellSet{} << "Steps: 2";
+    QTest::newRow("All On, 1 Step, All Off")
+        << QStringList{"cmdAllOn", "cmdOneStep", "cmdAllOff"} << CellSet{} << "Steps: 0";
+    QTest::newRow("Stop while stopped") << QStringList{"cmdOneStep", "cmdStop"} << CellSet{}
+                                        << "Steps: 1";
+}
+
+void DisplayTest::commands()
+{
+    QFETCH(QStringList, presses);
+    QFETCH(CellSet, live);
+    QFETCH(QString, label);
+
+    for (const QString& name : presses) {
+        Press(*window_, qPrintable(name));
+    }
+    QCOMPARE(LiveCells(window_->board()), live);
+    QCOMPARE(LabelText(*window_), label);
+    QCOMPARE(Mismatch(), QString());
+    QCOMPARE(Interval(), 0);
+}
+
+void DisplayTest::randomShowsTheBoardItMade()
+{
+    Press(*window_, "cmdOneStep");
+    Press(*window_, "cmdRandom");
+    const auto live = LiveCells(window_->board()).size();
+    QVERIFY2(live > 300 && live < 600, qPrintable(QString::number(live)));
+    QCOMPARE(LabelText(*window_), QStringLiteral("Steps: 0"));
+    QCOMPARE(Mismatch(), QString());
+}
+
+void DisplayTest::click_data()
+{
+    QTest::addColumn<double>("x");
+    QTest::addColumn<double>("y");
+    QTest::addColumn<int>("row");
+    QTest::addColumn<int>("column");
+
+    QTest::newRow("top-left corner") << 0.0 << 0.0 << 1 << 1;
+    QTest::newRow("first twip of column 2") << 165.0 << 0.0 << 1 << 2;
+    QTest::newRow("fractional, rounding both ways") << 164.4 << 329.6 << 3 << 1;
+    QTest::newRow("half a twip rounds to even, down") << 164.5 << 0.0 << 1 << 1;
+    QTest::newRow("half a twip rounds to even, up") << 165.5 << 0.0 << 1 << 2;
+    QTest::newRow("last twip of the field") << 4949.0 << 4949.0 << 30 << 30;
+    QTest::newRow("in a gap between boxes") << 160.0 << 170.0 << 2 << 1;
+    QTest::newRow("a whole pixel, right edge of a cell") << 150.0 << 150.0 << 1 << 1;
+    QTest::newRow("a whole pixel, left edge of the next") << 165.0 << 165.0 << 2 << 2;
+}
+
+void DisplayTest::click()
+{
+    QFETCH(double, x);
+    QFETCH(double, y);
+    QFETCH(int, row);
+    QFETCH(int, column);
+
+    ClickTwips(x, y);
+    QCOMPARE(LiveCells(window_->board()), CellSet({{row, column}}));
+    QCOMPARE(Mismatch(), QString());
+    ClickTwips(x, y, Qt::RightButton);
+    QVERIFY(LiveCells(window_->board()).empty());
+    QCOMPARE(Mismatch(), QString());
+}
+
+void DisplayTest::clickOutsideTheFieldChangesNothing_data()
+{
+    QTest::addColumn<double>("x");
+    QTest::addColumn<double>("y");
+
+    QTest::newRow("strip right of column 30") << 4950.0 << 100.0;
+    QTest::newRow("strip below row 30") << 100.0 << 4950.0;
+    QTest::newRow("far corner of the area") << 4994.0 << 4994.0;
+    QTest::newRow("rounds into the strip") << 4949.5 << 10.0;
+}
+
+void DisplayTest::clickOutsideTheFieldChangesNothing()
+{
+    QFETCH(double, x);
+    QFETCH(double, y);
+
+    const QImage before = Grab(*window_);
+    ClickTwips(x, y);
+    QVERIFY(LiveCells(window_->board()).empty());
+    QCOMPARE(Grab(*window_), before);
+}
+
+void DisplayTest::clickTogglesOneBoxAndNotTheLabel()
+{
+    Press(*window_, "cmdAllOn");
+    Press(*window_, "cmdOneStep");
+    const QImage before = Grab(*window_);
+    QTest::mouseClick(PictureArea(*window_), Qt::LeftButton, {}, CellCentre(1, 30));
+
+    QCOMPARE(LiveCells(window_->board()), CellSet({{1, 1}, {30, 1}, {30, 30}}));
+    QCOMPARE(LabelText(*window_), QStringLiteral("Steps: 1"));
+    // Only the pixels of that one box changed.
+    const QImage after = Grab(*window_);
+    const double ratio = after.devicePixelRatio();
+    const QRect box(QPoint(static_cast<int>(320 * ratio), 0),
+                    QSize(static_cast<int>(11 * ratio), static_cast<int>(11 * ratio)));
+    for (int y = 0; y < after.height(); ++y) {
+        for (int x = 0; x < after.width(); ++x) {
+            if (!box.contains(x, y) && after.pixel(x, y) != before.pixel(x, y)) {
+                QFAIL(qPrintable(QStringLiteral("pixel (%1, %2) changed").arg(x).arg(y)));
+            }
+        }
+    }
+    QCOMPARE(PixelAt(after, CellCentre(1, 30)), quarn::testing::kDead);
+}
+
+void DisplayTest::runPausesAndResumesTheCount()
+{
+    QTest::mouseClick(PictureArea(*window_), Qt::LeftButton, {}, CellCentre(10, 9));
+    QTest::mouseClick(PictureArea(*window_), Qt::LeftButton, {}, CellCentre(10, 10));
+    QTest::mouseClick(PictureArea(*window_), Qt::LeftButton, {}, CellCentre(10, 11));
+
+    Press(*window_, "cmdGo");
+    QCOMPARE(Interval(), 100);
+    QTRY_VERIFY_WITH_TIMEOUT(window_->board().StepCount() >= 3, 2000);
+    Press(*window_, "cmdStop");
+    QCOMPARE(Interval(), 0);
+    const int paused = window_->board().StepCount();
+    QCOMPARE(LabelText(*window_), QStringLiteral("Steps: %1").arg(paused));
+    QCOMPARE(Mismatch(), QString());
+
+    QTest::qWait(250); // long enough for two ticks, had the run not stopped
+    QCOMPARE(window_->board().StepCount(), paused);
+
+    Press(*window_, "cmdGo");
+    QTRY_COMPARE_WITH_TIMEOUT(window_->board().StepCount(), paused + 2, 2000);
+    QCOMPARE(LabelText(*window_), QStringLiteral("Steps: %1").arg(paused + 2));
+    QCOMPARE(Mismatch(), QString());
+}
+
+void DisplayTest::goAgainNeverDelaysTheNextGeneration()
+{
+    Press(*window_, "cmdGo");
+    // Pressing "Go" every 40 ms would hold the run back for good if it restarted the countdown.
+    QElapsedTimer clock;
+    clock.start();
+    while (clock.elapsed() < 700) {
+        Press(*window_, "cmdGo");
+        QTest::qWait(40);
+    }
+    QVERIFY2(window_->board().StepCount() >= 4,
+             qPrintable(QString::number(window_->board().StepCount())));
+    QCOMPARE(Interval(), 100);
+}
+
+void DisplayTest::stepWhileRunningAddsAGeneration()
+{
+    Press(*window_, "cmdGo");
+    const int before = window_->board().StepCount();
+    Press(*window_, "cmdOneStep");
+    QVERIFY(window_->board().StepCount() >= before + 1);
+    QCOMPARE(Interval(), 100);
+    QCOMPARE(LabelText(*window_), QStringLiteral("Steps: %1").arg(window_->board().StepCount()));
+}
+
+void DisplayTest::fillsStopTheRun_data()
+{
+    QTest::addColumn<QString>("fill");
+    QTest::newRow("Random") << "cmdRandom";
+    QTest::newRow("All On") << "cmdAllOn";
+    QTest::newRow("All Off") << "cmdAllOff";
+}
+
+void DisplayTest::fillsStopTheRun()
+{
+    QFETCH(QString, fill);
+
+    Press(*window_, "cmdRandom");
+    Press(*window_, "cmdGo");
+    QTRY_VERIFY_WITH_TIMEOUT(window_->board().StepCount() >= 2, 2000);
+    Press(*window_, qPrintable(fill));
+    QCOMPARE(Interval(), 0);
+    QCOMPARE(LabelText(*window_), QStringLiteral("Steps: 0"));
+    QCOMPARE(Mismatch(), QString());
+    QTest::qWait(250);
+    QCOMPARE(window_->board().StepCount(), 0);
+}
+
+void DisplayTest::clickWhileRunningTakesEffectAtOnce()
+{
+    Press(*window_, "cmdGo");
+    QTRY_VERIFY_WITH_TIMEOUT(window_->board().StepCount() >= 1, 2000);
+    const QString label = LabelText(*window_);
+    QTest::mouseClick(PictureArea(*window_), Qt::LeftButton, {}, CellCentre(20, 20));
+    if (window_->board().StepCount() == label.mid(7).toInt()) {
+        QCOMPARE(window_->board().CellAt(20, 20), 1);
+        QCOMPARE(PixelAt(Grab(*window_), CellCentre(20, 20)), quarn::testing::kLive);
+    }
+    // A lone cell dies at the next tick, which therefore saw it.
+    const int clicked = window_->board().StepCount();
+    QTRY_VERIFY_WITH_TIMEOUT(window_->board().StepCount() > clicked, 2000);
+    QCOMPARE(window_->board().CellAt(20, 20), 0);
+    QCOMPARE(Mismatch(), QString());
+}
+
+void DisplayTest::pictureSurvivesHideAndMinimise()
+{
+    Press(*window_, "cmdRandom");
+    const QImage before = Grab(*window_);
+
+    window_->hide();
+    window_->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
+    QCOMPARE(Grab(*window_), before);
+
+    window_->showMinimized();
+    window_->showNormal();
+    QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
+    QCOMPARE(Grab(*window_), before);
+    QCOMPARE(Mismatch(), QString());
+}
+
+void DisplayTest::countLimitShowsOnTheLabel()
+{
+    QTest::mouseClick(PictureArea(*window_), Qt::LeftButton, {}, CellCentre(5, 4));
+    QTest::mouseClick(PictureArea(*window_), Qt::LeftButton, {}, CellCentre(5, 5));
+    QTest::mouseClick(PictureArea(*window_), Qt::LeftButton, {}, CellCentre(5, 6));
+    for (int i = 0; i < 32766; ++i) {
+        window_->MutableBoard().Step();
+    }
+    Press(*window_, "cmdOneStep");
+    QCOMPARE(LabelText(*window_), QStringLiteral("Steps: 32767"));
+    const CellSet atLimit = LiveCells(window_->board());
+
+    Press(*window_, "cmdOneStep");
+    QCOMPARE(LabelText(*window_), QStringLiteral("Steps: 32767"));
+    QVERIFY(LiveCells(window_->board()) != atLimit); // the blinker still turns
+    QCOMPARE(Mismatch(), QString());
+}
+
+QTEST_MAIN(DisplayTest)
+#include "display_test.moc"
