@@ -131,8 +131,8 @@ void DisplayTest::startsEmptyStoppedAndAtZero()
     }
     // Through the gaps, and in the strip past the last cell, the silver background shows.
     QCOMPARE(PixelAt(image, {0, 0}), quarn::testing::kSilver);
-    QCOMPARE(PixelAt(image, {10, 5}), quarn::testing::kSilver);
-    QCOMPARE(PixelAt(image, {5, 10}), quarn::testing::kSilver);
+    QCOMPARE(PixelAt(image, {10.5, 5}), quarn::testing::kSilver);
+    QCOMPARE(PixelAt(image, {5, 10.5}), quarn::testing::kSilver);
     QCOMPARE(PixelAt(image, {331, 331}), quarn::testing::kSilver);
     QCOMPARE(window_->focusWidget(), Button(*window_, "cmdAllOn"));
 }

@@ -1,0 +1,117 @@
+#include "support/display_probe.h"
+
+#include <QTest>
+
+#include <algorithm>
+#include <memory>
+#include <vector>
+
+using quarn::testing::Grab;
+using quarn::testing::Press;
+using quarn::testing::TestDisplay;
+
+namespace {
+
+struct Run
+{
+    QRgb colour;
+    int length;
+};
+
+// The runs of silver and of not-silver along one line of device pixels.
+std::vector<Run> Runs(const QImage& image, int fixed, bool horizontal, int length)
+{
+    std::vector<Run> runs;
+    for (int i = 0; i < length; ++i) {
+        const QRgb pixel = horizontal ? image.pixel(i, fixed) : image.pixel(fixed, i);
+        const QRgb kind = pixel == quarn::testing::kSilver ? pixel : 0;
+        if (runs.empty() || runs.back().colour != kind) {
+            runs.push_back({kind, 0});
+        }
+        ++runs.back().length;
+    }
+    return runs;
+}
+
+} // namespace
+
+// Run once per scale factor (QT_SCALE_FACTOR, set by CTest): the board must be drawn in whole
+// device pixels, every box the same size and every gap within a pixel of the others.
+class HiDpiTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void boxesAndGapsAreEvenInBothDirections();
+    void noBlendedPixelsInsideTheBoard();
+
+private:
+    std::unique_ptr<TestDisplay> window_;
+};
+
+void HiDpiTest::init()
+{
+    window_ = std::make_unique<TestDisplay>();
+    window_->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
+    Press(*window_, "cmdAllOn");
+}
+
+void HiDpiTest::cleanup()
+{
+    window_.reset();
+}
+
+void HiDpiTest::boxesAndGapsAreEvenInBothDirections()
+{
+    const QImage image = Grab(*window_);
+    const double ratio = image.devicePixelRatio();
+    qInfo("device pixel ratio %g", ratio);
+    const int fieldEnd = static_cast<int>(330 * ratio); // 4950 twips
+
+    for (const bool horizontal : {true, false}) {
+        for (const int cell : {1, 15, 30}) {
+            const int across = static_cast<int>((11 * (cell - 1) + 5.5) * ratio);
+            const std::vector<Run> runs = Runs(image, across, horizontal, fieldEnd);
+            std::vector<int> boxes;
+            std::vector<int> gaps;
+            // Skip the margin before the first box; every box is followed by a gap.
+            for (std::size_t i = 1; i < runs.size(); ++i) {
+                (runs[i].colour == 0 ? boxes : gaps).push_back(runs[i].length);
+            }
+            QCOMPARE(boxes.size(), std::size_t{30});
+            const auto [minBox, maxBox] = std::minmax_element(boxes.begin(), boxes.end());
+            QCOMPARE(*minBox, *maxBox);
+            QVERIFY(!gaps.empty());
+            const auto [minGap, maxGap] = std::minmax_element(gaps.begin(), gaps.end() - 1);
+            QVERIFY2(*maxGap - *minGap <= 1,
+                     qPrintable(QStringLiteral("gaps from %1 to %2").arg(*minGap).arg(*maxGap)));
+            QVERIFY(*minGap >= 1);
+        }
+    }
+}
+
+void HiDpiTest::noBlendedPixelsInsideTheBoard()
+{
+    const QImage image = Grab(*window_);
+    const int end = static_cast<int>(330 * image.devicePixelRatio());
+    for (int y = 0; y < end; ++y) {
+        for (int x = 0; x < end; ++x) {
+            const QRgb pixel = image.pixel(x, y);
+            if (pixel != quarn::testing::kSilver && pixel != quarn::testing::kDead &&
+                pixel != quarn::testing::kLive) {
+                QFAIL(qPrintable(
+                    QStringLiteral("pixel (%1, %2) is %3").arg(x).arg(y).arg(pixel, 8, 16)));
+            }
+        }
+    }
+    // Each live box has its outline and its yellow inside.
+    const double ratio = image.devicePixelRatio();
+    QCOMPARE(image.pixel(static_cast<int>(5.5 * ratio), static_cast<int>(5.5 * ratio)),
+             quarn::testing::kLive);
+}
+
+QTEST_MAIN(HiDpiTest)
+#include "display_hidpi_test.moc"
