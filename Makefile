@@ -2,10 +2,10 @@
 
 BUILD_PACKAGES := cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libvulkan-dev \
                   libgtest-dev libbenchmark-dev fonts-liberation
-TEST_PACKAGES  := xvfb xauth xdotool x11-utils python3
+TEST_PACKAGES  := xvfb xauth xdotool x11-utils python3 clang libclang-rt-14-dev
 LINT_PACKAGES  := clang-format
 
-.PHONY: all deps test-deps build run test bench format clean
+.PHONY: all deps test-deps build run test test-dev test-asan fuzz bench format clean
 
 all: build
 
@@ -22,10 +22,26 @@ build: deps
 run: build
 	build/dev/app/game-of-quarn
 
-test: test-deps
+# Every test twice: a Debug build, then the same suite under AddressSanitizer and
+# UndefinedBehaviorSanitizer, which also runs the fuzz target briefly.
+test: test-dev test-asan
+
+test-dev: test-deps
 	cmake --preset dev
 	cmake --build --preset dev
 	ctest --preset dev
+
+test-asan: test-deps
+	cmake --preset asan
+	cmake --build --preset asan
+	ctest --preset asan
+
+# Fuzzes the engine until stopped, keeping what it finds in build/asan/fuzz/corpus-work.
+fuzz: test-deps
+	cmake --preset asan
+	cmake --build --preset asan --target board_fuzzer
+	mkdir -p build/asan/fuzz/corpus-work
+	build/asan/fuzz/board_fuzzer -max_len=1200 build/asan/fuzz/corpus-work fuzz/corpus
 
 bench: deps
 	cmake --preset release
