@@ -5,7 +5,7 @@ BUILD_PACKAGES := cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libvul
 TEST_PACKAGES  := xvfb xauth xdotool x11-utils python3 clang libclang-rt-14-dev
 LINT_PACKAGES  := clang-format
 
-.PHONY: all deps test-deps build run test test-dev test-asan fuzz bench format clean
+.PHONY: all deps test-deps build run test test-dev test-asan fuzz memcheck bench format clean
 
 all: build
 
@@ -42,6 +42,16 @@ fuzz: test-deps
 	cmake --build --preset asan --target board_fuzzer
 	mkdir -p build/asan/fuzz/corpus-work
 	build/asan/fuzz/board_fuzzer -max_len=1200 build/asan/fuzz/corpus-work fuzz/corpus
+
+# The engine's tests under Valgrind's memcheck; any error fails the target.
+memcheck: deps
+	@tools/install-deps valgrind
+	cmake --preset dev
+	cmake --build --preset dev --target board_test board_model_test
+	for test in board_test board_model_test; do \
+		valgrind --tool=memcheck --error-exitcode=1 --leak-check=full --errors-for-leak-kinds=definite \
+			build/dev/tests/$$test --gtest_brief=1 || exit 1; \
+	done
 
 bench: deps
 	cmake --preset release

@@ -90,9 +90,9 @@ void PictureBox::Line(float x1, float y1, float x2, float y2, OleColor outline)
                .toAlignedRect());
 }
 
-QImage PictureBox::Snapshot() const
+const QImage& PictureBox::Image() const
 {
-    return image_.copy();
+    return image_;
 }
 
 void PictureBox::paintEvent(QPaintEvent* event)

@@ -37,8 +37,8 @@ public:
     // they are drawn.
     void Line(float x1, float y1, float x2, float y2, OleColor outline);
 
-    // What a person sees, in device pixels: a copy of the retained image.
-    QImage Snapshot() const;
+    // The retained picture, in device pixels, that painting copies to the screen.
+    const QImage& Image() const;
 
 signals:
     // The button (1 left, 2 right, 4 middle), the modifier keys (1 Shift, 2 Ctrl, 4 Alt) and
