@@ -29,16 +29,17 @@ protected:
     // near its limit. The picture is not redrawn by this.
     quarn::Board& MutableBoard();
 
-private:
-    void LayOut();
-    void ConnectHandlers();
-
+    // The window's procedures, open to subclasses so that benchmarks can time each one alone.
     void NextGeneration();
     void SetAll(std::int16_t value);
     void DrawAll();
     void DrawCell(std::int16_t row, std::int16_t column);
     void GetCellSize(std::int16_t& cw, std::int16_t& ch) const;
     void HitTest(float X, float Y, std::int16_t& row, std::int16_t& column) const;
+
+private:
+    void LayOut();
+    void ConnectHandlers();
 
     void Form_Load();
     void cmdAllOn_Click();

@@ -34,6 +34,11 @@ struct RunCase
     double ringDensity;
 };
 
+void PrintTo(const RunCase& c, std::ostream* os)
+{
+    *os << "seed " << c.seed << ", field " << c.fieldDensity << ", ring " << c.ringDensity;
+}
+
 class DifferentialTest : public ::testing::TestWithParam<RunCase>
 {
 };

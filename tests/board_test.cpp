@@ -295,6 +295,11 @@ struct DrawCase
     std::int16_t cell;
 };
 
+void PrintTo(const DrawCase& c, std::ostream* os)
+{
+    *os << "r=" << c.r << " -> " << c.cell;
+}
+
 class RandomDrawTest : public ::testing::TestWithParam<DrawCase>
 {
 };
