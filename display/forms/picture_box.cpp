@@ -85,9 +85,15 @@ void PictureBox::Line(float x1, float y1, float x2, float y2, OleColor outline)
     PaintBox(box, fill, edge);
     const QRect device = DeviceRect(box);
     const double ratio = image_.devicePixelRatio();
-    update(QRectF(device.x() / ratio, device.y() / ratio, device.width() / ratio,
-                  device.height() / ratio)
-               .toAlignedRect());
+    const QRect logical = QRectF(device.x() / ratio, device.y() / ratio, device.width() / ratio,
+                                 device.height() / ratio)
+                              .toAlignedRect();
+    // A full redraw asks for 900 small updates in a row. Growing one pending rectangle keeps
+    // Qt's dirty region a single rectangle instead of a list of 900.
+    if (!pendingUpdate_.contains(logical)) {
+        pendingUpdate_ = pendingUpdate_.united(logical);
+        update(pendingUpdate_);
+    }
 }
 
 const QImage& PictureBox::Image() const
@@ -97,6 +103,7 @@ const QImage& PictureBox::Image() const
 
 void PictureBox::paintEvent(QPaintEvent* event)
 {
+    pendingUpdate_ = QRect();
     EnsureImage();
     const QRect exposed = event->rect();
     const double ratio = image_.devicePixelRatio();
@@ -177,8 +184,11 @@ void PictureBox::FillDeviceRect(const QRect& rect, QRgb color)
     if (clipped.isEmpty()) {
         return;
     }
+    // bits() once per rectangle: scanLine() on a non-const image checks for sharing every line.
+    uchar* const pixels = image_.bits();
+    const auto stride = static_cast<std::size_t>(image_.bytesPerLine());
     for (int y = clipped.top(); y <= clipped.bottom(); ++y) {
-        auto* line = reinterpret_cast<QRgb*>(image_.scanLine(y));
+        auto* line = reinterpret_cast<QRgb*>(pixels + static_cast<std::size_t>(y) * stride);
         std::fill(line + clipped.left(), line + clipped.right() + 1, color);
     }
 }

@@ -80,6 +80,7 @@ private:
     float widthTwips_ = 0.0F;
     float heightTwips_ = 0.0F;
     QImage image_;
+    QRect pendingUpdate_; // logical pixels asked to repaint since the last paint
     std::unordered_map<Box, BoxPaint, BoxHash> boxes_;
     std::uint64_t boxesDrawn_ = 0;
 };
