@@ -5,7 +5,7 @@ BUILD_PACKAGES := cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libvul
 TEST_PACKAGES  := xvfb xauth xdotool x11-utils python3 clang libclang-rt-14-dev
 LINT_PACKAGES  := clang-format
 
-.PHONY: all deps test-deps build run test test-dev test-asan fuzz memcheck bench format clean
+.PHONY: all deps test-deps build run test test-dev test-asan fuzz memcheck bench soak measure format clean
 
 all: build
 
@@ -57,6 +57,18 @@ bench: deps
 	cmake --preset release
 	cmake --build --preset release --target quarn-bench
 	build/release/bench/quarn-bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
+
+# A million generations with full redraws, reporting resident memory (about five minutes).
+soak: deps
+	cmake --preset release
+	cmake --build --preset release --target quarn-soak
+	build/release/bench/quarn-soak 1000000
+
+# The real program on a virtual X server: start-up time, CPU, memory and run cadence.
+measure: test-deps
+	cmake --preset release
+	cmake --build --preset release --target game-of-quarn quarn-cadence
+	xvfb-run -a -s "-screen 0 1024x768x24" tools/measure
 
 format:
 	@tools/install-deps $(LINT_PACKAGES)
