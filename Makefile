@@ -3,9 +3,9 @@
 BUILD_PACKAGES := cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libvulkan-dev \
                   libgtest-dev libbenchmark-dev fonts-liberation
 TEST_PACKAGES  := xvfb xauth xdotool x11-utils python3 clang libclang-rt-14-dev
-LINT_PACKAGES  := clang-format
+LINT_PACKAGES  := clang-format clang-tidy
 
-.PHONY: all deps test-deps build run test test-dev test-asan fuzz memcheck bench soak measure format clean
+.PHONY: all deps test-deps build run test test-dev test-asan fuzz memcheck bench soak measure format lint clean
 
 all: build
 
@@ -73,6 +73,17 @@ measure: test-deps
 format:
 	@tools/install-deps $(LINT_PACKAGES)
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
+
+# clang-tidy over every source file, with the compile commands of the Debug build (the fuzz
+# target's come from the sanitizer build, the only one that has it). Any finding fails.
+lint: test-deps
+	@tools/install-deps $(LINT_PACKAGES)
+	cmake --preset dev
+	cmake --build --preset dev
+	cmake --preset asan
+	git ls-files 'board/*.cpp' 'display/*.cpp' 'app/*.cpp' 'bench/*.cpp' 'tests/*.cpp' | \
+		xargs -P 2 -n 4 clang-tidy -p build/dev --quiet
+	git ls-files 'fuzz/*.cpp' | xargs clang-tidy -p build/asan --quiet
 
 clean:
 	rm -rf build

@@ -12,6 +12,7 @@ class ReferenceModel
 {
 public:
     static constexpr int kSide = 32;
+    static constexpr std::size_t kBits = std::size_t{kSide} * kSide;
 
     bool At(int row, int column) const { return bits_.test(Index(row, column)); }
 
@@ -28,7 +29,7 @@ public:
 
     void Step()
     {
-        std::bitset<kSide * kSide> next = bits_;
+        std::bitset<kBits> next = bits_;
         for (int r = 1; r <= 30; ++r) {
             for (int c = 1; c <= 30; ++c) {
                 int live = 0;
@@ -55,10 +56,10 @@ private:
         if (row < 0 || row >= kSide || column < 0 || column >= kSide) {
             throw std::logic_error("reference model index out of range");
         }
-        return static_cast<std::size_t>(row * kSide + column);
+        return static_cast<std::size_t>(row) * kSide + static_cast<std::size_t>(column);
     }
 
-    std::bitset<kSide * kSide> bits_;
+    std::bitset<kBits> bits_;
     std::int16_t count_ = 0;
 };
 
