@@ -2,10 +2,11 @@
 
 BUILD_PACKAGES := cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libvulkan-dev \
                   libgtest-dev libbenchmark-dev fonts-liberation
-TEST_PACKAGES  := xvfb xauth xdotool x11-utils python3 clang libclang-rt-14-dev
+TEST_PACKAGES  := qt6-base-private-dev xvfb xauth xdotool x11-utils python3 clang libclang-rt-14-dev \
+                  desktop-file-utils appstream file
 LINT_PACKAGES  := clang-format clang-tidy
 
-.PHONY: all deps test-deps build run test test-dev test-asan fuzz memcheck bench soak measure format lint clean
+.PHONY: all deps test-deps build run install test test-dev test-asan fuzz memcheck bench soak measure format lint clean
 
 all: build
 
@@ -18,6 +19,14 @@ test-deps:
 build: deps
 	cmake --preset dev
 	cmake --build --preset dev
+
+PREFIX ?= /usr/local
+
+# A Release build installed under PREFIX; DESTDIR, if set, is put in front as usual.
+install: deps
+	cmake --preset release
+	cmake --build --preset release --target game-of-quarn
+	cmake --install build/release --prefix $(PREFIX)
 
 run: build
 	build/dev/app/game-of-quarn

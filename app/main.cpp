@@ -1,6 +1,7 @@
 #include "frmDisplay.h"
 
 #include <QApplication>
+#include <QIcon>
 
 #include <cstdio>
 #include <cstdlib>
@@ -47,6 +48,14 @@ int main(int argc, char* argv[])
     const QtMessageHandler previous = qInstallMessageHandler(StartupMessageHandler);
     QApplication application(argc, argv);
     qInstallMessageHandler(previous);
+    QApplication::setApplicationName(QStringLiteral("Game of Quarn"));
+    QApplication::setApplicationVersion(QStringLiteral(QUARN_VERSION));
+    // Lets the desktop match the window to its launcher entry and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral(QUARN_APP_ID));
+    QIcon icon;
+    icon.addFile(QStringLiteral(":/icons/48.png"));
+    icon.addFile(QStringLiteral(":/icons/128.png"));
+    QApplication::setWindowIcon(icon);
 
     frmDisplay window;
     window.show();

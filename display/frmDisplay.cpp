@@ -1,11 +1,13 @@
 #include "frmDisplay.h"
 
 #include "board/checked.h"
+#include "board_accessible.h"
 #include "forms/font.h"
 #include "rounding.h"
 
 #include <QString>
 
+#include <cmath>
 #include <utility>
 
 namespace {
@@ -55,8 +57,43 @@ frmDisplay::frmDisplay(std::unique_ptr<quarn::RandomSource> random, QWidget* par
       lblStepCount(this),
       timer(this)
 {
+    static const bool factoryInstalled = [] {
+        QAccessible::installFactory(&frmDisplay::AccessibleFactory);
+        return true;
+    }();
+    static_cast<void>(factoryInstalled);
+
     LayOut();
     ConnectHandlers();
+}
+
+// Assistive technology sees the picture area as the table of cells it shows.
+QAccessibleInterface* frmDisplay::AccessibleFactory(const QString& /*className*/, QObject* object)
+{
+    auto* area = qobject_cast<forms::PictureBox*>(object);
+    auto* display = area != nullptr ? qobject_cast<frmDisplay*>(area->parentWidget()) : nullptr;
+    if (display == nullptr || area != &display->picFrame) {
+        return nullptr;
+    }
+    return new BoardAccessible(
+        area,
+        [display](int row, int column) {
+            return display->board_.CellAt(static_cast<std::int16_t>(row),
+                                          static_cast<std::int16_t>(column)) != 0;
+        },
+        [display](int row, int column) { return display->CellSlot(row, column); });
+}
+
+// The slot a cell occupies in the picture area, in logical pixels.
+QRect frmDisplay::CellSlot(int row, int column) const
+{
+    std::int16_t cw = 0;
+    std::int16_t ch = 0;
+    GetCellSize(cw, ch);
+    const auto pixels = [](double twips) {
+        return static_cast<int>(std::lround(twips / forms::kTwipsPerPixel));
+    };
+    return {pixels((column - 1) * cw), pixels((row - 1) * ch), pixels(cw), pixels(ch)};
 }
 
 const quarn::Board& frmDisplay::board() const
@@ -144,6 +181,7 @@ void frmDisplay::DrawAll()
         }
     }
     lblStepCount.Caption(QStringLiteral("Steps: ") + QString::number(board_.StepCount()));
+    BoardAccessible::NotifyChanged(&picFrame, 1, 1, kGridSize, kGridSize);
 }
 
 void frmDisplay::DrawCell(std::int16_t row, std::int16_t column)
@@ -241,6 +279,7 @@ void frmDisplay::picFrame_MouseDown(int Button, int Shift, float X, float Y)
     }
     board_.ToggleCell(row, column);
     DrawCell(row, column);
+    BoardAccessible::NotifyChanged(&picFrame, row, column, row, column);
 }
 
 void frmDisplay::timer_Timer()

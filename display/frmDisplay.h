@@ -7,6 +7,8 @@
 #include "forms/label.h"
 #include "forms/picture_box.h"
 
+#include <QAccessible>
+
 #include <cstdint>
 #include <memory>
 
@@ -38,8 +40,11 @@ protected:
     void HitTest(float X, float Y, std::int16_t& row, std::int16_t& column) const;
 
 private:
+    static QAccessibleInterface* AccessibleFactory(const QString& className, QObject* object);
+
     void LayOut();
     void ConnectHandlers();
+    QRect CellSlot(int row, int column) const;
 
     void Form_Load();
     void cmdAllOn_Click();

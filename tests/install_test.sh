@@ -1,0 +1,40 @@
+#!/usr/bin/env bash
+# Installs the build into a scratch DESTDIR and validates what a desktop would pick up.
+#   install_test.sh BUILD_DIR APP_ID
+set -euo pipefail
+
+build=$1
+id=$2
+destdir=$(mktemp -d)
+trap 'rm -rf "$destdir"' EXIT
+
+DESTDIR=$destdir cmake --install "$build" --prefix /usr > /dev/null
+root=$destdir/usr
+
+expected=(
+    "bin/game-of-quarn"
+    "share/applications/$id.desktop"
+    "share/metainfo/$id.metainfo.xml"
+    "share/icons/hicolor/scalable/apps/$id.svg"
+    "share/icons/hicolor/48x48/apps/$id.png"
+    "share/icons/hicolor/128x128/apps/$id.png"
+)
+for file in "${expected[@]}"; do
+    if [[ ! -s "$root/$file" ]]; then
+        echo "missing from the install: $file"
+        exit 1
+    fi
+done
+[[ -x "$root/bin/game-of-quarn" ]] || { echo "bin/game-of-quarn is not executable"; exit 1; }
+
+desktop-file-validate "$root/share/applications/$id.desktop"
+appstreamcli validate --no-net --explain "$root/share/metainfo/$id.metainfo.xml"
+
+# The pieces must name each other by the same id.
+grep -q "^Icon=$id\$" "$root/share/applications/$id.desktop" || { echo "desktop entry Icon is not $id"; exit 1; }
+grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" \
+    "$root/share/metainfo/$id.metainfo.xml" || { echo "metainfo does not launch $id.desktop"; exit 1; }
+grep -q "<id>$id</id>" "$root/share/metainfo/$id.metainfo.xml" || { echo "metainfo id is not $id"; exit 1; }
+file "$root/share/icons/hicolor/48x48/apps/$id.png" | grep -q "48 x 48" || { echo "48 px icon has the wrong size"; exit 1; }
+file "$root/share/icons/hicolor/128x128/apps/$id.png" | grep -q "128 x 128" || { echo "128 px icon has the wrong size"; exit 1; }
+echo "installed and validated: ${expected[*]}"
