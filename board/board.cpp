@@ -142,10 +142,12 @@ void Board::RequireFieldIndex(const char* operation, std::int16_t row, std::int1
 
 std::int16_t Board::NextValue(std::int16_t cell, std::int16_t neighbours)
 {
-    // Written with non-short-circuit operators so that the compiler need not branch: on a busy
-    // board the outcome is close to random and a branch would often be mispredicted.
-    const bool birth = (cell == 0) & (neighbours == 3);
-    const bool survival = (cell == 1) & ((neighbours == 2) | (neighbours == 3));
+    // Combined with bitwise rather than logical operators so that the compiler need not
+    // branch: on a busy board the outcome is close to random and a branch would often be
+    // mispredicted.
+    const auto is = [](bool condition) { return static_cast<unsigned>(condition); };
+    const unsigned birth = is(cell == 0) & is(neighbours == 3);
+    const unsigned survival = is(cell == 1) & (is(neighbours == 2) | is(neighbours == 3));
     return static_cast<std::int16_t>(birth | survival);
 }
 

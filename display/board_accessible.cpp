@@ -118,7 +118,8 @@ QAccessibleInterface* BoardAccessible::cellAt(int row, int column) const
     if (row < 0 || row >= kSide || column < 0 || column >= kSide) {
         return nullptr;
     }
-    QAccessible::Id& id = cellIds_[static_cast<std::size_t>(row * kSide + column)];
+    QAccessible::Id& id =
+        cellIds_[static_cast<std::size_t>(row) * kSide + static_cast<std::size_t>(column)];
     if (id == 0) {
         id = QAccessible::registerAccessibleInterface(
             new BoardCellAccessible(const_cast<BoardAccessible*>(this), row, column));

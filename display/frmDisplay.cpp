@@ -15,6 +15,9 @@ namespace {
 using forms::OleColor;
 using forms::TwipsRect;
 
+constexpr int kClientWidthTwips = 7152;
+constexpr int kClientHeightTwips = 5664;
+
 constexpr std::int16_t kGridSize = 30;
 constexpr std::int16_t kBoxInset = 12;
 // Taken off the picture area's size before dividing it among the cells.
@@ -45,7 +48,8 @@ std::int16_t CellSpan(float outerSize)
 frmDisplay::frmDisplay(QWidget* parent) : frmDisplay(nullptr, parent) {}
 
 frmDisplay::frmDisplay(std::unique_ptr<quarn::RandomSource> random, QWidget* parent)
-    : forms::Form(QStringLiteral("Game of Quarn"), 7152, 5664, kWindowColor, parent),
+    : forms::Form(QStringLiteral("Game of Quarn"), kClientWidthTwips, kClientHeightTwips,
+                  kWindowColor, parent),
       board_(random ? quarn::Board(std::move(random)) : quarn::Board()),
       picFrame(kBoardColor, this),
       cmdAllOn(QStringLiteral("All On"), this),

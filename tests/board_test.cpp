@@ -18,17 +18,7 @@ namespace {
 using testing::CellSet;
 using testing::LiveCells;
 using testing::SetLive;
-
-CellSet WholeField()
-{
-    CellSet all;
-    for (int r = 1; r <= 30; ++r) {
-        for (int c = 1; c <= 30; ++c) {
-            all.insert({r, c});
-        }
-    }
-    return all;
-}
+using testing::WholeField;
 
 // --- Known patterns -------------------------------------------------------------------------
 

@@ -20,6 +20,7 @@ using quarn::testing::PictureMismatch;
 using quarn::testing::PixelAt;
 using quarn::testing::Press;
 using quarn::testing::TestDisplay;
+using quarn::testing::WholeField;
 
 Q_DECLARE_METATYPE(CellSet)
 
@@ -28,17 +29,6 @@ namespace {
 CellSet Corners()
 {
     return {{1, 1}, {1, 30}, {30, 1}, {30, 30}};
-}
-
-CellSet WholeField()
-{
-    CellSet all;
-    for (int r = 1; r <= 30; ++r) {
-        for (int c = 1; c <= 30; ++c) {
-            all.insert({r, c});
-        }
-    }
-    return all;
 }
 
 } // namespace

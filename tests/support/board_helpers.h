@@ -11,6 +11,18 @@ namespace quarn::testing {
 using Cell = std::pair<int, int>;
 using CellSet = std::set<Cell>;
 
+// All 900 field cells.
+inline CellSet WholeField()
+{
+    CellSet all;
+    for (int r = 1; r <= 30; ++r) {
+        for (int c = 1; c <= 30; ++c) {
+            all.insert({r, c});
+        }
+    }
+    return all;
+}
+
 // The live cells of the whole 32 x 32 array, ring included.
 inline CellSet LiveCells(const Board& board)
 {
