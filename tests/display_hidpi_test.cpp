@@ -1,6 +1,8 @@
 #include "support/display_probe.h"
 
+#include <QScreen>
 #include <QTest>
+#include <QWindow>
 
 #include <algorithm>
 #include <memory>
@@ -46,6 +48,7 @@ private slots:
     void cleanup();
     void boxesAndGapsAreEvenInBothDirections();
     void noBlendedPixelsInsideTheBoard();
+    void pictureFollowsTheWindowToAnotherScreen();
 
 private:
     std::unique_ptr<TestDisplay> window_;
@@ -111,6 +114,27 @@ void HiDpiTest::noBlendedPixelsInsideTheBoard()
     const double ratio = image.devicePixelRatio();
     QCOMPARE(image.pixel(static_cast<int>(5.5 * ratio), static_cast<int>(5.5 * ratio)),
              quarn::testing::kLive);
+}
+
+// Moving to a screen with another pixel ratio redraws the board sharply at the new ratio
+// rather than scaling the old pixels. Needs the two-screen offscreen configuration.
+void HiDpiTest::pictureFollowsTheWindowToAnotherScreen()
+{
+    const QList<QScreen*> screens = QGuiApplication::screens();
+    if (screens.size() < 2 || screens[0]->devicePixelRatio() == screens[1]->devicePixelRatio()) {
+        QSKIP("needs two screens with different pixel ratios");
+    }
+    Press(*window_, "cmdRandom");
+    QCOMPARE(quarn::testing::PictureMismatch(*window_, window_->board()), QString());
+
+    window_->windowHandle()->setScreen(screens[1]);
+    window_->move(screens[1]->geometry().topLeft() + QPoint(20, 20));
+    QTRY_COMPARE(window_->devicePixelRatioF(), screens[1]->devicePixelRatio());
+
+    const QImage image = Grab(*window_);
+    QCOMPARE(image.devicePixelRatio(), screens[1]->devicePixelRatio());
+    QCOMPARE(quarn::testing::PictureMismatch(*window_, window_->board()), QString());
+    noBlendedPixelsInsideTheBoard();
 }
 
 QTEST_MAIN(HiDpiTest)
