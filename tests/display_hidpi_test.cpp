@@ -1,3 +1,4 @@
+#include "forms/picture_box.h"
 #include "support/display_probe.h"
 
 #include <QScreen>
@@ -9,6 +10,7 @@
 #include <vector>
 
 using quarn::testing::Grab;
+using quarn::testing::PictureArea;
 using quarn::testing::Press;
 using quarn::testing::TestDisplay;
 
@@ -120,21 +122,33 @@ void HiDpiTest::noBlendedPixelsInsideTheBoard()
 // rather than scaling the old pixels. Needs the two-screen offscreen configuration.
 void HiDpiTest::pictureFollowsTheWindowToAnotherScreen()
 {
-    const QList<QScreen*> screens = QGuiApplication::screens();
-    if (screens.size() < 2 || screens[0]->devicePixelRatio() == screens[1]->devicePixelRatio()) {
+    QScreen* target = nullptr;
+    for (QScreen* screen : QGuiApplication::screens()) {
+        if (screen->devicePixelRatio() != window_->devicePixelRatioF()) {
+            target = screen;
+        }
+    }
+    if (target == nullptr) {
         QSKIP("needs two screens with different pixel ratios");
     }
-    Press(*window_, "cmdRandom");
+    // Live and dead boxes both, with (1, 1) live as the other checks expect.
+    for (const QPoint cell : {QPoint(2, 2), QPoint(15, 15), QPoint(29, 30)}) {
+        QTest::mouseClick(PictureArea(*window_), Qt::LeftButton, {},
+                          quarn::testing::CellCentre(cell.y(), cell.x()));
+    }
     QCOMPARE(quarn::testing::PictureMismatch(*window_, window_->board()), QString());
 
-    window_->windowHandle()->setScreen(screens[1]);
-    window_->move(screens[1]->geometry().topLeft() + QPoint(20, 20));
-    QTRY_COMPARE(window_->devicePixelRatioF(), screens[1]->devicePixelRatio());
+    window_->windowHandle()->setScreen(target);
+    window_->move(target->geometry().topLeft() + QPoint(20, 20));
+    QTRY_COMPARE(PictureArea(*window_)->devicePixelRatioF(), target->devicePixelRatio());
 
     const QImage image = Grab(*window_);
-    QCOMPARE(image.devicePixelRatio(), screens[1]->devicePixelRatio());
+    QCOMPARE(image.devicePixelRatio(), target->devicePixelRatio());
+    const auto* area = window_->findChild<forms::PictureBox*>(QStringLiteral("picFrame"));
+    QCOMPARE(area->Image().devicePixelRatio(), target->devicePixelRatio());
     QCOMPARE(quarn::testing::PictureMismatch(*window_, window_->board()), QString());
     noBlendedPixelsInsideTheBoard();
+    boxesAndGapsAreEvenInBothDirections();
 }
 
 QTEST_MAIN(HiDpiTest)
