@@ -84,7 +84,8 @@ format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
 # clang-tidy over every source file, with the compile commands of the Debug build (the fuzz
-# target's come from the sanitizer build, the only one that has it). Any finding fails.
+# target's come from the sanitizer build, the only one that has it), then a check that the tree
+# is clang-formatted. Any finding fails.
 lint: test-deps
 	@tools/install-deps $(LINT_PACKAGES)
 	cmake --preset dev
@@ -93,6 +94,7 @@ lint: test-deps
 	git ls-files 'board/*.cpp' 'display/*.cpp' 'app/*.cpp' 'bench/*.cpp' 'tests/*.cpp' | \
 		xargs -P 2 -n 4 clang-tidy -p build/dev --quiet
 	git ls-files 'fuzz/*.cpp' | xargs clang-tidy -p build/asan --quiet
+	git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror
 
 clean:
 	rm -rf build

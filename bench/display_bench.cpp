@@ -21,8 +21,8 @@ public:
     }
 
     using frmDisplay::DrawAll;
-    using frmDisplay::MutableBoard;
     using frmDisplay::HitTest;
+    using frmDisplay::MutableBoard;
     using frmDisplay::NextGeneration;
 };
 

@@ -8,8 +8,7 @@ BoardAccessible::BoardAccessible(QWidget* area, CellReader isLive, CellPlacer pl
     : QAccessibleWidget(area, QAccessible::Table, QStringLiteral("Board")),
       isLive_(std::move(isLive)), place_(std::move(place)),
       cellIds_(static_cast<std::size_t>(kSide * kSide), 0)
-{
-}
+{}
 
 BoardAccessible::~BoardAccessible()
 {

@@ -4,8 +4,7 @@
 
 BoardCellAccessible::BoardCellAccessible(BoardAccessible* table, int row, int column)
     : table_(table), row_(row), column_(column)
-{
-}
+{}
 
 bool BoardCellAccessible::isValid() const
 {

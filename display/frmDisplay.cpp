@@ -51,15 +51,10 @@ frmDisplay::frmDisplay(std::unique_ptr<quarn::RandomSource> random, QWidget* par
     : forms::Form(QStringLiteral("Game of Quarn"), kClientWidthTwips, kClientHeightTwips,
                   kWindowColor, parent),
       board_(random ? quarn::Board(std::move(random)) : quarn::Board()),
-      picFrame(kBoardColor, this),
-      cmdAllOn(QStringLiteral("All On"), this),
-      cmdAllOff(QStringLiteral("All Off"), this),
-      cmdRandom(QStringLiteral("Random"), this),
-      cmdOneStep(QStringLiteral("1 Step"), this),
-      cmdGo(QStringLiteral("Go"), this),
-      cmdStop(QStringLiteral("Stop"), this),
-      lblStepCount(this),
-      timer(this)
+      picFrame(kBoardColor, this), cmdAllOn(QStringLiteral("All On"), this),
+      cmdAllOff(QStringLiteral("All Off"), this), cmdRandom(QStringLiteral("Random"), this),
+      cmdOneStep(QStringLiteral("1 Step"), this), cmdGo(QStringLiteral("Go"), this),
+      cmdStop(QStringLiteral("Stop"), this), lblStepCount(this), timer(this)
 {
     static const bool factoryInstalled = [] {
         QAccessible::installFactory(&frmDisplay::AccessibleFactory);

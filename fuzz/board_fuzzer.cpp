@@ -92,8 +92,7 @@ bool Same(const Board& board, const ReferenceModel& model)
 }
 
 // Calls op, which must throw exactly Expected when refuse is true and nothing otherwise.
-template <typename Expected, typename Op>
-void Expect(bool refuse, int operation, Op op)
+template <typename Expected, typename Op> void Expect(bool refuse, int operation, Op op)
 {
     try {
         op();
@@ -129,7 +128,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             break;
         }
         case 1: {
-            const auto value = static_cast<std::int16_t>(static_cast<std::int8_t>(input.Byte()) / 32);
+            const auto value =
+                static_cast<std::int16_t>(static_cast<std::int8_t>(input.Byte()) / 32);
             const bool valid = value == 0 || value == 1;
             Expect<std::invalid_argument>(!valid, operation, [&] { board.FillAll(value); });
             if (valid) {

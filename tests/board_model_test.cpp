@@ -21,8 +21,8 @@ using testing::ReferenceModel;
         }
     }
     if (board.StepCount() != model.Count()) {
-        return ::testing::AssertionFailure() << "count " << board.StepCount() << " against "
-                                             << model.Count();
+        return ::testing::AssertionFailure()
+               << "count " << board.StepCount() << " against " << model.Count();
     }
     return ::testing::AssertionSuccess();
 }
@@ -40,8 +40,7 @@ void PrintTo(const RunCase& c, std::ostream* os)
 }
 
 class DifferentialTest : public ::testing::TestWithParam<RunCase>
-{
-};
+{};
 
 // Random boards, ring included, run side by side with the model; a few random toggles between
 // generations keep the runs from settling into still lifes too early.

@@ -36,8 +36,7 @@ void PrintTo(const PatternCase& c, std::ostream* os)
 }
 
 class PatternTest : public ::testing::TestWithParam<PatternCase>
-{
-};
+{};
 
 TEST_P(PatternTest, EvolvesAsExpected)
 {
@@ -60,10 +59,12 @@ INSTANTIATE_TEST_SUITE_P(
     Board, PatternTest,
     ::testing::Values(
         PatternCase{"EmptyStaysEmpty", {}, 3, {}},
-        PatternCase{"FullFieldLeavesTheCorners", WholeField(), 1,
-                    {{1, 1}, {1, 30}, {30, 1}, {30, 30}}},
+        PatternCase{
+            "FullFieldLeavesTheCorners", WholeField(), 1, {{1, 1}, {1, 30}, {30, 1}, {30, 30}}},
         PatternCase{"FullFieldDiesInTwo", WholeField(), 2, {}},
-        PatternCase{"BlockIsStill", {{10, 10}, {10, 11}, {11, 10}, {11, 11}}, 5,
+        PatternCase{"BlockIsStill",
+                    {{10, 10}, {10, 11}, {11, 10}, {11, 11}},
+                    5,
                     {{10, 10}, {10, 11}, {11, 10}, {11, 11}}},
         PatternCase{"CornerBlockIsStill", kCornerBlock, 5, kCornerBlock},
         PatternCase{"BlinkerTurns", kHorizontalBlinker, 1, kVerticalBlinker},
@@ -78,8 +79,7 @@ INSTANTIATE_TEST_SUITE_P(
 // --- Every neighbourhood against the rule ---------------------------------------------------
 
 class NeighbourhoodTest : public ::testing::TestWithParam<std::pair<int, int>>
-{
-};
+{};
 
 // Bit k of the mask is the cell at (row - 1 + k / 3, column - 1 + k % 3); bit 4 is the centre.
 TEST_P(NeighbourhoodTest, AllFiveHundredTwelveFollowTheRule)
@@ -111,8 +111,7 @@ TEST_P(NeighbourhoodTest, AllFiveHundredTwelveFollowTheRule)
 
 // The middle, and two corners whose neighbourhoods reach into the ring.
 INSTANTIATE_TEST_SUITE_P(Board, NeighbourhoodTest,
-                         ::testing::Values(std::pair{15, 15}, std::pair{1, 1},
-                                           std::pair{30, 30}));
+                         ::testing::Values(std::pair{15, 15}, std::pair{1, 1}, std::pair{30, 30}));
 
 // --- Bad input is refused and leaves the board alone -----------------------------------------
 
@@ -129,8 +128,7 @@ void PrintTo(const BadIndexCase& c, std::ostream* os)
 }
 
 class BadIndexTest : public ::testing::TestWithParam<BadIndexCase>
-{
-};
+{};
 
 TEST_P(BadIndexTest, ThrowsOutOfRangeNamingTheCallAndChangesNothing)
 {
@@ -166,14 +164,12 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(BadIndexCase{"CellAt", -1, 5}, BadIndexCase{"CellAt", 5, 32},
                       BadIndexCase{"CellAt", kMin16, kMax16}, BadIndexCase{"ToggleCell", 32, 0},
                       BadIndexCase{"ToggleCell", 3, -1}, BadIndexCase{"ToggleCell", kMax16, 1},
-                      BadIndexCase{"CountNeighbours", 0, 5},
-                      BadIndexCase{"CountNeighbours", 5, 31},
+                      BadIndexCase{"CountNeighbours", 0, 5}, BadIndexCase{"CountNeighbours", 5, 31},
                       BadIndexCase{"CountNeighbours", 31, 31},
                       BadIndexCase{"CountNeighbours", kMin16, 1}));
 
 class BadFillTest : public ::testing::TestWithParam<std::int16_t>
-{
-};
+{};
 
 TEST_P(BadFillTest, ThrowsInvalidArgumentAndChangesNothing)
 {
@@ -205,8 +201,7 @@ TEST(Board, ToggleTwiceRestoresAnyCellAndLeavesTheCount)
 }
 
 class FillAllTest : public ::testing::TestWithParam<std::int16_t>
-{
-};
+{};
 
 TEST_P(FillAllTest, WritesTheFieldOnlyAndKeepsTheCount)
 {
@@ -262,8 +257,7 @@ class ScriptedSource final : public RandomSource
 public:
     explicit ScriptedSource(std::vector<double> values, int* reseeds)
         : values_(std::move(values)), reseeds_(reseeds)
-    {
-    }
+    {}
 
     void ReseedFromClock() override
     {
@@ -291,8 +285,7 @@ void PrintTo(const DrawCase& c, std::ostream* os)
 }
 
 class RandomDrawTest : public ::testing::TestWithParam<DrawCase>
-{
-};
+{};
 
 TEST_P(RandomDrawTest, EachCellIsTheIntegerPartOfTwiceTheDrawKeptToZeroOrOne)
 {
@@ -304,11 +297,11 @@ TEST_P(RandomDrawTest, EachCellIsTheIntegerPartOfTwiceTheDrawKeptToZeroOrOne)
     EXPECT_EQ(reseeds, 1);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Board, RandomDrawTest,
-    ::testing::Values(DrawCase{0.0, 0}, DrawCase{0.4999999999, 0}, DrawCase{0.5, 1},
-                      DrawCase{std::nextafter(1.0, 0.0), 1}, DrawCase{1.0, 1}, DrawCase{7.5, 1},
-                      DrawCase{-0.25, 0}, DrawCase{std::nan(""), 0}));
+INSTANTIATE_TEST_SUITE_P(Board, RandomDrawTest,
+                         ::testing::Values(DrawCase{0.0, 0}, DrawCase{0.4999999999, 0},
+                                           DrawCase{0.5, 1}, DrawCase{std::nextafter(1.0, 0.0), 1},
+                                           DrawCase{1.0, 1}, DrawCase{7.5, 1}, DrawCase{-0.25, 0},
+                                           DrawCase{std::nan(""), 0}));
 
 TEST(Board, RandomFillDrawsOncePerFieldCellInRowMajorOrder)
 {

@@ -2,11 +2,11 @@
 
 #include <QAccessible>
 #include <QTest>
-#include <private/qguiapplication_p.h>
 #include <qpa/qplatformaccessibility.h>
 #include <qpa/qplatformintegration.h>
 
 #include <memory>
+#include <private/qguiapplication_p.h>
 #include <vector>
 
 using quarn::testing::CellCentre;
@@ -78,7 +78,8 @@ void AccessibilityTest::initTestCase()
 {
     // Stand in for an assistive technology switching accessibility on, as a desktop's screen
     // reader does; the offscreen platform otherwise leaves it off.
-    QPlatformAccessibility* platform = QGuiApplicationPrivate::platformIntegration()->accessibility();
+    QPlatformAccessibility* platform =
+        QGuiApplicationPrivate::platformIntegration()->accessibility();
     QVERIFY2(platform != nullptr, "this platform has no accessibility support");
     platform->setActive(true);
     QAccessible::installUpdateHandler(RecordUpdate);

@@ -56,9 +56,10 @@ private:
 
 void MonkeyTest::randomEventsKeepThePictureTrue()
 {
-    const unsigned seed = qEnvironmentVariableIsSet("QUARN_MONKEY_SEED")
-                              ? static_cast<unsigned>(qEnvironmentVariableIntValue("QUARN_MONKEY_SEED"))
-                              : 20261208U;
+    const unsigned seed =
+        qEnvironmentVariableIsSet("QUARN_MONKEY_SEED")
+            ? static_cast<unsigned>(qEnvironmentVariableIntValue("QUARN_MONKEY_SEED"))
+            : 20261208U;
     const int events = qEnvironmentVariableIsSet("QUARN_MONKEY_EVENTS")
                            ? qEnvironmentVariableIntValue("QUARN_MONKEY_EVENTS")
                            : 100000;
@@ -77,7 +78,8 @@ void MonkeyTest::randomEventsKeepThePictureTrue()
         }
         const QString problem = Check(event % 2000 == 0);
         if (!problem.isEmpty()) {
-            QFAIL(qPrintable(QStringLiteral("seed %1, event %2: %3").arg(seed).arg(event).arg(problem)));
+            QFAIL(qPrintable(
+                QStringLiteral("seed %1, event %2: %3").arg(seed).arg(event).arg(problem)));
         }
     }
     qInfo("%d events from seed %u, %d generations counted at the end", events, seed,
@@ -155,7 +157,8 @@ QString MonkeyTest::Check(bool fullGrab)
     const QImage& image = picture_->Image();
     for (std::int16_t r = 1; r <= 30; ++r) {
         for (std::int16_t c = 1; c <= 30; ++c) {
-            const QRgb want = board.CellAt(r, c) != 0 ? quarn::testing::kLive : quarn::testing::kDead;
+            const QRgb want =
+                board.CellAt(r, c) != 0 ? quarn::testing::kLive : quarn::testing::kDead;
             if (PixelAt(image, CellCentre(r, c)) != want) {
                 return QStringLiteral("cell (%1, %2) is drawn wrong").arg(r).arg(c);
             }

@@ -178,8 +178,8 @@ void DisplayTest::tabOrderPutsGoLast()
             widget = widget->nextInFocusChain();
         } while ((widget->focusPolicy() & Qt::TabFocus) == 0);
     }
-    QCOMPARE(order, QStringList({"cmdAllOn", "cmdAllOff", "cmdRandom", "cmdOneStep", "cmdStop",
-                                 "cmdGo"}));
+    QCOMPARE(order,
+             QStringList({"cmdAllOn", "cmdAllOff", "cmdRandom", "cmdOneStep", "cmdStop", "cmdGo"}));
     QCOMPARE(window_->findChild<QWidget*>("lblStepCount")->focusPolicy(), Qt::NoFocus);
 }
 
@@ -189,17 +189,17 @@ void DisplayTest::commands_data()
     QTest::addColumn<CellSet>("live");
     QTest::addColumn<QString>("label");
 
-    QTest::newRow("1 Step on an empty board") << QStringList{"cmdOneStep"} << CellSet{}
-                                              << "Steps: 1";
+    QTest::newRow("1 Step on an empty board")
+        << QStringList{"cmdOneStep"} << CellSet{} << "Steps: 1";
     QTest::newRow("All On") << QStringList{"cmdAllOn"} << WholeField() << "Steps: 0";
-    QTest::newRow("All On, 1 Step") << QStringList{"cmdAllOn", "cmdOneStep"} << Corners()
-                                    << "Steps: 1";
+    QTest::newRow("All On, 1 Step")
+        << QStringList{"cmdAllOn", "cmdOneStep"} << Corners() << "Steps: 1";
     QTest::newRow("All On, 1 Step, 1 Step")
         << QStringList{"cmdAllOn", "cmdOneStep", "cmdOneStep"} << CellSet{} << "Steps: 2";
     QTest::newRow("All On, 1 Step, All Off")
         << QStringList{"cmdAllOn", "cmdOneStep", "cmdAllOff"} << CellSet{} << "Steps: 0";
-    QTest::newRow("Stop while stopped") << QStringList{"cmdOneStep", "cmdStop"} << CellSet{}
-                                        << "Steps: 1";
+    QTest::newRow("Stop while stopped")
+        << QStringList{"cmdOneStep", "cmdStop"} << CellSet{} << "Steps: 1";
 }
 
 void DisplayTest::commands()

@@ -4,8 +4,8 @@
 
 namespace forms {
 
-Form::Form(const QString& caption, int clientWidthTwips, int clientHeightTwips,
-           OleColor backColor, QWidget* parent)
+Form::Form(const QString& caption, int clientWidthTwips, int clientHeightTwips, OleColor backColor,
+           QWidget* parent)
     : QWidget(parent)
 {
     setWindowTitle(caption);

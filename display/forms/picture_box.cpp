@@ -41,8 +41,7 @@ int RoundToDevice(double value)
 
 } // namespace
 
-PictureBox::PictureBox(OleColor backColor, QWidget* parent)
-    : QWidget(parent), backColor_(backColor)
+PictureBox::PictureBox(OleColor backColor, QWidget* parent) : QWidget(parent), backColor_(backColor)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
 }

@@ -62,7 +62,8 @@ inline QImage Grab(QWidget& window)
 inline QRgb PixelAt(const QImage& image, QPointF logical)
 {
     const double ratio = image.devicePixelRatio();
-    return image.pixel(static_cast<int>(logical.x() * ratio), static_cast<int>(logical.y() * ratio));
+    return image.pixel(static_cast<int>(logical.x() * ratio),
+                       static_cast<int>(logical.y() * ratio));
 }
 
 // Every field cell's pixel against the board; the first difference, or an empty string.
