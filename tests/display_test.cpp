@@ -41,6 +41,7 @@ private slots:
     void init();
     void cleanup();
 
+    void beforeLoadingShowsTheLayoutOnly();
     void startsEmptyStoppedAndAtZero();
     void layout_data();
     void layout();
@@ -104,6 +105,18 @@ void DisplayTest::ClickTwips(double x, double y, Qt::MouseButton button)
 QString DisplayTest::Mismatch() const
 {
     return PictureMismatch(*window_, window_->board());
+}
+
+// A window that has not been shown has not loaded: the label has its layout caption and the
+// picture area nothing but its silver background.
+void DisplayTest::beforeLoadingShowsTheLayoutOnly()
+{
+    TestDisplay unloaded;
+    QCOMPARE(LabelText(unloaded), QStringLiteral("Steps: 0"));
+    const QImage image = Grab(unloaded);
+    for (const QPointF at : {QPointF(0, 0), QPointF(5, 5), QPointF(165, 165), QPointF(332, 332)}) {
+        QCOMPARE(PixelAt(image, at), quarn::testing::kSilver);
+    }
 }
 
 void DisplayTest::startsEmptyStoppedAndAtZero()
