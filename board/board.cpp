@@ -46,9 +46,8 @@ void Board::CountNeighbours(std::int16_t row, std::int16_t column, std::int16_t&
 {
     RequireFieldIndex("CountNeighbours", row, column);
     // With the centre in 1..30 all eight neighbours lie in 0..31, so the one check above covers
-    // every read below, and a sum of at most eight cells cannot overflow.
-    // Summing the whole 3 x 3 block and taking the centre back out lets the compiler unroll the
-    // loops without a branch per cell.
+    // every read below, and a sum of at most eight cells cannot overflow. Summing the whole
+    // 3 x 3 block and taking the centre back out lets the compiler unroll without branches.
     const auto top = static_cast<std::size_t>(row - 1);
     const auto left = static_cast<std::size_t>(column - 1);
     std::int16_t sum = 0;
@@ -161,12 +160,6 @@ const std::int16_t& Board::Cell(std::int16_t row, std::int16_t column) const
 std::int16_t& Board::Cell(std::int16_t row, std::int16_t column)
 {
     return cells_.at(static_cast<std::size_t>(row)).at(static_cast<std::size_t>(column));
-}
-
-std::int16_t& Board::NextCell(std::int16_t row, std::int16_t column)
-{
-    return nextCells_.at(static_cast<std::size_t>(row - 1))
-        .at(static_cast<std::size_t>(column - 1));
 }
 
 } // namespace quarn

@@ -46,13 +46,12 @@ private:
 
     const std::int16_t& Cell(std::int16_t row, std::int16_t column) const;
     std::int16_t& Cell(std::int16_t row, std::int16_t column);
-    std::int16_t& NextCell(std::int16_t row, std::int16_t column);
 
     using CellGrid = std::array<std::array<std::int16_t, kLastIndex + 1>, kLastIndex + 1>;
     using FieldGrid = std::array<std::array<std::int16_t, kFieldSize>, kFieldSize>;
 
     CellGrid cells_{};
-    FieldGrid nextCells_{}; // indexed 1..30 through NextCell
+    FieldGrid nextCells_{}; // field cell (i, j) is at [i - 1][j - 1]
     std::int16_t stepCount_ = 0;
     std::unique_ptr<RandomSource> random_;
 };
