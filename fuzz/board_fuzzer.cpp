@@ -162,16 +162,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             const bool valid = InField(r) && InField(c);
             std::int16_t n = -1;
             Expect<std::out_of_range>(!valid, operation, [&] { board.CountNeighbours(r, c, n); });
-            if (valid) {
-                int expected = 0;
-                for (int dr = -1; dr <= 1; ++dr) {
-                    for (int dc = -1; dc <= 1; ++dc) {
-                        expected += (dr != 0 || dc != 0) && model.At(r + dr, c + dc) ? 1 : 0;
-                    }
-                }
-                if (n != expected) {
-                    Fail("CountNeighbours differs from the model", operation);
-                }
+            if (valid && n != model.Neighbours(r, c)) {
+                Fail("CountNeighbours differs from the model", operation);
             }
             break;
         }

@@ -46,6 +46,7 @@ private slots:
 
 private:
     void Act(std::mt19937& rng);
+    void Clicked(const QString& name);
     QString Check(bool fullGrab);
 
     std::unique_ptr<TestDisplay> window_;
@@ -107,30 +108,30 @@ void MonkeyTest::Act(std::mt19937& rng)
         if (target == nullptr) {
             target = window_.get();
         }
-        const QString name = target->objectName();
         SendClick(target, target->mapFrom(window_.get(), at), mouse);
-        if (mouse == Qt::LeftButton) {
-            if (name == "cmdGo") {
-                running_ = true;
-            } else if (name == "cmdStop" || name == "cmdAllOn" || name == "cmdAllOff" ||
-                       name == "cmdRandom") {
-                running_ = false;
-            }
+        if (mouse == Qt::LeftButton) { // buttons answer the left button only
+            Clicked(target->objectName());
         }
     } else if (roll < 80) {
         const char* name = kButtons[static_cast<std::size_t>(percent(rng)) % kButtons.size()];
         QTest::mouseClick(quarn::testing::Button(*window_, name), Qt::LeftButton);
-        const QString pressed = QString::fromLatin1(name);
-        if (pressed == "cmdGo") {
-            running_ = true;
-        } else if (pressed != "cmdOneStep") {
-            running_ = false;
-        }
+        Clicked(QString::fromLatin1(name));
     } else {
         // A tick as the timer itself receives it; while stopped, a stray one that must be
         // ignored.
         QTimerEvent tick(running_ ? timer_->TimerId() : 0x7ffe);
         QApplication::sendEvent(timer_, &tick);
+    }
+}
+
+// The run state that clicking the named control leaves behind.
+void MonkeyTest::Clicked(const QString& name)
+{
+    if (name == "cmdGo") {
+        running_ = true;
+    } else if (name == "cmdStop" || name == "cmdAllOn" || name == "cmdAllOff" ||
+               name == "cmdRandom") {
+        running_ = false;
     }
 }
 

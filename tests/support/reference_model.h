@@ -27,17 +27,23 @@ public:
         }
     }
 
+    int Neighbours(int row, int column) const
+    {
+        int live = 0;
+        for (int dr = -1; dr <= 1; ++dr) {
+            for (int dc = -1; dc <= 1; ++dc) {
+                live += (dr != 0 || dc != 0) && At(row + dr, column + dc) ? 1 : 0;
+            }
+        }
+        return live;
+    }
+
     void Step()
     {
         std::bitset<kBits> next = bits_;
         for (int r = 1; r <= 30; ++r) {
             for (int c = 1; c <= 30; ++c) {
-                int live = 0;
-                for (int dr = -1; dr <= 1; ++dr) {
-                    for (int dc = -1; dc <= 1; ++dc) {
-                        live += (dr != 0 || dc != 0) && At(r + dr, c + dc) ? 1 : 0;
-                    }
-                }
+                const int live = Neighbours(r, c);
                 next.set(Index(r, c), live == 3 || (live == 2 && At(r, c)));
             }
         }
