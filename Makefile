@@ -45,12 +45,15 @@ test-asan: test-deps
 	cmake --build --preset asan
 	ctest --preset asan
 
-# Fuzzes the engine until stopped, keeping what it finds in build/asan/fuzz/corpus-work.
+# Fuzzes the engine (FUZZ=board) or the pattern reader (FUZZ=pattern) until stopped, keeping
+# what it finds in build/asan/fuzz/<fuzzer>-found.
+FUZZ ?= board
 fuzz: test-deps
 	cmake --preset asan
-	cmake --build --preset asan --target board_fuzzer
-	mkdir -p build/asan/fuzz/corpus-work
-	build/asan/fuzz/board_fuzzer -max_len=1200 build/asan/fuzz/corpus-work fuzz/corpus
+	cmake --build --preset asan --target $(FUZZ)_fuzzer
+	mkdir -p build/asan/fuzz/$(FUZZ)_fuzzer-found
+	build/asan/fuzz/$(FUZZ)_fuzzer -max_len=4096 -rss_limit_mb=1024 \
+		build/asan/fuzz/$(FUZZ)_fuzzer-found fuzz/$(FUZZ)_corpus
 
 # The engine's tests under Valgrind's memcheck; any error fails the target.
 memcheck: deps

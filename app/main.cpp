@@ -1,11 +1,15 @@
 #include "frmDisplay.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
 #include <QIcon>
+#include <QStringList>
+#include <QTimer>
 
 #include <cstdio>
 #include <cstdlib>
-#include <string>
+#include <optional>
+#include <utility>
 
 namespace {
 
@@ -19,27 +23,83 @@ bool IsSet(const char* name)
     return value != nullptr && *value != '\0';
 }
 
-// Qt gives up on a platform it cannot reach with a fatal error and a core dump. While the
-// application starts, that is turned into one clear line and exit status 1; the platform's own
-// warnings about the same failure are held back so that the line stands alone.
+// The platform's messages while the application starts. They are held back: if Qt then gives up
+// because no display could be reached, one clear line says so instead of a screenful; for any
+// other fatal error they are printed with it.
+QStringList heldBack;
+bool displayUnreachable = false;
+
 void StartupMessageHandler(QtMsgType type, const QMessageLogContext& context, const QString& text)
 {
     if (type == QtFatalMsg) {
-        std::fputs(kNoDisplayHelp, stderr);
+        if (displayUnreachable) {
+            std::fputs(kNoDisplayHelp, stderr);
+        } else {
+            for (const QString& held : heldBack) {
+                std::fprintf(stderr, "%s\n", qPrintable(held));
+            }
+            std::fprintf(stderr, "game-of-quarn: %s\n", qPrintable(text));
+        }
         std::fflush(stderr);
         std::_Exit(1);
     }
-    const std::string category = context.category != nullptr ? context.category : "";
-    if (category.rfind("qt.qpa", 0) == 0) {
+    const QLatin1StringView category(context.category != nullptr ? context.category : "");
+    if (category.startsWith(QLatin1StringView("qt.qpa"))) {
+        displayUnreachable = displayUnreachable ||
+                             text.contains(QLatin1StringView("connect to display")) ||
+                             text.contains(QLatin1StringView("wl_display"));
+        heldBack.append(text);
         return;
     }
     std::fprintf(stderr, "%s\n", qPrintable(text));
+}
+
+// What the command line asks for: a file to open, or, where it has been answered already
+// (--help, --version or a mistake), the status to exit with.
+struct Request
+{
+    QString file;
+    std::optional<int> exitStatus;
+};
+
+// Before the application starts, so that --help and a mistaken option need no display.
+Request ParseCommandLine(int argc, char* argv[])
+{
+    const QCoreApplication parsing(argc, argv);
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("Runs the cellular automaton B3/S23 on a bounded 30 x 30 board."));
+    const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption version = parser.addVersionOption();
+    parser.addPositionalArgument(QStringLiteral("FILE"),
+                                 QStringLiteral("A pattern to open, in RLE or plaintext."),
+                                 QStringLiteral("[FILE]"));
+    const bool parsed = parser.parse(QCoreApplication::arguments());
+    if (!parsed || parser.positionalArguments().size() > 1) {
+        const QString error = parsed ? QStringLiteral("Give one file at most.") : parser.errorText();
+        std::fprintf(stderr, "game-of-quarn: %s\n\n%s", qPrintable(error),
+                     qPrintable(parser.helpText()));
+        return {{}, 1};
+    }
+    if (parser.isSet(help)) {
+        std::fputs(qPrintable(parser.helpText()), stdout);
+        return {{}, 0};
+    }
+    if (parser.isSet(version)) {
+        std::printf("game-of-quarn %s\n", QUARN_VERSION);
+        return {{}, 0};
+    }
+    return {parser.positionalArguments().value(0), std::nullopt};
 }
 
 } // namespace
 
 int main(int argc, char* argv[])
 {
+    const Request request = ParseCommandLine(argc, argv);
+    if (request.exitStatus) {
+        return *request.exitStatus;
+    }
     if (!IsSet("QT_QPA_PLATFORM") && !IsSet("DISPLAY") && !IsSet("WAYLAND_DISPLAY")) {
         std::fputs(kNoDisplayHelp, stderr);
         return 1;
@@ -48,6 +108,9 @@ int main(int argc, char* argv[])
     const QtMessageHandler previous = qInstallMessageHandler(StartupMessageHandler);
     QApplication application(argc, argv);
     qInstallMessageHandler(previous);
+    for (const QString& held : std::as_const(heldBack)) {
+        qWarning("%s", qPrintable(held));
+    }
     QApplication::setApplicationName(QStringLiteral("Game of Quarn"));
     QApplication::setApplicationVersion(QStringLiteral(QUARN_VERSION));
     // Lets the desktop match the window to its launcher entry and icon.
@@ -59,5 +122,9 @@ int main(int argc, char* argv[])
 
     frmDisplay window;
     window.show();
+    if (!request.file.isEmpty()) {
+        // Once the window is up, as a pattern opened from it would be.
+        QTimer::singleShot(0, &window, [&window, file = request.file] { window.OpenPattern(file); });
+    }
     return QApplication::exec();
 }

@@ -2,71 +2,90 @@
 
 #include <QApplication>
 #include <QCoreApplication>
+#include <QMouseEvent>
+#include <QPushButton>
 
 #include <benchmark/benchmark.h>
 
-#include <cstdint>
-
 namespace {
 
-// The window with its procedures in reach, shown on whatever platform the process runs on.
-class BenchDisplay : public frmDisplay
+// The real window, driven as a person drives it: by its buttons and by clicks on the board.
+class BenchWindow
 {
 public:
-    BenchDisplay()
+    BenchWindow()
     {
-        show();
+        window_.show();
         QCoreApplication::processEvents();
-        MutableBoard().FillRandom();
     }
 
-    using frmDisplay::DrawAll;
-    using frmDisplay::HitTest;
-    using frmDisplay::MutableBoard;
-    using frmDisplay::NextGeneration;
-};
-
-void BM_DrawAll(benchmark::State& state)
-{
-    BenchDisplay window;
-    for (auto _ : state) {
-        window.DrawAll();
+    void Press(const char* name)
+    {
+        window_.findChild<QPushButton*>(QString::fromLatin1(name))->click();
         // Let the window paint what was drawn, as the event loop does between ticks.
         QCoreApplication::processEvents();
     }
-}
-BENCHMARK(BM_DrawAll);
 
+    int Count() const { return window_.board().StepCount(); }
+
+    void Click(QPointF at)
+    {
+        auto* area = window_.findChild<QWidget*>(QStringLiteral("picFrame"));
+        QMouseEvent press(QEvent::MouseButtonPress, at, area->mapToGlobal(at), Qt::LeftButton,
+                          Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(area, &press);
+        QMouseEvent release(QEvent::MouseButtonRelease, at, area->mapToGlobal(at), Qt::LeftButton,
+                            Qt::NoButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(area, &release);
+        QCoreApplication::processEvents();
+    }
+
+private:
+    frmDisplay window_;
+};
+
+// All On and All Off are each a fill and a full redraw. Alternating them changes every cell at
+// every redraw; pressing All Off again and again redraws a board identical to the last one.
+void BM_DrawAll(benchmark::State& state, bool everyCellChanges)
+{
+    BenchWindow window;
+    bool lit = false;
+    for (auto _ : state) {
+        lit = everyCellChanges && !lit;
+        window.Press(lit ? "cmdAllOn" : "cmdAllOff");
+    }
+}
+BENCHMARK_CAPTURE(BM_DrawAll, every_cell_changed, true);
+BENCHMARK_CAPTURE(BM_DrawAll, unchanged, false);
+
+// "1 Step" on a busy board: a generation, its redraw and the repaint, as every tick does.
 void BM_NextGeneration(benchmark::State& state)
 {
-    BenchDisplay window;
+    BenchWindow window;
+    window.Press("cmdRandom");
     for (auto _ : state) {
-        window.NextGeneration();
-        QCoreApplication::processEvents();
-        if (window.board().StepCount() >= 64) {
+        window.Press("cmdOneStep");
+        // Keep a random board in play: a settled one would measure a different workload.
+        if (window.Count() >= 64) {
             state.PauseTiming();
-            window.MutableBoard().FillRandom();
-            window.MutableBoard().ResetCount();
+            window.Press("cmdRandom");
             state.ResumeTiming();
         }
     }
 }
 BENCHMARK(BM_NextGeneration);
 
-void BM_HitTest(benchmark::State& state)
+// A click on the board: the hit test, the toggle and the redraw of one cell.
+void BM_ClickCell(benchmark::State& state)
 {
-    BenchDisplay window;
-    float x = 0.0F;
-    std::int16_t row = 0;
-    std::int16_t column = 0;
+    BenchWindow window;
+    double x = 0.0;
     for (auto _ : state) {
-        window.HitTest(x, 4999.0F - x, row, column);
-        benchmark::DoNotOptimize(row);
-        benchmark::DoNotOptimize(column);
-        x = x >= 4990.0F ? 0.0F : x + 7.5F;
+        window.Click({x, 329.0 - x});
+        x = x >= 329.0 ? 0.0 : x + 0.5;
     }
 }
-BENCHMARK(BM_HitTest);
+BENCHMARK(BM_ClickCell);
 
 } // namespace
 

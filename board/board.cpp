@@ -12,34 +12,18 @@ namespace quarn {
 
 namespace {
 
-bool InRange(std::int16_t index, std::int16_t first, std::int16_t last)
-{
-    return index >= first && index <= last;
-}
-
-[[noreturn]] void ThrowBadIndex(const char* operation, std::int16_t row, std::int16_t column,
-                                std::int16_t first, std::int16_t last)
-{
-    throw std::out_of_range(std::string(operation) + ": (" + std::to_string(row) + ", " +
-                            std::to_string(column) + ") is outside " + std::to_string(first) +
-                            ".." + std::to_string(last));
-}
-
 } // namespace
 
-Board::Board() : Board(std::make_unique<ClockRandomSource>()) {}
+Board::Board()
+    : Board(std::make_unique<ClockRandomSource>())
+{}
 
-Board::Board(std::unique_ptr<RandomSource> random) : random_(std::move(random))
+Board::Board(std::unique_ptr<RandomSource> random)
+    : random_(std::move(random))
 {
     if (!random_) {
         throw std::invalid_argument("Board: a random source is required");
     }
-}
-
-std::int16_t Board::CellAt(std::int16_t row, std::int16_t column) const
-{
-    RequireCellIndex("CellAt", row, column);
-    return Cell(row, column);
 }
 
 void Board::CountNeighbours(std::int16_t row, std::int16_t column, std::int16_t& n) const
@@ -106,10 +90,9 @@ void Board::FillAll(std::int16_t value)
         throw std::invalid_argument("FillAll: value " + std::to_string(value) +
                                     " is neither 0 nor 1");
     }
-    for (std::int16_t i = 1; i <= kFieldSize; ++i) {
-        for (std::int16_t j = 1; j <= kFieldSize; ++j) {
-            Cell(i, j) = value;
-        }
+    // The field's rows, ring excluded; as in Step, the bounds keep every index in range.
+    for (std::size_t i = 1; i <= kFieldSize; ++i) {
+        std::fill(cells_[i].begin() + 1, cells_[i].begin() + 1 + kFieldSize, value);
     }
 }
 
@@ -125,16 +108,17 @@ void Board::FillRandom()
     }
 }
 
-void Board::RequireCellIndex(const char* operation, std::int16_t row, std::int16_t column)
+void Board::ThrowBadIndex(const char* operation, std::int16_t row, std::int16_t column,
+                          std::int16_t first, std::int16_t last)
 {
-    if (!InRange(row, kFirstIndex, kLastIndex) || !InRange(column, kFirstIndex, kLastIndex)) {
-        ThrowBadIndex(operation, row, column, kFirstIndex, kLastIndex);
-    }
+    throw std::out_of_range(std::string(operation) + ": (" + std::to_string(row) + ", " +
+                            std::to_string(column) + ") is outside " + std::to_string(first) +
+                            ".." + std::to_string(last));
 }
 
 void Board::RequireFieldIndex(const char* operation, std::int16_t row, std::int16_t column)
 {
-    if (!InRange(row, 1, kFieldSize) || !InRange(column, 1, kFieldSize)) {
+    if (!InField(row, column)) {
         ThrowBadIndex(operation, row, column, 1, kFieldSize);
     }
 }

@@ -20,6 +20,12 @@ public:
     static constexpr std::int16_t kFirstIndex = 0;
     static constexpr std::int16_t kLastIndex = kFieldSize + 1;
 
+    // Whether (row, column) is a cell of the field rather than of the ring or beyond.
+    static constexpr bool InField(int row, int column)
+    {
+        return row >= 1 && row <= kFieldSize && column >= 1 && column <= kFieldSize;
+    }
+
     // Uses the clock-seeded default random source.
     Board();
     explicit Board(std::unique_ptr<RandomSource> random);
@@ -40,6 +46,9 @@ public:
     void FillRandom();
 
 private:
+    [[noreturn]] static void ThrowBadIndex(const char* operation, std::int16_t row,
+                                           std::int16_t column, std::int16_t first,
+                                           std::int16_t last);
     static void RequireCellIndex(const char* operation, std::int16_t row, std::int16_t column);
     static void RequireFieldIndex(const char* operation, std::int16_t row, std::int16_t column);
     static std::int16_t NextValue(std::int16_t cell, std::int16_t neighbours);
@@ -55,5 +64,19 @@ private:
     std::int16_t stepCount_ = 0;
     std::unique_ptr<RandomSource> random_;
 };
+
+// Inline, as the window reads every cell at every redraw.
+inline std::int16_t Board::CellAt(std::int16_t row, std::int16_t column) const
+{
+    RequireCellIndex("CellAt", row, column);
+    return cells_[static_cast<std::size_t>(row)][static_cast<std::size_t>(column)];
+}
+
+inline void Board::RequireCellIndex(const char* operation, std::int16_t row, std::int16_t column)
+{
+    if (row < kFirstIndex || row > kLastIndex || column < kFirstIndex || column > kLastIndex) {
+        ThrowBadIndex(operation, row, column, kFirstIndex, kLastIndex);
+    }
+}
 
 } // namespace quarn

@@ -10,12 +10,20 @@
 // std::overflow_error rather than silently producing a wrong cell or coordinate.
 namespace quarn {
 
+// Kept out of line so that the checks cost their callers a compare and a branch, not a frame
+// big enough to build the message.
+[[noreturn, gnu::cold, gnu::noinline]] inline void ThrowOverflow16(std::int64_t value,
+                                                                   const char* what)
+{
+    throw std::overflow_error(std::string(what) + ": " + std::to_string(value) +
+                              " does not fit in 16 bits");
+}
+
 inline std::int16_t Narrow16(std::int64_t value, const char* what)
 {
     if (value < std::numeric_limits<std::int16_t>::min() ||
         value > std::numeric_limits<std::int16_t>::max()) {
-        throw std::overflow_error(std::string(what) + ": " + std::to_string(value) +
-                                  " does not fit in 16 bits");
+        ThrowOverflow16(value, what);
     }
     return static_cast<std::int16_t>(value);
 }

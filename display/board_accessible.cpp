@@ -6,7 +6,8 @@
 
 BoardAccessible::BoardAccessible(QWidget* area, CellReader isLive, CellPlacer place)
     : QAccessibleWidget(area, QAccessible::Table, QStringLiteral("Board")),
-      isLive_(std::move(isLive)), place_(std::move(place)),
+      isLive_(std::move(isLive)),
+      place_(std::move(place)),
       cellIds_(static_cast<std::size_t>(kSide * kSide), 0)
 {}
 

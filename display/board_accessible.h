@@ -1,5 +1,7 @@
 #pragma once
 
+#include "board/board.h"
+
 #include <QAccessibleWidget>
 
 #include <cstdint>
@@ -17,8 +19,6 @@ public:
     using CellReader = std::function<bool(int row, int column)>;
     // The slot of that cell in the area, in its logical pixels.
     using CellPlacer = std::function<QRect(int row, int column)>;
-
-    static constexpr int kSide = 30;
 
     BoardAccessible(QWidget* area, CellReader isLive, CellPlacer place);
     ~BoardAccessible() override;
@@ -66,6 +66,8 @@ public:
     void modelChange(QAccessibleTableModelChangeEvent* event) override;
 
 private:
+    static constexpr int kSide = quarn::Board::kFieldSize;
+
     CellReader isLive_;
     CellPlacer place_;
     // Cell interfaces are made when first asked for and registered with Qt, which hands out

@@ -3,7 +3,9 @@
 #include "board_accessible.h"
 
 BoardCellAccessible::BoardCellAccessible(BoardAccessible* table, int row, int column)
-    : table_(table), row_(row), column_(column)
+    : table_(table),
+      row_(row),
+      column_(column)
 {}
 
 bool BoardCellAccessible::isValid() const

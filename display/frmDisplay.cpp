@@ -8,17 +8,17 @@
 #include <QString>
 
 #include <cmath>
-#include <utility>
+#include <limits>
 
 namespace {
 
 using forms::OleColor;
 using forms::TwipsRect;
+using quarn::Board;
 
 constexpr int kClientWidthTwips = 7152;
 constexpr int kClientHeightTwips = 5664;
 
-constexpr std::int16_t kGridSize = 30;
 constexpr std::int16_t kBoxInset = 12;
 // Taken off the picture area's size before dividing it among the cells.
 constexpr float kSizeAllowance = 24.0F;
@@ -32,29 +32,33 @@ constexpr OleColor kOutlineColor = 0x000000;
 
 constexpr double kFontPoints = 12.0;
 
-bool InField(std::int16_t index)
-{
-    return index >= 1 && index <= kGridSize;
-}
-
 std::int16_t CellSpan(float outerSize)
 {
-    return quarn::Narrow16(quarn::RoundHalfEven32(outerSize - kSizeAllowance) / kGridSize,
+    return quarn::Narrow16(quarn::RoundHalfEven32(outerSize - kSizeAllowance) / Board::kFieldSize,
                            "cell size");
+}
+
+// The caption when the count has the most digits it can have.
+QString WidestCaption()
+{
+    return QStringLiteral("Steps: %1").arg(std::numeric_limits<std::int16_t>::max());
 }
 
 } // namespace
 
-frmDisplay::frmDisplay(QWidget* parent) : frmDisplay(nullptr, parent) {}
-
-frmDisplay::frmDisplay(std::unique_ptr<quarn::RandomSource> random, QWidget* parent)
+frmDisplay::frmDisplay(QWidget* parent)
     : forms::Form(QStringLiteral("Game of Quarn"), kClientWidthTwips, kClientHeightTwips,
                   kWindowColor, parent),
-      board_(random ? quarn::Board(std::move(random)) : quarn::Board()),
-      picFrame(kBoardColor, this), cmdAllOn(QStringLiteral("All On"), this),
-      cmdAllOff(QStringLiteral("All Off"), this), cmdRandom(QStringLiteral("Random"), this),
-      cmdOneStep(QStringLiteral("1 Step"), this), cmdGo(QStringLiteral("Go"), this),
-      cmdStop(QStringLiteral("Stop"), this), lblStepCount(this), timer(this)
+      picFrame(kBoardColor, this),
+      cmdAllOn(this),
+      cmdAllOff(this),
+      cmdRandom(this),
+      cmdOneStep(this),
+      cmdGo(this),
+      cmdStop(this),
+      lblStepCount(this),
+      timer(this),
+      patternIo_(*this, board_, [this](const auto& cells) { LoadCells(cells); })
 {
     static const bool factoryInstalled = [] {
         QAccessible::installFactory(&frmDisplay::AccessibleFactory);
@@ -100,39 +104,44 @@ const quarn::Board& frmDisplay::board() const
     return board_;
 }
 
-quarn::Board& frmDisplay::MutableBoard()
+bool frmDisplay::OpenPattern(const QString& path)
 {
-    return board_;
+    return patternIo_.OpenFile(path);
 }
 
 void frmDisplay::LayOut()
 {
-    picFrame.setObjectName(QStringLiteral("picFrame"));
-    picFrame.Move(TwipsRect{120, 120, 5000, 5000});
-
-    const QFont font = forms::DialogFont(kFontPoints);
-    const std::pair<forms::CommandButton*, TwipsRect> buttons[] = {
-        {&cmdAllOn, {5520, 120, 1452, 492}},   {&cmdAllOff, {5520, 720, 1452, 492}},
-        {&cmdRandom, {5520, 1320, 1452, 492}}, {&cmdOneStep, {5520, 1920, 1452, 492}},
-        {&cmdGo, {5520, 2520, 1455, 495}},     {&cmdStop, {5520, 3120, 1452, 492}},
+    struct Control
+    {
+        QWidget* widget;
+        const char* name;
+        TwipsRect rect;
+        const char* caption;
     };
-    for (const auto& [button, rect] : buttons) {
-        forms::PlaceInTwips(*button, rect);
-        button->setFont(font);
+    const Control controls[] = {
+        {&picFrame, "picFrame", {120, 120, 5000, 5000}, nullptr},
+        {&cmdAllOn, "cmdAllOn", {5520, 120, 1452, 492}, "All On"},
+        {&cmdAllOff, "cmdAllOff", {5520, 720, 1452, 492}, "All Off"},
+        {&cmdRandom, "cmdRandom", {5520, 1320, 1452, 492}, "Random"},
+        {&cmdOneStep, "cmdOneStep", {5520, 1920, 1452, 492}, "1 Step"},
+        {&cmdGo, "cmdGo", {5520, 2520, 1455, 495}, "Go"},
+        {&cmdStop, "cmdStop", {5520, 3120, 1452, 492}, "Stop"},
+        {&lblStepCount, "lblStepCount", {5520, 3720, 1452, 492}, "Steps: 0"},
+    };
+    const QFont font = forms::DialogFont(kFontPoints);
+    for (const Control& control : controls) {
+        control.widget->setObjectName(QString::fromLatin1(control.name));
+        forms::PlaceInTwips(*control.widget, control.rect);
+        if (control.caption != nullptr) {
+            control.widget->setProperty("text", QString::fromLatin1(control.caption));
+            control.widget->setFont(font);
+        }
     }
-    cmdAllOn.setObjectName(QStringLiteral("cmdAllOn"));
-    cmdAllOff.setObjectName(QStringLiteral("cmdAllOff"));
-    cmdRandom.setObjectName(QStringLiteral("cmdRandom"));
-    cmdOneStep.setObjectName(QStringLiteral("cmdOneStep"));
-    cmdGo.setObjectName(QStringLiteral("cmdGo"));
-    cmdStop.setObjectName(QStringLiteral("cmdStop"));
-
-    lblStepCount.setObjectName(QStringLiteral("lblStepCount"));
-    forms::PlaceInTwips(lblStepCount, TwipsRect{5520, 3720, 1452, 492});
-    lblStepCount.setFont(font);
-    lblStepCount.Caption(QStringLiteral("Steps: 0"));
-
     timer.setObjectName(QStringLiteral("timer"));
+
+    // Whatever face stands in for the dialog font, the largest count must show in full.
+    lblStepCount.setFont(
+        forms::FitToWidth(font, WidestCaption(), lblStepCount.contentsRect().width()));
 
     // "Go" comes last, after "Stop".
     setTabOrder(&cmdAllOn, &cmdAllOff);
@@ -146,12 +155,12 @@ void frmDisplay::LayOut()
 void frmDisplay::ConnectHandlers()
 {
     connect(this, &forms::Form::Load, this, &frmDisplay::Form_Load);
-    connect(&cmdAllOn, &forms::CommandButton::Click, this, &frmDisplay::cmdAllOn_Click);
-    connect(&cmdAllOff, &forms::CommandButton::Click, this, &frmDisplay::cmdAllOff_Click);
-    connect(&cmdRandom, &forms::CommandButton::Click, this, &frmDisplay::cmdRandom_Click);
-    connect(&cmdOneStep, &forms::CommandButton::Click, this, &frmDisplay::cmdOneStep_Click);
-    connect(&cmdGo, &forms::CommandButton::Click, this, &frmDisplay::cmdGo_Click);
-    connect(&cmdStop, &forms::CommandButton::Click, this, &frmDisplay::cmdStop_Click);
+    connect(&cmdAllOn, &QPushButton::clicked, this, &frmDisplay::cmdAllOn_Click);
+    connect(&cmdAllOff, &QPushButton::clicked, this, &frmDisplay::cmdAllOff_Click);
+    connect(&cmdRandom, &QPushButton::clicked, this, &frmDisplay::cmdRandom_Click);
+    connect(&cmdOneStep, &QPushButton::clicked, this, &frmDisplay::cmdOneStep_Click);
+    connect(&cmdGo, &QPushButton::clicked, this, &frmDisplay::cmdGo_Click);
+    connect(&cmdStop, &QPushButton::clicked, this, &frmDisplay::cmdStop_Click);
     connect(&picFrame, &forms::PictureBox::MouseDown, this, &frmDisplay::picFrame_MouseDown);
     connect(&timer, &forms::IntervalTimer::Timer, this, &frmDisplay::timer_Timer);
 }
@@ -172,15 +181,28 @@ void frmDisplay::SetAll(std::int16_t value)
     DrawAll();
 }
 
+// A pattern replaces the board as a fill does: the run stops and the count starts again.
+void frmDisplay::LoadCells(const std::vector<quarn::Cell>& cells)
+{
+    board_.FillAll(0);
+    for (const quarn::Cell& cell : cells) {
+        board_.ToggleCell(quarn::Narrow16(cell.row + 1, "row"),
+                          quarn::Narrow16(cell.column + 1, "column"));
+    }
+    timer.Interval(0);
+    board_.ResetCount();
+    DrawAll();
+}
+
 void frmDisplay::DrawAll()
 {
-    for (std::int16_t row = 1; row <= kGridSize; ++row) {
-        for (std::int16_t column = 1; column <= kGridSize; ++column) {
+    for (std::int16_t row = 1; row <= Board::kFieldSize; ++row) {
+        for (std::int16_t column = 1; column <= Board::kFieldSize; ++column) {
             DrawCell(row, column);
         }
     }
-    lblStepCount.Caption(QStringLiteral("Steps: ") + QString::number(board_.StepCount()));
-    BoardAccessible::NotifyChanged(&picFrame, 1, 1, kGridSize, kGridSize);
+    lblStepCount.setText(QStringLiteral("Steps: ") + QString::number(board_.StepCount()));
+    BoardAccessible::NotifyChanged(&picFrame, 1, 1, Board::kFieldSize, Board::kFieldSize);
 }
 
 void frmDisplay::DrawCell(std::int16_t row, std::int16_t column)
@@ -201,7 +223,7 @@ void frmDisplay::DrawCell(std::int16_t row, std::int16_t column)
                   CheckedSub(CheckedAdd(top, ch), kBoxInset), kOutlineColor);
 }
 
-void frmDisplay::GetCellSize(std::int16_t& cw, std::int16_t& ch) const
+inline void frmDisplay::GetCellSize(std::int16_t& cw, std::int16_t& ch) const
 {
     cw = CellSpan(picFrame.Width());
     ch = CellSpan(picFrame.Height());
@@ -273,7 +295,7 @@ void frmDisplay::picFrame_MouseDown(int Button, int Shift, float X, float Y)
     HitTest(X, Y, row, column);
     // The strip past the last row and column maps to the ring round the field, which the
     // window never changes.
-    if (!InField(row) || !InField(column)) {
+    if (!Board::InField(row, column)) {
         return;
     }
     board_.ToggleCell(row, column);

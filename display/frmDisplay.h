@@ -1,16 +1,17 @@
 #pragma once
 
 #include "board/board.h"
-#include "forms/command_button.h"
 #include "forms/form.h"
 #include "forms/interval_timer.h"
-#include "forms/label.h"
 #include "forms/picture_box.h"
+#include "pattern_io.h"
 
 #include <QAccessible>
+#include <QLabel>
+#include <QPushButton>
 
 #include <cstdint>
-#include <memory>
+#include <vector>
 
 // The program's one window: the board on the left, the commands and the generation count in a
 // column on the right. It owns the board for as long as it exists; everything shown is drawn
@@ -21,23 +22,11 @@ class frmDisplay : public forms::Form
 
 public:
     explicit frmDisplay(QWidget* parent = nullptr);
-    // For a chosen random source, as tests want.
-    explicit frmDisplay(std::unique_ptr<quarn::RandomSource> random, QWidget* parent = nullptr);
 
     const quarn::Board& board() const;
 
-protected:
-    // Lets tests put the board into states a person could only reach slowly, such as a count
-    // near its limit. The picture is not redrawn by this.
-    quarn::Board& MutableBoard();
-
-    // The window's procedures, open to subclasses so that benchmarks can time each one alone.
-    void NextGeneration();
-    void SetAll(std::int16_t value);
-    void DrawAll();
-    void DrawCell(std::int16_t row, std::int16_t column);
-    void GetCellSize(std::int16_t& cw, std::int16_t& ch) const;
-    void HitTest(float X, float Y, std::int16_t& row, std::int16_t& column) const;
+    // Loads the pattern in the file, as a fill would; see PatternIo::OpenFile.
+    bool OpenPattern(const QString& path);
 
 private:
     static QAccessibleInterface* AccessibleFactory(const QString& className, QObject* object);
@@ -45,6 +34,14 @@ private:
     void LayOut();
     void ConnectHandlers();
     QRect CellSlot(int row, int column) const;
+
+    void NextGeneration();
+    void SetAll(std::int16_t value);
+    void LoadCells(const std::vector<quarn::Cell>& cells);
+    void DrawAll();
+    void DrawCell(std::int16_t row, std::int16_t column);
+    void GetCellSize(std::int16_t& cw, std::int16_t& ch) const;
+    void HitTest(float X, float Y, std::int16_t& row, std::int16_t& column) const;
 
     void Form_Load();
     void cmdAllOn_Click();
@@ -59,12 +56,14 @@ private:
     quarn::Board board_;
 
     forms::PictureBox picFrame;
-    forms::CommandButton cmdAllOn;
-    forms::CommandButton cmdAllOff;
-    forms::CommandButton cmdRandom;
-    forms::CommandButton cmdOneStep;
-    forms::CommandButton cmdGo;
-    forms::CommandButton cmdStop;
-    forms::Label lblStepCount;
+    QPushButton cmdAllOn;
+    QPushButton cmdAllOff;
+    QPushButton cmdRandom;
+    QPushButton cmdOneStep;
+    QPushButton cmdGo;
+    QPushButton cmdStop;
+    QLabel lblStepCount;
     forms::IntervalTimer timer;
+
+    PatternIo patternIo_;
 };

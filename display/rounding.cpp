@@ -7,7 +7,7 @@
 
 namespace quarn {
 
-std::int32_t RoundHalfEven32(double value)
+std::int32_t detail::RoundHalfEven32Fractional(double value)
 {
     // std::nearbyint rounds in the current mode, which nothing in this program changes from
     // round-to-nearest-even.

@@ -21,7 +21,10 @@ using quarn::testing::ReferenceModel;
 class Input
 {
 public:
-    Input(const std::uint8_t* data, std::size_t size) : data_(data), size_(size) {}
+    Input(const std::uint8_t* data, std::size_t size)
+        : data_(data),
+          size_(size)
+    {}
 
     bool Empty() const { return position_ >= size_; }
 
@@ -53,7 +56,9 @@ private:
 class InputSource final : public quarn::RandomSource
 {
 public:
-    explicit InputSource(Input& input) : input_(input) {}
+    explicit InputSource(Input& input)
+        : input_(input)
+    {}
     void ReseedFromClock() override {}
     double Next() override { return Draw(input_.Byte()); }
 
@@ -72,11 +77,6 @@ private:
 bool InCells(std::int16_t i)
 {
     return i >= 0 && i <= 31;
-}
-
-bool InField(std::int16_t i)
-{
-    return i >= 1 && i <= 30;
 }
 
 bool Same(const Board& board, const ReferenceModel& model)
@@ -159,7 +159,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         case 5: {
             const std::int16_t r = input.Index();
             const std::int16_t c = input.Index();
-            const bool valid = InField(r) && InField(c);
+            const bool valid = Board::InField(r, c);
             std::int16_t n = -1;
             Expect<std::out_of_range>(!valid, operation, [&] { board.CountNeighbours(r, c, n); });
             if (valid && n != model.Neighbours(r, c)) {
@@ -171,8 +171,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             // The model reads ahead the values the board is about to draw, one per field cell in
             // row-major order, and keeps the integer part of 2r, at most 1.
             std::size_t draw = 0;
-            for (int r = 1; r <= 30; ++r) {
-                for (int c = 1; c <= 30; ++c) {
+            for (int r = 1; r <= Board::kFieldSize; ++r) {
+                for (int c = 1; c <= Board::kFieldSize; ++c) {
                     const double value = InputSource::Draw(input.Peek(draw++));
                     const bool live = std::min(1, static_cast<int>(2 * value)) == 1;
                     if (live != model.At(r, c)) {

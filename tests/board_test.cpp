@@ -256,7 +256,8 @@ class ScriptedSource final : public RandomSource
 {
 public:
     explicit ScriptedSource(std::vector<double> values, int* reseeds)
-        : values_(std::move(values)), reseeds_(reseeds)
+        : values_(std::move(values)),
+          reseeds_(reseeds)
     {}
 
     void ReseedFromClock() override

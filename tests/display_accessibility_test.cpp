@@ -12,7 +12,6 @@
 using quarn::testing::CellCentre;
 using quarn::testing::PictureArea;
 using quarn::testing::Press;
-using quarn::testing::TestDisplay;
 
 namespace {
 
@@ -71,7 +70,7 @@ private slots:
     void toggleAnnouncesOneCell();
 
 private:
-    std::unique_ptr<TestDisplay> window_;
+    std::unique_ptr<frmDisplay> window_;
 };
 
 void AccessibilityTest::initTestCase()
@@ -87,7 +86,7 @@ void AccessibilityTest::initTestCase()
 
 void AccessibilityTest::init()
 {
-    window_ = std::make_unique<TestDisplay>();
+    window_ = std::make_unique<frmDisplay>();
     window_->show();
     QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
     changes.clear();
@@ -193,8 +192,8 @@ void AccessibilityTest::changesAreAnnouncedAsTableChanges()
     QCOMPARE(spokenAnnouncements, 0);
 
     // What the table reports afterwards is the board as it now is.
-    for (int row = 1; row <= 30; ++row) {
-        for (int column = 1; column <= 30; ++column) {
+    for (int row = 1; row <= quarn::Board::kFieldSize; ++row) {
+        for (int column = 1; column <= quarn::Board::kFieldSize; ++column) {
             const bool live = window_->board().CellAt(static_cast<std::int16_t>(row),
                                                       static_cast<std::int16_t>(column)) != 0;
             QCOMPARE(CellName(*window_, row, column),

@@ -1,5 +1,6 @@
 #include "font.h"
 
+#include <QFontMetricsF>
 #include <QStringList>
 
 namespace forms {
@@ -21,6 +22,17 @@ QFont DialogFont(double points)
     font.setItalic(false);
     font.setUnderline(false);
     font.setStrikeOut(false);
+    return font;
+}
+
+QFont FitToWidth(QFont font, const QString& text, int width)
+{
+    constexpr double kStep = 0.5;
+    constexpr double kSmallest = 6.0;
+    while (QFontMetricsF(font).horizontalAdvance(text) > width &&
+           font.pointSizeF() - kStep >= kSmallest) {
+        font.setPointSizeF(font.pointSizeF() - kStep);
+    }
     return font;
 }
 

@@ -8,4 +8,8 @@ namespace forms {
 // sans-serif (Liberation Sans, then any sans-serif) stands in.
 QFont DialogFont(double points);
 
+// The font, stepped down half a point at a time until the text fits the width in pixels. A
+// stand-in face wider than the one a layout was made for would otherwise cut the text off.
+QFont FitToWidth(QFont font, const QString& text, int width);
+
 } // namespace forms

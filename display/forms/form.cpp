@@ -12,7 +12,7 @@ Form::Form(const QString& caption, int clientWidthTwips, int clientHeightTwips, 
     // Nothing in the window moves or grows with it, so it keeps its size; it may be minimised.
     setFixedSize(TwipsToPixels(clientWidthTwips), TwipsToPixels(clientHeightTwips));
     QPalette background = palette();
-    background.setColor(QPalette::Window, ToQColor(backColor));
+    background.setColor(QPalette::Window, QColor(ToRgb(backColor)));
     setPalette(background);
     setAutoFillBackground(true);
 }

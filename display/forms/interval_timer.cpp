@@ -7,7 +7,9 @@
 
 namespace forms {
 
-IntervalTimer::IntervalTimer(QObject* parent) : QObject(parent) {}
+IntervalTimer::IntervalTimer(QObject* parent)
+    : QObject(parent)
+{}
 
 int IntervalTimer::Interval() const
 {
@@ -31,11 +33,6 @@ void IntervalTimer::Interval(int milliseconds)
         // default 5% coarse-timer slack.
         timer_.start(milliseconds, Qt::PreciseTimer, this);
     }
-}
-
-int IntervalTimer::TimerId() const
-{
-    return timer_.isActive() ? timer_.timerId() : -1;
 }
 
 void IntervalTimer::timerEvent(QTimerEvent* event)

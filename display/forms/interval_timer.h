@@ -19,9 +19,6 @@ public:
     // never delays the next tick.
     void Interval(int milliseconds);
 
-    // The id carried by this timer's tick events; -1 while stopped.
-    int TimerId() const;
-
 signals:
     void Timer();
 

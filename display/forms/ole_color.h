@@ -1,17 +1,18 @@
 #pragma once
 
-#include <QColor>
+#include <QRgb>
 
 #include <cstdint>
 
 namespace forms {
 
-// Colours as the forms give them: 0x00BBGGRR, red in the low byte. With the top bit set the
-// low byte instead names a system colour.
+// Colours as the forms give them: 0x00BBGGRR, red in the low byte.
 using OleColor = std::uint32_t;
 
-inline constexpr OleColor kSystemColorFlag = 0x80000000U;
-
-QColor ToQColor(OleColor color);
+constexpr QRgb ToRgb(OleColor color)
+{
+    return qRgb(static_cast<int>(color & 0xFFU), static_cast<int>((color >> 8U) & 0xFFU),
+                static_cast<int>((color >> 16U) & 0xFFU));
+}
 
 } // namespace forms

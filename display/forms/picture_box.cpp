@@ -7,7 +7,6 @@
 #include <algorithm>
 #include <bit>
 #include <cmath>
-#include <vector>
 
 namespace forms {
 
@@ -41,63 +40,25 @@ int RoundToDevice(double value)
 
 } // namespace
 
-PictureBox::PictureBox(OleColor backColor, QWidget* parent) : QWidget(parent), backColor_(backColor)
+PictureBox::PictureBox(OleColor backColor, QWidget* parent)
+    : QWidget(parent),
+      backColor_(backColor)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-void PictureBox::Move(const TwipsRect& rect)
+void PictureBox::DrawBox(const DrawnBox& drawn)
 {
-    PlaceInTwips(*this, rect);
-    widthTwips_ = static_cast<float>(rect.width);
-    heightTwips_ = static_cast<float>(rect.height);
-}
-
-float PictureBox::Width() const
-{
-    return widthTwips_;
-}
-
-float PictureBox::Height() const
-{
-    return heightTwips_;
-}
-
-OleColor PictureBox::FillColor() const
-{
-    return fillColor_;
-}
-
-void PictureBox::FillColor(OleColor color)
-{
-    fillColor_ = color;
-}
-
-void PictureBox::Line(float x1, float y1, float x2, float y2, OleColor outline)
-{
-    const Box box{std::min(x1, x2), std::min(y1, y2), std::max(x1, x2), std::max(y1, y2)};
-    const QRgb fill = ToQColor(fillColor_).rgb();
-    const QRgb edge = ToQColor(outline).rgb();
-    boxes_.insert_or_assign(box, BoxPaint{fill, edge, boxesDrawn_++});
-
-    EnsureImage();
-    PaintBox(box, fill, edge);
-    const QRect device = DeviceRect(box);
-    const double ratio = image_.devicePixelRatio();
-    const QRect logical = QRectF(device.x() / ratio, device.y() / ratio, device.width() / ratio,
-                                 device.height() / ratio)
-                              .toAlignedRect();
-    // A full redraw asks for 900 small updates in a row. Growing one pending rectangle keeps
-    // Qt's dirty region a single rectangle instead of a list of 900.
-    if (!pendingUpdate_.contains(logical)) {
-        pendingUpdate_ = pendingUpdate_.united(logical);
-        update(pendingUpdate_);
+    if (!Remember(drawn)) {
+        return; // drawn before in these colours: its pixels are already there
     }
-}
-
-const QImage& PictureBox::Image() const
-{
-    return image_;
+    // After a move to a screen with another pixel ratio the image is made anew, at the next
+    // paint, from the boxes remembered; until then boxes go into the old one.
+    if (image_.isNull()) {
+        EnsureImage();
+    }
+    PaintBox(drawn.box, drawn.paint);
+    RequestUpdate(DeviceRect(drawn.box));
 }
 
 void PictureBox::paintEvent(QPaintEvent* event)
@@ -130,6 +91,23 @@ std::size_t PictureBox::BoxHash::operator()(const Box& box) const noexcept
     return hash;
 }
 
+bool PictureBox::Remember(const DrawnBox& drawn)
+{
+    const auto [found, isNew] = drawnIndex_.try_emplace(drawn.box, drawn_.size());
+    if (isNew) {
+        drawn_.push_back(drawn);
+        nextDrawn_ = drawn_.size();
+        return true;
+    }
+    DrawnBox& remembered = drawn_[found->second];
+    nextDrawn_ = found->second + 1;
+    if (remembered.paint == drawn.paint) {
+        return false;
+    }
+    remembered.paint = drawn.paint;
+    return true;
+}
+
 void PictureBox::EnsureImage()
 {
     const double ratio = devicePixelRatioF();
@@ -140,21 +118,15 @@ void PictureBox::EnsureImage()
     }
     image_ = QImage(deviceSize, QImage::Format_RGB32);
     image_.setDevicePixelRatio(ratio);
-    image_.fill(ToQColor(backColor_));
+    image_.fill(ToRgb(backColor_));
     RedrawRemembered();
 }
 
 void PictureBox::RedrawRemembered()
 {
-    std::vector<std::pair<const Box*, const BoxPaint*>> inOrder;
-    inOrder.reserve(boxes_.size());
-    for (const auto& [box, paint] : boxes_) {
-        inOrder.emplace_back(&box, &paint);
-    }
-    std::sort(inOrder.begin(), inOrder.end(),
-              [](const auto& a, const auto& b) { return a.second->order < b.second->order; });
-    for (const auto& [box, paint] : inOrder) {
-        PaintBox(*box, paint->fill, paint->outline);
+    // Boxes never overlap, so the order they were drawn in does not matter.
+    for (const DrawnBox& drawn : drawn_) {
+        PaintBox(drawn.box, drawn.paint);
     }
 }
 
@@ -168,13 +140,27 @@ QRect PictureBox::DeviceRect(const Box& box) const
     return {left, top, width, height};
 }
 
-void PictureBox::PaintBox(const Box& box, QRgb fill, QRgb outline)
+void PictureBox::PaintBox(const Box& box, const BoxPaint& paint)
 {
     // One logical pixel of outline, in whole device pixels so that it stays sharp.
     const int edge = std::max(1, RoundToDevice(image_.devicePixelRatio()));
     const QRect outer = DeviceRect(box);
-    FillDeviceRect(outer, outline);
-    FillDeviceRect(outer.adjusted(edge, edge, -edge, -edge), fill);
+    FillDeviceRect(outer, paint.outline);
+    FillDeviceRect(outer.adjusted(edge, edge, -edge, -edge), paint.fill);
+}
+
+void PictureBox::RequestUpdate(const QRect& device)
+{
+    const double ratio = image_.devicePixelRatio();
+    const QRect logical = QRectF(device.x() / ratio, device.y() / ratio, device.width() / ratio,
+                                 device.height() / ratio)
+                              .toAlignedRect();
+    // A full redraw asks for 900 small updates in a row. Growing one pending rectangle keeps
+    // Qt's dirty region a single rectangle instead of a list of 900.
+    if (!pendingUpdate_.contains(logical)) {
+        pendingUpdate_ = pendingUpdate_.united(logical);
+        update(pendingUpdate_);
+    }
 }
 
 void PictureBox::FillDeviceRect(const QRect& rect, QRgb color)

@@ -19,7 +19,11 @@ QRect ToPixels(const TwipsRect& rect)
 
 void PlaceInTwips(QWidget& widget, const TwipsRect& rect)
 {
-    widget.setGeometry(ToPixels(rect));
+    const QRect pixels = ToPixels(rect);
+    widget.move(pixels.topLeft());
+    // Fixed, as nothing in a form moves or grows: a new text in a label then costs a repaint
+    // and not a relayout request to its parent as well.
+    widget.setFixedSize(pixels.size());
 }
 
 } // namespace forms

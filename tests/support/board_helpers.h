@@ -15,8 +15,8 @@ using CellSet = std::set<Cell>;
 inline CellSet WholeField()
 {
     CellSet all;
-    for (int r = 1; r <= 30; ++r) {
-        for (int c = 1; c <= 30; ++c) {
+    for (int r = 1; r <= Board::kFieldSize; ++r) {
+        for (int c = 1; c <= Board::kFieldSize; ++c) {
             all.insert({r, c});
         }
     }

@@ -2,9 +2,11 @@
 
 #include "frmDisplay.h"
 
+#include <QApplication>
 #include <QColor>
 #include <QImage>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QPoint>
 #include <QPushButton>
 #include <QTest>
@@ -16,12 +18,6 @@ namespace quarn::testing {
 
 // Reads the window the way a person does: by the pixels of the board, the label's text and the
 // buttons, found by their names. Cell positions follow the 165-twip grid, 11 pixels a cell.
-class TestDisplay : public frmDisplay
-{
-public:
-    using frmDisplay::frmDisplay;
-    using frmDisplay::MutableBoard;
-};
 
 inline constexpr QRgb kLive = 0xFFFFFF00;
 inline constexpr QRgb kDead = 0xFF000000;
@@ -47,6 +43,18 @@ inline void Press(QWidget& window, const char* name)
     QTest::mouseClick(Button(window, name), Qt::LeftButton);
 }
 
+// A press and release delivered through the target's own mouse handling, at any position,
+// fractional pixels included.
+inline void Click(QWidget* target, QPointF local, Qt::MouseButton button = Qt::LeftButton)
+{
+    const QPointF global = target->mapToGlobal(local);
+    QMouseEvent press(QEvent::MouseButtonPress, local, global, button, button, Qt::NoModifier);
+    QApplication::sendEvent(target, &press);
+    QMouseEvent release(QEvent::MouseButtonRelease, local, global, button, Qt::NoButton,
+                        Qt::NoModifier);
+    QApplication::sendEvent(target, &release);
+}
+
 // The centre pixel of a field cell, in the picture area's logical pixels.
 inline QPoint CellCentre(int row, int column)
 {
@@ -66,12 +74,12 @@ inline QRgb PixelAt(const QImage& image, QPointF logical)
                        static_cast<int>(logical.y() * ratio));
 }
 
-// Every field cell's pixel against the board; the first difference, or an empty string.
-inline QString PictureMismatch(QWidget& window, const Board& board)
+// Every field cell's pixel in a picture of the board against the board; the first difference,
+// or an empty string.
+inline QString PictureMismatch(const QImage& image, const Board& board)
 {
-    const QImage image = Grab(window);
-    for (std::int16_t r = 1; r <= 30; ++r) {
-        for (std::int16_t c = 1; c <= 30; ++c) {
+    for (std::int16_t r = 1; r <= Board::kFieldSize; ++r) {
+        for (std::int16_t c = 1; c <= Board::kFieldSize; ++c) {
             const QRgb want = board.CellAt(r, c) != 0 ? kLive : kDead;
             const QRgb got = PixelAt(image, CellCentre(r, c));
             if (got != want) {
@@ -84,6 +92,11 @@ inline QString PictureMismatch(QWidget& window, const Board& board)
         }
     }
     return {};
+}
+
+inline QString PictureMismatch(QWidget& window, const Board& board)
+{
+    return PictureMismatch(Grab(window), board);
 }
 
 } // namespace quarn::testing

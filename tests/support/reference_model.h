@@ -1,5 +1,7 @@
 #pragma once
 
+#include "board/board.h"
+
 #include <bitset>
 #include <cstdint>
 #include <stdexcept>
@@ -11,7 +13,7 @@ namespace quarn::testing {
 class ReferenceModel
 {
 public:
-    static constexpr int kSide = 32;
+    static constexpr int kSide = Board::kFieldSize + 2;
     static constexpr std::size_t kBits = std::size_t{kSide} * kSide;
 
     bool At(int row, int column) const { return bits_.test(Index(row, column)); }
@@ -20,8 +22,8 @@ public:
 
     void Fill(bool live)
     {
-        for (int r = 1; r <= 30; ++r) {
-            for (int c = 1; c <= 30; ++c) {
+        for (int r = 1; r <= Board::kFieldSize; ++r) {
+            for (int c = 1; c <= Board::kFieldSize; ++c) {
                 bits_.set(Index(r, c), live);
             }
         }
@@ -41,8 +43,8 @@ public:
     void Step()
     {
         std::bitset<kBits> next = bits_;
-        for (int r = 1; r <= 30; ++r) {
-            for (int c = 1; c <= 30; ++c) {
+        for (int r = 1; r <= Board::kFieldSize; ++r) {
+            for (int c = 1; c <= Board::kFieldSize; ++c) {
                 const int live = Neighbours(r, c);
                 next.set(Index(r, c), live == 3 || (live == 2 && At(r, c)));
             }

@@ -1,0 +1,49 @@
+#pragma once
+
+#include "board/board.h"
+#include "pattern/pattern.h"
+
+#include <QKeySequence>
+#include <QObject>
+#include <QString>
+
+#include <functional>
+#include <vector>
+
+class QWidget;
+
+// Patterns in and out of the window, as text: Ctrl+C copies the board as RLE, Ctrl+V loads the
+// clipboard's text, Ctrl+O and Ctrl+S open and save files, and a file or text dropped on the
+// window loads it. What a load does to the board is the window's business, through the loader.
+class PatternIo : public QObject
+{
+    Q_OBJECT
+
+public:
+    // Puts the given cells (0-based, in the field) on a cleared board.
+    using Loader = std::function<void(const std::vector<quarn::Cell>&)>;
+
+    PatternIo(QWidget& window, const quarn::Board& board, Loader load);
+
+    // Reads the file and loads its pattern. On failure nothing changes, and a warning box and
+    // standard error say why.
+    bool OpenFile(const QString& path);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void AddShortcut(QKeySequence::StandardKey key, void (PatternIo::*slot)());
+    void Copy();
+    void Paste();
+    void Open();
+    void Save();
+    bool Load(const QByteArray& text, const QString& source);
+    bool Write(const QString& path);
+    quarn::Pattern BoardPattern() const;
+    void Warn(const QString& message);
+
+    QWidget& window_;
+    const quarn::Board& board_;
+    Loader load_;
+};
