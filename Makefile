@@ -3,7 +3,8 @@
 BUILD_PACKAGES := cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libvulkan-dev \
                   libgtest-dev libbenchmark-dev fonts-liberation
 TEST_PACKAGES  := qt6-base-private-dev xvfb xauth xdotool x11-utils python3 clang libclang-rt-14-dev \
-                  desktop-file-utils appstream file
+                  desktop-file-utils appstream file imagemagick fonts-dejavu-core \
+                  shared-mime-info libglib2.0-bin python3-pyatspi at-spi2-core dbus-daemon
 LINT_PACKAGES  := clang-format clang-tidy
 
 .PHONY: all deps test-deps build run install test test-dev test-asan fuzz memcheck bench soak measure format lint clean

@@ -14,7 +14,7 @@
 namespace {
 
 const char* const kNoDisplayHelp =
-    "game-of-quarn: no display to open the window on. Start it from a desktop session, or on a "
+    "game-of-quarn: no display to open the window on%s. Start it from a desktop session, or on a "
     "machine without one under a virtual X server: xvfb-run game-of-quarn\n";
 
 bool IsSet(const char* name)
@@ -27,13 +27,13 @@ bool IsSet(const char* name)
 // because no display could be reached, one clear line says so instead of a screenful; for any
 // other fatal error they are printed with it.
 QStringList heldBack;
-bool displayUnreachable = false;
+QString displayUnreachable; // the platform's own word on it, once it has said so
 
 void StartupMessageHandler(QtMsgType type, const QMessageLogContext& context, const QString& text)
 {
     if (type == QtFatalMsg) {
-        if (displayUnreachable) {
-            std::fputs(kNoDisplayHelp, stderr);
+        if (!displayUnreachable.isEmpty()) {
+            std::fprintf(stderr, kNoDisplayHelp, qPrintable(" (" + displayUnreachable + ")"));
         } else {
             for (const QString& held : heldBack) {
                 std::fprintf(stderr, "%s\n", qPrintable(held));
@@ -45,9 +45,10 @@ void StartupMessageHandler(QtMsgType type, const QMessageLogContext& context, co
     }
     const QLatin1StringView category(context.category != nullptr ? context.category : "");
     if (category.startsWith(QLatin1StringView("qt.qpa"))) {
-        displayUnreachable = displayUnreachable ||
-                             text.contains(QLatin1StringView("connect to display")) ||
-                             text.contains(QLatin1StringView("wl_display"));
+        if (text.contains(QLatin1StringView("connect to display")) ||
+            text.contains(QLatin1StringView("wl_display"))) {
+            displayUnreachable = text;
+        }
         heldBack.append(text);
         return;
     }
@@ -76,7 +77,8 @@ Request ParseCommandLine(int argc, char* argv[])
                                  QStringLiteral("[FILE]"));
     const bool parsed = parser.parse(QCoreApplication::arguments());
     if (!parsed || parser.positionalArguments().size() > 1) {
-        const QString error = parsed ? QStringLiteral("Give one file at most.") : parser.errorText();
+        const QString error =
+            parsed ? QStringLiteral("Give one file at most.") : parser.errorText();
         std::fprintf(stderr, "game-of-quarn: %s\n\n%s", qPrintable(error),
                      qPrintable(parser.helpText()));
         return {{}, 1};
@@ -101,7 +103,7 @@ int main(int argc, char* argv[])
         return *request.exitStatus;
     }
     if (!IsSet("QT_QPA_PLATFORM") && !IsSet("DISPLAY") && !IsSet("WAYLAND_DISPLAY")) {
-        std::fputs(kNoDisplayHelp, stderr);
+        std::fprintf(stderr, kNoDisplayHelp, "");
         return 1;
     }
 
@@ -124,7 +126,8 @@ int main(int argc, char* argv[])
     window.show();
     if (!request.file.isEmpty()) {
         // Once the window is up, as a pattern opened from it would be.
-        QTimer::singleShot(0, &window, [&window, file = request.file] { window.OpenPattern(file); });
+        QTimer::singleShot(0, &window,
+                           [&window, file = request.file] { window.OpenPattern(file); });
     }
     return QApplication::exec();
 }

@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QTest>
 
 #include <benchmark/benchmark.h>
 
@@ -27,6 +28,12 @@ public:
     }
 
     int Count() const { return window_.board().StepCount(); }
+
+    void Key(Qt::Key key, Qt::KeyboardModifiers modifiers)
+    {
+        QTest::keyClick(&window_, key, modifiers);
+        QCoreApplication::processEvents();
+    }
 
     void Click(QPointF at)
     {
@@ -86,6 +93,30 @@ void BM_ClickCell(benchmark::State& state)
     }
 }
 BENCHMARK(BM_ClickCell);
+
+// Undoing and redoing a run of 1,000 generations: Go, "1 Step" pressed 1,000 times while it
+// runs, Stop. Each iteration is two entries' worth, one undo and one redo.
+void BM_Undo(benchmark::State& state)
+{
+    BenchWindow window;
+    window.Press("cmdRandom");
+    window.Press("cmdGo");
+    for (int i = 0; i < 1000; ++i) {
+        window.Press("cmdOneStep");
+    }
+    window.Press("cmdStop");
+    for (auto _ : state) {
+        window.Key(Qt::Key_Z, Qt::ControlModifier);
+        window.Key(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    }
+    if (window.Count() < 1000) {
+        state.SkipWithError("the run did not count its generations");
+    }
+    state.counters["per_entry_us"] =
+        benchmark::Counter(static_cast<double>(state.iterations()) * 2,
+                           benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+}
+BENCHMARK(BM_Undo);
 
 } // namespace
 

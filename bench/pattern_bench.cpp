@@ -26,9 +26,8 @@ std::string LargestRle()
     std::string text = quarn::WriteRle(pattern);
     while (text.size() > quarn::kMaxPatternText) {
         pattern.height = pattern.height * 99 / 100;
-        std::erase_if(pattern.live, [&](const quarn::LiveRun& run) {
-            return run.row >= pattern.height;
-        });
+        std::erase_if(pattern.live,
+                      [&](const quarn::LiveRun& run) { return run.row >= pattern.height; });
         text = quarn::WriteRle(pattern);
     }
     return text;

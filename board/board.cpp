@@ -10,9 +10,7 @@
 
 namespace quarn {
 
-namespace {
-
-} // namespace
+namespace {} // namespace
 
 Board::Board()
     : Board(std::make_unique<ClockRandomSource>())
@@ -114,6 +112,29 @@ void Board::ThrowBadIndex(const char* operation, std::int16_t row, std::int16_t 
     throw std::out_of_range(std::string(operation) + ": (" + std::to_string(row) + ", " +
                             std::to_string(column) + ") is outside " + std::to_string(first) +
                             ".." + std::to_string(last));
+}
+
+BoardState Board::State() const
+{
+    static_assert(BoardState::kSide == kLastIndex + 1);
+    BoardState state;
+    for (std::size_t i = 0; i < BoardState::kSide; ++i) {
+        for (std::size_t j = 0; j < BoardState::kSide; ++j) {
+            state.cells[i * BoardState::kSide + j] = cells_[i][j] != 0;
+        }
+    }
+    state.stepCount = stepCount_;
+    return state;
+}
+
+void Board::Restore(const BoardState& state)
+{
+    for (std::size_t i = 0; i < BoardState::kSide; ++i) {
+        for (std::size_t j = 0; j < BoardState::kSide; ++j) {
+            cells_[i][j] = state.cells[i * BoardState::kSide + j] ? 1 : 0;
+        }
+    }
+    stepCount_ = state.stepCount;
 }
 
 void Board::RequireFieldIndex(const char* operation, std::int16_t row, std::int16_t column)

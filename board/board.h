@@ -1,5 +1,6 @@
 #pragma once
 
+#include "board_state.h"
 #include "random_source.h"
 
 #include <array>
@@ -44,6 +45,10 @@ public:
     // The fills write the field only; the ring keeps whatever ToggleCell put there.
     void FillAll(std::int16_t value);
     void FillRandom();
+
+    // The whole board as a value, and the board made that value again.
+    BoardState State() const;
+    void Restore(const BoardState& state);
 
 private:
     [[noreturn]] static void ThrowBadIndex(const char* operation, std::int16_t row,

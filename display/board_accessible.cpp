@@ -4,10 +4,9 @@
 
 #include <QWidget>
 
-BoardAccessible::BoardAccessible(QWidget* area, CellReader isLive, CellPlacer place)
+BoardAccessible::BoardAccessible(QWidget* area, Access access)
     : QAccessibleWidget(area, QAccessible::Table, QStringLiteral("Board")),
-      isLive_(std::move(isLive)),
-      place_(std::move(place)),
+      access_(std::move(access)),
       cellIds_(static_cast<std::size_t>(kSide * kSide), 0)
 {}
 
@@ -20,29 +19,69 @@ BoardAccessible::~BoardAccessible()
     }
 }
 
-void BoardAccessible::NotifyChanged(QWidget* area, int firstRow, int firstColumn, int lastRow,
-                                    int lastColumn)
+void BoardAccessible::NotifyChanged(QWidget* area)
 {
     if (!QAccessible::isActive()) {
         return;
     }
-    QAccessibleTableModelChangeEvent event(area, QAccessibleTableModelChangeEvent::DataChanged);
-    event.setFirstRow(firstRow - 1);
-    event.setFirstColumn(firstColumn - 1);
-    event.setLastRow(lastRow - 1);
-    event.setLastColumn(lastColumn - 1);
-    QAccessible::updateAccessibility(&event);
+    QAccessibleEvent description(area, QAccessible::DescriptionChanged);
+    QAccessible::updateAccessibility(&description);
+    QAccessibleTableModelChangeEvent cells(area, QAccessibleTableModelChangeEvent::DataChanged);
+    cells.setFirstRow(0);
+    cells.setFirstColumn(0);
+    cells.setLastRow(kSide - 1);
+    cells.setLastColumn(kSide - 1);
+    QAccessible::updateAccessibility(&cells);
+}
+
+void BoardAccessible::NotifyToggled(QWidget* area, int row, int column)
+{
+    if (QAccessibleInterface* cell = CellOf(area, row, column)) {
+        QAccessibleEvent name(cell, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&name);
+    }
+}
+
+void BoardAccessible::NotifyCursor(QWidget* area, int row, int column)
+{
+    if (!area->hasFocus()) {
+        return;
+    }
+    if (QAccessibleInterface* cell = CellOf(area, row, column)) {
+        QAccessibleEvent focus(cell, QAccessible::Focus);
+        QAccessible::updateAccessibility(&focus);
+    }
+}
+
+QAccessibleInterface* BoardAccessible::CellOf(QWidget* area, int row, int column)
+{
+    if (!QAccessible::isActive()) {
+        return nullptr;
+    }
+    QAccessibleInterface* table = QAccessible::queryAccessibleInterface(area);
+    QAccessibleTableInterface* cells = table != nullptr ? table->tableInterface() : nullptr;
+    return cells != nullptr ? cells->cellAt(row - 1, column - 1) : nullptr;
 }
 
 bool BoardAccessible::IsLive(int row, int column) const
 {
-    return isLive_(row + 1, column + 1);
+    return access_.isLive(row + 1, column + 1);
 }
 
 QRect BoardAccessible::CellRect(int row, int column) const
 {
-    const QRect local = place_(row + 1, column + 1);
+    const QRect local = access_.place(row + 1, column + 1);
     return local.translated(widget()->mapToGlobal(QPoint(0, 0)));
+}
+
+void BoardAccessible::Toggle(int row, int column)
+{
+    access_.toggle(row + 1, column + 1);
+}
+
+bool BoardAccessible::FocusedAt(int row, int column) const
+{
+    return widget()->hasFocus() && access_.cursor() == std::pair(row + 1, column + 1);
 }
 
 QAccessible::Role BoardAccessible::role() const
@@ -56,7 +95,16 @@ QString BoardAccessible::text(QAccessible::Text t) const
         return QStringLiteral("Board");
     }
     if (t == QAccessible::Description) {
-        return QStringLiteral("%1 rows of %2 cells, each live or dead").arg(kSide).arg(kSide);
+        int live = 0;
+        for (int row = 0; row < kSide; ++row) {
+            for (int column = 0; column < kSide; ++column) {
+                live += IsLive(row, column) ? 1 : 0;
+            }
+        }
+        return QStringLiteral("%1 rows of %2 cells, each live or dead; %3 live")
+            .arg(kSide)
+            .arg(kSide)
+            .arg(live);
     }
     return QAccessibleWidget::text(t);
 }
@@ -93,6 +141,16 @@ QAccessibleInterface* BoardAccessible::childAt(int x, int y) const
         }
     }
     return nullptr;
+}
+
+// There is always a cursor cell, so a focused board always has a focused cell to give.
+QAccessibleInterface* BoardAccessible::focusChild() const
+{
+    if (!widget()->hasFocus()) {
+        return nullptr;
+    }
+    const auto [row, column] = access_.cursor();
+    return cellAt(row - 1, column - 1);
 }
 
 void* BoardAccessible::interface_cast(QAccessible::InterfaceType type)

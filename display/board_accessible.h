@@ -6,33 +6,50 @@
 
 #include <cstdint>
 #include <functional>
+#include <utility>
 #include <vector>
 
 class QWidget;
 
 // Presents the picture area to assistive technology as what it shows: a 30 x 30 table named
-// "Board" whose cells say "live" or "dead". Read-only: it offers no actions and takes no input.
+// "Board" whose cells say "live" or "dead" and can be toggled. While the board has the focus,
+// the keyboard's cursor cell is the table's focused cell.
 class BoardAccessible : public QAccessibleWidget, public QAccessibleTableInterface
 {
 public:
-    // Reads the cell at a 1-based row and column of the field.
-    using CellReader = std::function<bool(int row, int column)>;
-    // The slot of that cell in the area, in its logical pixels.
-    using CellPlacer = std::function<QRect(int row, int column)>;
+    // What the table needs of the window, for cells at 1-based rows and columns of the field.
+    struct Access
+    {
+        std::function<bool(int row, int column)> isLive;
+        // The slot of the cell in the area, in its logical pixels.
+        std::function<QRect(int row, int column)> place;
+        std::function<void(int row, int column)> toggle;
+        // The cursor cell, as (row, column).
+        std::function<std::pair<int, int>()> cursor;
+    };
 
-    BoardAccessible(QWidget* area, CellReader isLive, CellPlacer place);
+    BoardAccessible(QWidget* area, Access access);
     ~BoardAccessible() override;
     BoardAccessible(const BoardAccessible&) = delete;
     BoardAccessible& operator=(const BoardAccessible&) = delete;
     BoardAccessible(BoardAccessible&&) = delete;
     BoardAccessible& operator=(BoardAccessible&&) = delete;
 
-    // Tells assistive technology that the cells in the given 1-based range may have changed.
-    static void NotifyChanged(QWidget* area, int firstRow, int firstColumn, int lastRow,
-                              int lastColumn);
+    // Tells assistive technology that the whole board may have changed: a new description (it
+    // counts the live cells), the one table event that the Linux desktop's bridge carries, and
+    // the finer table-model event that it drops, for other bridges.
+    static void NotifyChanged(QWidget* area);
+    // That one cell has toggled, so that its new name is spoken.
+    static void NotifyToggled(QWidget* area, int row, int column);
+    // That the cursor is on a new cell, while the board has the focus.
+    static void NotifyCursor(QWidget* area, int row, int column);
 
+    // For the cells, 0-based.
     bool IsLive(int row, int column) const;
     QRect CellRect(int row, int column) const; // on the screen
+    void Toggle(int row, int column);
+    // Whether the board has the focus with the cursor on this cell.
+    bool FocusedAt(int row, int column) const;
 
     // QAccessibleInterface
     QAccessible::Role role() const override;
@@ -41,6 +58,7 @@ public:
     QAccessibleInterface* child(int index) const override;
     int indexOfChild(const QAccessibleInterface* child) const override;
     QAccessibleInterface* childAt(int x, int y) const override;
+    QAccessibleInterface* focusChild() const override;
     void* interface_cast(QAccessible::InterfaceType type) override;
 
     // QAccessibleTableInterface
@@ -68,8 +86,10 @@ public:
 private:
     static constexpr int kSide = quarn::Board::kFieldSize;
 
-    CellReader isLive_;
-    CellPlacer place_;
+    // The cell interface of a 1-based cell of the area's table, if accessibility is on.
+    static QAccessibleInterface* CellOf(QWidget* area, int row, int column);
+
+    Access access_;
     // Cell interfaces are made when first asked for and registered with Qt, which hands out
     // their ids; they are released with the table.
     mutable std::vector<QAccessible::Id> cellIds_;

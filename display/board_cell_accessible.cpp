@@ -58,7 +58,7 @@ QString BoardCellAccessible::text(QAccessible::Text t) const
 
 void BoardCellAccessible::setText(QAccessible::Text /*t*/, const QString& /*text*/)
 {
-    // Read-only: cells change through the window's own controls.
+    // A cell's name is its state; it changes through the toggle action.
 }
 
 QRect BoardCellAccessible::rect() const
@@ -74,7 +74,8 @@ QAccessible::Role BoardCellAccessible::role() const
 QAccessible::State BoardCellAccessible::state() const
 {
     QAccessible::State state;
-    state.readOnly = true;
+    state.focusable = true;
+    state.focused = table_->FocusedAt(row_, column_);
     return state;
 }
 
@@ -82,6 +83,9 @@ void* BoardCellAccessible::interface_cast(QAccessible::InterfaceType type)
 {
     if (type == QAccessible::TableCellInterface) {
         return static_cast<QAccessibleTableCellInterface*>(this);
+    }
+    if (type == QAccessible::ActionInterface) {
+        return static_cast<QAccessibleActionInterface*>(this);
     }
     return nullptr;
 }
@@ -124,4 +128,21 @@ int BoardCellAccessible::rowExtent() const
 QAccessibleInterface* BoardCellAccessible::table() const
 {
     return table_;
+}
+
+QStringList BoardCellAccessible::actionNames() const
+{
+    return {toggleAction()};
+}
+
+void BoardCellAccessible::doAction(const QString& actionName)
+{
+    if (actionName == toggleAction()) {
+        table_->Toggle(row_, column_);
+    }
+}
+
+QStringList BoardCellAccessible::keyBindingsForAction(const QString& actionName) const
+{
+    return actionName == toggleAction() ? QStringList{QStringLiteral("Space")} : QStringList{};
 }

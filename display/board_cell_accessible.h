@@ -4,8 +4,11 @@
 
 class BoardAccessible;
 
-// One cell of the board table: its row, its column, and "live" or "dead".
-class BoardCellAccessible : public QAccessibleInterface, public QAccessibleTableCellInterface
+// One cell of the board table: its row, its column, "live" or "dead", and a toggle action that
+// does what a click on it does.
+class BoardCellAccessible : public QAccessibleInterface,
+                            public QAccessibleTableCellInterface,
+                            public QAccessibleActionInterface
 {
 public:
     // row and column are 0-based, as table interfaces count.
@@ -35,6 +38,11 @@ public:
     int columnExtent() const override;
     int rowExtent() const override;
     QAccessibleInterface* table() const override;
+
+    // QAccessibleActionInterface: toggling, the one action and so the default.
+    QStringList actionNames() const override;
+    void doAction(const QString& actionName) override;
+    QStringList keyBindingsForAction(const QString& actionName) const override;
 
 private:
     BoardAccessible* table_;

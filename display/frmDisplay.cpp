@@ -58,7 +58,15 @@ frmDisplay::frmDisplay(QWidget* parent)
       cmdStop(this),
       lblStepCount(this),
       timer(this),
-      patternIo_(*this, board_, [this](const auto& cells) { LoadCells(cells); })
+      patternIo_(*this, board_,
+                 [this](const auto& cells) {
+                     history_.CloseRun();
+                     LoadCells(cells);
+                     history_.Record(QStringLiteral("Load Pattern"));
+                 }),
+      cursor_(picFrame, [this](int row, int column) { return CellBox(row, column); }),
+      buttonKeys_(this),
+      history_(*this, board_, [this](const quarn::BoardState& state) { ShowState(state); })
 {
     static const bool factoryInstalled = [] {
         QAccessible::installFactory(&frmDisplay::AccessibleFactory);
@@ -70,21 +78,40 @@ frmDisplay::frmDisplay(QWidget* parent)
     ConnectHandlers();
 }
 
-// Assistive technology sees the picture area as the table of cells it shows.
+// Assistive technology sees the window as a window, and the picture area as the table of cells
+// it shows.
 QAccessibleInterface* frmDisplay::AccessibleFactory(const QString& /*className*/, QObject* object)
 {
+    if (auto* window = qobject_cast<frmDisplay*>(object)) {
+        return new QAccessibleWidget(window, QAccessible::Window);
+    }
     auto* area = qobject_cast<forms::PictureBox*>(object);
     auto* display = area != nullptr ? qobject_cast<frmDisplay*>(area->parentWidget()) : nullptr;
     if (display == nullptr || area != &display->picFrame) {
         return nullptr;
     }
-    return new BoardAccessible(
-        area,
+    BoardAccessible::Access access{
         [display](int row, int column) {
             return display->board_.CellAt(static_cast<std::int16_t>(row),
                                           static_cast<std::int16_t>(column)) != 0;
         },
-        [display](int row, int column) { return display->CellSlot(row, column); });
+        [display](int row, int column) { return display->CellSlot(row, column); },
+        [display](int row, int column) {
+            display->FlipCell(static_cast<std::int16_t>(row), static_cast<std::int16_t>(column));
+        },
+        [display] { return std::pair(display->cursor_.Row(), display->cursor_.Column()); }};
+    return new BoardAccessible(area, std::move(access));
+}
+
+// The box a cell is drawn as, in twips, as DrawCell draws it.
+QRectF frmDisplay::CellBox(int row, int column) const
+{
+    std::int16_t x1 = 0;
+    std::int16_t y1 = 0;
+    std::int16_t x2 = 0;
+    std::int16_t y2 = 0;
+    GetCellBox(static_cast<std::int16_t>(row), static_cast<std::int16_t>(column), x1, y1, x2, y2);
+    return {QPointF(x1, y1), QPointF(x2, y2)};
 }
 
 // The slot a cell occupies in the picture area, in logical pixels.
@@ -143,26 +170,60 @@ void frmDisplay::LayOut()
     lblStepCount.setFont(
         forms::FitToWidth(font, WidestCaption(), lblStepCount.contentsRect().width()));
 
-    // "Go" comes last, after "Stop".
+    // The board first, so that it has the focus at start; among the buttons "Go" comes last,
+    // after "Stop".
+    picFrame.setFocusPolicy(Qt::TabFocus);
+    setTabOrder(&picFrame, &cmdAllOn);
     setTabOrder(&cmdAllOn, &cmdAllOff);
     setTabOrder(&cmdAllOff, &cmdRandom);
     setTabOrder(&cmdRandom, &cmdOneStep);
     setTabOrder(&cmdOneStep, &cmdStop);
     setTabOrder(&cmdStop, &cmdGo);
-    cmdAllOn.setFocus();
+    picFrame.setFocus();
 }
 
 void frmDisplay::ConnectHandlers()
 {
+    // Each command leaves its entry in the history; a fill ends any run first, and "1 Step"
+    // during a run belongs to it.
+    const auto alone = [this](void (frmDisplay::*handler)(), const char* action) {
+        return [this, handler, action] {
+            history_.CloseRun();
+            (this->*handler)();
+            history_.Record(QString::fromLatin1(action));
+        };
+    };
     connect(this, &forms::Form::Load, this, &frmDisplay::Form_Load);
-    connect(&cmdAllOn, &QPushButton::clicked, this, &frmDisplay::cmdAllOn_Click);
-    connect(&cmdAllOff, &QPushButton::clicked, this, &frmDisplay::cmdAllOff_Click);
-    connect(&cmdRandom, &QPushButton::clicked, this, &frmDisplay::cmdRandom_Click);
-    connect(&cmdOneStep, &QPushButton::clicked, this, &frmDisplay::cmdOneStep_Click);
-    connect(&cmdGo, &QPushButton::clicked, this, &frmDisplay::cmdGo_Click);
-    connect(&cmdStop, &QPushButton::clicked, this, &frmDisplay::cmdStop_Click);
+    connect(&cmdAllOn, &QPushButton::clicked, this, alone(&frmDisplay::cmdAllOn_Click, "All On"));
+    connect(&cmdAllOff, &QPushButton::clicked, this,
+            alone(&frmDisplay::cmdAllOff_Click, "All Off"));
+    connect(&cmdRandom, &QPushButton::clicked, this, alone(&frmDisplay::cmdRandom_Click, "Random"));
+    connect(&cmdOneStep, &QPushButton::clicked, this, [this] {
+        cmdOneStep_Click();
+        history_.Record(QStringLiteral("1 Step"));
+    });
+    connect(&cmdGo, &QPushButton::clicked, this, [this] {
+        history_.RunStarted();
+        cmdGo_Click();
+    });
+    connect(&cmdStop, &QPushButton::clicked, this, [this] {
+        cmdStop_Click();
+        history_.CloseRun();
+    });
     connect(&picFrame, &forms::PictureBox::MouseDown, this, &frmDisplay::picFrame_MouseDown);
+    connect(&picFrame, &forms::PictureBox::MouseMove, this, &frmDisplay::picFrame_MouseMove);
+    connect(&picFrame, &forms::PictureBox::MouseUp, this, &frmDisplay::picFrame_MouseUp);
     connect(&timer, &forms::IntervalTimer::Timer, this, &frmDisplay::timer_Timer);
+
+    // The keyboard's ways in: the cursor on the board, Enter on the buttons.
+    connect(&cursor_, &BoardCursor::ToggleRequested, this, [this](int row, int column) {
+        FlipCell(static_cast<std::int16_t>(row), static_cast<std::int16_t>(column));
+    });
+    connect(&cursor_, &BoardCursor::Moved, this,
+            [this](int row, int column) { BoardAccessible::NotifyCursor(&picFrame, row, column); });
+    for (QPushButton* button : {&cmdAllOn, &cmdAllOff, &cmdRandom, &cmdOneStep, &cmdGo, &cmdStop}) {
+        buttonKeys_.Watch(*button);
+    }
 }
 
 // --- Procedures ------------------------------------------------------------------------------
@@ -178,6 +239,14 @@ void frmDisplay::SetAll(std::int16_t value)
     board_.FillAll(value);
     timer.Interval(0);
     board_.ResetCount();
+    DrawAll();
+}
+
+// What undo and redo show: a board and count as they were, stopped.
+void frmDisplay::ShowState(const quarn::BoardState& state)
+{
+    timer.Interval(0);
+    board_.Restore(state);
     DrawAll();
 }
 
@@ -202,10 +271,23 @@ void frmDisplay::DrawAll()
         }
     }
     lblStepCount.setText(QStringLiteral("Steps: ") + QString::number(board_.StepCount()));
-    BoardAccessible::NotifyChanged(&picFrame, 1, 1, Board::kFieldSize, Board::kFieldSize);
+    BoardAccessible::NotifyChanged(&picFrame);
 }
 
 void frmDisplay::DrawCell(std::int16_t row, std::int16_t column)
+{
+    std::int16_t x1 = 0;
+    std::int16_t y1 = 0;
+    std::int16_t x2 = 0;
+    std::int16_t y2 = 0;
+    GetCellBox(row, column, x1, y1, x2, y2);
+    picFrame.FillColor(board_.CellAt(row, column) != 0 ? kLiveColor : kDeadColor);
+    picFrame.Line(x1, y1, x2, y2, kOutlineColor);
+}
+
+// The corners of a cell's box: its slot, inset on every side.
+inline void frmDisplay::GetCellBox(std::int16_t row, std::int16_t column, std::int16_t& x1,
+                                   std::int16_t& y1, std::int16_t& x2, std::int16_t& y2) const
 {
     using quarn::CheckedAdd;
     using quarn::CheckedMul;
@@ -216,11 +298,10 @@ void frmDisplay::DrawCell(std::int16_t row, std::int16_t column)
     GetCellSize(cw, ch);
     const std::int16_t left = CheckedMul(CheckedSub(column, 1), cw);
     const std::int16_t top = CheckedMul(CheckedSub(row, 1), ch);
-
-    picFrame.FillColor(board_.CellAt(row, column) != 0 ? kLiveColor : kDeadColor);
-    picFrame.Line(CheckedAdd(left, kBoxInset), CheckedAdd(top, kBoxInset),
-                  CheckedSub(CheckedAdd(left, cw), kBoxInset),
-                  CheckedSub(CheckedAdd(top, ch), kBoxInset), kOutlineColor);
+    x1 = CheckedAdd(left, kBoxInset);
+    y1 = CheckedAdd(top, kBoxInset);
+    x2 = CheckedSub(CheckedAdd(left, cw), kBoxInset);
+    y2 = CheckedSub(CheckedAdd(top, ch), kBoxInset);
 }
 
 inline void frmDisplay::GetCellSize(std::int16_t& cw, std::int16_t& ch) const
@@ -298,9 +379,53 @@ void frmDisplay::picFrame_MouseDown(int Button, int Shift, float X, float Y)
     if (!Board::InField(row, column)) {
         return;
     }
+    history_.StrokeStarted();
+    FlipCell(row, column);
+    cursor_.Clicked(row, column);
+    stroke_.Begin(row, column, board_.CellAt(row, column) != 0, Button);
+}
+
+// A drag from a cell sets every cell the pointer passes over as the first one went.
+void frmDisplay::picFrame_MouseMove(int Button, int Shift, float X, float Y)
+{
+    static_cast<void>(Shift);
+    if (!stroke_.Active() || (Button & stroke_.Button()) == 0) {
+        return;
+    }
+    std::int16_t row = 0;
+    std::int16_t column = 0;
+    HitTest(X, Y, row, column);
+    // Left of or above the area lies off the field, where rounding towards zero would put
+    // the first column or row.
+    row = Y < 0 ? std::int16_t{0} : row;
+    column = X < 0 ? std::int16_t{0} : column;
+    for (const auto& [r, c] : stroke_.MoveTo(row, column)) {
+        const auto cellRow = static_cast<std::int16_t>(r);
+        const auto cellColumn = static_cast<std::int16_t>(c);
+        if ((board_.CellAt(cellRow, cellColumn) != 0) != stroke_.Live()) {
+            FlipCell(cellRow, cellColumn);
+        }
+    }
+}
+
+void frmDisplay::picFrame_MouseUp(int Button, int Shift, float X, float Y)
+{
+    static_cast<void>(Shift);
+    static_cast<void>(X);
+    static_cast<void>(Y);
+    if (stroke_.Active() && Button == stroke_.Button()) {
+        stroke_.End();
+        history_.StrokeEnded();
+    }
+}
+
+// The one way a single cell changes, whether by a click, a key or assistive technology.
+void frmDisplay::FlipCell(std::int16_t row, std::int16_t column)
+{
     board_.ToggleCell(row, column);
     DrawCell(row, column);
-    BoardAccessible::NotifyChanged(&picFrame, row, column, row, column);
+    BoardAccessible::NotifyToggled(&picFrame, row, column);
+    history_.Record(QStringLiteral("Toggle"));
 }
 
 void frmDisplay::timer_Timer()

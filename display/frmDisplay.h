@@ -1,9 +1,13 @@
 #pragma once
 
 #include "board/board.h"
+#include "board_cursor.h"
+#include "board_stroke.h"
+#include "button_keys.h"
 #include "forms/form.h"
 #include "forms/interval_timer.h"
 #include "forms/picture_box.h"
+#include "history.h"
 #include "pattern_io.h"
 
 #include <QAccessible>
@@ -34,12 +38,17 @@ private:
     void LayOut();
     void ConnectHandlers();
     QRect CellSlot(int row, int column) const;
+    QRectF CellBox(int row, int column) const;
 
     void NextGeneration();
     void SetAll(std::int16_t value);
     void LoadCells(const std::vector<quarn::Cell>& cells);
+    void ShowState(const quarn::BoardState& state);
     void DrawAll();
     void DrawCell(std::int16_t row, std::int16_t column);
+    void GetCellBox(std::int16_t row, std::int16_t column, std::int16_t& x1, std::int16_t& y1,
+                    std::int16_t& x2, std::int16_t& y2) const;
+    void FlipCell(std::int16_t row, std::int16_t column);
     void GetCellSize(std::int16_t& cw, std::int16_t& ch) const;
     void HitTest(float X, float Y, std::int16_t& row, std::int16_t& column) const;
 
@@ -51,6 +60,8 @@ private:
     void cmdGo_Click();
     void cmdStop_Click();
     void picFrame_MouseDown(int Button, int Shift, float X, float Y);
+    void picFrame_MouseMove(int Button, int Shift, float X, float Y);
+    void picFrame_MouseUp(int Button, int Shift, float X, float Y);
     void timer_Timer();
 
     quarn::Board board_;
@@ -66,4 +77,8 @@ private:
     forms::IntervalTimer timer;
 
     PatternIo patternIo_;
+    BoardCursor cursor_;
+    ButtonKeys buttonKeys_;
+    BoardStroke stroke_;
+    History history_;
 };

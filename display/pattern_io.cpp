@@ -4,8 +4,8 @@
 #include "pattern/pattern_reader.h"
 #include "pattern/pattern_writer.h"
 #include "pattern/placement.h"
+#include "window_shortcut.h"
 
-#include <QAction>
 #include <QClipboard>
 #include <QDropEvent>
 #include <QFile>
@@ -41,7 +41,10 @@ QString Described(const quarn::PatternError& error)
     if (error.Line() == 0) {
         return message;
     }
-    return QStringLiteral("Line %1, column %2: %3").arg(error.Line()).arg(error.Column()).arg(message);
+    return QStringLiteral("Line %1, column %2: %3")
+        .arg(error.Line())
+        .arg(error.Column())
+        .arg(message);
 }
 
 // The first local file among dropped or pasted URLs, if any.
@@ -63,10 +66,10 @@ PatternIo::PatternIo(QWidget& window, const quarn::Board& board, Loader load)
       board_(board),
       load_(std::move(load))
 {
-    AddShortcut(QKeySequence::Copy, &PatternIo::Copy);
-    AddShortcut(QKeySequence::Paste, &PatternIo::Paste);
-    AddShortcut(QKeySequence::Open, &PatternIo::Open);
-    AddShortcut(QKeySequence::Save, &PatternIo::Save);
+    AddWindowShortcut(window_, QKeySequence::Copy, this, &PatternIo::Copy);
+    AddWindowShortcut(window_, QKeySequence::Paste, this, &PatternIo::Paste);
+    AddWindowShortcut(window_, QKeySequence::Open, this, &PatternIo::Open);
+    AddWindowShortcut(window_, QKeySequence::Save, this, &PatternIo::Save);
     window_.setAcceptDrops(true);
     window_.installEventFilter(this);
 }
@@ -129,14 +132,6 @@ bool PatternIo::eventFilter(QObject* watched, QEvent* event)
     return false;
 }
 
-void PatternIo::AddShortcut(QKeySequence::StandardKey key, void (PatternIo::*slot)())
-{
-    auto* action = new QAction(&window_);
-    action->setShortcuts(key);
-    connect(action, &QAction::triggered, this, slot);
-    window_.addAction(action);
-}
-
 void PatternIo::Copy()
 {
     const std::string text = BoardRle(BoardPattern());
@@ -173,7 +168,7 @@ void PatternIo::Save()
     }
     if (QFileInfo(path).suffix().isEmpty()) {
         path += filter == QString::fromLatin1(kPlaintextFilter) ? QStringLiteral(".cells")
-                                                               : QStringLiteral(".rle");
+                                                                : QStringLiteral(".rle");
     }
     Write(path);
 }
@@ -181,8 +176,8 @@ void PatternIo::Save()
 bool PatternIo::Load(const QByteArray& text, const QString& source)
 {
     try {
-        const quarn::Pattern pattern =
-            quarn::ReadPattern(std::string_view(text.data(), static_cast<std::size_t>(text.size())));
+        const quarn::Pattern pattern = quarn::ReadPattern(
+            std::string_view(text.data(), static_cast<std::size_t>(text.size())));
         load_(quarn::PlacePattern(pattern, Board::kFieldSize, Board::kFieldSize));
         return true;
     } catch (const quarn::PatternError& error) {
@@ -198,8 +193,8 @@ bool PatternIo::Write(const QString& path)
 {
     quarn::Pattern pattern = BoardPattern();
     pattern.name = QFileInfo(path).completeBaseName().toStdString();
-    const bool plaintext = QFileInfo(path).suffix().compare(QStringLiteral("cells"),
-                                                            Qt::CaseInsensitive) == 0;
+    const bool plaintext =
+        QFileInfo(path).suffix().compare(QStringLiteral("cells"), Qt::CaseInsensitive) == 0;
     const std::string text = plaintext ? quarn::WritePlaintext(pattern) : BoardRle(pattern);
     QSaveFile file(path);
     const bool saved = file.open(QIODevice::WriteOnly) &&

@@ -3,7 +3,6 @@
 #include "board/board.h"
 #include "pattern/pattern.h"
 
-#include <QKeySequence>
 #include <QObject>
 #include <QString>
 
@@ -33,7 +32,6 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void AddShortcut(QKeySequence::StandardKey key, void (PatternIo::*slot)());
     void Copy();
     void Paste();
     void Open();

@@ -42,8 +42,9 @@ bool LooksLikeRle(std::string_view text)
 void RequireText(std::string_view text)
 {
     if (text.size() > kMaxPatternText) {
-        throw PatternError(0, 0, "The text is larger than 1 MiB, far more than any pattern "
-                                 "for this board needs.");
+        throw PatternError(0, 0,
+                           "The text is larger than 1 MiB, far more than any pattern "
+                           "for this board needs.");
     }
     const std::size_t nul = text.find('\0');
     if (nul != std::string_view::npos) {

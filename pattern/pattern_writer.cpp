@@ -46,8 +46,8 @@ std::vector<LiveRun> Ordered(std::vector<LiveRun> runs)
     for (const LiveRun& run : runs) {
         if (!joined.empty() && joined.back().row == run.row &&
             joined.back().column + joined.back().length >= run.column) {
-            joined.back().length = std::max(joined.back().length,
-                                            run.column + run.length - joined.back().column);
+            joined.back().length =
+                std::max(joined.back().length, run.column + run.length - joined.back().column);
         } else if (run.length > 0) {
             joined.push_back(run);
         }

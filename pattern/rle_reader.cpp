@@ -22,7 +22,14 @@ bool IsDigit(char c)
     return c >= '0' && c <= '9';
 }
 
-enum class Tag { Dead, Live, RowEnd, End, Other };
+enum class Tag
+{
+    Dead,
+    Live,
+    RowEnd,
+    End,
+    Other
+};
 
 Tag TagOf(char c)
 {
@@ -43,11 +50,6 @@ Tag TagOf(char c)
     default:
         return Tag::Other;
     }
-}
-
-std::string Quoted(std::string_view text)
-{
-    return "\"" + std::string(text) + "\"";
 }
 
 } // namespace
@@ -95,7 +97,8 @@ void RleReader::ReadComment()
     if (text.starts_with("#N") && pattern_.name.empty()) {
         const std::size_t start = text.find_first_not_of(" \t", 2);
         if (start != std::string_view::npos) {
-            pattern_.name = std::string(text.substr(start, text.find_last_not_of(" \t") + 1 - start));
+            pattern_.name =
+                std::string(text.substr(start, text.find_last_not_of(" \t") + 1 - start));
         }
     }
 }
@@ -171,8 +174,8 @@ void RleReader::CheckRule(std::size_t at) const
         Fail(at, "The rule is missing after \"rule =\".");
     }
     if (!IsBoardRule(rule)) {
-        Fail(at, "This pattern is for the rule " + std::string(rule) +
-                     "; the board runs B3/S23 only.");
+        Fail(at,
+             "This pattern is for the rule " + std::string(rule) + "; the board runs B3/S23 only.");
     }
 }
 
@@ -227,9 +230,9 @@ bool RleReader::ReadItems()
             }
             return true;
         case Tag::Other:
-            Fail(at, "Unexpected " + TextLines::CharacterAt(text, at) + " in the cells: " +
-                         Quoted("b") + " and " + Quoted("o") + " are cells, " + Quoted("$") +
-                         " ends a row and " + Quoted("!") + " the pattern.");
+            Fail(at, "Unexpected " + TextLines::CharacterAt(text, at) +
+                         " in the cells: \"b\" and \"o\" are cells, \"$\" ends a row and \"!\" "
+                         "the pattern.");
         }
     }
     return false;

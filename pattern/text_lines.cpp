@@ -83,7 +83,9 @@ std::string TextLines::CharacterAt(std::string_view line, std::size_t offset)
         whole = IsContinuation(static_cast<unsigned char>(line[offset + i]));
     }
     if (whole) {
-        return "'" + std::string(line.substr(offset, length)) + "'";
+        std::string quoted(1, '\'');
+        quoted.append(line.substr(offset, length)).push_back('\'');
+        return quoted;
     }
     char hex[8];
     std::snprintf(hex, sizeof hex, "0x%02X", lead);

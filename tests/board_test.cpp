@@ -346,5 +346,28 @@ TEST(Board, DefaultRandomFillIsFairAndFreshEachTime)
     EXPECT_NE(patterns[0], patterns[1]) << "two fills in quick succession gave the same board";
 }
 
+// A board's state, ring and count included, comes back whole after anything else was done.
+TEST(Board, RestoreGivesBackTheStateTaken)
+{
+    Board board;
+    board.FillRandom();
+    SetLive(board, {{0, 7}, {31, 31}, {12, 31}});
+    for (int i = 0; i < 5; ++i) {
+        board.Step();
+    }
+    const BoardState taken = board.State();
+    const CellSet cells = LiveCells(board);
+    EXPECT_EQ(taken.stepCount, 5);
+
+    board.FillAll(1);
+    board.ToggleCell(0, 7);
+    board.ResetCount();
+    board.Restore(taken);
+    EXPECT_EQ(LiveCells(board), cells);
+    EXPECT_EQ(board.StepCount(), 5);
+    EXPECT_EQ(board.State(), taken);
+    EXPECT_NE(Board().State(), taken);
+}
+
 } // namespace
 } // namespace quarn

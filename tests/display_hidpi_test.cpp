@@ -1,5 +1,6 @@
 #include "support/display_probe.h"
 
+#include <QApplication>
 #include <QScreen>
 #include <QTest>
 #include <QWindow>
@@ -49,6 +50,7 @@ private slots:
     void boxesAndGapsAreEvenInBothDirections();
     void noBlendedPixelsInsideTheBoard();
     void pictureFollowsTheWindowToAnotherScreen();
+    void focusRingIsSharpAndTouchesNoBox();
 
 private:
     std::unique_ptr<frmDisplay> window_;
@@ -145,6 +147,48 @@ void HiDpiTest::pictureFollowsTheWindowToAnotherScreen()
     QCOMPARE(quarn::testing::PictureMismatch(*window_, window_->board()), QString());
     noBlendedPixelsInsideTheBoard();
     boxesAndGapsAreEvenInBothDirections();
+}
+
+// The ring round the keyboard's cursor: one logical pixel of whole device pixels, of one colour,
+// all of it in the silver gap round the box, which keeps every one of its pixels.
+void HiDpiTest::focusRingIsSharpAndTouchesNoBox()
+{
+    QApplication::setActiveWindow(window_.get());
+    const QImage before = Grab(*window_);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ShiftModifier); // to the board
+    QVERIFY(PictureArea(*window_)->hasFocus());
+    for (int i = 0; i < 14; ++i) {
+        QTest::keyClick(PictureArea(*window_), Qt::Key_Down);
+        QTest::keyClick(PictureArea(*window_), Qt::Key_Right);
+    }
+    const QImage after = Grab(*window_);
+    QCOMPARE(after.size(), before.size());
+
+    QRect ring;
+    QRgb colour = 0;
+    for (int y = 0; y < after.height(); ++y) {
+        for (int x = 0; x < after.width(); ++x) {
+            if (after.pixel(x, y) == before.pixel(x, y)) {
+                continue;
+            }
+            QCOMPARE(before.pixel(x, y), quarn::testing::kSilver);
+            colour = colour == 0 ? after.pixel(x, y) : colour;
+            QCOMPARE(after.pixel(x, y), colour);
+            ring |= QRect(x, y, 1, 1);
+        }
+    }
+    const int edge = std::max(1, qRound(after.devicePixelRatio()));
+    const QRect inside = ring.adjusted(edge, edge, -edge, -edge);
+    for (int y = ring.top(); y <= ring.bottom(); ++y) {
+        for (int x = ring.left(); x <= ring.right(); ++x) {
+            const bool onRing = !inside.contains(x, y);
+            QCOMPARE(after.pixel(x, y) == colour, onRing);
+        }
+    }
+    // The box inside is cell (15, 15)'s, whole: its outline is the first pixel in.
+    QCOMPARE(after.pixel(inside.left(), inside.center().y()), quarn::testing::kDead);
+    QCOMPARE(after.pixel(inside.center()), quarn::testing::kLive);
+    QVERIFY(inside.contains(quarn::testing::CellCentre(15, 15) * after.devicePixelRatio()));
 }
 
 QTEST_MAIN(HiDpiTest)

@@ -2,9 +2,11 @@
 #include "support/display_probe.h"
 
 #include <QApplication>
+#include <QMouseEvent>
 #include <QTest>
 #include <QTimerEvent>
 
+#include <algorithm>
 #include <array>
 #include <memory>
 #include <random>
@@ -19,8 +21,9 @@ constexpr std::array<const char*, 6> kButtons = {"cmdAllOn",   "cmdAllOff", "cmd
 
 } // namespace
 
-// A fixed-seed stream of random clicks, button presses and timer ticks. After every event the
-// picture must show the board, the label its count, and the run state the last command. Set
+// A fixed-seed stream of random clicks, strokes, button presses, undos, redos and timer ticks.
+// After every event the picture must show the board, the label its count, and the run state the
+// last command; every 2000 events, undoing everything and redoing it must come back. Set
 // QUARN_MONKEY_SEED and QUARN_MONKEY_EVENTS to replay or lengthen a run.
 class MonkeyTest : public QObject
 {
@@ -32,6 +35,8 @@ private slots:
 private:
     void Act(std::mt19937& rng);
     void Clicked(const QString& name);
+    void Stroke(std::mt19937& rng, Qt::MouseButton button);
+    QString UndoAllRedoAll();
     QString Check();
 
     std::unique_ptr<frmDisplay> window_;
@@ -66,7 +71,10 @@ void MonkeyTest::randomEventsKeepThePictureTrue()
         if (event % 200 == 0) {
             QCoreApplication::processEvents();
         }
-        const QString problem = Check();
+        QString problem = Check();
+        if (problem.isEmpty() && event % 2000 == 1999) {
+            problem = UndoAllRedoAll();
+        }
         if (!problem.isEmpty()) {
             QFAIL(qPrintable(
                 QStringLiteral("seed %1, event %2: %3").arg(seed).arg(event).arg(problem)));
@@ -101,10 +109,18 @@ void MonkeyTest::Act(std::mt19937& rng)
         if (mouse == Qt::LeftButton) { // buttons answer the left button only
             Clicked(target->objectName());
         }
+    } else if (roll < 56) {
+        Stroke(rng, mouse);
     } else if (roll < 80) {
         const char* name = kButtons[static_cast<std::size_t>(percent(rng)) % kButtons.size()];
         QTest::mouseClick(quarn::testing::Button(*window_, name), Qt::LeftButton);
         Clicked(QString::fromLatin1(name));
+    } else if (roll < 86) {
+        // Undo or redo, each of which stops any run first.
+        const bool redo = roll >= 84;
+        QTest::keyClick(window_.get(), Qt::Key_Z,
+                        redo ? Qt::ControlModifier | Qt::ShiftModifier : Qt::ControlModifier);
+        running_ = false;
     } else if (running_) {
         emit timer_->Timer(); // a tick as the running timer delivers it
     } else {
@@ -112,6 +128,55 @@ void MonkeyTest::Act(std::mt19937& rng)
         QTimerEvent tick(0x7ffe);
         QApplication::sendEvent(timer_, &tick);
     }
+}
+
+// A drag from somewhere in the picture area through a few samples, some of them off the area.
+void MonkeyTest::Stroke(std::mt19937& rng, Qt::MouseButton button)
+{
+    std::uniform_real_distribution<double> along(-0.2, 1.2);
+    std::uniform_int_distribution<int> samples(1, 4);
+    const double side = picture_->width();
+    const auto send = [this](QEvent::Type type, QPointF at, Qt::MouseButton which,
+                             Qt::MouseButtons held) {
+        QMouseEvent event(type, at, picture_->mapToGlobal(at), which, held, Qt::NoModifier);
+        QApplication::sendEvent(picture_, &event);
+    };
+    QPointF at(std::clamp(along(rng), 0.0, 0.999) * side,
+               std::clamp(along(rng), 0.0, 0.999) * side);
+    send(QEvent::MouseButtonPress, at, button, button);
+    for (int i = samples(rng); i > 0; --i) {
+        at = QPointF(along(rng) * side, along(rng) * side);
+        send(QEvent::MouseMove, at, Qt::NoButton, button);
+    }
+    send(QEvent::MouseButtonRelease, at, button, Qt::NoButton);
+}
+
+// Undoing all that can be undone, then redoing all of it, brings back the board and the count.
+QString MonkeyTest::UndoAllRedoAll()
+{
+    const quarn::BoardState before = window_->board().State();
+    const auto press = [this](Qt::KeyboardModifiers modifiers) {
+        const quarn::BoardState was = window_->board().State();
+        QTest::keyClick(window_.get(), Qt::Key_Z, modifiers);
+        return window_->board().State() != was;
+    };
+    // Every entry changes the board or the count, so a press that changes nothing found none.
+    // Entries undone earlier, still there to redo, stay so: only what is undone here is redone.
+    int undone = 0;
+    while (press(Qt::ControlModifier)) {
+        ++undone;
+    }
+    int redone = 0;
+    while (redone < undone && press(Qt::ControlModifier | Qt::ShiftModifier)) {
+        ++redone;
+    }
+    running_ = false;
+    if (redone != undone || window_->board().State() != before) {
+        return QStringLiteral("undoing %1 entries and redoing %2 did not come back")
+            .arg(undone)
+            .arg(redone);
+    }
+    return {};
 }
 
 // The run state that clicking the named control leaves behind.

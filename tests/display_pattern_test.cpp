@@ -108,7 +108,8 @@ void PatternTest::Drop(QMimeData* data)
 void PatternTest::copyThenPasteBringsTheBoardBack()
 {
     for (const QPoint cell : {QPoint(1, 1), QPoint(2, 30), QPoint(30, 30), QPoint(17, 4)}) {
-        QTest::mouseClick(PictureArea(*window_), Qt::LeftButton, {}, CellCentre(cell.x(), cell.y()));
+        QTest::mouseClick(PictureArea(*window_), Qt::LeftButton, {},
+                          CellCentre(cell.x(), cell.y()));
     }
     const CellSet drawn = LiveCells(window_->board());
     Key(QKeySequence::Copy);

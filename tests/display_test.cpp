@@ -2,6 +2,7 @@
 #include "support/board_helpers.h"
 #include "support/display_probe.h"
 
+#include <QApplication>
 #include <QTest>
 
 #include <memory>
@@ -43,6 +44,8 @@ private slots:
     void layout_data();
     void layout();
     void tabOrderPutsGoLast();
+    void keyboard_data();
+    void keyboard();
     void commands_data();
     void commands();
     void randomShowsTheBoardItMade();
@@ -124,7 +127,9 @@ void DisplayTest::startsEmptyStoppedAndAtZero()
     QCOMPARE(PixelAt(image, {10.5, 5}), quarn::testing::kSilver);
     QCOMPARE(PixelAt(image, {5, 10.5}), quarn::testing::kSilver);
     QCOMPARE(PixelAt(image, {331, 331}), quarn::testing::kSilver);
-    QCOMPARE(window_->focusWidget(), Button(*window_, "cmdAllOn"));
+    // The board has the focus, with no ring until the keyboard is used.
+    QCOMPARE(window_->focusWidget(), PictureArea(*window_));
+    QCOMPARE(quarn::testing::RingCell(Grab(*window_)), QPoint());
 }
 
 void DisplayTest::layout_data()
@@ -171,16 +176,78 @@ void DisplayTest::layout()
 void DisplayTest::tabOrderPutsGoLast()
 {
     QStringList order;
-    QWidget* widget = Button(*window_, "cmdAllOn");
-    for (int i = 0; i < 6; ++i) {
+    QWidget* widget = PictureArea(*window_);
+    for (int i = 0; i < 7; ++i) {
         order << widget->objectName();
         do {
             widget = widget->nextInFocusChain();
         } while ((widget->focusPolicy() & Qt::TabFocus) == 0);
     }
-    QCOMPARE(order,
-             QStringList({"cmdAllOn", "cmdAllOff", "cmdRandom", "cmdOneStep", "cmdStop", "cmdGo"}));
+    QCOMPARE(order, QStringList({"picFrame", "cmdAllOn", "cmdAllOff", "cmdRandom", "cmdOneStep",
+                                 "cmdStop", "cmdGo"}));
     QCOMPARE(window_->findChild<QWidget*>("lblStepCount")->focusPolicy(), Qt::NoFocus);
+    QCOMPARE(PictureArea(*window_)->focusPolicy(), Qt::TabFocus); // a click does not take it
+}
+
+void DisplayTest::keyboard_data()
+{
+    QTest::addColumn<QString>("keys");
+    QTest::addColumn<QPoint>("ring"); // (row, column), or none
+    QTest::addColumn<CellSet>("live");
+
+    QTest::newRow("no key: no ring") << "" << QPoint() << CellSet{};
+    QTest::newRow("right") << "Right" << QPoint(1, 2) << CellSet{};
+    QTest::newRow("edges stop the cursor") << "Left Up" << QPoint(1, 1) << CellSet{};
+    QTest::newRow("down and right") << "Down Down Right" << QPoint(3, 2) << CellSet{};
+    QTest::newRow("end of the row") << "Down End" << QPoint(2, 30) << CellSet{};
+    QTest::newRow("home of the row") << "Down End Home" << QPoint(2, 1) << CellSet{};
+    QTest::newRow("last corner") << "Ctrl+End" << QPoint(30, 30) << CellSet{};
+    QTest::newRow("first corner") << "Ctrl+End Left Ctrl+Home" << QPoint(1, 1) << CellSet{};
+    QTest::newRow("pages, stopping at the edge")
+        << "PgDown PgDown PgDown PgDown Right" << QPoint(30, 2) << CellSet{};
+    QTest::newRow("page up") << "Ctrl+End PgUp" << QPoint(20, 30) << CellSet{};
+    QTest::newRow("space toggles") << "Right Space" << QPoint(1, 2) << CellSet{{1, 2}};
+    QTest::newRow("twice is nothing") << "Space Space" << QPoint(1, 1) << CellSet{};
+    QTest::newRow("enter toggles")
+        << "Down Return Right Enter" << QPoint(2, 2) << CellSet{{2, 1}, {2, 2}};
+    QTest::newRow("tab leaves the board") << "Right Tab" << QPoint() << CellSet{};
+    QTest::newRow("shift+tab comes back with the ring")
+        << "Tab Backtab" << QPoint(1, 1) << CellSet{};
+    QTest::newRow("enter presses All On") << "Tab Return" << QPoint() << WholeField();
+    QTest::newRow("keypad enter presses All On") << "Tab Enter" << QPoint() << WholeField();
+}
+
+// Keys as a keyboard user presses them, the cursor read from the ring on the screen.
+void DisplayTest::keyboard()
+{
+    QFETCH(QString, keys);
+    QFETCH(QPoint, ring);
+    QFETCH(CellSet, live);
+
+    QApplication::setActiveWindow(window_.get());
+    for (const QString& key : keys.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        const QKeySequence sequence(key == QStringLiteral("Backtab") ? QStringLiteral("Shift+Tab")
+                                                                     : key);
+        Qt::KeyboardModifiers modifiers = sequence[0].keyboardModifiers();
+        if (key == QStringLiteral("Enter")) {
+            modifiers |= Qt::KeypadModifier; // the keypad's Enter, not Return
+        }
+        QWidget* focus = QApplication::focusWidget();
+        QVERIFY(focus != nullptr);
+        QTest::keyClick(focus, sequence[0].key(), modifiers);
+    }
+    QTRY_COMPARE(LiveCells(window_->board()), live);
+    QCOMPARE(quarn::testing::RingCell(Grab(*window_)), ring);
+    QCOMPARE(LabelText(*window_), QStringLiteral("Steps: 0"));
+    QCOMPARE(Mismatch(), QString());
+
+    // A click moves the cursor while the board has the focus, and takes the ring away.
+    if (PictureArea(*window_)->hasFocus()) {
+        QTest::mouseClick(PictureArea(*window_), Qt::LeftButton, {}, CellCentre(9, 7));
+        QCOMPARE(quarn::testing::RingCell(Grab(*window_)), QPoint());
+        QTest::keyClick(PictureArea(*window_), Qt::Key_Right);
+        QCOMPARE(quarn::testing::RingCell(Grab(*window_)), QPoint(9, 8));
+    }
 }
 
 void DisplayTest::commands_data()

@@ -33,6 +33,16 @@ int ShiftCode(Qt::KeyboardModifiers modifiers)
            (modifiers.testFlag(Qt::AltModifier) ? 4 : 0);
 }
 
+float TwipsX(const QMouseEvent& event)
+{
+    return static_cast<float>(event.position().x() * kTwipsPerPixel);
+}
+
+float TwipsY(const QMouseEvent& event)
+{
+    return static_cast<float>(event.position().y() * kTwipsPerPixel);
+}
+
 int RoundToDevice(double value)
 {
     return static_cast<int>(std::lround(value));
@@ -71,14 +81,60 @@ void PictureBox::paintEvent(QPaintEvent* event)
     painter.drawImage(exposed.topLeft(), image_,
                       QRectF(exposed.x() * ratio, exposed.y() * ratio, exposed.width() * ratio,
                              exposed.height() * ratio));
+    if (ring_) {
+        // Four bars of whole device pixels, so that the ring stays sharp at any scale.
+        const QRect ring = RingDeviceRect();
+        const int edge = EdgeWidth();
+        const auto logical = [ratio](const QRect& device) {
+            return QRectF(device.x() / ratio, device.y() / ratio, device.width() / ratio,
+                          device.height() / ratio);
+        };
+        for (const QRect& bar : {QRect(ring.left(), ring.top(), ring.width(), edge),
+                                 QRect(ring.left(), ring.bottom() - edge + 1, ring.width(), edge),
+                                 QRect(ring.left(), ring.top(), edge, ring.height()),
+                                 QRect(ring.right() - edge + 1, ring.top(), edge, ring.height())}) {
+            painter.fillRect(logical(bar), ringColour_);
+        }
+    }
+}
+
+void PictureBox::Ring(float x1, float y1, float x2, float y2, QColor colour)
+{
+    ClearRing();
+    ring_ = Box{std::min(x1, x2), std::min(y1, y2), std::max(x1, x2), std::max(y1, y2)};
+    ringColour_ = colour;
+    update(LogicalRect(RingDeviceRect()));
+}
+
+void PictureBox::ClearRing()
+{
+    if (ring_) {
+        update(LogicalRect(RingDeviceRect()));
+        ring_.reset();
+    }
 }
 
 void PictureBox::mousePressEvent(QMouseEvent* event)
 {
-    const QPointF position = event->position();
-    emit MouseDown(ButtonCode(event->button()), ShiftCode(event->modifiers()),
-                   static_cast<float>(position.x() * kTwipsPerPixel),
-                   static_cast<float>(position.y() * kTwipsPerPixel));
+    emit MouseDown(ButtonCode(event->button()), ShiftCode(event->modifiers()), TwipsX(*event),
+                   TwipsY(*event));
+    event->accept();
+}
+
+void PictureBox::mouseMoveEvent(QMouseEvent* event)
+{
+    int held = 0;
+    for (const Qt::MouseButton button : {Qt::LeftButton, Qt::RightButton, Qt::MiddleButton}) {
+        held |= event->buttons().testFlag(button) ? ButtonCode(button) : 0;
+    }
+    emit MouseMove(held, ShiftCode(event->modifiers()), TwipsX(*event), TwipsY(*event));
+    event->accept();
+}
+
+void PictureBox::mouseReleaseEvent(QMouseEvent* event)
+{
+    emit MouseUp(ButtonCode(event->button()), ShiftCode(event->modifiers()), TwipsX(*event),
+                 TwipsY(*event));
     event->accept();
 }
 
@@ -143,18 +199,35 @@ QRect PictureBox::DeviceRect(const Box& box) const
 void PictureBox::PaintBox(const Box& box, const BoxPaint& paint)
 {
     // One logical pixel of outline, in whole device pixels so that it stays sharp.
-    const int edge = std::max(1, RoundToDevice(image_.devicePixelRatio()));
+    const int edge = EdgeWidth();
     const QRect outer = DeviceRect(box);
     FillDeviceRect(outer, paint.outline);
     FillDeviceRect(outer.adjusted(edge, edge, -edge, -edge), paint.fill);
 }
 
-void PictureBox::RequestUpdate(const QRect& device)
+QRect PictureBox::RingDeviceRect() const
+{
+    const int edge = EdgeWidth();
+    return DeviceRect(*ring_).adjusted(-edge, -edge, edge, edge);
+}
+
+QRect PictureBox::LogicalRect(const QRect& device) const
 {
     const double ratio = image_.devicePixelRatio();
-    const QRect logical = QRectF(device.x() / ratio, device.y() / ratio, device.width() / ratio,
-                                 device.height() / ratio)
-                              .toAlignedRect();
+    return QRectF(device.x() / ratio, device.y() / ratio, device.width() / ratio,
+                  device.height() / ratio)
+        .toAlignedRect();
+}
+
+// One logical pixel in whole device pixels.
+int PictureBox::EdgeWidth() const
+{
+    return std::max(1, RoundToDevice(image_.devicePixelRatio()));
+}
+
+void PictureBox::RequestUpdate(const QRect& device)
+{
+    const QRect logical = LogicalRect(device);
     // A full redraw asks for 900 small updates in a row. Growing one pending rectangle keeps
     // Qt's dirty region a single rectangle instead of a list of 900.
     if (!pendingUpdate_.contains(logical)) {

@@ -10,6 +10,7 @@
 #include <array>
 #include <bit>
 #include <cstdint>
+#include <optional>
 #include <unordered_map>
 #include <vector>
 
@@ -40,14 +41,27 @@ public:
     // they are drawn.
     void Line(float x1, float y1, float x2, float y2, OleColor outline);
 
+    // Marks the box with corners (x1, y1) and (x2, y2) with a ring one pixel wide just outside
+    // it, in the given colour. The ring is painted over the picture, never into it, so what is
+    // drawn stays as it was; there is one ring at most, and ClearRing takes it away.
+    void Ring(float x1, float y1, float x2, float y2, QColor colour);
+    void ClearRing();
+
 signals:
     // The button (1 left, 2 right, 4 middle), the modifier keys (1 Shift, 2 Ctrl, 4 Alt) and
     // the position in twips inside the area.
     void MouseDown(int button, int shift, float x, float y);
+    // The same while a button is held: every button held, and where the pointer is now, which
+    // may be outside the area.
+    void MouseMove(int button, int shift, float x, float y);
+    // The button let go.
+    void MouseUp(int button, int shift, float x, float y);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
     // Single precision throughout, as the sizes are: a redraw asks for them 1800 times.
@@ -90,11 +104,17 @@ private:
     void PaintBox(const Box& box, const BoxPaint& paint);
     void RequestUpdate(const QRect& device);
     void FillDeviceRect(const QRect& rect, QRgb color);
+    // The device pixels the ring covers, and the logical ones to repaint for it.
+    QRect RingDeviceRect() const;
+    QRect LogicalRect(const QRect& device) const;
+    int EdgeWidth() const;
 
     OleColor backColor_;
     OleColor fillColor_ = 0;
     QImage image_;
-    QRect pendingUpdate_;         // logical pixels asked to repaint since the last paint
+    QRect pendingUpdate_; // logical pixels asked to repaint since the last paint
+    std::optional<Box> ring_;
+    QColor ringColour_;
     std::vector<DrawnBox> drawn_; // in the order first drawn
     std::unordered_map<Box, std::size_t, BoxHash> drawnIndex_;
     std::size_t nextDrawn_ = 0; // the box drawn after the last one, the last time round

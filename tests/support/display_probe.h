@@ -12,6 +12,7 @@
 #include <QTest>
 #include <QWidget>
 
+#include <cmath>
 #include <cstdint>
 
 namespace quarn::testing {
@@ -92,6 +93,28 @@ inline QString PictureMismatch(const QImage& image, const Board& board)
         }
     }
     return {};
+}
+
+// The cell whose focus ring shows, as (row, column), or a null point if no ring shows. The
+// ring lies in the gap round a box, so it shows in the device pixel just left of the middle of
+// the box, which is otherwise silver. (Boxes start 12 twips into their 165-twip slots.)
+inline QPoint RingCell(const QImage& image)
+{
+    const double ratio = image.devicePixelRatio();
+    QPoint found;
+    for (int r = 1; r <= Board::kFieldSize; ++r) {
+        for (int c = 1; c <= Board::kFieldSize; ++c) {
+            const int x = static_cast<int>(std::lround((165 * (c - 1) + 12) * ratio / 15)) - 1;
+            const int y = static_cast<int>((11 * (r - 1) + 5) * ratio);
+            if (image.pixel(x, y) != kSilver) {
+                if (!found.isNull()) {
+                    return {-1, -1}; // more than one
+                }
+                found = QPoint(r, c);
+            }
+        }
+    }
+    return found;
 }
 
 inline QString PictureMismatch(QWidget& window, const Board& board)

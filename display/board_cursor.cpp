@@ -1,0 +1,187 @@
+#include "board_cursor.h"
+
+#include "board/board.h"
+#include "forms/picture_box.h"
+
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QPalette>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+using quarn::Board;
+
+constexpr int kPageRows = 10;
+constexpr QRgb kSilver = 0xFFC0C0C0;
+constexpr QRgb kBlack = 0xFF000000;
+constexpr QRgb kFixedRing = 0xFF0058E0; // relative luminance 0.124: 3.5:1 on black, 3.3:1 on silver
+
+double Luminance(QRgb colour)
+{
+    const auto linear = [](int channel) {
+        const double c = channel / 255.0;
+        return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * linear(qRed(colour)) + 0.7152 * linear(qGreen(colour)) +
+           0.0722 * linear(qBlue(colour));
+}
+
+double Contrast(QRgb a, QRgb b)
+{
+    const double lighter = std::max(Luminance(a), Luminance(b));
+    const double darker = std::min(Luminance(a), Luminance(b));
+    return (lighter + 0.05) / (darker + 0.05);
+}
+
+} // namespace
+
+BoardCursor::BoardCursor(forms::PictureBox& area, BoxLocator box)
+    : QObject(&area),
+      area_(area),
+      box_(std::move(box))
+{
+    area_.installEventFilter(this);
+}
+
+int BoardCursor::Row() const
+{
+    return row_;
+}
+
+int BoardCursor::Column() const
+{
+    return column_;
+}
+
+void BoardCursor::Clicked(int row, int column)
+{
+    ShowRing(false);
+    if (area_.hasFocus()) {
+        MoveTo(row, column);
+    }
+}
+
+QColor BoardCursor::RingColour(const QPalette& palette)
+{
+    const QRgb highlight = palette.color(QPalette::Active, QPalette::Highlight).rgb();
+    const bool standsOut =
+        Contrast(highlight, kSilver) >= 3.0 && Contrast(highlight, kBlack) >= 3.0;
+    return QColor::fromRgb(standsOut ? highlight : kFixedRing);
+}
+
+bool BoardCursor::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched != &area_) {
+        return false;
+    }
+    switch (event->type()) {
+    case QEvent::FocusIn: {
+        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+        if (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason) {
+            ringShown_ = true;
+        }
+        UpdateRing();
+        // After Qt has announced the board itself as focused, so that the cell is the last
+        // word and a screen reader speaks it.
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                if (area_.hasFocus()) {
+                    emit Moved(row_, column_);
+                }
+            },
+            Qt::QueuedConnection);
+        return false;
+    }
+    case QEvent::FocusOut:
+        UpdateRing();
+        return false;
+    case QEvent::KeyPress:
+        return KeyPressed(*static_cast<QKeyEvent*>(event));
+    default:
+        return false;
+    }
+}
+
+bool BoardCursor::KeyPressed(const QKeyEvent& key)
+{
+    const bool control = key.modifiers().testFlag(Qt::ControlModifier);
+    int row = row_;
+    int column = column_;
+    switch (key.key()) {
+    case Qt::Key_Up:
+        --row;
+        break;
+    case Qt::Key_Down:
+        ++row;
+        break;
+    case Qt::Key_Left:
+        --column;
+        break;
+    case Qt::Key_Right:
+        ++column;
+        break;
+    case Qt::Key_Home:
+        row = control ? 1 : row;
+        column = 1;
+        break;
+    case Qt::Key_End:
+        row = control ? Board::kFieldSize : row;
+        column = Board::kFieldSize;
+        break;
+    case Qt::Key_PageUp:
+        row -= kPageRows;
+        break;
+    case Qt::Key_PageDown:
+        row += kPageRows;
+        break;
+    case Qt::Key_Space:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        ShowRing(true);
+        emit ToggleRequested(row_, column_);
+        return true;
+    default:
+        return false;
+    }
+    ShowRing(true);
+    MoveTo(std::clamp(row, 1, static_cast<int>(Board::kFieldSize)),
+           std::clamp(column, 1, static_cast<int>(Board::kFieldSize)));
+    return true;
+}
+
+void BoardCursor::MoveTo(int row, int column)
+{
+    if (row == row_ && column == column_) {
+        return;
+    }
+    row_ = row;
+    column_ = column;
+    UpdateRing();
+    if (area_.hasFocus()) {
+        emit Moved(row_, column_);
+    }
+}
+
+void BoardCursor::ShowRing(bool shown)
+{
+    if (shown != ringShown_) {
+        ringShown_ = shown;
+        UpdateRing();
+    }
+}
+
+void BoardCursor::UpdateRing()
+{
+    if (!ringShown_ || !area_.hasFocus()) {
+        area_.ClearRing();
+        return;
+    }
+    const QRectF box = box_(row_, column_);
+    area_.Ring(static_cast<float>(box.left()), static_cast<float>(box.top()),
+               static_cast<float>(box.right()), static_cast<float>(box.bottom()),
+               RingColour(area_.palette()));
+}

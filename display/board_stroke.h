@@ -1,0 +1,39 @@
+#pragma once
+
+#include "board/board.h"
+
+#include <bitset>
+#include <utility>
+#include <vector>
+
+// A drag across the board with a button held. It sets the cells the pointer passes over to the
+// state that the first one took, each cell once, filling in the straight line between one sample
+// of the pointer and the next so that a fast stroke leaves no gaps.
+class BoardStroke
+{
+public:
+    using CellList = std::vector<std::pair<int, int>>;
+
+    // The first cell, 1-based, as it now is after its toggle, and the button that holds it.
+    void Begin(int row, int column, bool live, int button);
+    void End();
+
+    bool Active() const;
+    int Button() const;
+    bool Live() const;
+
+    // The field cells on the line from the last sample to this one, in order, that the stroke
+    // has not been over yet. The sample may lie off the field: the line still counts, its cells
+    // off the field do not.
+    CellList MoveTo(int row, int column);
+
+private:
+    using FieldBits = std::bitset<std::size_t{quarn::Board::kFieldSize} * quarn::Board::kFieldSize>;
+
+    bool active_ = false;
+    bool live_ = false;
+    int button_ = 0;
+    int row_ = 0;
+    int column_ = 0;
+    FieldBits visited_;
+};
