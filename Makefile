@@ -6,8 +6,13 @@ TEST_PACKAGES  := qt6-base-private-dev xvfb xauth xdotool x11-utils python3 clan
                   desktop-file-utils appstream file imagemagick fonts-dejavu-core \
                   shared-mime-info libglib2.0-bin python3-pyatspi at-spi2-core dbus-daemon
 LINT_PACKAGES  := clang-format clang-tidy
+# What building and checking the Debian package needs: its Build-Depends, the Debian tools,
+# and the validators and virtual X server its test uses.
+PACKAGE_PACKAGES := debhelper dpkg-dev cmake ninja-build qt6-base-dev lintian \
+                    desktop-file-utils appstream xvfb xauth xdotool x11-utils
 
-.PHONY: all deps test-deps build run install test test-dev test-asan fuzz memcheck bench soak measure format lint clean
+.PHONY: all deps test-deps build run install package package-test test test-dev test-asan fuzz \
+        memcheck bench soak measure format lint clean
 
 all: build
 
@@ -31,6 +36,18 @@ install: deps
 
 run: build
 	build/dev/app/game-of-quarn
+
+# The Debian binary package, built in a copy of the tree, left as build/game-of-quarn_*.deb.
+package:
+	@tools/install-deps $(PACKAGE_PACKAGES)
+	tools/build-package
+
+# Builds the package, unpacks it and checks what it holds (a few minutes: a Release build of its
+# own); CI runs it after make test.
+package-test: test-deps
+	@tools/install-deps $(PACKAGE_PACKAGES)
+	cmake --preset dev
+	ctest --preset package
 
 # Every test twice: a Debug build, then the same suite under AddressSanitizer and
 # UndefinedBehaviorSanitizer, which also runs the fuzz target briefly.
@@ -95,7 +112,7 @@ lint: test-deps
 	cmake --preset dev
 	cmake --build --preset dev
 	cmake --preset asan
-	git ls-files 'board/*.cpp' 'display/*.cpp' 'app/*.cpp' 'bench/*.cpp' 'tests/*.cpp' | \
+	git ls-files 'board/*.cpp' 'pattern/*.cpp' 'display/*.cpp' 'app/*.cpp' 'bench/*.cpp' 'tests/*.cpp' | \
 		xargs -P 2 -n 4 clang-tidy -p build/dev --quiet
 	git ls-files 'fuzz/*.cpp' | xargs clang-tidy -p build/asan --quiet
 	git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror

@@ -74,7 +74,7 @@ QRect BoardAccessible::CellRect(int row, int column) const
     return local.translated(widget()->mapToGlobal(QPoint(0, 0)));
 }
 
-void BoardAccessible::Toggle(int row, int column)
+void BoardAccessible::Toggle(int row, int column) const
 {
     access_.toggle(row + 1, column + 1);
 }

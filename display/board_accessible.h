@@ -47,7 +47,7 @@ public:
     // For the cells, 0-based.
     bool IsLive(int row, int column) const;
     QRect CellRect(int row, int column) const; // on the screen
-    void Toggle(int row, int column);
+    void Toggle(int row, int column) const;
     // Whether the board has the focus with the cursor on this cell.
     bool FocusedAt(int row, int column) const;
 

@@ -37,7 +37,7 @@ const char* const kPlaintextFilter = "Plaintext pattern (*.cells)";
 
 QString Described(const quarn::PatternError& error)
 {
-    const QString message = QString::fromStdString(error.what());
+    QString message = QString::fromStdString(error.what());
     if (error.Line() == 0) {
         return message;
     }
@@ -96,7 +96,7 @@ bool PatternIo::OpenFile(const QString& path)
                         QStringLiteral("“%1”").arg(name));
         }
     }
-    Warn(QStringLiteral("Could not open “%1”: %2").arg(name, problem));
+    Warn(QStringLiteral("Could not open “%1”.").arg(name), problem);
     return false;
 }
 
@@ -181,8 +181,8 @@ bool PatternIo::Load(const QByteArray& text, const QString& source)
         load_(quarn::PlacePattern(pattern, Board::kFieldSize, Board::kFieldSize));
         return true;
     } catch (const quarn::PatternError& error) {
-        Warn(QStringLiteral("%1 is not a pattern the board can take. %2")
-                 .arg(source, Described(error)));
+        Warn(QStringLiteral("%1 is not a pattern the board can take.").arg(source),
+             Described(error));
         return false;
     }
 }
@@ -202,8 +202,8 @@ bool PatternIo::Write(const QString& path)
                            static_cast<qint64>(text.size()) &&
                        file.commit();
     if (!saved) {
-        Warn(QStringLiteral("Could not save “%1”: %2")
-                 .arg(QFileInfo(path).fileName(), file.errorString()));
+        Warn(QStringLiteral("Could not save “%1”.").arg(QFileInfo(path).fileName()),
+             file.errorString());
     }
     return saved;
 }
@@ -225,8 +225,11 @@ quarn::Pattern PatternIo::BoardPattern() const
 
 // Standard error as well as the box: a pattern named on the command line may have been meant
 // for a terminal as much as for the window.
-void PatternIo::Warn(const QString& message)
+void PatternIo::Warn(const QString& what, const QString& why)
 {
-    std::fprintf(stderr, "game-of-quarn: %s\n", qPrintable(message));
-    QMessageBox::warning(&window_, QStringLiteral("Game of Quarn"), message);
+    std::fprintf(stderr, "game-of-quarn: %s %s\n", qPrintable(what), qPrintable(why));
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("Game of Quarn"), what, QMessageBox::Ok,
+                    &window_);
+    box.setInformativeText(why);
+    box.exec();
 }

@@ -39,7 +39,8 @@ private:
     bool Load(const QByteArray& text, const QString& source);
     bool Write(const QString& path);
     quarn::Pattern BoardPattern() const;
-    void Warn(const QString& message);
+    // What went wrong, and why or where.
+    void Warn(const QString& what, const QString& why);
 
     QWidget& window_;
     const quarn::Board& board_;

@@ -28,7 +28,7 @@ bool SameCells(const Pattern& a, const Pattern& b)
 }
 
 // Written out and read back, the pattern must be what it was; plaintext only where its box is
-// small enough to write out cell by cell.
+// small enough to write out cell by cell, and has a row (a box with none has no width in it).
 void CheckRoundTrip(const Pattern& pattern)
 {
     if (!SameCells(quarn::ReadPattern(quarn::WriteRle(pattern)), pattern)) {
@@ -36,7 +36,7 @@ void CheckRoundTrip(const Pattern& pattern)
     }
     constexpr long long kLargestPlaintext = 1LL << 16U;
     if (static_cast<long long>(pattern.width) * pattern.height <= kLargestPlaintext &&
-        pattern.width > 0) {
+        pattern.height > 0) {
         if (!SameCells(quarn::ReadPattern(quarn::WritePlaintext(pattern)), pattern)) {
             Fail("plaintext written and read back differs");
         }

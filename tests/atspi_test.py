@@ -27,6 +27,12 @@ def start_virtual_display():
         number = answer.readline().strip()
     if not number:
         sys.exit("atspi_test: Xvfb did not start")
+    # Said ready; seen to take a connection before anything else depends on it.
+    for _ in range(100):
+        if subprocess.run(["xdotool", "getdisplaygeometry"], env=dict(os.environ, DISPLAY=f":{number}"),
+                          capture_output=True).returncode == 0:
+            break
+        time.sleep(0.1)
     return server, f":{number}"
 
 
@@ -150,6 +156,15 @@ def main():
     wait_for_accessibility_bus()
     errors = tempfile.TemporaryFile(mode="w+")
     process = subprocess.Popen([program], env=environment, stderr=errors)
+    # On this project's build machines a program has now and then been turned away by an X
+    # server that had just said it was ready; one more start tells that from a real fault.
+    try:
+        process.wait(timeout=3)
+        errors.seek(0)
+        print("the program stopped at once, and is started again: " + errors.read().strip())
+        process = subprocess.Popen([program], env=environment, stderr=errors)
+    except subprocess.TimeoutExpired:
+        pass
     try:
         run(process)
         if failures:
@@ -170,7 +185,9 @@ def run(process):
     application = find_application()
     check(application is not None, f"the application {TITLE!r} is on the AT-SPI bus")
     if application is None:
-        print(f"on the bus: {[a.name for a in pyatspi.Registry.getDesktop(0) if a is not None]}")
+        print(f"on the bus: {[a.name for a in pyatspi.Registry.getDesktop(0) if a is not None]}; "
+              "the display answers: " + subprocess.run(["xdotool", "getdisplaygeometry"],
+                                                       capture_output=True, text=True).stdout)
         return
     for kind in ("object:", "window:", "focus:"):
         pyatspi.Registry.registerEventListener(record, kind)

@@ -85,7 +85,7 @@ QString PatternTest::KeyAndWarning(QKeySequence::StandardKey key)
     QString text;
     QTimer::singleShot(0, this, [&text] {
         if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-            text = box->text();
+            text = box->text() + QLatin1Char(' ') + box->informativeText();
             box->accept();
         }
     });
