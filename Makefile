@@ -83,10 +83,16 @@ memcheck: deps
 			build/dev/tests/$$test --gtest_brief=1 || exit 1; \
 	done
 
-bench: deps
+# On a virtual X server, as the program runs, so that a redraw costs its trip to the X server
+# too; repetitions interleaved, as this machine's speed drifts. BENCH_PLATFORM=offscreen times
+# the drawing alone.
+BENCH_PLATFORM ?= xcb
+bench: test-deps
 	cmake --preset release
 	cmake --build --preset release --target quarn-bench
-	build/release/bench/quarn-bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
+	QT_QPA_PLATFORM=$(BENCH_PLATFORM) xvfb-run -a -s "-screen 0 1024x768x24" \
+		build/release/bench/quarn-bench --benchmark_repetitions=5 \
+		--benchmark_enable_random_interleaving=true --benchmark_report_aggregates_only=true
 
 # A million generations with full redraws, reporting resident memory (about five minutes).
 soak: deps

@@ -27,15 +27,16 @@ bool SameCells(const Pattern& a, const Pattern& b)
     return a.width == b.width && a.height == b.height && a.live == b.live;
 }
 
-// Written out and read back, the pattern must be what it was; plaintext only where its box is
-// small enough to write out cell by cell, and has a row (a box with none has no width in it).
+// Written out and read back, the pattern must be what it was; plaintext only where its box, a
+// character a cell and a line end a row, is small enough to write out, and has a row (a box
+// with none has no width in it).
 void CheckRoundTrip(const Pattern& pattern)
 {
     if (!SameCells(quarn::ReadPattern(quarn::WriteRle(pattern)), pattern)) {
         Fail("RLE written and read back differs");
     }
     constexpr long long kLargestPlaintext = 1LL << 16U;
-    if (static_cast<long long>(pattern.width) * pattern.height <= kLargestPlaintext &&
+    if ((static_cast<long long>(pattern.width) + 1) * pattern.height <= kLargestPlaintext &&
         pattern.height > 0) {
         if (!SameCells(quarn::ReadPattern(quarn::WritePlaintext(pattern)), pattern)) {
             Fail("plaintext written and read back differs");

@@ -12,6 +12,7 @@
 
 using quarn::testing::CellCentre;
 using quarn::testing::CellSet;
+using quarn::testing::Interval;
 using quarn::testing::LabelText;
 using quarn::testing::LiveCells;
 using quarn::testing::PictureArea;
@@ -46,7 +47,6 @@ private:
     void Do(const QString& action);
     void Mouse(QEvent::Type type, QPointF at, Qt::MouseButtons held);
     Shown Now() const;
-    int Interval() const;
 
     std::unique_ptr<frmDisplay> window_;
 };
@@ -67,11 +67,6 @@ void HistoryTest::cleanup()
 Shown HistoryTest::Now() const
 {
     return {LiveCells(window_->board()), window_->board().StepCount()};
-}
-
-int HistoryTest::Interval() const
-{
-    return window_->findChild<forms::IntervalTimer*>(QStringLiteral("timer"))->Interval();
 }
 
 void HistoryTest::Mouse(QEvent::Type type, QPointF at, Qt::MouseButtons held)
@@ -182,7 +177,7 @@ void HistoryTest::undoAndRedo()
     }
     const Shown want = shows < 0 ? start : after.at(static_cast<std::size_t>(shows));
     QCOMPARE(Now(), want);
-    QCOMPARE(Interval(), 0);
+    QCOMPARE(Interval(*window_), 0);
     QCOMPARE(LabelText(*window_), QStringLiteral("Steps: %1").arg(want.count));
     QCOMPARE(PictureMismatch(*window_, window_->board()), QString());
 }

@@ -16,6 +16,7 @@
 
 using quarn::testing::CellCentre;
 using quarn::testing::CellSet;
+using quarn::testing::Interval;
 using quarn::testing::LabelText;
 using quarn::testing::LiveCells;
 using quarn::testing::PictureArea;
@@ -45,7 +46,6 @@ private slots:
     void commandLine();
 
 private:
-    int Interval() const;
     void Key(QKeySequence::StandardKey key);
     // Presses the key with a warning box expected; returns the box's text, having closed it.
     QString KeyAndWarning(QKeySequence::StandardKey key);
@@ -65,11 +65,6 @@ void PatternTest::init()
 void PatternTest::cleanup()
 {
     window_.reset();
-}
-
-int PatternTest::Interval() const
-{
-    return window_->findChild<forms::IntervalTimer*>(QStringLiteral("timer"))->Interval();
 }
 
 void PatternTest::Key(QKeySequence::StandardKey key)
@@ -124,7 +119,7 @@ void PatternTest::copyThenPasteBringsTheBoardBack()
     Key(QKeySequence::Paste);
     QCOMPARE(LiveCells(window_->board()), drawn);
     QCOMPARE(LabelText(*window_), QStringLiteral("Steps: 0"));
-    QCOMPARE(Interval(), 0);
+    QCOMPARE(Interval(*window_), 0);
     QCOMPARE(PictureMismatch(*window_, window_->board()), QString());
 
     // A pattern smaller than the board is centred.
@@ -146,17 +141,17 @@ void PatternTest::badPasteChangesNothing()
     QVERIFY2(warning.contains(QStringLiteral("Line 2, column 6")), qPrintable(warning));
     QCOMPARE(LiveCells(window_->board()), before);
     QCOMPARE(LabelText(*window_), QStringLiteral("Steps: 2"));
-    QCOMPARE(Interval(), 0);
+    QCOMPARE(Interval(*window_), 0);
     QCOMPARE(quarn::testing::Grab(*window_), picture);
 
     // A run goes on through a refused paste; so does one with no text at all.
     Press(*window_, "cmdGo");
     QApplication::clipboard()->setText(QStringLiteral("x = 99, y = 1, rule = B36/S23\n!"));
     QVERIFY(KeyAndWarning(QKeySequence::Paste).contains(QStringLiteral("B36/S23")));
-    QCOMPARE(Interval(), 100);
+    QCOMPARE(Interval(*window_), 100);
     QApplication::clipboard()->clear();
     Key(QKeySequence::Paste);
-    QCOMPARE(Interval(), 100);
+    QCOMPARE(Interval(*window_), 100);
 }
 
 void PatternTest::dropLoadsFilesAndText()

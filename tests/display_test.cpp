@@ -12,6 +12,7 @@ using quarn::testing::Button;
 using quarn::testing::CellCentre;
 using quarn::testing::CellSet;
 using quarn::testing::Grab;
+using quarn::testing::Interval;
 using quarn::testing::LabelText;
 using quarn::testing::LiveCells;
 using quarn::testing::PictureArea;
@@ -63,7 +64,6 @@ private slots:
     void countLimitShowsOnTheLabel();
 
 private:
-    int Interval() const;
     void ClickTwips(double x, double y, Qt::MouseButton button = Qt::LeftButton);
     QString Mismatch() const;
 
@@ -80,11 +80,6 @@ void DisplayTest::init()
 void DisplayTest::cleanup()
 {
     window_.reset();
-}
-
-int DisplayTest::Interval() const
-{
-    return window_->findChild<forms::IntervalTimer*>(QStringLiteral("timer"))->Interval();
 }
 
 void DisplayTest::ClickTwips(double x, double y, Qt::MouseButton button)
@@ -113,7 +108,7 @@ void DisplayTest::startsEmptyStoppedAndAtZero()
 {
     QCOMPARE(window_->windowTitle(), QStringLiteral("Game of Quarn"));
     QCOMPARE(LabelText(*window_), QStringLiteral("Steps: 0"));
-    QCOMPARE(Interval(), 0);
+    QCOMPARE(Interval(*window_), 0);
     QVERIFY(LiveCells(window_->board()).empty());
 
     const QImage image = Grab(*window_);
@@ -281,7 +276,7 @@ void DisplayTest::commands()
     QCOMPARE(LiveCells(window_->board()), live);
     QCOMPARE(LabelText(*window_), label);
     QCOMPARE(Mismatch(), QString());
-    QCOMPARE(Interval(), 0);
+    QCOMPARE(Interval(*window_), 0);
 }
 
 void DisplayTest::randomShowsTheBoardItMade()
@@ -380,10 +375,10 @@ void DisplayTest::runPausesAndResumesTheCount()
     QTest::mouseClick(PictureArea(*window_), Qt::LeftButton, {}, CellCentre(10, 11));
 
     Press(*window_, "cmdGo");
-    QCOMPARE(Interval(), 100);
+    QCOMPARE(Interval(*window_), 100);
     QTRY_VERIFY_WITH_TIMEOUT(window_->board().StepCount() >= 3, 2000);
     Press(*window_, "cmdStop");
-    QCOMPARE(Interval(), 0);
+    QCOMPARE(Interval(*window_), 0);
     const int paused = window_->board().StepCount();
     QCOMPARE(LabelText(*window_), QStringLiteral("Steps: %1").arg(paused));
     QCOMPARE(Mismatch(), QString());
@@ -400,7 +395,7 @@ void DisplayTest::runPausesAndResumesTheCount()
     const int running = window_->board().StepCount();
     Press(*window_, "cmdOneStep");
     QVERIFY(window_->board().StepCount() >= running + 1);
-    QCOMPARE(Interval(), 100);
+    QCOMPARE(Interval(*window_), 100);
     QCOMPARE(LabelText(*window_), QStringLiteral("Steps: %1").arg(window_->board().StepCount()));
 }
 
@@ -416,7 +411,7 @@ void DisplayTest::goAgainNeverDelaysTheNextGeneration()
     }
     QVERIFY2(window_->board().StepCount() >= 4,
              qPrintable(QString::number(window_->board().StepCount())));
-    QCOMPARE(Interval(), 100);
+    QCOMPARE(Interval(*window_), 100);
 }
 
 void DisplayTest::fillsStopTheRun_data()
@@ -435,7 +430,7 @@ void DisplayTest::fillsStopTheRun()
     Press(*window_, "cmdGo");
     QTRY_VERIFY_WITH_TIMEOUT(window_->board().StepCount() >= 2, 2000);
     Press(*window_, qPrintable(fill));
-    QCOMPARE(Interval(), 0);
+    QCOMPARE(Interval(*window_), 0);
     QCOMPARE(LabelText(*window_), QStringLiteral("Steps: 0"));
     QCOMPARE(Mismatch(), QString());
     QTest::qWait(250);
@@ -508,7 +503,7 @@ void DisplayTest::countLimitShowsOnTheLabel()
     // A run at the limit goes on too.
     Press(*window_, "cmdGo");
     QTRY_COMPARE_WITH_TIMEOUT(LiveCells(window_->board()), atLimit, 2000);
-    QCOMPARE(Interval(), 100);
+    QCOMPARE(Interval(*window_), 100);
     QCOMPARE(LabelText(*window_), QStringLiteral("Steps: 32767"));
     QCOMPARE(Mismatch(), QString());
 }

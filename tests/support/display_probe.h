@@ -39,6 +39,12 @@ inline QString LabelText(QWidget& window)
     return window.findChild<QLabel*>(QStringLiteral("lblStepCount"))->text();
 }
 
+// The run timer's interval: 0 while stopped, 100 while running.
+inline int Interval(QWidget& window)
+{
+    return window.findChild<forms::IntervalTimer*>(QStringLiteral("timer"))->Interval();
+}
+
 inline void Press(QWidget& window, const char* name)
 {
     QTest::mouseClick(Button(window, name), Qt::LeftButton);
