@@ -10,8 +10,6 @@
 
 namespace quarn {
 
-namespace {} // namespace
-
 Board::Board()
     : Board(std::make_unique<ClockRandomSource>())
 {}

@@ -60,7 +60,7 @@ void RequireText(std::string_view text)
         throw PatternError(line.number, TextLines::ColumnOf(line.text, nul - start),
                            "The text holds a NUL byte: it is binary data, not a pattern.");
     }
-    if (IsBlank(text) || text.find_first_not_of(" \t\r\n") == std::string_view::npos) {
+    if (text.find_first_not_of(" \t\r\n") == std::string_view::npos) {
         throw PatternError(0, 0, "The text is empty.");
     }
 }

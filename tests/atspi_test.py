@@ -137,11 +137,17 @@ def cell_colour(window, row, column):
                           check=True, capture_output=True, text=True).stdout[:6]
 
 
-def last_focus():
+def press(*keys):
+    """Presses the keys as a person would, and gives what last took the focus: its role and
+    name, and its index among its parent's children."""
+    events.clear()
+    for key in keys:
+        subprocess.run(["xdotool", "key", key], check=True)
+    pump(0.5)
     for kind, source, node in reversed(events):
         if kind.startswith("focus:") or kind == "object:state-changed:focused":
-            return kind, source, node
-    return None
+            return source, node.getIndexInParent()
+    return None, -1
 
 
 def main():
@@ -238,33 +244,19 @@ def run(process):
               for kind, source, _ in events), "the toggle sends the cell's new name")
 
     # The keyboard: the board has the focus at start; the arrows move the cursor, Space toggles.
-    events.clear()
-    for key in ["Right", "Down", "Down"]:
-        subprocess.run(["xdotool", "key", key], check=True)
-    pump(0.5)
-    focus = last_focus()
-    focused_index = focus[2].getIndexInParent() if focus else -1
-    check(focus is not None and focus[1][0] == "table cell" and focused_index == 2 * 30 + 1,
-          f"after Right, Down, Down the focused object is cell (3, 2): {focus and focus[1]}")
-    events.clear()
-    subprocess.run(["xdotool", "key", "space"], check=True)
-    pump(0.5)
+    focus, index = press("Right", "Down", "Down")
+    check(focus is not None and focus[0] == "table cell" and index == 2 * 30 + 1,
+          f"after Right, Down, Down the focused object is cell (3, 2): {focus}")
+    press("space")
     check(table.getAccessibleAt(2, 1).name == "live", "Space toggles cell (3, 2)")
     check(cell_colour(window, 3, 2) == "FFFF00", "cell (3, 2) shows yellow on the screen")
     check(label.name == "Steps: 0", "the count did not change")
 
-    events.clear()
-    subprocess.run(["xdotool", "key", "Tab"], check=True)
-    pump(0.5)
-    focus = last_focus()
-    check(focus is not None and focus[1] == ("push button", "All On"), "Tab moves on to 'All On'")
-    events.clear()
-    subprocess.run(["xdotool", "key", "shift+Tab"], check=True)
-    pump(0.5)
-    focus = last_focus()
-    focused_index = focus[2].getIndexInParent() if focus else -1
-    check(focus is not None and focus[1][0] == "table cell" and focused_index == 2 * 30 + 1,
-          f"Shift+Tab comes back to cell (3, 2): {focus and focus[1]}")
+    focus, _ = press("Tab")
+    check(focus == ("push button", "All On"), "Tab moves on to 'All On'")
+    focus, index = press("shift+Tab")
+    check(focus is not None and focus[0] == "table cell" and index == 2 * 30 + 1,
+          f"Shift+Tab comes back to cell (3, 2): {focus}")
 
     # A generation: the label's new name, and one change of the table's description.
     events.clear()

@@ -33,6 +33,12 @@ Cells CellsOf(const Pattern& pattern)
 
 const Cells kGlider{{0, 1}, {1, 2}, {2, 0}, {2, 1}, {2, 2}};
 
+// Each table's rows are shown by their names.
+template <typename Case> void PrintTo(const Case& c, std::ostream* out)
+{
+    *out << c.name;
+}
+
 struct ValidCase
 {
     const char* name;
