@@ -1,17 +1,20 @@
 # The front door: every target installs what it needs, then drives the CMake presets.
 
 BUILD_PACKAGES := cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libvulkan-dev \
+                  qt6-tools-dev qt6-l10n-tools qt6-translations-l10n \
                   libgtest-dev libbenchmark-dev fonts-liberation
 TEST_PACKAGES  := qt6-base-private-dev xvfb xauth xdotool x11-utils python3 clang libclang-rt-14-dev \
                   desktop-file-utils appstream file imagemagick fonts-dejavu-core \
                   shared-mime-info libglib2.0-bin python3-pyatspi at-spi2-core dbus-daemon
 LINT_PACKAGES  := clang-format clang-tidy
+ORCA_PACKAGES  := orca openbox
 # What building and checking the Debian package needs: its Build-Depends, the Debian tools,
 # and the validators and virtual X server its test uses.
-PACKAGE_PACKAGES := debhelper dpkg-dev cmake ninja-build qt6-base-dev lintian \
+PACKAGE_PACKAGES := debhelper dpkg-dev cmake ninja-build qt6-base-dev qt6-tools-dev qt6-l10n-tools \
+                    lintian \
                     desktop-file-utils appstream xvfb xauth xdotool x11-utils
 
-.PHONY: all deps test-deps build run install package package-test test test-dev test-asan fuzz \
+.PHONY: all deps test-deps build run install package package-test orca-test test test-dev test-asan fuzz \
         memcheck bench soak measure format lint clean
 
 all: build
@@ -48,6 +51,14 @@ package-test: test-deps
 	@tools/install-deps $(PACKAGE_PACKAGES)
 	cmake --preset dev
 	ctest --preset package
+
+# What the screen reader Orca says as a player uses the board, heard from the real Orca (a
+# minute or so); CI runs it after make test.
+orca-test: test-deps
+	@tools/install-deps $(ORCA_PACKAGES)
+	cmake --preset dev
+	cmake --build --preset dev
+	ctest --preset orca
 
 # Every test twice: a Debug build, then the same suite under AddressSanitizer and
 # UndefinedBehaviorSanitizer, which also runs the fuzz target briefly.
@@ -111,17 +122,22 @@ format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
 # clang-tidy over every source file, with the compile commands of the Debug build (the fuzz
-# target's come from the sanitizer build, the only one that has it), then a check that the tree
-# is clang-formatted. Any finding fails.
+# target's come from the sanitizer build, the only one that has it), then checks that the tree
+# is clang-formatted, that the translations are complete and up to date with the code, and that
+# the features keep out of the window. Any finding fails.
 lint: test-deps
 	@tools/install-deps $(LINT_PACKAGES)
 	cmake --preset dev
 	cmake --build --preset dev
 	cmake --preset asan
-	git ls-files 'board/*.cpp' 'pattern/*.cpp' 'display/*.cpp' 'app/*.cpp' 'bench/*.cpp' 'tests/*.cpp' | \
-		xargs -P 2 -n 4 clang-tidy -p build/dev --quiet
+	git ls-files 'board/*.cpp' 'pattern/*.cpp' 'features/*.cpp' 'display/*.cpp' 'app/*.cpp' \
+		'bench/*.cpp' 'tests/*.cpp' | xargs -P 2 -n 4 clang-tidy -p build/dev --quiet
 	git ls-files 'fuzz/*.cpp' | xargs clang-tidy -p build/asan --quiet
 	git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror
+	@# Every string of the code in every language, translated.
+	tools/check-translations build/dev
+	@# The features speak to the window only by signals: they include nothing of it.
+	@! git grep -n '#include "display/' -- features/ || { echo "features/ includes display/"; exit 1; }
 
 clean:
 	rm -rf build

@@ -3,8 +3,8 @@
 // the spread of the spacing between them.
 //   quarn-cadence [SECONDS]   (default 60)
 
-#include "forms/interval_timer.h"
-#include "frmDisplay.h"
+#include "display/forms/interval_timer.h"
+#include "display/frmDisplay.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

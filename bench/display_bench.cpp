@@ -1,4 +1,4 @@
-#include "frmDisplay.h"
+#include "display/frmDisplay.h"
 
 #include <QAction>
 #include <QApplication>

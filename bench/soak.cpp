@@ -2,8 +2,8 @@
 // memory as it goes: the program must not grow while it runs.
 //   quarn-soak [GENERATIONS]   (default 1000000)
 
-#include "forms/interval_timer.h"
-#include "frmDisplay.h"
+#include "display/forms/interval_timer.h"
+#include "display/frmDisplay.h"
 
 #include <QApplication>
 #include <QPushButton>

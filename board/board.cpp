@@ -75,6 +75,17 @@ std::int16_t Board::StepCount() const
     return stepCount_;
 }
 
+int Board::LiveCount() const
+{
+    int live = 0;
+    for (std::size_t i = 1; i <= kFieldSize; ++i) {
+        for (std::size_t j = 1; j <= kFieldSize; ++j) {
+            live += cells_[i][j];
+        }
+    }
+    return live;
+}
+
 void Board::ResetCount()
 {
     stepCount_ = 0;

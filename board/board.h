@@ -27,6 +27,11 @@ public:
         return row >= 1 && row <= kFieldSize && column >= 1 && column <= kFieldSize;
     }
 
+    // The board counts the field's rows and columns from 1; patterns, tables and bit sets count
+    // from 0.
+    static constexpr int ToZeroBased(int index) { return index - 1; }
+    static constexpr int FromZeroBased(int index) { return index + 1; }
+
     // Uses the clock-seeded default random source.
     Board();
     explicit Board(std::unique_ptr<RandomSource> random);
@@ -40,6 +45,8 @@ public:
 
     void ToggleCell(std::int16_t row, std::int16_t column);
     std::int16_t StepCount() const;
+    // The live cells of the field.
+    int LiveCount() const;
     void ResetCount();
 
     // The fills write the field only; the ring keeps whatever ToggleCell put there.

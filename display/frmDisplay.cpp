@@ -1,9 +1,10 @@
-#include "frmDisplay.h"
+#include "display/frmDisplay.h"
 
 #include "board/checked.h"
-#include "board_accessible.h"
-#include "forms/font.h"
-#include "rounding.h"
+#include "display/forms/font.h"
+#include "display/rounding.h"
+#include "features/board_accessible.h"
+#include "features/status_accessible.h"
 
 #include <QString>
 
@@ -41,14 +42,13 @@ std::int16_t CellSpan(float outerSize)
 // The caption when the count has the most digits it can have.
 QString WidestCaption()
 {
-    return QStringLiteral("Steps: %1").arg(std::numeric_limits<std::int16_t>::max());
+    return frmDisplay::tr("Steps: %1").arg(std::numeric_limits<std::int16_t>::max());
 }
 
 } // namespace
 
 frmDisplay::frmDisplay(QWidget* parent)
-    : forms::Form(QStringLiteral("Game of Quarn"), kClientWidthTwips, kClientHeightTwips,
-                  kWindowColor, parent),
+    : forms::Form(tr("Game of Quarn"), kClientWidthTwips, kClientHeightTwips, kWindowColor, parent),
       picFrame(kBoardColor, this),
       cmdAllOn(this),
       cmdAllOff(this),
@@ -58,15 +58,14 @@ frmDisplay::frmDisplay(QWidget* parent)
       cmdStop(this),
       lblStepCount(this),
       timer(this),
-      patternIo_(*this, board_,
-                 [this](const auto& cells) {
-                     history_.CloseRun();
-                     LoadCells(cells);
-                     history_.Record(QStringLiteral("Load Pattern"));
-                 }),
-      cursor_(picFrame, [this](int row, int column) { return CellBox(row, column); }),
+      menus_(*this),
+      transfer_(*this, board_),
+      cursor_(picFrame),
+      access_(picFrame, board_, cursor_),
       buttonKeys_(this),
-      history_(*this, board_, [this](const quarn::BoardState& state) { ShowState(state); })
+      stroke_(this),
+      history_(board_, this),
+      announcer_(lblStepCount, board_)
 {
     static const bool factoryInstalled = [] {
         QAccessible::installFactory(&frmDisplay::AccessibleFactory);
@@ -74,12 +73,13 @@ frmDisplay::frmDisplay(QWidget* parent)
     }();
     static_cast<void>(factoryInstalled);
 
+    SetMenuBar(menus_.Bar());
     LayOut();
     ConnectHandlers();
 }
 
-// Assistive technology sees the window as a window, and the picture area as the table of cells
-// it shows.
+// Assistive technology sees the window as a window, the picture area as the cells it shows, and
+// the count's label as the status bar that announcements come from.
 QAccessibleInterface* frmDisplay::AccessibleFactory(const QString& /*className*/, QObject* object)
 {
     if (auto* window = qobject_cast<frmDisplay*>(object)) {
@@ -87,43 +87,16 @@ QAccessibleInterface* frmDisplay::AccessibleFactory(const QString& /*className*/
     }
     auto* area = qobject_cast<forms::PictureBox*>(object);
     auto* display = area != nullptr ? qobject_cast<frmDisplay*>(area->parentWidget()) : nullptr;
+    if (auto* label = qobject_cast<QLabel*>(object)) {
+        auto* owner = qobject_cast<frmDisplay*>(label->parentWidget());
+        if (owner != nullptr && label == &owner->lblStepCount) {
+            return new StatusAccessible(label, owner->announcer_);
+        }
+    }
     if (display == nullptr || area != &display->picFrame) {
         return nullptr;
     }
-    BoardAccessible::Access access{
-        [display](int row, int column) {
-            return display->board_.CellAt(static_cast<std::int16_t>(row),
-                                          static_cast<std::int16_t>(column)) != 0;
-        },
-        [display](int row, int column) { return display->CellSlot(row, column); },
-        [display](int row, int column) {
-            display->FlipCell(static_cast<std::int16_t>(row), static_cast<std::int16_t>(column));
-        },
-        [display] { return std::pair(display->cursor_.Row(), display->cursor_.Column()); }};
-    return new BoardAccessible(area, std::move(access));
-}
-
-// The box a cell is drawn as, in twips, as DrawCell draws it.
-QRectF frmDisplay::CellBox(int row, int column) const
-{
-    std::int16_t x1 = 0;
-    std::int16_t y1 = 0;
-    std::int16_t x2 = 0;
-    std::int16_t y2 = 0;
-    GetCellBox(static_cast<std::int16_t>(row), static_cast<std::int16_t>(column), x1, y1, x2, y2);
-    return {QPointF(x1, y1), QPointF(x2, y2)};
-}
-
-// The slot a cell occupies in the picture area, in logical pixels.
-QRect frmDisplay::CellSlot(int row, int column) const
-{
-    std::int16_t cw = 0;
-    std::int16_t ch = 0;
-    GetCellSize(cw, ch);
-    const auto pixels = [](double twips) {
-        return static_cast<int>(std::lround(twips / forms::kTwipsPerPixel));
-    };
-    return {pixels((column - 1) * cw), pixels((row - 1) * ch), pixels(cw), pixels(ch)};
+    return new BoardAccessible(area, display->access_);
 }
 
 const quarn::Board& frmDisplay::board() const
@@ -131,9 +104,9 @@ const quarn::Board& frmDisplay::board() const
     return board_;
 }
 
-bool frmDisplay::OpenPattern(const QString& path)
+void frmDisplay::OpenPattern(const QByteArray& path)
 {
-    return patternIo_.OpenFile(path);
+    transfer_.OpenFile(path);
 }
 
 void frmDisplay::LayOut()
@@ -143,25 +116,28 @@ void frmDisplay::LayOut()
         QWidget* widget;
         const char* name;
         TwipsRect rect;
-        const char* caption;
+        QString caption;
     };
     const Control controls[] = {
-        {&picFrame, "picFrame", {120, 120, 5000, 5000}, nullptr},
-        {&cmdAllOn, "cmdAllOn", {5520, 120, 1452, 492}, "All On"},
-        {&cmdAllOff, "cmdAllOff", {5520, 720, 1452, 492}, "All Off"},
-        {&cmdRandom, "cmdRandom", {5520, 1320, 1452, 492}, "Random"},
-        {&cmdOneStep, "cmdOneStep", {5520, 1920, 1452, 492}, "1 Step"},
-        {&cmdGo, "cmdGo", {5520, 2520, 1455, 495}, "Go"},
-        {&cmdStop, "cmdStop", {5520, 3120, 1452, 492}, "Stop"},
-        {&lblStepCount, "lblStepCount", {5520, 3720, 1452, 492}, "Steps: 0"},
+        {&picFrame, "picFrame", {120, 120, 5000, 5000}, {}},
+        {&cmdAllOn, "cmdAllOn", {5520, 120, 1452, 492}, tr("All On")},
+        {&cmdAllOff, "cmdAllOff", {5520, 720, 1452, 492}, tr("All Off")},
+        {&cmdRandom, "cmdRandom", {5520, 1320, 1452, 492}, tr("Random")},
+        {&cmdOneStep, "cmdOneStep", {5520, 1920, 1452, 492}, tr("1 Step")},
+        {&cmdGo, "cmdGo", {5520, 2520, 1455, 495}, tr("Go")},
+        {&cmdStop, "cmdStop", {5520, 3120, 1452, 492}, tr("Stop")},
+        {&lblStepCount, "lblStepCount", {5520, 3720, 1452, 492}, tr("Steps: %1").arg(0)},
     };
     const QFont font = forms::DialogFont(kFontPoints);
     for (const Control& control : controls) {
         control.widget->setObjectName(QString::fromLatin1(control.name));
-        forms::PlaceInTwips(*control.widget, control.rect);
-        if (control.caption != nullptr) {
-            control.widget->setProperty("text", QString::fromLatin1(control.caption));
+        PlaceInTwips(*control.widget, control.rect);
+        if (!control.caption.isEmpty()) {
+            control.widget->setProperty("text", control.caption);
             control.widget->setFont(font);
+            // In a language with longer words the caption keeps to the control, in a smaller
+            // face if it must.
+            forms::FitCaption(*control.widget);
         }
     }
     timer.setObjectName(QStringLiteral("timer"));
@@ -180,50 +156,115 @@ void frmDisplay::LayOut()
     setTabOrder(&cmdOneStep, &cmdStop);
     setTabOrder(&cmdStop, &cmdGo);
     picFrame.setFocus();
+
+    // Where assistive technology finds each cell.
+    std::int16_t cw = 0;
+    std::int16_t ch = 0;
+    GetCellSize(cw, ch);
+    access_.SetCellPitch(cw / forms::kTwipsPerPixel, ch / forms::kTwipsPerPixel);
 }
 
+// Every connection the window makes: its controls to their handlers, and its features to the
+// procedures that carry out what they ask.
 void frmDisplay::ConnectHandlers()
 {
-    // Each command leaves its entry in the history; a fill ends any run first, and "1 Step"
-    // during a run belongs to it.
-    const auto alone = [this](void (frmDisplay::*handler)(), const char* action) {
-        return [this, handler, action] {
-            history_.CloseRun();
-            (this->*handler)();
-            history_.Record(QString::fromLatin1(action));
-        };
-    };
     connect(this, &forms::Form::Load, this, &frmDisplay::Form_Load);
-    connect(&cmdAllOn, &QPushButton::clicked, this, alone(&frmDisplay::cmdAllOn_Click, "All On"));
-    connect(&cmdAllOff, &QPushButton::clicked, this,
-            alone(&frmDisplay::cmdAllOff_Click, "All Off"));
-    connect(&cmdRandom, &QPushButton::clicked, this, alone(&frmDisplay::cmdRandom_Click, "Random"));
-    connect(&cmdOneStep, &QPushButton::clicked, this, [this] {
-        cmdOneStep_Click();
-        history_.Record(QStringLiteral("1 Step"));
-    });
-    connect(&cmdGo, &QPushButton::clicked, this, [this] {
-        history_.RunStarted();
-        cmdGo_Click();
-    });
-    connect(&cmdStop, &QPushButton::clicked, this, [this] {
-        cmdStop_Click();
-        history_.CloseRun();
-    });
     connect(&picFrame, &forms::PictureBox::MouseDown, this, &frmDisplay::picFrame_MouseDown);
     connect(&picFrame, &forms::PictureBox::MouseMove, this, &frmDisplay::picFrame_MouseMove);
     connect(&picFrame, &forms::PictureBox::MouseUp, this, &frmDisplay::picFrame_MouseUp);
     connect(&timer, &forms::IntervalTimer::Timer, this, &frmDisplay::timer_Timer);
 
-    // The keyboard's ways in: the cursor on the board, Enter on the buttons.
-    connect(&cursor_, &BoardCursor::ToggleRequested, this, [this](int row, int column) {
-        FlipCell(static_cast<std::int16_t>(row), static_cast<std::int16_t>(column));
+    // Each command leaves its entry in the history; one that stands alone, a fill or a pattern
+    // load, ends any stroke and any run first, and "1 Step" during a run belongs to it. What a
+    // command leaves on the board is said aloud to assistive technology, once.
+    const auto alone = [this](auto action, const char* entry, const QString& spoken) {
+        return [this, action, entry, spoken] {
+            stroke_.End();
+            history_.CloseRun();
+            action();
+            history_.Record(QString::fromLatin1(entry));
+            announcer_.Filled(spoken);
+        };
+    };
+    connect(
+        &cmdAllOn, &QPushButton::clicked, this,
+        alone([this] { cmdAllOn_Click(); }, QT_TRANSLATE_NOOP("History", "All On"), tr("All on")));
+    connect(&cmdAllOff, &QPushButton::clicked, this,
+            alone([this] { cmdAllOff_Click(); }, QT_TRANSLATE_NOOP("History", "All Off"),
+                  tr("All off")));
+    connect(
+        &cmdRandom, &QPushButton::clicked, this,
+        alone([this] { cmdRandom_Click(); }, QT_TRANSLATE_NOOP("History", "Random"), tr("Random")));
+    connect(&cmdOneStep, &QPushButton::clicked, this, [this] {
+        cmdOneStep_Click();
+        history_.Record(QStringLiteral(QT_TRANSLATE_NOOP("History", "1 Step")));
+        announcer_.Status();
     });
-    connect(&cursor_, &BoardCursor::Moved, this,
-            [this](int row, int column) { BoardAccessible::NotifyCursor(&picFrame, row, column); });
+    connect(&cmdGo, &QPushButton::clicked, this, [this] {
+        history_.RunStarted();
+        cmdGo_Click();
+        announcer_.Started();
+    });
+    connect(&cmdStop, &QPushButton::clicked, this, [this] {
+        cmdStop_Click();
+        history_.CloseRun();
+        announcer_.Stopped();
+    });
+    connect(&transfer_, &PatternTransfer::PatternRead, this,
+            [this, alone](const std::vector<quarn::Cell>& cells) {
+                alone([this, &cells] { LoadCells(cells); },
+                      QT_TRANSLATE_NOOP("History", "Load Pattern"), tr("Pattern loaded"))();
+            });
+
+    // The other roads from the features into the window, each ending in a procedure the window
+    // has, and the features told of one another.
+    const auto toggle = [this](int row, int column) {
+        ToggleCell(static_cast<std::int16_t>(row), static_cast<std::int16_t>(column));
+        announcer_.Toggled(row, column);
+    };
+    connect(&cursor_, &BoardCursor::ToggleRequested, this, toggle);
+    connect(&access_, &BoardAccess::ToggleRequested, this, toggle);
+    connect(&cursor_, &BoardCursor::StatusRequested, &announcer_, &Announcer::Status);
+    connect(&cursor_, &BoardCursor::RingShown, this, &frmDisplay::ShowRing);
+    connect(&cursor_, &BoardCursor::RingHidden, &picFrame, &forms::PictureBox::ClearRing);
+    connect(&cursor_, &BoardCursor::Moved, &access_, &BoardAccess::CursorMoved);
+
+    connect(&stroke_, &BoardStroke::Started, &history_, &History::StrokeStarted);
+    connect(&stroke_, &BoardStroke::Ended, &history_, &History::StrokeEnded);
+    connect(&history_, &History::StopRequested, this, &frmDisplay::cmdStop_Click);
+    connect(&history_, &History::RestoreRequested, this, &frmDisplay::ShowState);
+    connect(&history_, &History::Undone, this,
+            [this](const QString& action) { announcer_.Restored(tr("Undo %1").arg(action)); });
+    connect(&history_, &History::Redone, this,
+            [this](const QString& action) { announcer_.Restored(tr("Redo %1").arg(action)); });
+    connect(&history_, &History::UndoChanged, &menus_, &Menus::ShowUndo);
+    connect(&history_, &History::RedoChanged, &menus_, &Menus::ShowRedo);
+
+    connect(&menus_, &Menus::OpenRequested, &transfer_, &PatternTransfer::Open);
+    connect(&menus_, &Menus::ExampleRequested, &transfer_, &PatternTransfer::OpenExample);
+    connect(&menus_, &Menus::SaveRequested, &transfer_, &PatternTransfer::Save);
+    connect(&menus_, &Menus::CopyRequested, &transfer_, &PatternTransfer::Copy);
+    connect(&menus_, &Menus::PasteRequested, &transfer_, &PatternTransfer::Paste);
+    connect(&menus_, &Menus::UndoRequested, &history_, &History::Undo);
+    connect(&menus_, &Menus::RedoRequested, &history_, &History::Redo);
+    connect(&menus_, &Menus::QuitRequested, this, &QWidget::close);
+
+    // The keyboard's way in on the buttons: Enter.
     for (QPushButton* button : {&cmdAllOn, &cmdAllOff, &cmdRandom, &cmdOneStep, &cmdGo, &cmdStop}) {
         buttonKeys_.Watch(*button);
     }
+}
+
+// The ring round the box of the keyboard's cursor cell.
+void frmDisplay::ShowRing(int row, int column)
+{
+    std::int16_t x1 = 0;
+    std::int16_t y1 = 0;
+    std::int16_t x2 = 0;
+    std::int16_t y2 = 0;
+    GetCellBoxTwips(static_cast<std::int16_t>(row), static_cast<std::int16_t>(column), x1, y1, x2,
+                    y2);
+    picFrame.Ring(x1, y1, x2, y2, BoardCursor::RingColor(picFrame.palette()));
 }
 
 // --- Procedures ------------------------------------------------------------------------------
@@ -255,8 +296,8 @@ void frmDisplay::LoadCells(const std::vector<quarn::Cell>& cells)
 {
     board_.FillAll(0);
     for (const quarn::Cell& cell : cells) {
-        board_.ToggleCell(quarn::Narrow16(cell.row + 1, "row"),
-                          quarn::Narrow16(cell.column + 1, "column"));
+        board_.ToggleCell(quarn::Narrow16(Board::FromZeroBased(cell.row), "row"),
+                          quarn::Narrow16(Board::FromZeroBased(cell.column), "column"));
     }
     timer.Interval(0);
     board_.ResetCount();
@@ -270,8 +311,8 @@ void frmDisplay::DrawAll()
             DrawCell(row, column);
         }
     }
-    lblStepCount.setText(QStringLiteral("Steps: ") + QString::number(board_.StepCount()));
-    BoardAccessible::NotifyChanged(&picFrame);
+    lblStepCount.setText(tr("Steps: %1").arg(board_.StepCount()));
+    access_.BoardChanged();
 }
 
 void frmDisplay::DrawCell(std::int16_t row, std::int16_t column)
@@ -280,14 +321,14 @@ void frmDisplay::DrawCell(std::int16_t row, std::int16_t column)
     std::int16_t y1 = 0;
     std::int16_t x2 = 0;
     std::int16_t y2 = 0;
-    GetCellBox(row, column, x1, y1, x2, y2);
+    GetCellBoxTwips(row, column, x1, y1, x2, y2);
     picFrame.FillColor(board_.CellAt(row, column) != 0 ? kLiveColor : kDeadColor);
     picFrame.Line(x1, y1, x2, y2, kOutlineColor);
 }
 
 // The corners of a cell's box: its slot, inset on every side.
-inline void frmDisplay::GetCellBox(std::int16_t row, std::int16_t column, std::int16_t& x1,
-                                   std::int16_t& y1, std::int16_t& x2, std::int16_t& y2) const
+inline void frmDisplay::GetCellBoxTwips(std::int16_t row, std::int16_t column, std::int16_t& x1,
+                                        std::int16_t& y1, std::int16_t& x2, std::int16_t& y2) const
 {
     using quarn::CheckedAdd;
     using quarn::CheckedMul;
@@ -379,17 +420,21 @@ void frmDisplay::picFrame_MouseDown(int Button, int Shift, float X, float Y)
     if (!Board::InField(row, column)) {
         return;
     }
-    history_.StrokeStarted();
-    FlipCell(row, column);
+    // The stroke first, so that the click is part of its one entry in the history.
+    stroke_.Begin(row, column, board_.CellAt(row, column) == 0, Button);
+    ToggleCell(row, column);
     cursor_.Clicked(row, column);
-    stroke_.Begin(row, column, board_.CellAt(row, column) != 0, Button);
 }
 
 // A drag from a cell sets every cell the pointer passes over as the first one went.
 void frmDisplay::picFrame_MouseMove(int Button, int Shift, float X, float Y)
 {
     static_cast<void>(Shift);
-    if (!stroke_.Active() || (Button & stroke_.Button()) == 0) {
+    if (!stroke_.Active()) {
+        return;
+    }
+    if ((Button & stroke_.Button()) == 0) {
+        stroke_.End(); // let go where the board did not hear of it
         return;
     }
     std::int16_t row = 0;
@@ -403,7 +448,7 @@ void frmDisplay::picFrame_MouseMove(int Button, int Shift, float X, float Y)
         const auto cellRow = static_cast<std::int16_t>(r);
         const auto cellColumn = static_cast<std::int16_t>(c);
         if ((board_.CellAt(cellRow, cellColumn) != 0) != stroke_.Live()) {
-            FlipCell(cellRow, cellColumn);
+            ToggleCell(cellRow, cellColumn);
         }
     }
 }
@@ -413,19 +458,18 @@ void frmDisplay::picFrame_MouseUp(int Button, int Shift, float X, float Y)
     static_cast<void>(Shift);
     static_cast<void>(X);
     static_cast<void>(Y);
-    if (stroke_.Active() && Button == stroke_.Button()) {
+    if (Button == stroke_.Button()) {
         stroke_.End();
-        history_.StrokeEnded();
     }
 }
 
 // The one way a single cell changes, whether by a click, a key or assistive technology.
-void frmDisplay::FlipCell(std::int16_t row, std::int16_t column)
+void frmDisplay::ToggleCell(std::int16_t row, std::int16_t column)
 {
     board_.ToggleCell(row, column);
     DrawCell(row, column);
-    BoardAccessible::NotifyToggled(&picFrame, row, column);
-    history_.Record(QStringLiteral("Toggle"));
+    access_.CellToggled(row, column);
+    history_.Record(QStringLiteral(QT_TRANSLATE_NOOP("History", "Toggle")));
 }
 
 void frmDisplay::timer_Timer()

@@ -1,14 +1,17 @@
 #pragma once
 
 #include "board/board.h"
-#include "board_cursor.h"
-#include "board_stroke.h"
-#include "button_keys.h"
-#include "forms/form.h"
-#include "forms/interval_timer.h"
-#include "forms/picture_box.h"
-#include "history.h"
-#include "pattern_io.h"
+#include "display/forms/form.h"
+#include "display/forms/interval_timer.h"
+#include "display/forms/picture_box.h"
+#include "features/announcer.h"
+#include "features/board_access.h"
+#include "features/board_cursor.h"
+#include "features/board_stroke.h"
+#include "features/button_keys.h"
+#include "features/history.h"
+#include "features/menus.h"
+#include "features/pattern_transfer.h"
 
 #include <QAccessible>
 #include <QLabel>
@@ -29,16 +32,15 @@ public:
 
     const quarn::Board& board() const;
 
-    // Loads the pattern in the file, as a fill would; see PatternIo::OpenFile.
-    bool OpenPattern(const QString& path);
+    // Loads the pattern in the file, as a fill would; see PatternTransfer::OpenFile.
+    void OpenPattern(const QByteArray& path);
 
 private:
     static QAccessibleInterface* AccessibleFactory(const QString& className, QObject* object);
 
     void LayOut();
     void ConnectHandlers();
-    QRect CellSlot(int row, int column) const;
-    QRectF CellBox(int row, int column) const;
+    void ShowRing(int row, int column);
 
     void NextGeneration();
     void SetAll(std::int16_t value);
@@ -46,9 +48,9 @@ private:
     void ShowState(const quarn::BoardState& state);
     void DrawAll();
     void DrawCell(std::int16_t row, std::int16_t column);
-    void GetCellBox(std::int16_t row, std::int16_t column, std::int16_t& x1, std::int16_t& y1,
-                    std::int16_t& x2, std::int16_t& y2) const;
-    void FlipCell(std::int16_t row, std::int16_t column);
+    void GetCellBoxTwips(std::int16_t row, std::int16_t column, std::int16_t& x1, std::int16_t& y1,
+                         std::int16_t& x2, std::int16_t& y2) const;
+    void ToggleCell(std::int16_t row, std::int16_t column);
     void GetCellSize(std::int16_t& cw, std::int16_t& ch) const;
     void HitTest(float X, float Y, std::int16_t& row, std::int16_t& column) const;
 
@@ -76,9 +78,14 @@ private:
     QLabel lblStepCount;
     forms::IntervalTimer timer;
 
-    PatternIo patternIo_;
+    // The program's own features, each told what it needs by the connections made in
+    // ConnectHandlers, and each answering by its signals.
+    Menus menus_;
+    PatternTransfer transfer_;
     BoardCursor cursor_;
+    BoardAccess access_;
     ButtonKeys buttonKeys_;
     BoardStroke stroke_;
     History history_;
+    Announcer announcer_;
 };

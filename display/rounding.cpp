@@ -1,4 +1,4 @@
-#include "rounding.h"
+#include "display/rounding.h"
 
 #include <cmath>
 #include <limits>

@@ -11,7 +11,8 @@ struct Cell
     int row = 0;
     int column = 0;
     bool operator==(const Cell&) const = default;
-    auto operator<=>(const Cell&) const = default;
+    // clang-tidy 14 takes the defaulted comparison's 0 for a null pointer.
+    auto operator<=>(const Cell&) const = default; // NOLINT(modernize-use-nullptr)
 };
 
 // Live cells next to each other along one row.

@@ -1,11 +1,14 @@
 #include "pattern_error.h"
 
+#include <utility>
+
 namespace quarn {
 
-PatternError::PatternError(int line, int column, const std::string& message)
-    : std::runtime_error(message),
+PatternError::PatternError(int line, int column, Message message)
+    : std::runtime_error(message.English()),
       line_(line),
-      column_(column)
+      column_(column),
+      message_(std::move(message))
 {}
 
 int PatternError::Line() const
@@ -16,6 +19,11 @@ int PatternError::Line() const
 int PatternError::Column() const
 {
     return column_;
+}
+
+const Message& PatternError::What() const
+{
+    return message_;
 }
 
 } // namespace quarn

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "message.h"
+
 #include <stdexcept>
 #include <string>
 
@@ -10,14 +12,17 @@ namespace quarn {
 class PatternError : public std::runtime_error
 {
 public:
-    PatternError(int line, int column, const std::string& message);
+    PatternError(int line, int column, Message message);
 
     int Line() const;
     int Column() const;
+    // What what() says in English, to be said in another language.
+    const Message& What() const;
 
 private:
     int line_;
     int column_;
+    Message message_;
 };
 
 } // namespace quarn

@@ -18,8 +18,15 @@ bool IsBlank(std::string_view line)
     return line.find_first_not_of(" \t") == std::string_view::npos;
 }
 
-// RLE starts with comment lines ("#N", "#C", ...) or with its header ("x = ..."); anything
-// else is taken for plaintext, whose reader then says what in it is wrong.
+bool IsRleBodyLine(std::string_view line)
+{
+    return line.find_first_not_of("0123456789bo$! \t") == std::string_view::npos &&
+           line.find_first_of("0123456789b$!") != std::string_view::npos;
+}
+
+// RLE starts with comment lines ("#N", "#C", ...), with its header ("x = ...", in either case),
+// or, in files that leave the header out, with a line of cells that only RLE writes ("bo$2bo").
+// Anything else is taken for plaintext, whose reader then says what in it is wrong.
 bool LooksLikeRle(std::string_view text)
 {
     TextLines lines(text);
@@ -33,8 +40,13 @@ bool LooksLikeRle(std::string_view text)
         if (rest.starts_with('#')) {
             return true;
         }
+        if (rest.starts_with('!')) {
+            continue; // a plaintext comment
+        }
         const std::size_t afterX = rest.find_first_not_of(" \t", 1);
-        return rest.starts_with('x') && afterX != std::string_view::npos && rest[afterX] == '=';
+        const bool header = (rest.starts_with('x') || rest.starts_with('X')) &&
+                            afterX != std::string_view::npos && rest[afterX] == '=';
+        return header || IsRleBodyLine(rest);
     }
     return false;
 }
@@ -42,9 +54,10 @@ bool LooksLikeRle(std::string_view text)
 void RequireText(std::string_view text)
 {
     if (text.size() > kMaxPatternText) {
-        throw PatternError(0, 0,
-                           "The text is larger than 1 MiB, far more than any pattern "
-                           "for this board needs.");
+        throw PatternError(
+            0, 0,
+            {QUARN_TRANSLATE_NOOP("Pattern", "The text is larger than 1 MiB, far more than "
+                                             "any pattern for this board needs.")});
     }
     const std::size_t nul = text.find('\0');
     if (nul != std::string_view::npos) {
@@ -57,11 +70,13 @@ void RequireText(std::string_view text)
                 break;
             }
         }
-        throw PatternError(line.number, TextLines::ColumnOf(line.text, nul - start),
-                           "The text holds a NUL byte: it is binary data, not a pattern.");
+        throw PatternError(
+            line.number, TextLines::ColumnOf(line.text, nul - start),
+            {QUARN_TRANSLATE_NOOP("Pattern",
+                                  "The text holds a NUL byte: it is binary data, not a pattern.")});
     }
     if (text.find_first_not_of(" \t\r\n") == std::string_view::npos) {
-        throw PatternError(0, 0, "The text is empty.");
+        throw PatternError(0, 0, {QUARN_TRANSLATE_NOOP("Pattern", "The text is empty.")});
     }
 }
 

@@ -27,10 +27,14 @@ std::vector<Cell> PlacePattern(const Pattern& pattern, int width, int height)
     const long long extentWidth = static_cast<long long>(right) - left + 1;
     const long long extentHeight = static_cast<long long>(bottom) - top + 1;
     if (extentWidth > width || extentHeight > height) {
-        throw PatternError(0, 0,
-                           "The pattern is " + std::to_string(extentWidth) + " x " +
-                               std::to_string(extentHeight) + " cells; the board holds " +
-                               std::to_string(width) + " x " + std::to_string(height) + ".");
+        throw PatternError(
+            0, 0,
+            {QUARN_TRANSLATE_NOOP("Pattern",
+                                  "The pattern is %1 x %2 cells; the board holds %3 x %4."),
+             {{std::to_string(extentWidth)},
+              {std::to_string(extentHeight)},
+              {std::to_string(width)},
+              {std::to_string(height)}}});
     }
     const bool boxFits = pattern.width <= width && pattern.height <= height && left >= 0 &&
                          top >= 0 && right < pattern.width && bottom < pattern.height;

@@ -43,12 +43,15 @@ void PlaintextReader::ReadRow(const TextLines::Line& line)
     const int row = pattern_.height;
     for (std::size_t at = 0; at < end; ++at) {
         const char c = line.text[at];
-        if (c == 'O' || c == '*') {
+        if (c == 'O' || c == 'o' || c == '*') {
             pattern_.AddLive(row, static_cast<int>(at), 1);
         } else if (c != '.') {
-            throw PatternError(line.number, TextLines::ColumnOf(line.text, at),
-                               "Unexpected " + TextLines::CharacterAt(line.text, at) +
-                                   " in a row: \".\" is a dead cell and \"O\" a live one.");
+            throw PatternError(
+                line.number, TextLines::ColumnOf(line.text, at),
+                {QUARN_TRANSLATE_NOOP(
+                     "Pattern",
+                     "Unexpected %1 in a row: \".\" is a dead cell and \"O\" a live one."),
+                 {TextLines::CharacterAt(line.text, at)}});
         }
     }
     pattern_.width = std::max(pattern_.width, static_cast<int>(end));

@@ -8,8 +8,8 @@
 namespace quarn {
 
 // Reads the plaintext format: "!" comment lines, the first of which customarily names the
-// pattern ("!Name: ..."), and a row per line, "." dead and "O" (or "*") live. Rows may leave out
-// their trailing dead cells; an empty line is a row of dead cells.
+// pattern ("!Name: ..."), and a row per line, "." dead and "O" (or "o" or "*") live. Rows may leave
+// out their trailing dead cells; an empty line is a row of dead cells.
 class PlaintextReader
 {
 public:

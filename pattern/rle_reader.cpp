@@ -3,8 +3,10 @@
 #include "pattern_error.h"
 #include "rule.h"
 
+#include <algorithm>
 #include <cctype>
 #include <limits>
+#include <utility>
 
 namespace quarn {
 
@@ -63,8 +65,10 @@ Pattern RleReader::Read()
     // Comment lines and blank lines, then the header.
     for (;;) {
         if (!lines_.Next(line_)) {
-            throw PatternError(lines_.NextNumber(), 1,
-                               "The pattern has no header line \"x = width, y = height\".");
+            throw PatternError(
+                lines_.NextNumber(), 1,
+                {QUARN_TRANSLATE_NOOP(
+                    "Pattern", "The pattern has no header line \"x = width, y = height\".")});
         }
         const std::size_t start = SkipBlanks(0);
         if (start == line_.text.size()) {
@@ -75,18 +79,30 @@ Pattern RleReader::Read()
         }
         ReadComment();
     }
-    ReadHeader();
-    while (lines_.Next(line_)) {
+    const char first = line_.text[SkipBlanks(0)];
+    sized_ = first == 'x' || first == 'X';
+    // Without a header the cells start on this line, and the box is what they span.
+    bool ended = false;
+    if (sized_) {
+        ReadHeader();
+    } else {
+        ended = ReadItems();
+    }
+    while (!ended && lines_.Next(line_)) {
         if (ReadItems()) {
             break;
         }
     }
+    if (!sized_) {
+        pattern_.width = static_cast<int>(extentWidth_);
+        pattern_.height = static_cast<int>(extentHeight_);
+    }
     return std::move(pattern_);
 }
 
-[[noreturn]] void RleReader::Fail(std::size_t offset, const std::string& message) const
+[[noreturn]] void RleReader::Fail(std::size_t offset, Message message) const
 {
-    throw PatternError(line_.number, TextLines::ColumnOf(line_.text, offset), message);
+    throw PatternError(line_.number, TextLines::ColumnOf(line_.text, offset), std::move(message));
 }
 
 // "#N" names the pattern; the other comments ("#O" author, "#C" and "#c" remarks, "#P" and
@@ -105,28 +121,36 @@ void RleReader::ReadComment()
 
 void RleReader::ReadHeader()
 {
-    std::size_t at = Expect(SkipBlanks(0), 'x', "The header should start \"x = width\"");
-    at = Expect(SkipBlanks(at), '=', "The header should start \"x = width\"");
+    const char* const start =
+        QUARN_TRANSLATE_NOOP("Pattern", "The header should start \"x = width\"");
+    const char* const height =
+        QUARN_TRANSLATE_NOOP("Pattern", "The height should follow as \"y = height\"");
+    std::size_t at = Expect(SkipBlanks(0), 'x', start);
+    at = Expect(SkipBlanks(at), '=', start);
     at = ReadSize(SkipBlanks(at), pattern_.width);
-    at = Expect(SkipBlanks(at), ',', "A comma should follow the width");
-    at = Expect(SkipBlanks(at), 'y', "The height should follow as \"y = height\"");
-    at = Expect(SkipBlanks(at), '=', "The height should follow as \"y = height\"");
+    at = Expect(SkipBlanks(at), ',',
+                QUARN_TRANSLATE_NOOP("Pattern", "A comma should follow the width"));
+    at = Expect(SkipBlanks(at), 'y', height);
+    at = Expect(SkipBlanks(at), '=', height);
     at = ReadSize(SkipBlanks(at), pattern_.height);
     at = SkipBlanks(at);
     if (at == line_.text.size()) {
         return;
     }
-    at = Expect(at, ',', "Only \", rule = ...\" may follow the height");
+    at = Expect(at, ',',
+                QUARN_TRANSLATE_NOOP("Pattern", "Only \", rule = ...\" may follow the height"));
     at = SkipBlanks(at);
     std::size_t word = at;
     for (const char letter : std::string_view("rule")) {
         if (word >= line_.text.size() ||
             std::tolower(static_cast<unsigned char>(line_.text[word])) != letter) {
-            Fail(at, "Only \", rule = ...\" may follow the height.");
+            Fail(at,
+                 {QUARN_TRANSLATE_NOOP("Pattern", "Only \", rule = ...\" may follow the height.")});
         }
         ++word;
     }
-    at = Expect(SkipBlanks(word), '=', "The rule should follow as \"rule = ...\"");
+    at = Expect(SkipBlanks(word), '=',
+                QUARN_TRANSLATE_NOOP("Pattern", "The rule should follow as \"rule = ...\""));
     CheckRule(SkipBlanks(at));
 }
 
@@ -141,10 +165,12 @@ std::size_t RleReader::SkipBlanks(std::size_t at) const
 std::size_t RleReader::Expect(std::size_t at, char wanted, const char* what) const
 {
     if (at >= line_.text.size()) {
-        Fail(at, std::string(what) + ", but the line ends.");
+        Fail(at, {QUARN_TRANSLATE_NOOP("Pattern", "%1, but the line ends."), {{what}}});
     }
-    if (line_.text[at] != wanted) {
-        Fail(at, std::string(what) + "; found " + TextLines::CharacterAt(line_.text, at) + ".");
+    // Letters in either case: files in the wild write "X = 3, Y = 3" too.
+    if (std::tolower(static_cast<unsigned char>(line_.text[at])) != wanted) {
+        Fail(at, {QUARN_TRANSLATE_NOOP("Pattern", "%1; found %2."),
+                  {{what}, TextLines::CharacterAt(line_.text, at)}});
     }
     return at + 1;
 }
@@ -152,14 +178,14 @@ std::size_t RleReader::Expect(std::size_t at, char wanted, const char* what) con
 std::size_t RleReader::ReadSize(std::size_t at, int& size) const
 {
     if (at >= line_.text.size() || !IsDigit(line_.text[at])) {
-        Fail(at, "A number should come here.");
+        Fail(at, {QUARN_TRANSLATE_NOOP("Pattern", "A number should come here.")});
     }
     std::int64_t value = 0;
     const std::size_t start = at;
     for (; at < line_.text.size() && IsDigit(line_.text[at]); ++at) {
         value = value * 10 + (line_.text[at] - '0');
         if (value > kLargest) {
-            Fail(start, "The number is too large.");
+            Fail(start, {QUARN_TRANSLATE_NOOP("Pattern", "The number is too large.")});
         }
     }
     size = static_cast<int>(value);
@@ -171,11 +197,12 @@ void RleReader::CheckRule(std::size_t at) const
     const std::size_t end = line_.text.find_last_not_of(" \t") + 1;
     const std::string_view rule = at < end ? line_.text.substr(at, end - at) : std::string_view();
     if (rule.empty()) {
-        Fail(at, "The rule is missing after \"rule =\".");
+        Fail(at, {QUARN_TRANSLATE_NOOP("Pattern", "The rule is missing after \"rule =\".")});
     }
     if (!IsBoardRule(rule)) {
-        Fail(at,
-             "This pattern is for the rule " + std::string(rule) + "; the board runs B3/S23 only.");
+        Fail(at, {QUARN_TRANSLATE_NOOP(
+                      "Pattern", "This pattern is for the rule %1; the board runs B3/S23 only."),
+                  {{std::string(rule)}}});
     }
 }
 
@@ -193,14 +220,16 @@ bool RleReader::ReadItems()
             for (; at < text.size() && IsDigit(text[at]); ++at) {
                 count = count * 10 + (text[at] - '0');
                 if (count > kLargest) {
-                    Fail(start, "The count is too large.");
+                    Fail(start, {QUARN_TRANSLATE_NOOP("Pattern", "The count is too large.")});
                 }
             }
             if (count == 0) {
-                Fail(start, "A count of 0 repeats nothing; counts start at 1.");
+                Fail(start, {QUARN_TRANSLATE_NOOP(
+                                "Pattern", "A count of 0 repeats nothing; counts start at 1.")});
             }
             if (at == text.size() || IsBlank(text[at])) {
-                Fail(at, "The count should be followed at once by b, o or $.");
+                Fail(at, {QUARN_TRANSLATE_NOOP(
+                             "Pattern", "The count should be followed at once by b, o or $.")});
             }
         }
         switch (TagOf(text[at])) {
@@ -208,14 +237,7 @@ bool RleReader::ReadItems()
             Advance(column_, count, start);
             break;
         case Tag::Live:
-            if (row_ >= pattern_.height) {
-                Fail(start, "Live cells below the height of " + std::to_string(pattern_.height) +
-                                " rows that the header gives.");
-            }
-            if (column_ + count > pattern_.width) {
-                Fail(start, "Live cells past the width of " + std::to_string(pattern_.width) +
-                                " columns that the header gives.");
-            }
+            TakeLive(count, start);
             pattern_.AddLive(static_cast<int>(row_), static_cast<int>(column_),
                              static_cast<int>(count));
             column_ += count;
@@ -226,22 +248,47 @@ bool RleReader::ReadItems()
             break;
         case Tag::End:
             if (start != at) {
-                Fail(start, "A count cannot stand before \"!\".");
+                Fail(start,
+                     {QUARN_TRANSLATE_NOOP("Pattern", "A count cannot stand before \"!\".")});
             }
             return true;
         case Tag::Other:
-            Fail(at, "Unexpected " + TextLines::CharacterAt(text, at) +
-                         " in the cells: \"b\" and \"o\" are cells, \"$\" ends a row and \"!\" "
-                         "the pattern.");
+            Fail(at,
+                 {QUARN_TRANSLATE_NOOP("Pattern", "Unexpected %1 in the cells: \"b\" and \"o\" are "
+                                                  "cells, \"$\" ends a row and \"!\" the pattern."),
+                  {TextLines::CharacterAt(text, at)}});
         }
     }
     return false;
 }
 
+// Live cells must lie in the box the header gives; without a header, the box grows to hold them.
+void RleReader::TakeLive(std::int64_t count, std::size_t at)
+{
+    if (!sized_) {
+        std::int64_t end = column_;
+        Advance(end, count, at);
+        extentWidth_ = std::max(extentWidth_, end);
+        extentHeight_ = row_ + 1;
+        return;
+    }
+    if (row_ >= pattern_.height) {
+        Fail(at, {QUARN_TRANSLATE_NOOP(
+                      "Pattern", "Live cells below the height of %1 rows that the header gives."),
+                  {{std::to_string(pattern_.height)}}});
+    }
+    if (column_ + count > pattern_.width) {
+        Fail(at, {QUARN_TRANSLATE_NOOP(
+                      "Pattern", "Live cells past the width of %1 columns that the header gives."),
+                  {{std::to_string(pattern_.width)}}});
+    }
+}
+
 void RleReader::Advance(std::int64_t& position, std::int64_t count, std::size_t at) const
 {
     if (position + count > kLargest) {
-        Fail(at, "The count takes the pattern past any size it could have.");
+        Fail(at, {QUARN_TRANSLATE_NOOP(
+                     "Pattern", "The count takes the pattern past any size it could have.")});
     }
     position += count;
 }

@@ -65,17 +65,18 @@ int TextLines::ColumnOf(std::string_view line, std::size_t offset)
     return column;
 }
 
-std::string TextLines::CharacterAt(std::string_view line, std::size_t offset)
+Message TextLines::CharacterAt(std::string_view line, std::size_t offset)
 {
     const auto lead = static_cast<unsigned char>(line[offset]);
     if (lead == ' ') {
-        return "space";
+        return {QUARN_TRANSLATE_NOOP("Pattern", "space")};
     }
     if (lead == '\t') {
-        return "tab";
+        return {QUARN_TRANSLATE_NOOP("Pattern", "tab")};
     }
+    const Message quoted{QUARN_TRANSLATE_NOOP("Pattern", "'%1'")};
     if (lead >= 0x21U && lead < 0x7FU) {
-        return std::string("'") + line[offset] + "'";
+        return {quoted.text, {{std::string(1, line[offset])}}};
     }
     const std::size_t length = SequenceLength(lead);
     bool whole = length > 0 && offset + length <= line.size();
@@ -83,13 +84,11 @@ std::string TextLines::CharacterAt(std::string_view line, std::size_t offset)
         whole = IsContinuation(static_cast<unsigned char>(line[offset + i]));
     }
     if (whole) {
-        std::string quoted(1, '\'');
-        quoted.append(line.substr(offset, length)).push_back('\'');
-        return quoted;
+        return {quoted.text, {{std::string(line.substr(offset, length))}}};
     }
     char hex[8];
     std::snprintf(hex, sizeof hex, "0x%02X", lead);
-    return std::string("byte ") + hex;
+    return {QUARN_TRANSLATE_NOOP("Pattern", "byte %1"), {{hex}}};
 }
 
 } // namespace quarn

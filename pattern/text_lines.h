@@ -1,5 +1,7 @@
 #pragma once
 
+#include "message.h"
+
 #include <cstddef>
 #include <string>
 #include <string_view>
@@ -30,7 +32,7 @@ public:
 
     // The character at offset as a message shows it: 'q', or the byte in hex where it does not
     // start a whole UTF-8 character.
-    static std::string CharacterAt(std::string_view line, std::size_t offset);
+    static Message CharacterAt(std::string_view line, std::size_t offset);
 
 private:
     std::string_view text_;

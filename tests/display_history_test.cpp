@@ -1,4 +1,4 @@
-#include "forms/interval_timer.h"
+#include "display/forms/interval_timer.h"
 #include "support/board_helpers.h"
 #include "support/display_probe.h"
 
@@ -6,6 +6,7 @@
 #include <QClipboard>
 #include <QMouseEvent>
 #include <QTest>
+#include <QTimer>
 
 #include <memory>
 #include <vector>
@@ -77,9 +78,9 @@ void HistoryTest::Mouse(QEvent::Type type, QPointF at, Qt::MouseButtons held)
     QApplication::sendEvent(area, &event);
 }
 
-// One action as a person does it: "click R C", "drag R1 C1 R2 C2" (one fast move), "press
-// cmdName", "tick N" (of a running timer), "key Name" on the board, "paste" a glider, "undo",
-// "redo".
+// One action as a person does it: "click R C", "drag R1 C1 R2 C2" (one fast move), "hold R C"
+// (the left button down), "press cmdName", "tick N" (of a running timer), "key Name" on the
+// board, "paste" a glider, "badpaste" (and close the warning), "undo", "redo", "redo-ctrl+y".
 void HistoryTest::Do(const QString& action)
 {
     const QStringList words = action.split(QLatin1Char(' '), Qt::SkipEmptyParts);
@@ -101,6 +102,13 @@ void HistoryTest::Do(const QString& action)
         }
     } else if (verb == QStringLiteral("key")) {
         QTest::keyClick(PictureArea(*window_), QKeySequence(words.value(1))[0].key());
+    } else if (verb == QStringLiteral("hold")) {
+        Mouse(QEvent::MouseButtonPress, CellCentre(number(1), number(2)), Qt::LeftButton);
+    } else if (verb == QStringLiteral("badpaste")) {
+        QApplication::clipboard()->setText(QStringLiteral("garbage"));
+        QTimer::singleShot(0, [] { QApplication::activeModalWidget()->close(); });
+        QTest::keyClick(window_.get(), Qt::Key_V, Qt::ControlModifier);
+        QApplication::setActiveWindow(window_.get()); // as the closed box leaves it
     } else if (verb == QStringLiteral("paste")) {
         QApplication::clipboard()->setText(QStringLiteral("x = 3, y = 3\nbo$2bo$3o!"));
         QTest::keyClick(window_.get(), Qt::Key_V, Qt::ControlModifier);
@@ -108,6 +116,8 @@ void HistoryTest::Do(const QString& action)
         QTest::keyClick(window_.get(), Qt::Key_Z, Qt::ControlModifier);
     } else if (verb == QStringLiteral("redo")) {
         QTest::keyClick(window_.get(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    } else if (verb == QStringLiteral("redo-ctrl+y")) {
+        QTest::keyClick(window_.get(), Qt::Key_Y, Qt::ControlModifier);
     } else {
         QFAIL(qPrintable(QStringLiteral("no such action: ") + action));
     }
@@ -125,6 +135,8 @@ void HistoryTest::undoAndRedo_data()
                                      << "undo; redo" << 0;
     QTest::newRow("a stroke is one entry") << "drag 1 1 6 6"
                                            << "undo" << -1;
+    QTest::newRow("Ctrl+Y redoes too") << "click 5 5"
+                                       << "undo; redo-ctrl+y" << 0;
     QTest::newRow("each step") << "press cmdAllOn; press cmdOneStep; press cmdOneStep"
                                << "undo" << 1;
     QTest::newRow("back to the start") << "press cmdAllOn; press cmdOneStep; press cmdOneStep"
@@ -152,6 +164,9 @@ void HistoryTest::undoAndRedo_data()
         << "undo" << 0;
     QTest::newRow("a new action clears redo") << "click 3 3; undo; click 4 4"
                                               << "redo" << 2;
+    // The box takes the button's release, which the board never hears of.
+    QTest::newRow("a box ends a stroke") << "hold 5 5; badpaste; press cmdOneStep; key Space"
+                                         << "undo" << 2;
     QTest::newRow("a paste") << "paste; press cmdOneStep"
                              << "undo; undo" << -1;
     QTest::newRow("keys toggle one entry each") << "key Space; key Right; key Space"

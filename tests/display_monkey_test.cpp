@@ -1,7 +1,9 @@
-#include "forms/interval_timer.h"
+#include "display/forms/interval_timer.h"
 #include "support/display_probe.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QMenuBar>
 #include <QMouseEvent>
 #include <QTest>
 #include <QTimerEvent>
@@ -23,8 +25,8 @@ constexpr std::array<const char*, 6> kButtons = {"cmdAllOn",   "cmdAllOff", "cmd
 
 // A fixed-seed stream of random clicks, strokes, button presses, undos, redos and timer ticks.
 // After every event the picture must show the board, the label its count, and the run state the
-// last command; every 2000 events, undoing everything and redoing it must come back. Set
-// QUARN_MONKEY_SEED and QUARN_MONKEY_EVENTS to replay or lengthen a run.
+// last command; every 2000 events from the 1000th, undoing everything and redoing it must come
+// back. Set QUARN_MONKEY_SEED and QUARN_MONKEY_EVENTS to replay or lengthen a run.
 class MonkeyTest : public QObject
 {
     Q_OBJECT
@@ -36,7 +38,7 @@ private:
     void Act(std::mt19937& rng);
     void Clicked(const QString& name);
     void Stroke(std::mt19937& rng, Qt::MouseButton button);
-    QString UndoAllRedoAll();
+    QString UndoAllRedoAll(bool backToStart);
     QString Check();
 
     std::unique_ptr<frmDisplay> window_;
@@ -72,8 +74,8 @@ void MonkeyTest::randomEventsKeepThePictureTrue()
             QCoreApplication::processEvents();
         }
         QString problem = Check();
-        if (problem.isEmpty() && event % 2000 == 1999) {
-            problem = UndoAllRedoAll();
+        if (problem.isEmpty() && event % 2000 == 999) {
+            problem = UndoAllRedoAll(event < 2000);
         }
         if (!problem.isEmpty()) {
             QFAIL(qPrintable(
@@ -98,9 +100,11 @@ void MonkeyTest::Act(std::mt19937& rng)
         const double side = picture_->width();
         quarn::testing::Click(picture_, {unit(rng) * side, unit(rng) * side}, mouse);
     } else if (roll < 50) {
-        // Anywhere in the window, delivered to whatever is under the pointer.
+        // Anywhere in the client area under the menu bar, delivered to whatever is under the
+        // pointer.
+        const int top = window_->findChild<QMenuBar*>()->height();
         const QPoint at(static_cast<int>(unit(rng) * window_->width()),
-                        static_cast<int>(unit(rng) * window_->height()));
+                        top + static_cast<int>(unit(rng) * (window_->height() - top)));
         QWidget* target = window_->childAt(at);
         if (target == nullptr) {
             target = window_.get();
@@ -116,11 +120,15 @@ void MonkeyTest::Act(std::mt19937& rng)
         QTest::mouseClick(quarn::testing::Button(*window_, name), Qt::LeftButton);
         Clicked(QString::fromLatin1(name));
     } else if (roll < 86) {
-        // Undo or redo, each of which stops any run first.
-        const bool redo = roll >= 84;
-        QTest::keyClick(window_.get(), Qt::Key_Z,
-                        redo ? Qt::ControlModifier | Qt::ShiftModifier : Qt::ControlModifier);
-        running_ = false;
+        // Undo or redo, each of which stops any run first, when there is something to undo or
+        // to redo; when not, its menu entry is greyed out and the key does nothing.
+        const QKeySequence key(roll >= 84 ? QKeySequence::Redo : QKeySequence::Undo);
+        const bool available =
+            std::ranges::any_of(window_->findChildren<QAction*>(), [&key](const QAction* action) {
+                return action->isEnabled() && action->shortcuts().contains(key);
+            });
+        QTest::keySequence(window_.get(), key);
+        running_ = running_ && !available;
     } else if (running_) {
         emit timer_->Timer(); // a tick as the running timer delivers it
     } else {
@@ -152,7 +160,8 @@ void MonkeyTest::Stroke(std::mt19937& rng, Qt::MouseButton button)
 }
 
 // Undoing all that can be undone, then redoing all of it, brings back the board and the count.
-QString MonkeyTest::UndoAllRedoAll()
+// The first time, before the history is full, undoing all of it goes back to the start.
+QString MonkeyTest::UndoAllRedoAll(bool backToStart)
 {
     const quarn::BoardState before = window_->board().State();
     const auto press = [this](Qt::KeyboardModifiers modifiers) {
@@ -165,6 +174,12 @@ QString MonkeyTest::UndoAllRedoAll()
     int undone = 0;
     while (press(Qt::ControlModifier)) {
         ++undone;
+    }
+    if (undone == 0) {
+        return QStringLiteral("nothing was undone");
+    }
+    if (backToStart && window_->board().State() != quarn::Board().State()) {
+        return QStringLiteral("undoing all %1 entries did not go back to the start").arg(undone);
     }
     int redone = 0;
     while (redone < undone && press(Qt::ControlModifier | Qt::ShiftModifier)) {

@@ -1,18 +1,24 @@
-#include "forms/interval_timer.h"
+#include "display/forms/interval_timer.h"
 #include "support/board_helpers.h"
 #include "support/display_probe.h"
 
 #include <QApplication>
 #include <QClipboard>
+#include <QDir>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QMimeData>
+#include <QPointer>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QUrl>
 
+#include <csignal>
 #include <memory>
+#include <sys/resource.h>
+#include <sys/stat.h>
 
 using quarn::testing::CellCentre;
 using quarn::testing::CellSet;
@@ -37,12 +43,16 @@ class PatternTest : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase();
     void init();
     void cleanup();
 
     void copyThenPasteBringsTheBoardBack();
     void badPasteChangesNothing();
     void dropLoadsFilesAndText();
+    void save_data();
+    void save();
+    void commandLine_data();
     void commandLine();
 
 private:
@@ -52,7 +62,16 @@ private:
     void Drop(QMimeData* data);
 
     std::unique_ptr<frmDisplay> window_;
+    QTemporaryDir scratch_;
 };
+
+void PatternTest::initTestCase()
+{
+    QFile bad(scratch_.filePath(QStringLiteral("bad.rle")));
+    QVERIFY(bad.open(QIODevice::WriteOnly));
+    bad.write("x = 3, y = 3\nbo$2bq!\n");
+    QCOMPARE(mkfifo(QFile::encodeName(scratch_.filePath(QStringLiteral("pipe.rle"))), 0600), 0);
+}
 
 void PatternTest::init()
 {
@@ -176,57 +195,169 @@ void PatternTest::dropLoadsFilesAndText()
     delete files;
 }
 
-// The real program: its options answered before any window, and a file it cannot read told on
-// standard error while the window opens anyway.
-void PatternTest::commandLine()
+void PatternTest::save_data()
 {
-    const auto run = [](const QStringList& arguments, bool display) {
-        QProcess process;
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.remove(QStringLiteral("DISPLAY"));
-        environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
-        environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
-        if (display) {
-            environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-        }
-        process.setProcessEnvironment(environment);
-        process.start(QStringLiteral(QUARN_PROGRAM), arguments);
-        return process.waitForFinished(10000)
-                   ? QStringList{QString::number(process.exitCode()),
-                                 QString::fromLocal8Bit(process.readAllStandardOutput()),
-                                 QString::fromLocal8Bit(process.readAllStandardError())}
-                   : QStringList{QStringLiteral("still running")};
-    };
-    // Without a display, to show that none was needed.
-    const QStringList unknown = run({QStringLiteral("--frobnicate")}, false);
-    QCOMPARE(unknown.value(0), QStringLiteral("1"));
-    QVERIFY2(unknown.value(2).contains(QStringLiteral("Unknown option 'frobnicate'")) &&
-                 unknown.value(2).contains(QStringLiteral("Usage:")),
-             qPrintable(unknown.value(2)));
-    const QStringList version = run({QStringLiteral("--version")}, false);
-    QCOMPARE(version.value(0), QStringLiteral("0"));
-    QCOMPARE(version.value(1), QStringLiteral("game-of-quarn " QUARN_VERSION "\n"));
-    QCOMPARE(run({QStringLiteral("a.rle"), QStringLiteral("b.rle")}, false).value(0),
-             QStringLiteral("1"));
+    QTest::addColumn<QString>("existing"); // a file there before, holding "old"
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<int>("sizeLimit");   // the most bytes a file may take, or 0 for no limit
+    QTest::addColumn<QString>("written"); // the file that holds the board afterwards, if any
+    QTest::addColumn<QString>("said");    // by the boxes, in order
+
+    QTest::newRow("a bare name takes its extension before the question")
+        << "noext.rle"
+        << "noext" << 0 << "noext.rle"
+        << "noext.rle already exists";
+    QTest::newRow("capitals still save plaintext") << ""
+                                                   << "BOARD.CELLS" << 0 << "BOARD.CELLS"
+                                                   << "";
+    QTest::newRow("a failed save keeps the old file")
+        << "old.rle"
+        << "old.rle" << 40 << ""
+        << "old.rle already exists | Could not save “old.rle”. File too large";
+    QTest::newRow("a failed save leaves no new file") << ""
+                                                      << "new.rle" << 40 << ""
+                                                      << "Could not save “new.rle”. File too large";
+}
+
+// Ctrl+S as a person saves: the name typed into the dialog, Return, and Yes or OK to each box.
+// A size limit makes the write fail for real, as a full disk does.
+void PatternTest::save()
+{
+    QFETCH(QString, existing);
+    QFETCH(QString, typed);
+    QFETCH(int, sizeLimit);
+    QFETCH(QString, written);
+    QFETCH(QString, said);
 
     QTemporaryDir folder;
-    QFile bad(folder.filePath(QStringLiteral("bad.rle")));
-    QVERIFY(bad.open(QIODevice::WriteOnly));
-    bad.write("x = 3, y = 3\nbo$2bq!\n");
-    bad.close();
+    if (!existing.isEmpty()) {
+        QFile old(folder.filePath(existing));
+        QVERIFY(old.open(QIODevice::WriteOnly));
+        old.write("old\n");
+    }
+    QApplication::clipboard()->setText(QString::fromLatin1(kGlider));
+    Key(QKeySequence::Paste);
+
+    QStringList boxes;
+    QTimer answer;
+    QPointer<QWidget> answered;
+    connect(&answer, &QTimer::timeout, this, [&] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (modal == nullptr || modal == answered) {
+            return;
+        }
+        answered = modal;
+        // Queued, so that a box this opens is answered in its turn.
+        QTimer::singleShot(0, modal, [&, modal] {
+            if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+                boxes << box->text().simplified() + QLatin1Char(' ') + box->informativeText();
+                QAbstractButton* yes = box->button(QMessageBox::Yes);
+                (yes != nullptr ? yes : box->button(QMessageBox::Ok))->click();
+            } else if (auto* edit = modal->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))) {
+                edit->clear();
+                QTest::keyClicks(edit, folder.filePath(typed));
+                QTest::keyClick(edit, Qt::Key_Return);
+            }
+        });
+    });
+    answer.start(20);
+    rlimit unlimited = {};
+    getrlimit(RLIMIT_FSIZE, &unlimited);
+    if (sizeLimit > 0) {
+        std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit limit{static_cast<rlim_t>(sizeLimit), unlimited.rlim_max};
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    Key(QKeySequence::Save);
+    setrlimit(RLIMIT_FSIZE, &unlimited);
+
+    const QStringList expectedBoxes = said.split(QStringLiteral(" | "), Qt::SkipEmptyParts);
+    QCOMPARE(boxes.size(), expectedBoxes.size());
+    for (qsizetype i = 0; i < boxes.size(); ++i) {
+        QVERIFY2(boxes[i].contains(expectedBoxes[i]), qPrintable(boxes[i]));
+    }
+    QStringList files = QDir(folder.path()).entryList(QDir::Files);
+    QStringList expected{existing, written};
+    expected.removeAll(QString());
+    expected.removeDuplicates();
+    QCOMPARE(files, expected);
+    if (!written.isEmpty()) {
+        QFile file(folder.filePath(written));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray text = file.readAll();
+        QCOMPARE(text.startsWith("!Name:"), written.endsWith(QStringLiteral(".CELLS")));
+        QApplication::clipboard()->setText(QString::fromUtf8(text));
+        Press(*window_, "cmdAllOff");
+        Key(QKeySequence::Paste);
+        QCOMPARE(LiveCells(window_->board()), kCentredGlider);
+    } else if (!existing.isEmpty()) {
+        QFile old(folder.filePath(existing));
+        QVERIFY(old.open(QIODevice::ReadOnly));
+        QCOMPARE(old.readAll(), QByteArray("old\n"));
+    }
+}
+
+void PatternTest::commandLine_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<bool>("display");
+    QTest::addColumn<int>("status");   // or -1: it keeps running, its window open
+    QTest::addColumn<QString>("says"); // on standard output or error
+
+    // Without a display where none should be needed, or where an option must reach Qt.
+    const QString bad = scratch_.filePath(QStringLiteral("bad.rle"));
+    QTest::newRow("an unknown option, named whole")
+        << QStringList{"-frobnicate"} << false << 1 << "Unknown option 'frobnicate'.\n\nUsage:";
+    QTest::newRow("--version") << QStringList{"--version"} << false << 0
+                               << "game-of-quarn " QUARN_VERSION "\n";
+    QTest::newRow("--help-all names Qt's options")
+        << QStringList{"--help-all"} << false << 0 << "--platform <name>";
+    QTest::newRow("one file at most")
+        << QStringList{"a.rle", "b.rle"} << false << 1 << "Give one file at most.";
+    QTest::newRow("Qt's options go to Qt")
+        << QStringList{"-platform", "offscreen", bad} << false << -1 << "bad.rle” is not a pattern";
+    QTest::newRow("a file it cannot read: the window opens anyway")
+        << QStringList{bad} << true << -1 << "Line 2, column 6";
+    QTest::newRow("a pipe with no writer: no hang")
+        << QStringList{scratch_.filePath(QStringLiteral("pipe.rle"))} << true << -1
+        << "It is a pipe, and nothing came through it";
+}
+
+// The real program: its options answered before any window, and a file it cannot read told on
+// standard error while the window stays open.
+void PatternTest::commandLine()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(bool, display);
+    QFETCH(int, status);
+    QFETCH(QString, says);
+
     QProcess program;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    environment.remove(QStringLiteral("DISPLAY"));
+    environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
+    environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
+    if (display) {
+        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    }
     program.setProcessEnvironment(environment);
-    program.start(QStringLiteral(QUARN_PROGRAM), {bad.fileName()});
-    QString errors;
-    QTRY_VERIFY_WITH_TIMEOUT((errors += QString::fromLocal8Bit(program.readAllStandardError()))
-                                 .contains(QStringLiteral("bad.rle")),
-                             10000);
-    QVERIFY2(errors.contains(QStringLiteral("Line 2, column 6")), qPrintable(errors));
-    QCOMPARE(program.state(), QProcess::Running); // the window stays open
-    program.kill();
-    program.waitForFinished();
+    program.start(QStringLiteral(QUARN_PROGRAM), arguments);
+    QString output;
+    const auto read = [&program, &output] {
+        output +=
+            QString::fromUtf8(program.readAllStandardOutput() + program.readAllStandardError());
+        return output;
+    };
+    if (status < 0) {
+        QTRY_VERIFY_WITH_TIMEOUT(read().contains(says), 30000);
+        QCOMPARE(program.state(), QProcess::Running);
+        program.kill();
+        program.waitForFinished();
+        return;
+    }
+    QVERIFY(program.waitForFinished(10000));
+    QVERIFY2(read().contains(says), qPrintable(output));
+    QCOMPARE(program.exitCode(), status);
 }
 
 QTEST_MAIN(PatternTest)

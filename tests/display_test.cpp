@@ -1,10 +1,18 @@
-#include "forms/interval_timer.h"
+#include "display/forms/interval_timer.h"
+#include "features/translations.h"
 #include "support/board_helpers.h"
 #include "support/display_probe.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QClipboard>
+#include <QMenu>
+#include <QMenuBar>
 #include <QTest>
+#include <QTranslator>
 
+#include <algorithm>
+#include <cmath>
 #include <memory>
 #include <set>
 
@@ -45,6 +53,10 @@ private slots:
     void layout_data();
     void layout();
     void tabOrderPutsGoLast();
+    void captionsInEveryLanguage_data();
+    void captionsInEveryLanguage();
+    void unavailableCommandsAreGreyedOut_data();
+    void unavailableCommandsAreGreyedOut();
     void keyboard_data();
     void keyboard();
     void commands_data();
@@ -150,10 +162,17 @@ void DisplayTest::layout()
     QFETCH(QRect, geometry);
     QFETCH(QString, caption);
 
-    QCOMPARE(window_->size(), QSize(477, 378));
+    // The menu bar lies above the client area, which keeps its size and its controls, on
+    // whole device pixels.
+    const QWidget* menuBar = window_->findChild<QMenuBar*>();
+    const int top = menuBar->height();
+    QCOMPARE(menuBar->geometry(), QRect(0, 0, 477, top));
+    QCOMPARE(std::fmod(top * window_->devicePixelRatioF(), 1.0), 0.0);
+    QCOMPARE(window_->size(), QSize(477, 378 + top));
+    QCOMPARE(window_->minimumSize(), window_->maximumSize());
     auto* control = window_->findChild<QWidget*>(name);
     QVERIFY(control != nullptr);
-    QCOMPARE(control->geometry(), geometry);
+    QCOMPARE(control->geometry(), geometry.translated(0, top));
     if (!caption.isEmpty()) {
         const QString text = control->property("text").toString();
         QCOMPARE(text, caption);
@@ -182,6 +201,65 @@ void DisplayTest::tabOrderPutsGoLast()
                                  "cmdStop", "cmdGo"}));
     QCOMPARE(window_->findChild<QWidget*>("lblStepCount")->focusPolicy(), Qt::NoFocus);
     QCOMPARE(PictureArea(*window_)->focusPolicy(), Qt::TabFocus); // a click does not take it
+}
+
+void DisplayTest::captionsInEveryLanguage_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QStringList>("captions"); // All On, All Off, Random, 1 Step, Go, Stop, label
+
+    QTest::newRow("German") << "de_DE"
+                            << QStringList{"Alle an", "Alle aus", "Zufall",     "1 Schritt",
+                                           "Los",     "Stopp",    "Schritte: 0"};
+    QTest::newRow("French") << "fr_FR"
+                            << QStringList{"Tout allumer", "Tout éteindre", "Au hasard",   "1 pas",
+                                           "Lancer",       "Arrêter",       "Pas\u00a0: 0"};
+    QTest::newRow("Spanish") << "es_ES"
+                             << QStringList{"Encender todo", "Apagar todo", "Aleatorio", "1 paso",
+                                            "Iniciar",       "Detener",     "Pasos: 0"};
+}
+
+// Each caption in the person's language, whole in its control, the layout as it was.
+void DisplayTest::captionsInEveryLanguage()
+{
+    QFETCH(QString, locale);
+    QFETCH(QStringList, captions);
+
+    InstallTranslations(QLocale(locale));
+    frmDisplay window;
+    const QStringList names{"cmdAllOn", "cmdAllOff", "cmdRandom",   "cmdOneStep",
+                            "cmdGo",    "cmdStop",   "lblStepCount"};
+    for (qsizetype i = 0; i < names.size(); ++i) {
+        auto* control = window.findChild<QWidget*>(names[i]);
+        QCOMPARE(control->property("text").toString(), captions[i]);
+        QVERIFY2(control->sizeHint().width() <= control->width(), qPrintable(captions[i]));
+        QCOMPARE(control->size(), window_->findChild<QWidget*>(names[i])->size());
+    }
+    for (QTranslator* translator : QCoreApplication::instance()->findChildren<QTranslator*>()) {
+        QCoreApplication::removeTranslator(translator);
+        delete translator;
+    }
+}
+
+void DisplayTest::unavailableCommandsAreGreyedOut_data()
+{
+    QTest::addColumn<QKeySequence>("key");
+    QTest::newRow("Undo at start") << QKeySequence(QKeySequence::Undo);
+    QTest::newRow("Paste with an empty clipboard") << QKeySequence(QKeySequence::Paste);
+}
+
+// In the menu and from the keyboard alike: the key is its menu entry's shortcut.
+void DisplayTest::unavailableCommandsAreGreyedOut()
+{
+    QFETCH(QKeySequence, key);
+    QApplication::clipboard()->clear();
+    const QList<QAction*> actions = window_->findChildren<QAction*>();
+    const auto entry = std::find_if(actions.begin(), actions.end(), [&key](const QAction* action) {
+        return action->shortcuts().contains(key) &&
+               qobject_cast<QMenu*>(action->parent()) != nullptr;
+    });
+    QVERIFY(entry != actions.end());
+    QVERIFY(!(*entry)->isEnabled());
 }
 
 void DisplayTest::keyboard_data()

@@ -19,6 +19,7 @@ expected=(
     "share/icons/hicolor/48x48/apps/$id.png"
     "share/icons/hicolor/128x128/apps/$id.png"
     "share/mime/packages/$id.xml"
+    "share/game-of-quarn/patterns/glider.cells"
 )
 for file in "${expected[@]}"; do
     if [[ ! -s "$root/$file" ]]; then

@@ -12,7 +12,7 @@ close_tool=$3
 if [[ -z "${QUARN_INSIDE_XVFB:-}" ]]; then
     "$source/tools/build-package"
     export QUARN_INSIDE_XVFB=1
-    exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$@"
+    exec xvfb-run -a -s "-screen 0 1024x768x24 -noreset" "$0" "$@"
 fi
 
 deb=$(ls "$source"/build/game-of-quarn_*.deb)
@@ -37,6 +37,7 @@ expected=(
     "share/doc/game-of-quarn/copyright"
     "share/doc/game-of-quarn/changelog.gz"
     "share/doc/game-of-quarn/README.md.gz"
+    "share/game-of-quarn/patterns/glider.cells"
 )
 for file in "${expected[@]}"; do
     [[ -s "$root/$file" ]] || { echo "missing from the package: $file"; exit 1; }

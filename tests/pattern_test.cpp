@@ -1,3 +1,4 @@
+#include "board/board.h"
 #include "pattern/pattern_error.h"
 #include "pattern/pattern_reader.h"
 #include "pattern/pattern_writer.h"
@@ -6,9 +7,12 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
+#include <fstream>
 #include <ostream>
 #include <random>
 #include <set>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -104,6 +108,8 @@ INSTANTIATE_TEST_SUITE_P(
                       }
                       return row;
                   }()},
+        ValidCase{"HeaderInCapitals", "X = 3, Y = 3\nbo$2bo$3o!", 3, 3, kGlider},
+        ValidCase{"NoHeader", "#N Glider\nbo$2bo\n$3o!", 3, 3, kGlider, "Glider"},
         ValidCase{"Empty", "x = 0, y = 0\n!", 0, 0, {}}));
 
 INSTANTIATE_TEST_SUITE_P(
@@ -111,6 +117,7 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(ValidCase{"Glider", "!Name: Glider\n!\n.O.\n..O\nOOO\n", 3, 3, kGlider,
                                 "Glider"},
                       ValidCase{"NoComment", ".O\n..O\nOOO", 3, 3, kGlider},
+                      ValidCase{"LowerCaseO", "!\n.o\n..o\nooo", 3, 3, kGlider},
                       ValidCase{"StarsAndShortRows", "!Name: x\n.*\n..*\n***", 3, 3, kGlider, "x"},
                       ValidCase{"EmptyLineIsADeadRow", "O\n\n\nO\n", 1, 4, {{0, 0}, {3, 0}}},
                       ValidCase{"CrLfAndTrailingBlanks", "!Name: g \r\n.O. \r\n..O\t\r\nOOO\r\n", 3,
@@ -297,6 +304,83 @@ TEST(WritesPatterns, PlaintextGivesEveryRowOfTheBox)
     pattern.live = {{0, 1, 1}, {2, 0, 3}};
     pattern.name = "Bits";
     EXPECT_EQ(quarn::WritePlaintext(pattern), "!Name: Bits\n.O.\n...\nOOO\n...\n");
+}
+
+// --- The examples ---------------------------------------------------------------------------
+
+struct ExampleCase
+{
+    const char* file;
+    int settles;           // the generation from which it repeats
+    int period;            // 1 for still lifes, and for an empty board
+    int live;              // at that generation
+    bool mirrored = false; // then the same left to right and top to bottom
+};
+
+void PrintTo(const ExampleCase& c, std::ostream* out)
+{
+    *out << c.file;
+}
+
+class Examples : public ::testing::TestWithParam<ExampleCase>
+{};
+
+// What each example's comment promises, on the 30 x 30 board with its dead edge.
+TEST_P(Examples, DoWhatTheirCommentsSay)
+{
+    const ExampleCase& c = GetParam();
+    std::ifstream file(std::filesystem::path(QUARN_EXAMPLES_DIR) / c.file);
+    std::stringstream text;
+    text << file.rdbuf();
+    quarn::Board board;
+    for (const Cell& cell : quarn::PlacePattern(ReadPattern(text.str()), 30, 30)) {
+        board.ToggleCell(static_cast<std::int16_t>(quarn::Board::FromZeroBased(cell.row)),
+                         static_cast<std::int16_t>(quarn::Board::FromZeroBased(cell.column)));
+    }
+    using Cells32 = decltype(quarn::BoardState::cells);
+    std::vector<Cells32> seen;
+    const auto earlier = [&seen](const Cells32& cells) {
+        return std::find(seen.begin(), seen.end(), cells);
+    };
+    while (earlier(board.State().cells) == seen.end() && seen.size() < 1000) {
+        seen.push_back(board.State().cells);
+        board.Step();
+    }
+    const auto first = earlier(board.State().cells);
+    ASSERT_NE(first, seen.end()) << "no repeat in 1000 generations";
+    EXPECT_EQ(first - seen.begin(), c.settles);
+    EXPECT_EQ(seen.end() - first, c.period);
+    EXPECT_EQ(static_cast<int>(first->count()), c.live);
+    for (std::size_t row = 1; c.mirrored && row <= 30; ++row) {
+        for (std::size_t column = 1; column <= 30; ++column) {
+            const auto at = [&first](std::size_t r, std::size_t k) {
+                return first->test(32 * r + k);
+            };
+            ASSERT_EQ(at(row, column), at(31 - row, column));
+            ASSERT_EQ(at(row, column), at(row, 31 - column));
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(All, Examples,
+                         ::testing::Values(ExampleCase{"still-lifes.cells", 0, 1, 26},
+                                           ExampleCase{"blinker-toad-beacon.cells", 0, 2, 17},
+                                           ExampleCase{"pulsar.cells", 0, 3, 48},
+                                           ExampleCase{"figure-eight.cells", 0, 8, 18},
+                                           ExampleCase{"pentadecathlon.cells", 0, 15, 12},
+                                           ExampleCase{"glider.cells", 59, 1, 4},
+                                           ExampleCase{"lightweight-ship.cells", 85, 1, 4},
+                                           ExampleCase{"r-pentomino.cells", 202, 2, 11},
+                                           ExampleCase{"acorn.cells", 92, 2, 24},
+                                           ExampleCase{"diehard.cells", 130, 1, 0},
+                                           ExampleCase{"hourglass.cells", 182, 1, 24, true},
+                                           ExampleCase{"glider-collision.cells", 27, 1, 16}));
+
+TEST(Examples, EveryOneIsInTheTable)
+{
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(QUARN_EXAMPLES_DIR),
+                            std::filesystem::directory_iterator()),
+              12);
 }
 
 } // namespace

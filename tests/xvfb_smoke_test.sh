@@ -10,7 +10,8 @@ close_tool=$2
 
 if [[ -z "${QUARN_INSIDE_XVFB:-}" ]]; then
     export QUARN_INSIDE_XVFB=1
-    exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$@"
+    # -noreset: otherwise the server resets as each program leaves, and turns the next away.
+    exec xvfb-run -a -s "-screen 0 1024x768x24 -noreset" "$0" "$@"
 fi
 
 unset QT_QPA_PLATFORM
@@ -33,9 +34,10 @@ wait_for_window() {
     return 1
 }
 
-# The colour of the centre of a cell, as hex, from a screenshot of the window.
+# The colour of the centre of a cell, as hex, from a screenshot of the window. The board starts
+# 8 pixels into the client area, which the menu bar pushes down ($top).
 cell_colour() {
-    local x=$((8 + 11 * ($3 - 1) + 5)) y=$((8 + 11 * ($2 - 1) + 5))
+    local x=$((8 + 11 * ($3 - 1) + 5)) y=$((top + 8 + 11 * ($2 - 1) + 5))
     convert "$1" -format "%[hex:p{$x,$y}]" info:
 }
 
@@ -64,6 +66,7 @@ printf '#N Glider\nx = 3, y = 3, rule = B3/S23\nbo$2bo$3o!\n' > "$scratch/glider
 pid=$!
 window=$(wait_for_window)
 sleep 0.5
+top=$(( $(xdotool getwindowgeometry "$window" | sed -n 's/.*Geometry: [0-9]*x//p') - 378 ))
 import -window "$window" "$scratch/glider.png"
 for cell in "14 15" "15 16" "16 14" "16 15" "16 16"; do
     colour=$(cell_colour "$scratch/glider.png" $cell)
@@ -86,6 +89,15 @@ window=$(wait_for_window)
 box=$(wait_for_window "$window")
 sleep 0.3
 grep -q 'bad.rle.*Line 2, column 6' "$scratch/bad.err" || { echo "standard error said:"; cat "$scratch/bad.err"; exit 1; }
+# The box closed first, so that it hides nothing of the board.
+"$close_tool" "$box"
+for _ in $(seq 50); do
+    xdotool search --onlyvisible --name '^Game of Quarn$' | grep -qxF "$box" || break
+    sleep 0.1
+done
 import -window "$window" "$scratch/bad.png"
-[[ $(cell_colour "$scratch/bad.png" 15 15) == 000000* ]] || { echo "the board is not empty"; exit 1; }
+# Not one yellow pixel on the whole board: a partial load would leave some.
+yellow=$(convert "$scratch/bad.png" -crop 330x330+8+$((top + 8)) +repage -fill black +opaque '#FFFF00' \
+             -format '%[fx:mean*w*h]' info:)
+[[ $yellow == 0 ]] || { echo "the board is not empty: $yellow yellow pixels"; exit 1; }
 echo "bad.rle: $(grep -o 'Line 2.*' "$scratch/bad.err" | head -n 1); warning box $box; board empty"

@@ -1,7 +1,8 @@
-#include "font.h"
+#include "display/forms/font.h"
 
 #include <QFontMetricsF>
 #include <QStringList>
+#include <QWidget>
 
 namespace forms {
 
@@ -25,15 +26,29 @@ QFont DialogFont(double points)
     return font;
 }
 
+namespace {
+
+constexpr double kStep = 0.5;
+constexpr double kSmallest = 6.0;
+
+} // namespace
+
 QFont FitToWidth(QFont font, const QString& text, int width)
 {
-    constexpr double kStep = 0.5;
-    constexpr double kSmallest = 6.0;
     while (QFontMetricsF(font).horizontalAdvance(text) > width &&
            font.pointSizeF() - kStep >= kSmallest) {
         font.setPointSizeF(font.pointSizeF() - kStep);
     }
     return font;
+}
+
+void FitCaption(QWidget& control)
+{
+    QFont font = control.font();
+    while (control.sizeHint().width() > control.width() && font.pointSizeF() - kStep >= kSmallest) {
+        font.setPointSizeF(font.pointSizeF() - kStep);
+        control.setFont(font);
+    }
 }
 
 } // namespace forms

@@ -1,4 +1,4 @@
-#include "interval_timer.h"
+#include "display/forms/interval_timer.h"
 
 #include <QTimerEvent>
 

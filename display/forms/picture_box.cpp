@@ -1,4 +1,4 @@
-#include "picture_box.h"
+#include "display/forms/picture_box.h"
 
 #include <QMouseEvent>
 #include <QPaintEvent>
@@ -93,16 +93,16 @@ void PictureBox::paintEvent(QPaintEvent* event)
                                  QRect(ring.left(), ring.bottom() - edge + 1, ring.width(), edge),
                                  QRect(ring.left(), ring.top(), edge, ring.height()),
                                  QRect(ring.right() - edge + 1, ring.top(), edge, ring.height())}) {
-            painter.fillRect(logical(bar), ringColour_);
+            painter.fillRect(logical(bar), ringColor_);
         }
     }
 }
 
-void PictureBox::Ring(float x1, float y1, float x2, float y2, QColor colour)
+void PictureBox::Ring(float x1, float y1, float x2, float y2, QColor color)
 {
     ClearRing();
     ring_ = Box{std::min(x1, x2), std::min(y1, y2), std::max(x1, x2), std::max(y1, y2)};
-    ringColour_ = colour;
+    ringColor_ = color;
     update(LogicalRect(RingDeviceRect()));
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ole_color.h"
-#include "twips.h"
+#include "display/forms/ole_color.h"
+#include "display/forms/twips.h"
 
 #include <QImage>
 #include <QWidget>
@@ -44,7 +44,7 @@ public:
     // Marks the box with corners (x1, y1) and (x2, y2) with a ring one pixel wide just outside
     // it, in the given colour. The ring is painted over the picture, never into it, so what is
     // drawn stays as it was; there is one ring at most, and ClearRing takes it away.
-    void Ring(float x1, float y1, float x2, float y2, QColor colour);
+    void Ring(float x1, float y1, float x2, float y2, QColor color);
     void ClearRing();
 
 signals:
@@ -114,7 +114,7 @@ private:
     QImage image_;
     QRect pendingUpdate_; // logical pixels asked to repaint since the last paint
     std::optional<Box> ring_;
-    QColor ringColour_;
+    QColor ringColor_;
     std::vector<DrawnBox> drawn_; // in the order first drawn
     std::unordered_map<Box, std::size_t, BoxHash> drawnIndex_;
     std::size_t nextDrawn_ = 0; // the box drawn after the last one, the last time round

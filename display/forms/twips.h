@@ -2,8 +2,6 @@
 
 #include <QRect>
 
-class QWidget;
-
 namespace forms {
 
 // The forms work in twips, 1440 to the inch. Qt's device-independent pixel is 1/96 inch, so a
@@ -21,6 +19,5 @@ struct TwipsRect
 
 int TwipsToPixels(double twips);
 QRect ToPixels(const TwipsRect& rect);
-void PlaceInTwips(QWidget& widget, const TwipsRect& rect);
 
 } // namespace forms

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "frmDisplay.h"
+#include "display/frmDisplay.h"
 
 #include <QApplication>
 #include <QColor>

@@ -1,4 +1,4 @@
-#include "button_keys.h"
+#include "features/button_keys.h"
 
 #include <QAbstractButton>
 #include <QKeyEvent>

@@ -6,11 +6,7 @@
 #include <QString>
 #include <QUndoStack>
 
-#include <functional>
-
-class QWidget;
-
-// What the person did, one entry per action, for Ctrl+Z and Ctrl+Shift+Z: a click or a whole
+// What the person did, one entry per action, for undo and redo: a click or a whole
 // stroke, a fill, a pattern load, "1 Step", and a whole run from Go to whatever ends it. An
 // entry holds the board and count before and after; an action that changed nothing leaves none.
 //
@@ -21,12 +17,9 @@ class History : public QObject
     Q_OBJECT
 
 public:
-    // Stops any run, puts the board into the state and redraws it.
-    using Show = std::function<void(const quarn::BoardState& state)>;
-
     static constexpr int kLimit = 1000;
 
-    History(QWidget& window, const quarn::Board& board, Show show);
+    History(const quarn::Board& board, QObject* parent = nullptr);
 
     // After an action that is one entry unless a run or a stroke is open, when it belongs to
     // that: "1 Step", a click, a toggle from the keyboard.
@@ -41,15 +34,26 @@ public:
     void Undo();
     void Redo();
 
+signals:
+    // Undo and redo stop any run first, and then put the board into a state it was in.
+    void StopRequested();
+    void RestoreRequested(const quarn::BoardState& state);
+    // After an entry has been undone or redone: its action.
+    void Undone(const QString& action);
+    void Redone(const QString& action);
+    // Whether there is something to undo, or to redo, and the action it would undo or redo.
+    void UndoChanged(bool available, const QString& action);
+    void RedoChanged(bool available, const QString& action);
+
 private:
     class Entry;
 
     void SettleBeforeUndo();
     void Checkpoint(const QString& action);
     void Restore(const quarn::BoardState& state);
+    void Announce();
 
     const quarn::Board& board_;
-    Show show_;
     QUndoStack stack_;
     quarn::BoardState current_; // the state the last entry ended in
     bool runOpen_ = false;

@@ -1,9 +1,6 @@
-#include "history.h"
-
-#include "window_shortcut.h"
+#include "features/history.h"
 
 #include <QUndoCommand>
-#include <QWidget>
 
 // One action: the board before and after it. It is pushed once done, so the first redo, which
 // QUndoStack calls on a push, has nothing to do.
@@ -35,15 +32,13 @@ private:
     bool pushed_ = false;
 };
 
-History::History(QWidget& window, const quarn::Board& board, Show show)
-    : QObject(&window),
+History::History(const quarn::Board& board, QObject* parent)
+    : QObject(parent),
       board_(board),
-      show_(std::move(show)),
       current_(board.State())
 {
     stack_.setUndoLimit(kLimit);
-    AddWindowShortcut(window, QKeySequence::Undo, this, &History::Undo);
-    AddWindowShortcut(window, QKeySequence::Redo, this, &History::Redo);
+    connect(&stack_, &QUndoStack::indexChanged, this, &History::Announce);
 }
 
 void History::Record(const QString& action)
@@ -57,13 +52,17 @@ void History::CloseRun()
 {
     if (runOpen_) {
         runOpen_ = false;
-        Checkpoint(QStringLiteral("Run"));
+        Checkpoint(QStringLiteral(QT_TR_NOOP("Run")));
+        Announce();
     }
 }
 
 void History::RunStarted()
 {
-    runOpen_ = true;
+    if (!runOpen_) {
+        runOpen_ = true;
+        Announce();
+    }
 }
 
 void History::StrokeStarted()
@@ -74,30 +73,39 @@ void History::StrokeStarted()
 void History::StrokeEnded()
 {
     strokeOpen_ = false;
-    Record(QStringLiteral("Draw"));
+    Record(QStringLiteral(QT_TR_NOOP("Draw")));
 }
 
 void History::Undo()
 {
     SettleBeforeUndo();
-    stack_.undo();
+    if (stack_.canUndo()) {
+        const QString action = stack_.undoText();
+        stack_.undo();
+        emit Undone(action);
+    }
 }
 
 void History::Redo()
 {
     SettleBeforeUndo();
-    stack_.redo();
+    if (stack_.canRedo()) {
+        const QString action = stack_.redoText();
+        stack_.redo();
+        emit Redone(action);
+    }
 }
 
-// A run stops first, and what it did becomes the latest entry, the one to undo; so does what a
-// stroke under way has drawn so far (the rest of the stroke makes an entry of its own).
+// A run stops first, even when there is nothing to undo, and what it did becomes the latest
+// entry, the one to undo; so does what a stroke under way has drawn so far (the rest of the
+// stroke makes an entry of its own).
 void History::SettleBeforeUndo()
 {
+    emit StopRequested();
     CloseRun();
     if (strokeOpen_) {
-        Checkpoint(QStringLiteral("Draw"));
+        Checkpoint(QStringLiteral(QT_TR_NOOP("Draw")));
     }
-    Restore(board_.State()); // stops the run even when there is nothing to undo
 }
 
 void History::Checkpoint(const QString& action)
@@ -106,12 +114,20 @@ void History::Checkpoint(const QString& action)
     if (now == current_) {
         return;
     }
-    stack_.push(new Entry(*this, action, current_, now));
+    // Named in the person's language, as the menus and the screen reader say it.
+    stack_.push(new Entry(*this, tr(action.toUtf8().constData()), current_, now));
     current_ = now;
 }
 
 void History::Restore(const quarn::BoardState& state)
 {
     current_ = state;
-    show_(state);
+    emit RestoreRequested(state);
+}
+
+// A run under way can always be undone: undo stops it, and it becomes the entry undone.
+void History::Announce()
+{
+    emit UndoChanged(runOpen_ || stack_.canUndo(), runOpen_ ? tr("Run") : stack_.undoText());
+    emit RedoChanged(stack_.canRedo(), stack_.redoText());
 }

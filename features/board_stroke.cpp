@@ -1,23 +1,53 @@
-#include "board_stroke.h"
+#include "features/board_stroke.h"
+
+#include <QEvent>
+#include <QWidget>
 
 #include <cstdlib>
 
 using quarn::Board;
 
+BoardStroke::BoardStroke(QWidget* window)
+    : QObject(window)
+{
+    if (window != nullptr) {
+        window->installEventFilter(this);
+    }
+}
+
 void BoardStroke::Begin(int row, int column, bool live, int button)
 {
+    End();
     active_ = true;
     live_ = live;
     button_ = button;
     row_ = row;
     column_ = column;
     visited_.reset();
-    visited_.set(static_cast<std::size_t>((row - 1) * Board::kFieldSize + column - 1));
+    visited_.set(Bit(row, column));
+    emit Started();
 }
 
 void BoardStroke::End()
 {
-    active_ = false;
+    if (active_) {
+        active_ = false;
+        emit Ended();
+    }
+}
+
+bool BoardStroke::eventFilter(QObject* /*watched*/, QEvent* event)
+{
+    switch (event->type()) {
+    case QEvent::WindowBlocked:
+    case QEvent::WindowDeactivate:
+    case QEvent::Hide:
+        End();
+        break;
+    default:
+        break;
+    }
+    return false;
 }
 
 bool BoardStroke::Active() const
@@ -35,6 +65,12 @@ bool BoardStroke::Live() const
     return live_;
 }
 
+std::size_t BoardStroke::Bit(int row, int column)
+{
+    return static_cast<std::size_t>(Board::ToZeroBased(row)) * Board::kFieldSize +
+           static_cast<std::size_t>(Board::ToZeroBased(column));
+}
+
 BoardStroke::CellList BoardStroke::MoveTo(int row, int column)
 {
     CellList cells;
@@ -48,7 +84,7 @@ BoardStroke::CellList BoardStroke::MoveTo(int row, int column)
     int c = column_;
     for (;;) {
         if (Board::InField(r, c)) {
-            const auto bit = static_cast<std::size_t>((r - 1) * Board::kFieldSize + c - 1);
+            const std::size_t bit = Bit(r, c);
             if (!visited_.test(bit)) {
                 visited_.set(bit);
                 cells.emplace_back(r, c);

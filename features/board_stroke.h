@@ -2,6 +2,8 @@
 
 #include "board/board.h"
 
+#include <QObject>
+
 #include <bitset>
 #include <utility>
 #include <vector>
@@ -9,10 +11,19 @@
 // A drag across the board with a button held. It sets the cells the pointer passes over to the
 // state that the first one took, each cell once, filling in the straight line between one sample
 // of the pointer and the next so that a fast stroke leaves no gaps.
-class BoardStroke
+//
+// A stroke ends when its button is let go, and also whenever the board stops getting the button
+// without hearing of its release: a box or dialog opens over the window, or the window loses
+// the mouse to another.
+class BoardStroke : public QObject
 {
+    Q_OBJECT
+
 public:
     using CellList = std::vector<std::pair<int, int>>;
+
+    // Watches the window for what takes the mouse from it.
+    explicit BoardStroke(QWidget* window = nullptr);
 
     // The first cell, 1-based, as it now is after its toggle, and the button that holds it.
     void Begin(int row, int column, bool live, int button);
@@ -27,8 +38,17 @@ public:
     // off the field do not.
     CellList MoveTo(int row, int column);
 
+signals:
+    void Started();
+    void Ended();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     using FieldBits = std::bitset<std::size_t{quarn::Board::kFieldSize} * quarn::Board::kFieldSize>;
+
+    static std::size_t Bit(int row, int column);
 
     bool active_ = false;
     bool live_ = false;

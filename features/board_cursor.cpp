@@ -1,11 +1,11 @@
-#include "board_cursor.h"
+#include "features/board_cursor.h"
 
 #include "board/board.h"
-#include "forms/picture_box.h"
 
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QPalette>
+#include <QWidget>
 
 #include <algorithm>
 #include <cmath>
@@ -19,14 +19,14 @@ constexpr QRgb kSilver = 0xFFC0C0C0;
 constexpr QRgb kBlack = 0xFF000000;
 constexpr QRgb kFixedRing = 0xFF0058E0; // relative luminance 0.124: 3.5:1 on black, 3.3:1 on silver
 
-double Luminance(QRgb colour)
+double Luminance(QRgb color)
 {
     const auto linear = [](int channel) {
         const double c = channel / 255.0;
         return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
     };
-    return 0.2126 * linear(qRed(colour)) + 0.7152 * linear(qGreen(colour)) +
-           0.0722 * linear(qBlue(colour));
+    return 0.2126 * linear(qRed(color)) + 0.7152 * linear(qGreen(color)) +
+           0.0722 * linear(qBlue(color));
 }
 
 double Contrast(QRgb a, QRgb b)
@@ -38,10 +38,9 @@ double Contrast(QRgb a, QRgb b)
 
 } // namespace
 
-BoardCursor::BoardCursor(forms::PictureBox& area, BoxLocator box)
+BoardCursor::BoardCursor(QWidget& area)
     : QObject(&area),
-      area_(area),
-      box_(std::move(box))
+      area_(area)
 {
     area_.installEventFilter(this);
 }
@@ -64,7 +63,7 @@ void BoardCursor::Clicked(int row, int column)
     }
 }
 
-QColor BoardCursor::RingColour(const QPalette& palette)
+QColor BoardCursor::RingColor(const QPalette& palette)
 {
     const QRgb highlight = palette.color(QPalette::Active, QPalette::Highlight).rgb();
     const bool standsOut =
@@ -144,6 +143,12 @@ bool BoardCursor::KeyPressed(const QKeyEvent& key)
         ShowRing(true);
         emit ToggleRequested(row_, column_);
         return true;
+    case Qt::Key_S:
+        if (key.modifiers() != Qt::NoModifier) {
+            return false;
+        }
+        emit StatusRequested();
+        return true;
     default:
         return false;
     }
@@ -176,12 +181,9 @@ void BoardCursor::ShowRing(bool shown)
 
 void BoardCursor::UpdateRing()
 {
-    if (!ringShown_ || !area_.hasFocus()) {
-        area_.ClearRing();
-        return;
+    if (ringShown_ && area_.hasFocus()) {
+        emit RingShown(row_, column_);
+    } else {
+        emit RingHidden();
     }
-    const QRectF box = box_(row_, column_);
-    area_.Ring(static_cast<float>(box.left()), static_cast<float>(box.top()),
-               static_cast<float>(box.right()), static_cast<float>(box.bottom()),
-               RingColour(area_.palette()));
 }

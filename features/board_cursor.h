@@ -2,30 +2,23 @@
 
 #include <QColor>
 #include <QObject>
-#include <QRectF>
-
-#include <functional>
 
 class QKeyEvent;
 class QPalette;
-
-namespace forms {
-class PictureBox;
-}
+class QWidget;
 
 // The keyboard's place on the board: a cursor cell that the arrow keys, Home, End, Page Up and
-// Page Down move and that Space or Enter toggles. While the board has the focus, a ring in the
-// gap round the cursor's box marks it, once the keyboard is in use: after Tab or Shift+Tab has
-// brought the focus, or a key has been pressed on the board, but not at start or after a click.
+// Page Down move and that Space or Enter toggles; S asks for the board's status. While the
+// board has the focus, a ring round the cursor's box marks it, once the keyboard is in use:
+// after Tab or Shift+Tab has brought the focus, or a key has been pressed on the board, but not
+// at start or after a click. Rows and columns count from 1.
 class BoardCursor : public QObject
 {
     Q_OBJECT
 
 public:
-    // Where the box of a cell (1-based) lies in the area, in twips, as the window draws it.
-    using BoxLocator = std::function<QRectF(int row, int column)>;
-
-    BoardCursor(forms::PictureBox& area, BoxLocator box);
+    // Follows the keys and the focus of the widget that shows the board.
+    explicit BoardCursor(QWidget& area);
 
     int Row() const;
     int Column() const;
@@ -36,12 +29,17 @@ public:
 
     // At least 3:1 against both the silver gap and a black box, as WCAG 2.2 asks of a focus
     // indicator: the palette's highlight where it manages that, a fixed blue where not.
-    static QColor RingColour(const QPalette& palette);
+    static QColor RingColor(const QPalette& palette);
 
 signals:
     void ToggleRequested(int row, int column);
+    // S on the board: what the board holds, said aloud.
+    void StatusRequested();
     // The cursor moved while the board has the focus.
     void Moved(int row, int column);
+    // The ring is to mark this cell, or to go.
+    void RingShown(int row, int column);
+    void RingHidden();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -52,8 +50,7 @@ private:
     void ShowRing(bool shown);
     void UpdateRing();
 
-    forms::PictureBox& area_;
-    BoxLocator box_;
+    QWidget& area_;
     int row_ = 1;
     int column_ = 1;
     bool ringShown_ = false;

@@ -1,0 +1,216 @@
+#include "features/menus.h"
+
+#include "pattern/pattern_error.h"
+#include "pattern/pattern_reader.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QGuiApplication>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QWidget>
+
+#include <map>
+
+namespace {
+
+QString Keys(const QList<QKeySequence>& keys)
+{
+    QStringList texts;
+    for (const QKeySequence& key : keys) {
+        texts << key.toString(QKeySequence::NativeText);
+    }
+    return texts.join(QStringLiteral(", "));
+}
+
+// The key a person knows a command by: the first of its bindings.
+QString Key(QKeySequence::StandardKey key)
+{
+    return Keys({QKeySequence(key)});
+}
+
+QList<QKeySequence> RedoKeys()
+{
+    // Ctrl+Y as well, which many programs on this desktop take for redo too.
+    QList<QKeySequence> keys = QKeySequence::keyBindings(QKeySequence::Redo);
+    const QKeySequence ctrlY(Qt::CTRL | Qt::Key_Y);
+    if (!keys.contains(ctrlY)) {
+        keys.append(ctrlY);
+    }
+    return keys;
+}
+
+QList<QKeySequence> SaveKeys()
+{
+    return {QKeySequence(QKeySequence::Save), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)};
+}
+
+// The name an example gives itself, or else its file's.
+QString ExampleName(const QString& path)
+{
+    QFile file(path);
+    if (file.open(QIODevice::ReadOnly)) {
+        const QByteArray text = file.readAll();
+        try {
+            const std::string name =
+                quarn::ReadPattern(
+                    std::string_view(text.constData(), static_cast<std::size_t>(text.size())))
+                    .name;
+            if (!name.empty()) {
+                return QString::fromStdString(name);
+            }
+        } catch (const quarn::PatternError&) {
+            // Named by its file, then; opening it says what is wrong.
+        }
+    }
+    return QFileInfo(path).completeBaseName();
+}
+
+} // namespace
+
+Menus::Menus(QWidget& window)
+    : QObject(&window),
+      window_(window),
+      bar_(new QMenuBar(&window))
+{
+    // In the window, never in a desktop-wide bar: the window's layout counts on it.
+    bar_->setNativeMenuBar(false);
+
+    QMenu* file = bar_->addMenu(tr("&File"));
+    AddEntry(*file, tr("&Open…"), QKeySequence::keyBindings(QKeySequence::Open),
+             &Menus::OpenRequested);
+    AddExamples(*file->addMenu(tr("Open &Example")));
+    AddEntry(*file, tr("Save &As…"), SaveKeys(), &Menus::SaveRequested);
+    file->addSeparator();
+    AddEntry(*file, tr("&Quit"), QKeySequence::keyBindings(QKeySequence::Quit),
+             &Menus::QuitRequested);
+
+    QMenu* edit = bar_->addMenu(tr("&Edit"));
+    undo_ =
+        AddEntry(*edit, {}, QKeySequence::keyBindings(QKeySequence::Undo), &Menus::UndoRequested);
+    redo_ = AddEntry(*edit, {}, RedoKeys(), &Menus::RedoRequested);
+    edit->addSeparator();
+    AddEntry(*edit, tr("&Copy"), QKeySequence::keyBindings(QKeySequence::Copy),
+             &Menus::CopyRequested);
+    paste_ = AddEntry(*edit, tr("&Paste"), QKeySequence::keyBindings(QKeySequence::Paste),
+                      &Menus::PasteRequested);
+
+    QMenu* help = bar_->addMenu(tr("&Help"));
+    help->addAction(tr("&Keys and Mouse…"), this, &Menus::ShowKeys);
+    help->addAction(tr("&About Game of Quarn"), this, &Menus::ShowAbout);
+
+    ShowUndo(false, {});
+    ShowRedo(false, {});
+    connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this, &Menus::FollowClipboard);
+    FollowClipboard();
+
+    // F10 opens the first menu, as it does in the desktop's other programs.
+    auto* menuKey = new QAction(this);
+    menuKey->setShortcut(Qt::Key_F10);
+    connect(menuKey, &QAction::triggered, this, &Menus::OpenFirstMenu);
+    window_.addAction(menuKey);
+}
+
+QMenuBar& Menus::Bar() const
+{
+    return *bar_;
+}
+
+void Menus::ShowUndo(bool available, const QString& action)
+{
+    undo_->setEnabled(available);
+    undo_->setText(action.isEmpty() ? tr("&Undo") : tr("&Undo %1").arg(action));
+}
+
+void Menus::ShowRedo(bool available, const QString& action)
+{
+    redo_->setEnabled(available);
+    redo_->setText(action.isEmpty() ? tr("&Redo") : tr("&Redo %1").arg(action));
+}
+
+QAction* Menus::AddEntry(QMenu& menu, const QString& text, const QList<QKeySequence>& keys,
+                         void (Menus::*signal)()) const
+{
+    QAction* action = menu.addAction(text);
+    action->setShortcuts(keys);
+    connect(action, &QAction::triggered, this, signal);
+    return action;
+}
+
+// Listed by name, each loading as a file opened would.
+void Menus::AddExamples(QMenu& menu)
+{
+    std::map<QString, QString> byName;
+    const QDir folder(QStringLiteral(":/patterns"));
+    for (const QString& entry : folder.entryList(QDir::Files)) {
+        const QString path = folder.filePath(entry);
+        byName.emplace(ExampleName(path), path);
+    }
+    for (const auto& [name, path] : byName) {
+        connect(menu.addAction(name), &QAction::triggered, this,
+                [this, path = path] { emit ExampleRequested(path); });
+    }
+}
+
+// Paste is there to use only while the clipboard holds some text.
+void Menus::FollowClipboard()
+{
+    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+    paste_->setEnabled(data != nullptr && data->hasText() && !data->text().isEmpty());
+}
+
+void Menus::OpenFirstMenu()
+{
+    bar_->setActiveAction(bar_->actions().value(0));
+}
+
+void Menus::ShowKeys()
+{
+    const QString row = QStringLiteral("<tr><td>%1</td><td>%2</td></tr>");
+    QString table = QStringLiteral("<table cellspacing='4'>");
+    table += QStringLiteral("<tr><th colspan='2' align='left'>%1</th></tr>").arg(tr("Mouse"));
+    table += row.arg(tr("Click a cell, any button"), tr("Switch it on or off"));
+    table += row.arg(tr("Drag from a cell"),
+                     tr("Set every cell passed over as the first went: draw or erase"));
+    table += row.arg(tr("Drop a file or text"), tr("Load the pattern"));
+    table += QStringLiteral("<tr><th colspan='2' align='left'>%1</th></tr>").arg(tr("The board"));
+    table += row.arg(tr("Arrow keys"), tr("Move the cursor cell"));
+    table += row.arg(tr("Home, End"), tr("First or last column"));
+    table += row.arg(tr("Ctrl+Home, Ctrl+End"), tr("First or last cell"));
+    table += row.arg(tr("Page Up, Page Down"), tr("Ten rows up or down"));
+    table += row.arg(tr("Space, Enter"), tr("Switch the cursor cell on or off"));
+    table += row.arg(tr("S"), tr("Say the step and the live cells, with a screen reader"));
+    table += row.arg(tr("Tab, Shift+Tab"), tr("On to the buttons, and back"));
+    table += QStringLiteral("<tr><th colspan='2' align='left'>%1</th></tr>").arg(tr("Anywhere"));
+    table += row.arg(tr("Space, Enter"), tr("Press the button that has the focus"));
+    table += row.arg(Key(QKeySequence::Open), tr("Open a pattern"));
+    table += row.arg(Keys(SaveKeys()), tr("Save the board as a pattern"));
+    table += row.arg(Key(QKeySequence::Copy), tr("Copy the board as RLE"));
+    table += row.arg(Key(QKeySequence::Paste), tr("Load the pattern on the clipboard"));
+    table += row.arg(Key(QKeySequence::Undo), tr("Undo"));
+    table += row.arg(Keys(RedoKeys()), tr("Redo"));
+    table += row.arg(Keys({QKeySequence(Qt::Key_F10)}), tr("Open the menus"));
+    table += row.arg(Key(QKeySequence::Quit), tr("Quit"));
+    table += QStringLiteral("</table>");
+    QMessageBox box(QMessageBox::NoIcon, tr("Keys and Mouse"), table, QMessageBox::Close, &window_);
+    box.setTextFormat(Qt::RichText);
+    box.exec();
+}
+
+void Menus::ShowAbout()
+{
+    QMessageBox::about(
+        &window_, tr("About Game of Quarn"),
+        tr("<h3>Game of Quarn %1</h3>"
+           "<p>Runs a cellular automaton on a bounded board of 30 × 30 cells.</p>"
+           "<p>A dead cell with exactly three live neighbours is born; a live cell with two or "
+           "three live neighbours stays alive; every other cell is dead in the next "
+           "generation. Past the edge of the board, every cell is dead.</p>"
+           "<p>Free software under the GNU General Public License, version 3 or later "
+           "(GPL-3.0-or-later).</p>")
+            .arg(QCoreApplication::applicationVersion()));
+}

@@ -1,0 +1,312 @@
+#include "features/pattern_transfer.h"
+
+#include "features/translations.h"
+#include "pattern/pattern_error.h"
+#include "pattern/pattern_reader.h"
+#include "pattern/pattern_writer.h"
+#include "pattern/placement.h"
+
+#include <QClipboard>
+#include <QCoreApplication>
+#include <QDropEvent>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QSaveFile>
+#include <QStandardPaths>
+#include <QTimer>
+#include <QUrl>
+#include <QWidget>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <unistd.h>
+
+namespace {
+
+using quarn::Board;
+
+// The board as RLE, saying what the text cannot: where the edge is.
+std::string BoardRle(const quarn::Pattern& pattern)
+{
+    return quarn::WriteRle(pattern, {"A 30 x 30 board; the cells round it are always dead."});
+}
+
+const char* const kFileFilters =
+    QT_TRANSLATE_NOOP("PatternTransfer", "Patterns (*.rle *.cells *.txt);;All files (*)");
+const char* const kRleFilter = QT_TRANSLATE_NOOP("PatternTransfer", "RLE pattern (*.rle)");
+const char* const kPlaintextFilter =
+    QT_TRANSLATE_NOOP("PatternTransfer", "Plaintext pattern (*.cells)");
+
+QString Described(const quarn::PatternError& error)
+{
+    QString message = Translated(error.What());
+    if (error.Line() == 0) {
+        return message;
+    }
+    return PatternTransfer::tr("Line %1, column %2: %3")
+        .arg(error.Line())
+        .arg(error.Column())
+        .arg(message);
+}
+
+// The first local file among dropped or pasted URLs, if any.
+QString LocalFile(const QMimeData& data)
+{
+    for (const QUrl& url : data.urls()) {
+        if (url.isLocalFile()) {
+            return url.toLocalFile();
+        }
+    }
+    return {};
+}
+
+// Plaintext for ".cells", in any case; RLE for every other name.
+bool IsPlaintextName(const QString& path)
+{
+    return QFileInfo(path).suffix().compare(QStringLiteral("cells"), Qt::CaseInsensitive) == 0;
+}
+
+} // namespace
+
+quarn::Pattern PatternOfBoard(const quarn::Board& board)
+{
+    quarn::Pattern pattern;
+    pattern.width = Board::kFieldSize;
+    pattern.height = Board::kFieldSize;
+    for (std::int16_t row = 1; row <= Board::kFieldSize; ++row) {
+        for (std::int16_t column = 1; column <= Board::kFieldSize; ++column) {
+            if (board.CellAt(row, column) != 0) {
+                pattern.AddLive(Board::ToZeroBased(row), Board::ToZeroBased(column), 1);
+            }
+        }
+    }
+    return pattern;
+}
+
+PatternTransfer::PatternTransfer(QWidget& window, const quarn::Board& board)
+    : QObject(&window),
+      window_(window),
+      board_(board)
+{
+    window_.setAcceptDrops(true);
+    window_.installEventFilter(this);
+    connect(&reader_, &PatternFileReader::Read, this, [this](const QByteArray& text) {
+        if (Load(text, tr("“%1”").arg(opening_))) {
+            lastName_ = opening_;
+        }
+    });
+    connect(&reader_, &PatternFileReader::Failed, this,
+            [this](const QString& why) { Warn(tr("Could not open “%1”.").arg(opening_), why); });
+}
+
+void PatternTransfer::OpenFile(const QByteArray& path)
+{
+    const QString name = QFile::decodeName(path);
+    opening_ = QFileInfo(name).fileName();
+    lastFolder_ = QFileInfo(name).absolutePath();
+    reader_.Start(path);
+}
+
+bool PatternTransfer::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched != &window_) {
+        return false;
+    }
+    if (event->type() == QEvent::DragEnter || event->type() == QEvent::DragMove) {
+        auto* drag = static_cast<QDropEvent*>(event);
+        if (!LocalFile(*drag->mimeData()).isEmpty() || drag->mimeData()->hasText()) {
+            drag->acceptProposedAction();
+            return true;
+        }
+        return false;
+    }
+    if (event->type() == QEvent::Drop) {
+        auto* drop = static_cast<QDropEvent*>(event);
+        const QString file = LocalFile(*drop->mimeData());
+        const QByteArray text = drop->mimeData()->text().toUtf8();
+        drop->acceptProposedAction();
+        // Loaded once the drop is over, so that a warning box does not hold up the dragging
+        // program.
+        QTimer::singleShot(0, this, [this, file, text] {
+            if (!file.isEmpty()) {
+                OpenFile(QFile::encodeName(file));
+            } else {
+                Load(text, tr("The dropped text"));
+            }
+        });
+        return true;
+    }
+    return false;
+}
+
+void PatternTransfer::Copy()
+{
+    const std::string text = BoardRle(PatternOfBoard(board_));
+    QGuiApplication::clipboard()->setText(QString::fromStdString(text));
+}
+
+void PatternTransfer::Paste()
+{
+    const QString text = QGuiApplication::clipboard()->text();
+    if (!text.isEmpty()) {
+        Load(text.toUtf8(), tr("The text on the clipboard"));
+    }
+}
+
+void PatternTransfer::Open()
+{
+    const QString path = AskOpenName();
+    if (!path.isEmpty()) {
+        OpenFile(QFile::encodeName(path));
+    }
+}
+
+// Loaded as a file would be, but leaving no trace for Open and Save to start from.
+void PatternTransfer::OpenExample(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        Warn(tr("Could not open the example “%1”.").arg(QFileInfo(path).fileName()),
+             file.errorString());
+        return;
+    }
+    Load(file.readAll(), tr("The example “%1”").arg(QFileInfo(path).fileName()));
+}
+
+QString PatternTransfer::ExamplesFolder()
+{
+    // Beside the program as installed, under any prefix; else wherever the system keeps data.
+    const QString beside =
+        QCoreApplication::applicationDirPath() + QStringLiteral("/../share/game-of-quarn/patterns");
+    if (QFileInfo(beside).isDir()) {
+        return QFileInfo(beside).canonicalFilePath();
+    }
+    return QStandardPaths::locate(QStandardPaths::GenericDataLocation,
+                                  QStringLiteral("game-of-quarn/patterns"),
+                                  QStandardPaths::LocateDirectory);
+}
+
+// The dialog offers the examples folder among its places.
+QString PatternTransfer::AskOpenName()
+{
+    QFileDialog dialog(&window_, tr("Open Pattern"), lastFolder_, tr(kFileFilters));
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    if (const QString examples = ExamplesFolder(); !examples.isEmpty()) {
+        QList<QUrl> places = dialog.sidebarUrls();
+        places.append(QUrl::fromLocalFile(examples));
+        dialog.setSidebarUrls(places);
+    }
+    if (dialog.exec() != QDialog::Accepted) {
+        return {};
+    }
+    return dialog.selectedFiles().value(0);
+}
+
+void PatternTransfer::Save()
+{
+    // The board as it is now, whatever a run does behind the dialog.
+    const quarn::Pattern pattern = PatternOfBoard(board_);
+    const QString path = AskSaveName();
+    if (!path.isEmpty()) {
+        Write(path, pattern);
+    }
+}
+
+// The dialog settles the extension of a bare name before it asks whether to replace a file, so
+// that the question is about the file that will be written.
+QString PatternTransfer::AskSaveName()
+{
+    const QString rle = tr(kRleFilter);
+    const QString plaintext = tr(kPlaintextFilter);
+    QFileDialog dialog(&window_, tr("Save Pattern"), lastFolder_,
+                       QStringLiteral("%1;;%2").arg(rle, plaintext));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    const auto follow = [&dialog, plaintext](const QString& filter) {
+        dialog.setDefaultSuffix(filter == plaintext ? QStringLiteral("cells")
+                                                    : QStringLiteral("rle"));
+    };
+    connect(&dialog, &QFileDialog::filterSelected, &dialog, follow);
+    const bool cells = IsPlaintextName(lastName_);
+    dialog.selectNameFilter(cells ? plaintext : rle);
+    follow(cells ? plaintext : rle);
+    dialog.selectFile(lastName_.isEmpty()
+                          ? QStringLiteral("pattern.rle")
+                          : QFileInfo(lastName_).completeBaseName() +
+                                (cells ? QStringLiteral(".cells") : QStringLiteral(".rle")));
+    if (dialog.exec() != QDialog::Accepted) {
+        return {};
+    }
+    return dialog.selectedFiles().value(0);
+}
+
+bool PatternTransfer::Load(const QByteArray& text, const QString& source)
+{
+    try {
+        const quarn::Pattern pattern = quarn::ReadPattern(
+            std::string_view(text.data(), static_cast<std::size_t>(text.size())));
+        emit PatternRead(quarn::PlacePattern(pattern, Board::kFieldSize, Board::kFieldSize));
+        return true;
+    } catch (const quarn::PatternError& error) {
+        Warn(tr("%1 is not a pattern the board can take.").arg(source), Described(error));
+        return false;
+    }
+}
+
+// Through a QSaveFile, so that a failed save leaves no half-written file and an existing one
+// as it was. Unbuffered, and every step checked: a buffered write that fails only when commit()
+// flushes it has gone unreported on Qt 6.4, putting an empty file in place of the old one.
+bool PatternTransfer::Write(const QString& path, quarn::Pattern pattern)
+{
+    pattern.name = QFileInfo(path).completeBaseName().toStdString();
+    const std::string text =
+        IsPlaintextName(path) ? quarn::WritePlaintext(pattern) : BoardRle(pattern);
+    const auto size = static_cast<qint64>(text.size());
+    QSaveFile file(path);
+    qint64 written = 0;
+    const bool opened = file.open(QIODevice::WriteOnly | QIODevice::Unbuffered);
+    // On after a short write: the write after it fails and says why.
+    while (opened && written < size) {
+        const qint64 wrote = file.write(text.data() + written, size - written);
+        if (wrote <= 0) {
+            break;
+        }
+        written += wrote;
+    }
+    const bool complete = written == size && file.flush();
+    QString why;
+    if (complete && ::fsync(file.handle()) != 0) {
+        why = QString::fromLocal8Bit(std::strerror(errno));
+    } else if (!complete || !file.commit()) {
+        why = file.errorString();
+    }
+    if (!why.isEmpty()) {
+        file.cancelWriting();
+        Warn(tr("Could not save “%1”.").arg(QFileInfo(path).fileName()), why);
+        return false;
+    }
+    Remember(path);
+    return true;
+}
+
+// Open and Save start where the last file was, and Save suggests its name.
+void PatternTransfer::Remember(const QString& path)
+{
+    const QFileInfo info(path);
+    lastFolder_ = info.absolutePath();
+    lastName_ = info.fileName();
+}
+
+// Standard error as well as the box: a pattern named on the command line may have been meant
+// for a terminal as much as for the window.
+void PatternTransfer::Warn(const QString& what, const QString& why)
+{
+    std::fprintf(stderr, "game-of-quarn: %s %s\n", qPrintable(what), qPrintable(why));
+    QMessageBox box(QMessageBox::Warning, tr("Game of Quarn"), what, QMessageBox::Ok, &window_);
+    box.setInformativeText(why);
+    box.exec();
+}

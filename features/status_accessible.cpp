@@ -1,0 +1,119 @@
+#include "features/status_accessible.h"
+
+#include "features/announcer.h"
+
+#include <QWidget>
+
+StatusAccessible::StatusAccessible(QWidget* status, const Announcer& announcer)
+    : QAccessibleWidget(status, QAccessible::StatusBar),
+      announcer_(announcer),
+      notification_(
+          QAccessible::registerAccessibleInterface(new AnnouncementAccessible(this, announcer)))
+{}
+
+StatusAccessible::~StatusAccessible()
+{
+    QAccessible::deleteAccessibleInterface(notification_);
+}
+
+QAccessible::Role StatusAccessible::role() const
+{
+    return QAccessible::StatusBar;
+}
+
+// The count the widget shows, and the live cells, which it does not.
+QString StatusAccessible::text(QAccessible::Text t) const
+{
+    if (t == QAccessible::Name) {
+        return widget()->property("text").toString();
+    }
+    if (t == QAccessible::Description) {
+        return announcer_.LiveCount();
+    }
+    return QAccessibleWidget::text(t);
+}
+
+int StatusAccessible::childCount() const
+{
+    return 1;
+}
+
+QAccessibleInterface* StatusAccessible::child(int index) const
+{
+    return index == 0 ? QAccessible::accessibleInterface(notification_) : nullptr;
+}
+
+int StatusAccessible::indexOfChild(const QAccessibleInterface* child) const
+{
+    return child == QAccessible::accessibleInterface(notification_) ? 0 : -1;
+}
+
+// --- The notification -----------------------------------------------------------------------
+
+AnnouncementAccessible::AnnouncementAccessible(StatusAccessible* status, const Announcer& announcer)
+    : status_(status),
+      announcer_(announcer)
+{}
+
+bool AnnouncementAccessible::isValid() const
+{
+    return status_ != nullptr && status_->isValid();
+}
+
+QObject* AnnouncementAccessible::object() const
+{
+    return nullptr;
+}
+
+QAccessibleInterface* AnnouncementAccessible::parent() const
+{
+    return status_;
+}
+
+QAccessibleInterface* AnnouncementAccessible::child(int /*index*/) const
+{
+    return nullptr;
+}
+
+int AnnouncementAccessible::childCount() const
+{
+    return 0;
+}
+
+int AnnouncementAccessible::indexOfChild(const QAccessibleInterface* /*child*/) const
+{
+    return -1;
+}
+
+QAccessibleInterface* AnnouncementAccessible::childAt(int /*x*/, int /*y*/) const
+{
+    return nullptr;
+}
+
+QString AnnouncementAccessible::text(QAccessible::Text t) const
+{
+    return t == QAccessible::Name ? announcer_.Message() : QString();
+}
+
+void AnnouncementAccessible::setText(QAccessible::Text /*t*/, const QString& /*text*/)
+{
+    // What is announced is the program's to say.
+}
+
+// Over the status line, which it speaks for.
+QRect AnnouncementAccessible::rect() const
+{
+    return status_->rect();
+}
+
+QAccessible::Role AnnouncementAccessible::role() const
+{
+    return QAccessible::Notification;
+}
+
+QAccessible::State AnnouncementAccessible::state() const
+{
+    QAccessible::State state;
+    state.invisible = !announcer_.Speaking();
+    return state;
+}

@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QAccessibleWidget>
+
+class Announcer;
+class QWidget;
+
+// Presents the widget that shows the count to assistive technology as the window's status bar,
+// which a screen reader's "read status bar" command finds, holding the announcements as a
+// notification.
+class StatusAccessible : public QAccessibleWidget
+{
+public:
+    StatusAccessible(QWidget* status, const Announcer& announcer);
+    ~StatusAccessible() override;
+    StatusAccessible(const StatusAccessible&) = delete;
+    StatusAccessible& operator=(const StatusAccessible&) = delete;
+    StatusAccessible(StatusAccessible&&) = delete;
+    StatusAccessible& operator=(StatusAccessible&&) = delete;
+
+    QAccessible::Role role() const override;
+    QString text(QAccessible::Text t) const override;
+    int childCount() const override;
+    QAccessibleInterface* child(int index) const override;
+    int indexOfChild(const QAccessibleInterface* child) const override;
+
+private:
+    const Announcer& announcer_;
+    QAccessible::Id notification_;
+};
+
+// The announcements: a notification in the status bar, shown while it has something to say.
+class AnnouncementAccessible : public QAccessibleInterface
+{
+public:
+    AnnouncementAccessible(StatusAccessible* status, const Announcer& announcer);
+
+    bool isValid() const override;
+    QObject* object() const override;
+    QAccessibleInterface* parent() const override;
+    QAccessibleInterface* child(int index) const override;
+    int childCount() const override;
+    int indexOfChild(const QAccessibleInterface* child) const override;
+    QAccessibleInterface* childAt(int x, int y) const override;
+    QString text(QAccessible::Text t) const override;
+    void setText(QAccessible::Text t, const QString& text) override;
+    QRect rect() const override;
+    QAccessible::Role role() const override;
+    QAccessible::State state() const override;
+
+private:
+    StatusAccessible* status_;
+    const Announcer& announcer_;
+};

@@ -1,0 +1,13 @@
+#pragma once
+
+#include "pattern/message.h"
+
+#include <QLocale>
+#include <QString>
+
+// The program in the person's language: its own translations and Qt's, for the locale, installed
+// in the running application. English, the language the program is written in, needs none.
+void InstallTranslations(const QLocale& locale = QLocale());
+
+// A message of the pattern library, in the language installed.
+QString Translated(const quarn::Message& message);

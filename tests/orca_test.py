@@ -1,0 +1,188 @@
+#!/usr/bin/python3
+"""What Orca, the screen reader, says as a blind player uses the board: the real program and Orca
+under a virtual X server with a window manager, on a private D-Bus session, keys sent with
+xdotool, and Orca's speech read from its debug file (its SPEECH OUTPUT lines; no speech server).
+
+Usage: orca_test.py PROGRAM [--show]   (Debian's orca, openbox, xdotool and Xvfb)
+"""
+import os
+import re
+import subprocess
+import sys
+import tempfile
+import time
+
+# Orca without its launcher, which looks for the user's other Orca processes and will not start
+# beside them; and without a speech server, so that it only writes down what it says.
+ORCA = """
+import sys
+from orca import debug, speech
+debug.debugLevel, debug.eventDebugLevel = debug.LEVEL_ALL, debug.LEVEL_OFF
+debug.debugFile = open(sys.argv[2], "w", buffering=1)
+speech._initSpeechServer = lambda module, info: None
+from orca import orca
+orca.getSettingsManager().activate(sys.argv[1], {})
+sys.exit(orca.main())
+"""
+
+
+def wait_until(condition, timeout=30):
+    end = time.monotonic() + timeout
+    while not condition() and time.monotonic() < end:
+        time.sleep(0.1)
+    return condition()
+
+
+def succeeds(*command):
+    return subprocess.run(command, capture_output=True, text=True).returncode == 0
+
+
+if os.environ.get("QUARN_INSIDE_ORCA_SESSION") != "1":
+    # An X server on a display number it picks itself, and then a D-Bus session of our own.
+    read, write = os.pipe()
+    server = subprocess.Popen(["Xvfb", "-displayfd", str(write), "-screen", "0", "1024x768x24",
+                               "-nolisten", "tcp", "-noreset"], pass_fds=[write],
+                              stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    os.close(write)
+    display = ":" + os.fdopen(read).readline().strip()
+    environment = dict(os.environ, DISPLAY=display, QUARN_INSIDE_ORCA_SESSION="1")
+    environment.pop("WAYLAND_DISPLAY", None)
+    try:
+        if not wait_until(lambda: subprocess.run(["xdotool", "getdisplaygeometry"],
+                                                 env=environment, capture_output=True)
+                          .returncode == 0, 10):
+            sys.exit("orca_test: Xvfb did not start")
+        sys.exit(subprocess.run(["dbus-run-session", "--", "/usr/bin/python3", __file__]
+                                + sys.argv[1:], env=environment).returncode)
+    finally:
+        server.terminate()
+        server.wait(timeout=10)
+
+failures = []
+work = tempfile.mkdtemp(prefix="quarn-orca-")
+log_path = os.path.join(work, "orca-debug.txt")
+
+
+def check(condition, what, heard=None):
+    print(("ok      " if condition else "FAILED  ") + what + ("" if condition else f": {heard}"))
+    failures.extend([] if condition else [what])
+
+
+def spoken():
+    """Everything Orca has said so far, in order."""
+    if not os.path.exists(log_path):
+        return []
+    with open(log_path, errors="replace") as log:
+        return re.findall(r"SPEECH OUTPUT: '(.*)' ?\{.*\}$", log.read(), re.MULTILINE)
+
+
+def settle(before, quiet=0.8):
+    """What Orca says from now until it has been quiet for a while."""
+    heard = [spoken()[before:], time.monotonic()]
+
+    def quieted():
+        now = spoken()[before:]
+        if now != heard[0]:
+            heard[:] = [now, time.monotonic()]
+        return time.monotonic() - heard[1] >= quiet
+    wait_until(quieted, 12)
+    return heard[0]
+
+
+def say(*keys, quiet=0.8):
+    """Presses the keys as a person would, and gives what Orca said in answer, without its echo
+    of the keys ("space ", "tab ")."""
+    before = len(spoken())
+    for key in keys:
+        subprocess.run(["xdotool", "key", key], check=True)
+    heard = [text for text in settle(before, quiet) if not text.endswith(" ")]
+    if "--show" in sys.argv:
+        print(f"  {' '.join(keys)}: {heard}")
+    return heard
+
+
+def main():
+    # The launcher owns its bus name before the program asks for it, else the program waits.
+    bus = subprocess.Popen(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"],
+                           start_new_session=True, stdout=subprocess.DEVNULL,
+                           stderr=subprocess.DEVNULL)
+    wait_until(lambda: succeeds("gdbus", "call", "--session", "--dest", "org.freedesktop.DBus",
+                                "--object-path", "/org/freedesktop/DBus", "--method",
+                                "org.freedesktop.DBus.NameHasOwner", "org.a11y.Bus"), 20)
+    manager = subprocess.Popen(["openbox"], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    os.mkdir(os.path.join(work, "prefs"))
+    reader = subprocess.Popen(["/usr/bin/python3", "-c", ORCA, os.path.join(work, "prefs"),
+                               log_path], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    errors = open(os.path.join(work, "program-stderr.txt"), "w+")
+    game = None
+    try:
+        check(wait_until(lambda: "Screen reader on." in spoken()), "Orca starts")
+        before = len(spoken())
+        game = subprocess.Popen([sys.argv[1]], stderr=errors,
+                                env=dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1"))
+        find = ["xdotool", "search", "--onlyvisible", "--name", "^Game of Quarn$"]
+        if wait_until(lambda: game.poll() is not None or succeeds(*find)) and game.poll() is None:
+            window = subprocess.run(find, capture_output=True, text=True).stdout.split()[0]
+            subprocess.run(["xdotool", "windowactivate", "--sync", window], check=True)
+            run(settle(before, quiet=1.5))
+        check(game.poll() is None, "the program is running")
+    finally:
+        for process in (reader, game, manager):
+            if process is not None:
+                process.kill()
+                process.wait()
+        os.killpg(bus.pid, 15)
+    if failures:
+        errors.seek(0)
+        print(f"the program's standard error:\n{errors.read()}Orca's log: {log_path}")
+        return 1
+    print("every check passed")
+    return 0
+
+
+def run(start):
+    check("Board canvas." in start, "at start, the board", start)
+    # 1. Moving: the new cell's state and place, once, and never the rest of its row.
+    for keys, place in [("Right", "Row 1, column 2"), ("Down", "Row 2, column 2"),
+                        ("Page_Down", "Row 12, column 2"), ("End", "Row 12, column 30"),
+                        ("ctrl+Home", "Row 1, column 1")]:
+        heard = say(keys)
+        check(heard == ["dead.", f"{place} of the Board."], f"{keys} says the cell once", heard)
+    # 2. Toggling: the cell's new state.
+    check(say("space") == ["live."], "Space says the new state")
+    check(say("Return") == ["dead."], "Enter says the new state")
+    say("space")
+    # 3. The count and the live cells on request, and from Orca's "read status bar".
+    check(say("s") == ["Step 0, 1 live."], "S says the step and the live cells")
+    heard = say("Tab", "Tab", "Tab", "Tab", "space")[-1:]
+    check(heard == ["Step 1, 0 live."], "1 Step says the step and the live cells", heard)
+    before = len(spoken())
+    subprocess.run(["xdotool", "keydown", "KP_Insert", "key", "--delay", "150", "KP_Enter",
+                    "KP_Enter", "keyup", "KP_Insert"], check=True)
+    heard = settle(before)
+    check("Steps: 1 statusbar." in heard and "0 live." in heard,
+          "Orca's read status bar finds the count and the live cells", heard)
+    # 5. Fills: what the board now holds.
+    heard = say("shift+Tab", "shift+Tab", "shift+Tab", "space")
+    check(heard[-1:] == ["All on, 900 live."], "All On says what the board holds", heard)
+    # 4. Stopping, by Stop or by undo, says the step; a running board says nothing meanwhile.
+    check(say("Tab", "Tab", "Tab", "Tab", "Tab", "space")[-1:] == ["Running."],
+          "Go says the board is running")
+    heard = say("shift+Tab", quiet=2.0)
+    check(heard == ["Stop push button."], "nothing is said per generation", heard)
+    heard = say("space")
+    check(len(heard) == 1 and re.fullmatch(r"Stopped at step [1-9][0-9]*\.", heard[0]) is not None,
+          "Stop says the step it stopped at", heard)
+    say("ctrl+z", "Tab", "space")
+    heard = say("ctrl+z")
+    check(heard == ["Undo Run: step 0, 900 live."],
+          "undo, which stops the run, says the step the board is back at", heard)
+    # 6. Where Am I on a cell names the board.
+    say(*["shift+Tab"] * 6)
+    heard = say("KP_Enter")
+    check(any("Board" in text for text in heard) and "live." in heard,
+          "Where Am I on a cell names the board", heard)
+
+
+if __name__ == "__main__":
+    sys.exit(main())

@@ -1,0 +1,661 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE">
+<context>
+    <name>Announcer</name>
+    <message numerus="yes">
+        <source>%n live</source>
+        <translation>
+            <numerusform>%n lebend</numerusform>
+            <numerusform>%n lebend</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>live</source>
+        <translation>lebend</translation>
+    </message>
+    <message>
+        <source>dead</source>
+        <translation>tot</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>Running</source>
+        <translation>Läuft</translation>
+    </message>
+    <message>
+        <source>Stopped at step %1</source>
+        <translation>Angehalten bei Schritt %1</translation>
+    </message>
+    <message>
+        <source>%1: step %2, %3</source>
+        <translation>%1: Schritt %2, %3</translation>
+    </message>
+    <message>
+        <source>Step %1, %2</source>
+        <translation>Schritt %1, %2</translation>
+    </message>
+</context>
+<context>
+    <name>BoardAccessible</name>
+    <message>
+        <source>Board</source>
+        <translation>Spielfeld</translation>
+    </message>
+    <message>
+        <source>%1 rows of %2 cells, each live or dead; %3 live</source>
+        <translation>%1 Zeilen zu %2 Zellen, jede lebend oder tot; %3 lebend</translation>
+    </message>
+    <message>
+        <source>Row %1</source>
+        <translation>Zeile %1</translation>
+    </message>
+    <message>
+        <source>Column %1</source>
+        <translation>Spalte %1</translation>
+    </message>
+</context>
+<context>
+    <name>BoardCellAccessible</name>
+    <message>
+        <source>live</source>
+        <translation>lebend</translation>
+    </message>
+    <message>
+        <source>dead</source>
+        <translation>tot</translation>
+    </message>
+    <message>
+        <source>Row %1, column %2 of the %3</source>
+        <translation>Zeile %1, Spalte %2 im %3</translation>
+    </message>
+</context>
+<context>
+    <name>History</name>
+    <message>
+        <source>All On</source>
+        <translation>Alle an</translation>
+    </message>
+    <message>
+        <source>All Off</source>
+        <translation>Alle aus</translation>
+    </message>
+    <message>
+        <source>Random</source>
+        <translation>Zufall</translation>
+    </message>
+    <message>
+        <source>1 Step</source>
+        <translation>1 Schritt</translation>
+    </message>
+    <message>
+        <source>Load Pattern</source>
+        <translation>Muster laden</translation>
+    </message>
+    <message>
+        <source>Toggle</source>
+        <translation>Umschalten</translation>
+    </message>
+    <message>
+        <source>Run</source>
+        <translation>Lauf</translation>
+    </message>
+    <message>
+        <source>Draw</source>
+        <translation>Zeichnen</translation>
+    </message>
+</context>
+<context>
+    <name>Menus</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>&amp;Open…</source>
+        <translation>Ö&amp;ffnen…</translation>
+    </message>
+    <message>
+        <source>Open &amp;Example</source>
+        <translation>&amp;Beispiel öffnen</translation>
+    </message>
+    <message>
+        <source>Save &amp;As…</source>
+        <translation>Speichern &amp;unter…</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>B&amp;eenden</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Bearbeiten</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopieren</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>&amp;Einfügen</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>&amp;Keys and Mouse…</source>
+        <translation>&amp;Tasten und Maus…</translation>
+    </message>
+    <message>
+        <source>&amp;About Game of Quarn</source>
+        <translation>Ü&amp;ber Game of Quarn</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Rückgängig</translation>
+    </message>
+    <message>
+        <source>&amp;Undo %1</source>
+        <translation>&amp;Rückgängig: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Wiederholen</translation>
+    </message>
+    <message>
+        <source>&amp;Redo %1</source>
+        <translation>&amp;Wiederholen: %1</translation>
+    </message>
+    <message>
+        <source>Mouse</source>
+        <translation>Maus</translation>
+    </message>
+    <message>
+        <source>Click a cell, any button</source>
+        <translation>Klick auf eine Zelle, jede Taste</translation>
+    </message>
+    <message>
+        <source>Switch it on or off</source>
+        <translation>Schaltet sie ein oder aus</translation>
+    </message>
+    <message>
+        <source>Drag from a cell</source>
+        <translation>Von einer Zelle aus ziehen</translation>
+    </message>
+    <message>
+        <source>Set every cell passed over as the first went: draw or erase</source>
+        <translation>Setzt jede überstrichene Zelle wie die erste: zeichnen oder löschen</translation>
+    </message>
+    <message>
+        <source>Drop a file or text</source>
+        <translation>Eine Datei oder Text ablegen</translation>
+    </message>
+    <message>
+        <source>Load the pattern</source>
+        <translation>Lädt das Muster</translation>
+    </message>
+    <message>
+        <source>The board</source>
+        <translation>Auf dem Spielfeld</translation>
+    </message>
+    <message>
+        <source>Arrow keys</source>
+        <translation>Pfeiltasten</translation>
+    </message>
+    <message>
+        <source>Move the cursor cell</source>
+        <translation>Bewegen die Cursorzelle</translation>
+    </message>
+    <message>
+        <source>Home, End</source>
+        <translation>Pos1, Ende</translation>
+    </message>
+    <message>
+        <source>First or last column</source>
+        <translation>Erste oder letzte Spalte</translation>
+    </message>
+    <message>
+        <source>Ctrl+Home, Ctrl+End</source>
+        <translation>Strg+Pos1, Strg+Ende</translation>
+    </message>
+    <message>
+        <source>First or last cell</source>
+        <translation>Erste oder letzte Zelle</translation>
+    </message>
+    <message>
+        <source>Page Up, Page Down</source>
+        <translation>Bild auf, Bild ab</translation>
+    </message>
+    <message>
+        <source>Ten rows up or down</source>
+        <translation>Zehn Zeilen nach oben oder unten</translation>
+    </message>
+    <message>
+        <source>Space, Enter</source>
+        <translation>Leertaste, Eingabe</translation>
+    </message>
+    <message>
+        <source>Switch the cursor cell on or off</source>
+        <translation>Schaltet die Cursorzelle ein oder aus</translation>
+    </message>
+    <message>
+        <source>S</source>
+        <translation>S</translation>
+    </message>
+    <message>
+        <source>Say the step and the live cells, with a screen reader</source>
+        <translation>Nennt mit einem Bildschirmleser den Schritt und die lebenden Zellen</translation>
+    </message>
+    <message>
+        <source>Tab, Shift+Tab</source>
+        <translation>Tab, Umschalt+Tab</translation>
+    </message>
+    <message>
+        <source>On to the buttons, and back</source>
+        <translation>Weiter zu den Schaltflächen und zurück</translation>
+    </message>
+    <message>
+        <source>Anywhere</source>
+        <translation>Überall</translation>
+    </message>
+    <message>
+        <source>Press the button that has the focus</source>
+        <translation>Drückt die Schaltfläche mit dem Fokus</translation>
+    </message>
+    <message>
+        <source>Open a pattern</source>
+        <translation>Ein Muster öffnen</translation>
+    </message>
+    <message>
+        <source>Save the board as a pattern</source>
+        <translation>Das Spielfeld als Muster speichern</translation>
+    </message>
+    <message>
+        <source>Copy the board as RLE</source>
+        <translation>Das Spielfeld als RLE kopieren</translation>
+    </message>
+    <message>
+        <source>Load the pattern on the clipboard</source>
+        <translation>Das Muster aus der Zwischenablage laden</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Rückgängig</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Wiederholen</translation>
+    </message>
+    <message>
+        <source>Open the menus</source>
+        <translation>Die Menüs öffnen</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>Keys and Mouse</source>
+        <translation>Tasten und Maus</translation>
+    </message>
+    <message>
+        <source>About Game of Quarn</source>
+        <translation>Über Game of Quarn</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;Game of Quarn %1&lt;/h3&gt;&lt;p&gt;Runs a cellular automaton on a bounded board of 30 × 30 cells.&lt;/p&gt;&lt;p&gt;A dead cell with exactly three live neighbours is born; a live cell with two or three live neighbours stays alive; every other cell is dead in the next generation. Past the edge of the board, every cell is dead.&lt;/p&gt;&lt;p&gt;Free software under the GNU General Public License, version 3 or later (GPL-3.0-or-later).&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;Game of Quarn %1&lt;/h3&gt;&lt;p&gt;Lässt einen zellulären Automaten auf einem begrenzten Spielfeld von 30 × 30 Zellen laufen.&lt;/p&gt;&lt;p&gt;Eine tote Zelle mit genau drei lebenden Nachbarn wird geboren; eine lebende Zelle mit zwei oder drei lebenden Nachbarn bleibt am Leben; jede andere Zelle ist in der nächsten Generation tot. Jenseits des Spielfeldrands ist jede Zelle tot.&lt;/p&gt;&lt;p&gt;Freie Software unter der GNU General Public License, Version 3 oder später (GPL-3.0-or-later).&lt;/p&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>Pattern</name>
+    <message>
+        <source>The text is larger than 1 MiB, far more than any pattern for this board needs.</source>
+        <translation>Der Text ist größer als 1 MiB, weit mehr, als irgendein Muster für dieses Spielfeld braucht.</translation>
+    </message>
+    <message>
+        <source>The text holds a NUL byte: it is binary data, not a pattern.</source>
+        <translation>Der Text enthält ein NUL-Byte: Er ist Binärdaten, kein Muster.</translation>
+    </message>
+    <message>
+        <source>The text is empty.</source>
+        <translation>Der Text ist leer.</translation>
+    </message>
+    <message>
+        <source>The pattern is %1 x %2 cells; the board holds %3 x %4.</source>
+        <translation>Das Muster ist %1 × %2 Zellen groß; das Spielfeld fasst %3 × %4.</translation>
+    </message>
+    <message>
+        <source>Unexpected %1 in a row: &quot;.&quot; is a dead cell and &quot;O&quot; a live one.</source>
+        <translation>Unerwartetes %1 in einer Zeile: „.“ ist eine tote Zelle und „O“ eine lebende.</translation>
+    </message>
+    <message>
+        <source>The pattern has no header line &quot;x = width, y = height&quot;.</source>
+        <translation>Das Muster hat keine Kopfzeile „x = Breite, y = Höhe“.</translation>
+    </message>
+    <message>
+        <source>The header should start &quot;x = width&quot;</source>
+        <translation>Die Kopfzeile sollte mit „x = Breite“ beginnen</translation>
+    </message>
+    <message>
+        <source>The height should follow as &quot;y = height&quot;</source>
+        <translation>Die Höhe sollte als „y = Höhe“ folgen</translation>
+    </message>
+    <message>
+        <source>A comma should follow the width</source>
+        <translation>Auf die Breite sollte ein Komma folgen</translation>
+    </message>
+    <message>
+        <source>Only &quot;, rule = ...&quot; may follow the height</source>
+        <translation>Auf die Höhe darf nur „, rule = …“ folgen</translation>
+    </message>
+    <message>
+        <source>Only &quot;, rule = ...&quot; may follow the height.</source>
+        <translation>Auf die Höhe darf nur „, rule = …“ folgen.</translation>
+    </message>
+    <message>
+        <source>The rule should follow as &quot;rule = ...&quot;</source>
+        <translation>Die Regel sollte als „rule = …“ folgen</translation>
+    </message>
+    <message>
+        <source>%1, but the line ends.</source>
+        <translation>%1, aber die Zeile endet.</translation>
+    </message>
+    <message>
+        <source>%1; found %2.</source>
+        <translation>%1; gefunden: %2.</translation>
+    </message>
+    <message>
+        <source>A number should come here.</source>
+        <translation>Hier sollte eine Zahl stehen.</translation>
+    </message>
+    <message>
+        <source>The number is too large.</source>
+        <translation>Die Zahl ist zu groß.</translation>
+    </message>
+    <message>
+        <source>The rule is missing after &quot;rule =&quot;.</source>
+        <translation>Nach „rule =“ fehlt die Regel.</translation>
+    </message>
+    <message>
+        <source>This pattern is for the rule %1; the board runs B3/S23 only.</source>
+        <translation>Dieses Muster ist für die Regel %1; das Spielfeld kennt nur B3/S23.</translation>
+    </message>
+    <message>
+        <source>The count is too large.</source>
+        <translation>Die Anzahl ist zu groß.</translation>
+    </message>
+    <message>
+        <source>A count of 0 repeats nothing; counts start at 1.</source>
+        <translation>Eine Anzahl von 0 wiederholt nichts; Anzahlen beginnen bei 1.</translation>
+    </message>
+    <message>
+        <source>The count should be followed at once by b, o or $.</source>
+        <translation>Auf die Anzahl sollte direkt b, o oder $ folgen.</translation>
+    </message>
+    <message>
+        <source>A count cannot stand before &quot;!&quot;.</source>
+        <translation>Vor „!“ darf keine Anzahl stehen.</translation>
+    </message>
+    <message>
+        <source>Unexpected %1 in the cells: &quot;b&quot; and &quot;o&quot; are cells, &quot;$&quot; ends a row and &quot;!&quot; the pattern.</source>
+        <translation>Unerwartetes %1 in den Zellen: „b“ und „o“ sind Zellen, „$“ beendet eine Zeile und „!“ das Muster.</translation>
+    </message>
+    <message>
+        <source>Live cells below the height of %1 rows that the header gives.</source>
+        <translation>Lebende Zellen unterhalb der Höhe von %1 Zeilen, die die Kopfzeile angibt.</translation>
+    </message>
+    <message>
+        <source>Live cells past the width of %1 columns that the header gives.</source>
+        <translation>Lebende Zellen jenseits der Breite von %1 Spalten, die die Kopfzeile angibt.</translation>
+    </message>
+    <message>
+        <source>The count takes the pattern past any size it could have.</source>
+        <translation>Die Anzahl führt das Muster über jede mögliche Größe hinaus.</translation>
+    </message>
+    <message>
+        <source>space</source>
+        <translation>Leerzeichen</translation>
+    </message>
+    <message>
+        <source>tab</source>
+        <translation>Tabulator</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos;</source>
+        <translation>„%1“</translation>
+    </message>
+    <message>
+        <source>byte %1</source>
+        <translation>Byte %1</translation>
+    </message>
+</context>
+<context>
+    <name>PatternFileReader</name>
+    <message>
+        <source>The file is larger than 1 MiB, far more than any pattern for this board needs.</source>
+        <translation>Die Datei ist größer als 1 MiB, weit mehr, als irgendein Muster für dieses Spielfeld braucht.</translation>
+    </message>
+    <message>
+        <source>Its name is not valid UTF-8, and was lost on the way here.</source>
+        <translation>Ihr Name ist kein gültiges UTF-8 und ging auf dem Weg hierher verloren.</translation>
+    </message>
+    <message>
+        <source>There is no folder “%1”.</source>
+        <translation>Es gibt keinen Ordner „%1“.</translation>
+    </message>
+    <message>
+        <source>There is no such file.</source>
+        <translation>Diese Datei gibt es nicht.</translation>
+    </message>
+    <message>
+        <source>It is a folder, not a file.</source>
+        <translation>Es ist ein Ordner, keine Datei.</translation>
+    </message>
+    <message>
+        <source>It is a device, not a file.</source>
+        <translation>Es ist ein Gerät, keine Datei.</translation>
+    </message>
+    <message>
+        <source>It is a socket, not a file.</source>
+        <translation>Es ist ein Socket, keine Datei.</translation>
+    </message>
+    <message>
+        <source>It is not a file.</source>
+        <translation>Es ist keine Datei.</translation>
+    </message>
+    <message>
+        <source>It is a pipe, and nothing came through it for %1 seconds.</source>
+        <translation>Es ist eine Pipe, und %1 Sekunden lang kam nichts durch.</translation>
+    </message>
+</context>
+<context>
+    <name>PatternTransfer</name>
+    <message>
+        <source>Patterns (*.rle *.cells *.txt);;All files (*)</source>
+        <translation>Muster (*.rle *.cells *.txt);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>RLE pattern (*.rle)</source>
+        <translation>RLE-Muster (*.rle)</translation>
+    </message>
+    <message>
+        <source>Plaintext pattern (*.cells)</source>
+        <translation>Klartext-Muster (*.cells)</translation>
+    </message>
+    <message>
+        <source>Line %1, column %2: %3</source>
+        <translation>Zeile %1, Spalte %2: %3</translation>
+    </message>
+    <message>
+        <source>“%1”</source>
+        <translation>„%1“</translation>
+    </message>
+    <message>
+        <source>Could not open “%1”.</source>
+        <translation>„%1“ ließ sich nicht öffnen.</translation>
+    </message>
+    <message>
+        <source>The dropped text</source>
+        <translation>Der abgelegte Text</translation>
+    </message>
+    <message>
+        <source>The text on the clipboard</source>
+        <translation>Der Text in der Zwischenablage</translation>
+    </message>
+    <message>
+        <source>Could not open the example “%1”.</source>
+        <translation>Das Beispiel „%1“ ließ sich nicht öffnen.</translation>
+    </message>
+    <message>
+        <source>The example “%1”</source>
+        <translation>Das Beispiel „%1“</translation>
+    </message>
+    <message>
+        <source>Open Pattern</source>
+        <translation>Muster öffnen</translation>
+    </message>
+    <message>
+        <source>Save Pattern</source>
+        <translation>Muster speichern</translation>
+    </message>
+    <message>
+        <source>%1 is not a pattern the board can take.</source>
+        <translation>%1 ist kein Muster, das das Spielfeld aufnehmen kann.</translation>
+    </message>
+    <message>
+        <source>Could not save “%1”.</source>
+        <translation>„%1“ ließ sich nicht speichern.</translation>
+    </message>
+    <message>
+        <source>Game of Quarn</source>
+        <translation>Game of Quarn</translation>
+    </message>
+</context>
+<context>
+    <name>frmDisplay</name>
+    <message>
+        <source>Steps: %1</source>
+        <translation>Schritte: %1</translation>
+    </message>
+    <message>
+        <source>Game of Quarn</source>
+        <translation>Game of Quarn</translation>
+    </message>
+    <message>
+        <source>All On</source>
+        <translation>Alle an</translation>
+    </message>
+    <message>
+        <source>All Off</source>
+        <translation>Alle aus</translation>
+    </message>
+    <message>
+        <source>Random</source>
+        <translation>Zufall</translation>
+    </message>
+    <message>
+        <source>1 Step</source>
+        <translation>1 Schritt</translation>
+    </message>
+    <message>
+        <source>Go</source>
+        <translation>Los</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stopp</translation>
+    </message>
+    <message>
+        <source>All on</source>
+        <translation>Alle an</translation>
+    </message>
+    <message>
+        <source>All off</source>
+        <translation>Alle aus</translation>
+    </message>
+    <message>
+        <source>Pattern loaded</source>
+        <translation>Muster geladen</translation>
+    </message>
+    <message>
+        <source>Undo %1</source>
+        <translation>Rückgängig: %1</translation>
+    </message>
+    <message>
+        <source>Redo %1</source>
+        <translation>Wiederholen: %1</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>The platform plugin: xcb, wayland, offscreen, ...</source>
+        <translation>Das Plattform-Plugin: xcb, wayland, offscreen, …</translation>
+    </message>
+    <message>
+        <source>Where to look for platform plugins.</source>
+        <translation>Wo nach Plattform-Plugins gesucht wird.</translation>
+    </message>
+    <message>
+        <source>The platform theme.</source>
+        <translation>Das Plattform-Thema.</translation>
+    </message>
+    <message>
+        <source>An input plugin to load.</source>
+        <translation>Ein zu ladendes Eingabe-Plugin.</translation>
+    </message>
+    <message>
+        <source>The X display to open the window on.</source>
+        <translation>Der X-Bildschirm, auf dem das Fenster öffnet.</translation>
+    </message>
+    <message>
+        <source>Where to put the window, as WxH+X+Y.</source>
+        <translation>Wohin das Fenster kommt, als BxH+X+Y.</translation>
+    </message>
+    <message>
+        <source>The window&apos;s icon.</source>
+        <translation>Das Symbol des Fensters.</translation>
+    </message>
+    <message>
+        <source>The window&apos;s title.</source>
+        <translation>Der Titel des Fensters.</translation>
+    </message>
+    <message>
+        <source>Lays the widgets out right to left.</source>
+        <translation>Ordnet die Bedienelemente von rechts nach links an.</translation>
+    </message>
+    <message>
+        <source>The session to restore.</source>
+        <translation>Die wiederherzustellende Sitzung.</translation>
+    </message>
+    <message>
+        <source>The widget style: fusion, windows, ...</source>
+        <translation>Der Stil der Bedienelemente: fusion, windows, …</translation>
+    </message>
+    <message>
+        <source>A style sheet for the widgets.</source>
+        <translation>Ein Stylesheet für die Bedienelemente.</translation>
+    </message>
+    <message>
+        <source>Reports at the end how many widgets were left.</source>
+        <translation>Meldet am Ende, wie viele Bedienelemente übrig waren.</translation>
+    </message>
+    <message>
+        <source>Runs the cellular automaton B3/S23 on a bounded 30 x 30 board.</source>
+        <translation>Lässt den zellulären Automaten B3/S23 auf einem begrenzten Spielfeld von 30 × 30 laufen.</translation>
+    </message>
+    <message>
+        <source>A pattern to open, in RLE or plaintext.</source>
+        <translation>Ein zu öffnendes Muster, in RLE oder Klartext.</translation>
+    </message>
+    <message>
+        <source>Give one file at most.</source>
+        <translation>Höchstens eine Datei angeben.</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,661 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es_ES">
+<context>
+    <name>Announcer</name>
+    <message numerus="yes">
+        <source>%n live</source>
+        <translation>
+            <numerusform>%n viva</numerusform>
+            <numerusform>%n vivas</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>live</source>
+        <translation>viva</translation>
+    </message>
+    <message>
+        <source>dead</source>
+        <translation>muerta</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>Running</source>
+        <translation>En marcha</translation>
+    </message>
+    <message>
+        <source>Stopped at step %1</source>
+        <translation>Detenido en el paso %1</translation>
+    </message>
+    <message>
+        <source>%1: step %2, %3</source>
+        <translation>%1: paso %2, %3</translation>
+    </message>
+    <message>
+        <source>Step %1, %2</source>
+        <translation>Paso %1, %2</translation>
+    </message>
+</context>
+<context>
+    <name>BoardAccessible</name>
+    <message>
+        <source>Board</source>
+        <translation>Tablero</translation>
+    </message>
+    <message>
+        <source>%1 rows of %2 cells, each live or dead; %3 live</source>
+        <translation>%1 filas de %2 celdas, cada una viva o muerta; %3 vivas</translation>
+    </message>
+    <message>
+        <source>Row %1</source>
+        <translation>Fila %1</translation>
+    </message>
+    <message>
+        <source>Column %1</source>
+        <translation>Columna %1</translation>
+    </message>
+</context>
+<context>
+    <name>BoardCellAccessible</name>
+    <message>
+        <source>live</source>
+        <translation>viva</translation>
+    </message>
+    <message>
+        <source>dead</source>
+        <translation>muerta</translation>
+    </message>
+    <message>
+        <source>Row %1, column %2 of the %3</source>
+        <translation>Fila %1, columna %2 del %3</translation>
+    </message>
+</context>
+<context>
+    <name>History</name>
+    <message>
+        <source>All On</source>
+        <translation>Encender todo</translation>
+    </message>
+    <message>
+        <source>All Off</source>
+        <translation>Apagar todo</translation>
+    </message>
+    <message>
+        <source>Random</source>
+        <translation>Aleatorio</translation>
+    </message>
+    <message>
+        <source>1 Step</source>
+        <translation>1 paso</translation>
+    </message>
+    <message>
+        <source>Load Pattern</source>
+        <translation>Cargar patrón</translation>
+    </message>
+    <message>
+        <source>Toggle</source>
+        <translation>Alternar</translation>
+    </message>
+    <message>
+        <source>Run</source>
+        <translation>Ejecución</translation>
+    </message>
+    <message>
+        <source>Draw</source>
+        <translation>Dibujo</translation>
+    </message>
+</context>
+<context>
+    <name>Menus</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Archivo</translation>
+    </message>
+    <message>
+        <source>&amp;Open…</source>
+        <translation>&amp;Abrir…</translation>
+    </message>
+    <message>
+        <source>Open &amp;Example</source>
+        <translation>Abrir &amp;ejemplo</translation>
+    </message>
+    <message>
+        <source>Save &amp;As…</source>
+        <translation>Guardar &amp;como…</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Salir</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Editar</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copiar</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>&amp;Pegar</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>Ay&amp;uda</translation>
+    </message>
+    <message>
+        <source>&amp;Keys and Mouse…</source>
+        <translation>&amp;Teclas y ratón…</translation>
+    </message>
+    <message>
+        <source>&amp;About Game of Quarn</source>
+        <translation>Acerca &amp;de Game of Quarn</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Deshacer</translation>
+    </message>
+    <message>
+        <source>&amp;Undo %1</source>
+        <translation>&amp;Deshacer: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Rehacer</translation>
+    </message>
+    <message>
+        <source>&amp;Redo %1</source>
+        <translation>&amp;Rehacer: %1</translation>
+    </message>
+    <message>
+        <source>Mouse</source>
+        <translation>Ratón</translation>
+    </message>
+    <message>
+        <source>Click a cell, any button</source>
+        <translation>Clic en una celda, cualquier botón</translation>
+    </message>
+    <message>
+        <source>Switch it on or off</source>
+        <translation>La enciende o la apaga</translation>
+    </message>
+    <message>
+        <source>Drag from a cell</source>
+        <translation>Arrastrar desde una celda</translation>
+    </message>
+    <message>
+        <source>Set every cell passed over as the first went: draw or erase</source>
+        <translation>Pone cada celda recorrida como la primera: dibujar o borrar</translation>
+    </message>
+    <message>
+        <source>Drop a file or text</source>
+        <translation>Soltar un archivo o texto</translation>
+    </message>
+    <message>
+        <source>Load the pattern</source>
+        <translation>Carga el patrón</translation>
+    </message>
+    <message>
+        <source>The board</source>
+        <translation>En el tablero</translation>
+    </message>
+    <message>
+        <source>Arrow keys</source>
+        <translation>Flechas</translation>
+    </message>
+    <message>
+        <source>Move the cursor cell</source>
+        <translation>Mueven la celda del cursor</translation>
+    </message>
+    <message>
+        <source>Home, End</source>
+        <translation>Inicio, Fin</translation>
+    </message>
+    <message>
+        <source>First or last column</source>
+        <translation>Primera o última columna</translation>
+    </message>
+    <message>
+        <source>Ctrl+Home, Ctrl+End</source>
+        <translation>Ctrl+Inicio, Ctrl+Fin</translation>
+    </message>
+    <message>
+        <source>First or last cell</source>
+        <translation>Primera o última celda</translation>
+    </message>
+    <message>
+        <source>Page Up, Page Down</source>
+        <translation>RePág, AvPág</translation>
+    </message>
+    <message>
+        <source>Ten rows up or down</source>
+        <translation>Diez filas arriba o abajo</translation>
+    </message>
+    <message>
+        <source>Space, Enter</source>
+        <translation>Espacio, Intro</translation>
+    </message>
+    <message>
+        <source>Switch the cursor cell on or off</source>
+        <translation>Enciende o apaga la celda del cursor</translation>
+    </message>
+    <message>
+        <source>S</source>
+        <translation>S</translation>
+    </message>
+    <message>
+        <source>Say the step and the live cells, with a screen reader</source>
+        <translation>Anuncia el paso y las celdas vivas, con un lector de pantalla</translation>
+    </message>
+    <message>
+        <source>Tab, Shift+Tab</source>
+        <translation>Tab, Mayús+Tab</translation>
+    </message>
+    <message>
+        <source>On to the buttons, and back</source>
+        <translation>A los botones, y de vuelta</translation>
+    </message>
+    <message>
+        <source>Anywhere</source>
+        <translation>En cualquier parte</translation>
+    </message>
+    <message>
+        <source>Press the button that has the focus</source>
+        <translation>Pulsa el botón que tiene el foco</translation>
+    </message>
+    <message>
+        <source>Open a pattern</source>
+        <translation>Abrir un patrón</translation>
+    </message>
+    <message>
+        <source>Save the board as a pattern</source>
+        <translation>Guardar el tablero como patrón</translation>
+    </message>
+    <message>
+        <source>Copy the board as RLE</source>
+        <translation>Copiar el tablero como RLE</translation>
+    </message>
+    <message>
+        <source>Load the pattern on the clipboard</source>
+        <translation>Cargar el patrón del portapapeles</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Deshacer</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Rehacer</translation>
+    </message>
+    <message>
+        <source>Open the menus</source>
+        <translation>Abrir los menús</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Salir</translation>
+    </message>
+    <message>
+        <source>Keys and Mouse</source>
+        <translation>Teclas y ratón</translation>
+    </message>
+    <message>
+        <source>About Game of Quarn</source>
+        <translation>Acerca de Game of Quarn</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;Game of Quarn %1&lt;/h3&gt;&lt;p&gt;Runs a cellular automaton on a bounded board of 30 × 30 cells.&lt;/p&gt;&lt;p&gt;A dead cell with exactly three live neighbours is born; a live cell with two or three live neighbours stays alive; every other cell is dead in the next generation. Past the edge of the board, every cell is dead.&lt;/p&gt;&lt;p&gt;Free software under the GNU General Public License, version 3 or later (GPL-3.0-or-later).&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;Game of Quarn %1&lt;/h3&gt;&lt;p&gt;Ejecuta un autómata celular en un tablero limitado de 30 × 30 celdas.&lt;/p&gt;&lt;p&gt;Una celda muerta con exactamente tres vecinas vivas nace; una celda viva con dos o tres vecinas vivas sigue viva; cualquier otra celda está muerta en la generación siguiente. Más allá del borde del tablero, toda celda está muerta.&lt;/p&gt;&lt;p&gt;Software libre bajo la Licencia Pública General de GNU, versión 3 o posterior (GPL-3.0-or-later).&lt;/p&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>Pattern</name>
+    <message>
+        <source>The text is larger than 1 MiB, far more than any pattern for this board needs.</source>
+        <translation>El texto ocupa más de 1 MiB, mucho más de lo que necesita cualquier patrón para este tablero.</translation>
+    </message>
+    <message>
+        <source>The text holds a NUL byte: it is binary data, not a pattern.</source>
+        <translation>El texto contiene un byte NUL: son datos binarios, no un patrón.</translation>
+    </message>
+    <message>
+        <source>The text is empty.</source>
+        <translation>El texto está vacío.</translation>
+    </message>
+    <message>
+        <source>The pattern is %1 x %2 cells; the board holds %3 x %4.</source>
+        <translation>El patrón mide %1 × %2 celdas; el tablero admite %3 × %4.</translation>
+    </message>
+    <message>
+        <source>Unexpected %1 in a row: &quot;.&quot; is a dead cell and &quot;O&quot; a live one.</source>
+        <translation>%1 inesperado en una fila: «.» es una celda muerta y «O» una viva.</translation>
+    </message>
+    <message>
+        <source>The pattern has no header line &quot;x = width, y = height&quot;.</source>
+        <translation>El patrón no tiene la línea de cabecera «x = ancho, y = alto».</translation>
+    </message>
+    <message>
+        <source>The header should start &quot;x = width&quot;</source>
+        <translation>La cabecera debería empezar con «x = ancho»</translation>
+    </message>
+    <message>
+        <source>The height should follow as &quot;y = height&quot;</source>
+        <translation>La altura debería seguir como «y = alto»</translation>
+    </message>
+    <message>
+        <source>A comma should follow the width</source>
+        <translation>Tras el ancho debería ir una coma</translation>
+    </message>
+    <message>
+        <source>Only &quot;, rule = ...&quot; may follow the height</source>
+        <translation>Tras la altura solo puede ir «, rule = …»</translation>
+    </message>
+    <message>
+        <source>Only &quot;, rule = ...&quot; may follow the height.</source>
+        <translation>Tras la altura solo puede ir «, rule = …».</translation>
+    </message>
+    <message>
+        <source>The rule should follow as &quot;rule = ...&quot;</source>
+        <translation>La regla debería seguir como «rule = …»</translation>
+    </message>
+    <message>
+        <source>%1, but the line ends.</source>
+        <translation>%1, pero la línea termina.</translation>
+    </message>
+    <message>
+        <source>%1; found %2.</source>
+        <translation>%1; se encontró %2.</translation>
+    </message>
+    <message>
+        <source>A number should come here.</source>
+        <translation>Aquí debería ir un número.</translation>
+    </message>
+    <message>
+        <source>The number is too large.</source>
+        <translation>El número es demasiado grande.</translation>
+    </message>
+    <message>
+        <source>The rule is missing after &quot;rule =&quot;.</source>
+        <translation>Falta la regla tras «rule =».</translation>
+    </message>
+    <message>
+        <source>This pattern is for the rule %1; the board runs B3/S23 only.</source>
+        <translation>Este patrón es para la regla %1; el tablero solo ejecuta B3/S23.</translation>
+    </message>
+    <message>
+        <source>The count is too large.</source>
+        <translation>La cuenta es demasiado grande.</translation>
+    </message>
+    <message>
+        <source>A count of 0 repeats nothing; counts start at 1.</source>
+        <translation>Una cuenta de 0 no repite nada; las cuentas empiezan en 1.</translation>
+    </message>
+    <message>
+        <source>The count should be followed at once by b, o or $.</source>
+        <translation>La cuenta debería ir seguida enseguida de b, o o $.</translation>
+    </message>
+    <message>
+        <source>A count cannot stand before &quot;!&quot;.</source>
+        <translation>Una cuenta no puede ir antes de «!».</translation>
+    </message>
+    <message>
+        <source>Unexpected %1 in the cells: &quot;b&quot; and &quot;o&quot; are cells, &quot;$&quot; ends a row and &quot;!&quot; the pattern.</source>
+        <translation>%1 inesperado en las celdas: «b» y «o» son celdas, «$» termina una fila y «!» el patrón.</translation>
+    </message>
+    <message>
+        <source>Live cells below the height of %1 rows that the header gives.</source>
+        <translation>Celdas vivas por debajo de la altura de %1 filas que da la cabecera.</translation>
+    </message>
+    <message>
+        <source>Live cells past the width of %1 columns that the header gives.</source>
+        <translation>Celdas vivas más allá del ancho de %1 columnas que da la cabecera.</translation>
+    </message>
+    <message>
+        <source>The count takes the pattern past any size it could have.</source>
+        <translation>La cuenta lleva el patrón más allá de cualquier tamaño posible.</translation>
+    </message>
+    <message>
+        <source>space</source>
+        <translation>espacio</translation>
+    </message>
+    <message>
+        <source>tab</source>
+        <translation>tabulador</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos;</source>
+        <translation>«%1»</translation>
+    </message>
+    <message>
+        <source>byte %1</source>
+        <translation>byte %1</translation>
+    </message>
+</context>
+<context>
+    <name>PatternFileReader</name>
+    <message>
+        <source>The file is larger than 1 MiB, far more than any pattern for this board needs.</source>
+        <translation>El archivo ocupa más de 1 MiB, mucho más de lo que necesita cualquier patrón para este tablero.</translation>
+    </message>
+    <message>
+        <source>Its name is not valid UTF-8, and was lost on the way here.</source>
+        <translation>Su nombre no es UTF-8 válido y se perdió por el camino.</translation>
+    </message>
+    <message>
+        <source>There is no folder “%1”.</source>
+        <translation>No existe la carpeta «%1».</translation>
+    </message>
+    <message>
+        <source>There is no such file.</source>
+        <translation>Ese archivo no existe.</translation>
+    </message>
+    <message>
+        <source>It is a folder, not a file.</source>
+        <translation>Es una carpeta, no un archivo.</translation>
+    </message>
+    <message>
+        <source>It is a device, not a file.</source>
+        <translation>Es un dispositivo, no un archivo.</translation>
+    </message>
+    <message>
+        <source>It is a socket, not a file.</source>
+        <translation>Es un socket, no un archivo.</translation>
+    </message>
+    <message>
+        <source>It is not a file.</source>
+        <translation>No es un archivo.</translation>
+    </message>
+    <message>
+        <source>It is a pipe, and nothing came through it for %1 seconds.</source>
+        <translation>Es una tubería, y no llegó nada por ella en %1 segundos.</translation>
+    </message>
+</context>
+<context>
+    <name>PatternTransfer</name>
+    <message>
+        <source>Patterns (*.rle *.cells *.txt);;All files (*)</source>
+        <translation>Patrones (*.rle *.cells *.txt);;Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>RLE pattern (*.rle)</source>
+        <translation>Patrón RLE (*.rle)</translation>
+    </message>
+    <message>
+        <source>Plaintext pattern (*.cells)</source>
+        <translation>Patrón en texto plano (*.cells)</translation>
+    </message>
+    <message>
+        <source>Line %1, column %2: %3</source>
+        <translation>Línea %1, columna %2: %3</translation>
+    </message>
+    <message>
+        <source>“%1”</source>
+        <translation>«%1»</translation>
+    </message>
+    <message>
+        <source>Could not open “%1”.</source>
+        <translation>No se pudo abrir «%1».</translation>
+    </message>
+    <message>
+        <source>The dropped text</source>
+        <translation>El texto soltado</translation>
+    </message>
+    <message>
+        <source>The text on the clipboard</source>
+        <translation>El texto del portapapeles</translation>
+    </message>
+    <message>
+        <source>Could not open the example “%1”.</source>
+        <translation>No se pudo abrir el ejemplo «%1».</translation>
+    </message>
+    <message>
+        <source>The example “%1”</source>
+        <translation>El ejemplo «%1»</translation>
+    </message>
+    <message>
+        <source>Open Pattern</source>
+        <translation>Abrir patrón</translation>
+    </message>
+    <message>
+        <source>Save Pattern</source>
+        <translation>Guardar patrón</translation>
+    </message>
+    <message>
+        <source>%1 is not a pattern the board can take.</source>
+        <translation>%1 no es un patrón que el tablero pueda aceptar.</translation>
+    </message>
+    <message>
+        <source>Could not save “%1”.</source>
+        <translation>No se pudo guardar «%1».</translation>
+    </message>
+    <message>
+        <source>Game of Quarn</source>
+        <translation>Game of Quarn</translation>
+    </message>
+</context>
+<context>
+    <name>frmDisplay</name>
+    <message>
+        <source>Steps: %1</source>
+        <translation>Pasos: %1</translation>
+    </message>
+    <message>
+        <source>Game of Quarn</source>
+        <translation>Game of Quarn</translation>
+    </message>
+    <message>
+        <source>All On</source>
+        <translation>Encender todo</translation>
+    </message>
+    <message>
+        <source>All Off</source>
+        <translation>Apagar todo</translation>
+    </message>
+    <message>
+        <source>Random</source>
+        <translation>Aleatorio</translation>
+    </message>
+    <message>
+        <source>1 Step</source>
+        <translation>1 paso</translation>
+    </message>
+    <message>
+        <source>Go</source>
+        <translation>Iniciar</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Detener</translation>
+    </message>
+    <message>
+        <source>All on</source>
+        <translation>Todo encendido</translation>
+    </message>
+    <message>
+        <source>All off</source>
+        <translation>Todo apagado</translation>
+    </message>
+    <message>
+        <source>Pattern loaded</source>
+        <translation>Patrón cargado</translation>
+    </message>
+    <message>
+        <source>Undo %1</source>
+        <translation>Deshacer: %1</translation>
+    </message>
+    <message>
+        <source>Redo %1</source>
+        <translation>Rehacer: %1</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>The platform plugin: xcb, wayland, offscreen, ...</source>
+        <translation>El complemento de plataforma: xcb, wayland, offscreen, …</translation>
+    </message>
+    <message>
+        <source>Where to look for platform plugins.</source>
+        <translation>Dónde buscar complementos de plataforma.</translation>
+    </message>
+    <message>
+        <source>The platform theme.</source>
+        <translation>El tema de la plataforma.</translation>
+    </message>
+    <message>
+        <source>An input plugin to load.</source>
+        <translation>Un complemento de entrada que cargar.</translation>
+    </message>
+    <message>
+        <source>The X display to open the window on.</source>
+        <translation>La pantalla X donde abrir la ventana.</translation>
+    </message>
+    <message>
+        <source>Where to put the window, as WxH+X+Y.</source>
+        <translation>Dónde poner la ventana, como AnxAl+X+Y.</translation>
+    </message>
+    <message>
+        <source>The window&apos;s icon.</source>
+        <translation>El icono de la ventana.</translation>
+    </message>
+    <message>
+        <source>The window&apos;s title.</source>
+        <translation>El título de la ventana.</translation>
+    </message>
+    <message>
+        <source>Lays the widgets out right to left.</source>
+        <translation>Dispone los elementos de derecha a izquierda.</translation>
+    </message>
+    <message>
+        <source>The session to restore.</source>
+        <translation>La sesión que restaurar.</translation>
+    </message>
+    <message>
+        <source>The widget style: fusion, windows, ...</source>
+        <translation>El estilo de los elementos: fusion, windows, …</translation>
+    </message>
+    <message>
+        <source>A style sheet for the widgets.</source>
+        <translation>Una hoja de estilo para los elementos.</translation>
+    </message>
+    <message>
+        <source>Reports at the end how many widgets were left.</source>
+        <translation>Informa al final de cuántos elementos quedaban.</translation>
+    </message>
+    <message>
+        <source>Runs the cellular automaton B3/S23 on a bounded 30 x 30 board.</source>
+        <translation>Ejecuta el autómata celular B3/S23 en un tablero limitado de 30 × 30.</translation>
+    </message>
+    <message>
+        <source>A pattern to open, in RLE or plaintext.</source>
+        <translation>Un patrón que abrir, en RLE o texto plano.</translation>
+    </message>
+    <message>
+        <source>Give one file at most.</source>
+        <translation>Indique un archivo como máximo.</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,661 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr_FR">
+<context>
+    <name>Announcer</name>
+    <message numerus="yes">
+        <source>%n live</source>
+        <translation>
+            <numerusform>%n vivante</numerusform>
+            <numerusform>%n vivantes</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>live</source>
+        <translation>vivante</translation>
+    </message>
+    <message>
+        <source>dead</source>
+        <translation>morte</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>Running</source>
+        <translation>En marche</translation>
+    </message>
+    <message>
+        <source>Stopped at step %1</source>
+        <translation>Arrêté au pas %1</translation>
+    </message>
+    <message>
+        <source>%1: step %2, %3</source>
+        <translation>%1 : pas %2, %3</translation>
+    </message>
+    <message>
+        <source>Step %1, %2</source>
+        <translation>Pas %1, %2</translation>
+    </message>
+</context>
+<context>
+    <name>BoardAccessible</name>
+    <message>
+        <source>Board</source>
+        <translation>Plateau</translation>
+    </message>
+    <message>
+        <source>%1 rows of %2 cells, each live or dead; %3 live</source>
+        <translation>%1 rangées de %2 cellules, chacune vivante ou morte ; %3 vivantes</translation>
+    </message>
+    <message>
+        <source>Row %1</source>
+        <translation>Rangée %1</translation>
+    </message>
+    <message>
+        <source>Column %1</source>
+        <translation>Colonne %1</translation>
+    </message>
+</context>
+<context>
+    <name>BoardCellAccessible</name>
+    <message>
+        <source>live</source>
+        <translation>vivante</translation>
+    </message>
+    <message>
+        <source>dead</source>
+        <translation>morte</translation>
+    </message>
+    <message>
+        <source>Row %1, column %2 of the %3</source>
+        <translation>Rangée %1, colonne %2 du %3</translation>
+    </message>
+</context>
+<context>
+    <name>History</name>
+    <message>
+        <source>All On</source>
+        <translation>Tout allumer</translation>
+    </message>
+    <message>
+        <source>All Off</source>
+        <translation>Tout éteindre</translation>
+    </message>
+    <message>
+        <source>Random</source>
+        <translation>Au hasard</translation>
+    </message>
+    <message>
+        <source>1 Step</source>
+        <translation>1 pas</translation>
+    </message>
+    <message>
+        <source>Load Pattern</source>
+        <translation>Charger un motif</translation>
+    </message>
+    <message>
+        <source>Toggle</source>
+        <translation>Basculer</translation>
+    </message>
+    <message>
+        <source>Run</source>
+        <translation>Exécution</translation>
+    </message>
+    <message>
+        <source>Draw</source>
+        <translation>Dessin</translation>
+    </message>
+</context>
+<context>
+    <name>Menus</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Fichier</translation>
+    </message>
+    <message>
+        <source>&amp;Open…</source>
+        <translation>&amp;Ouvrir…</translation>
+    </message>
+    <message>
+        <source>Open &amp;Example</source>
+        <translation>Ouvrir un &amp;exemple</translation>
+    </message>
+    <message>
+        <source>Save &amp;As…</source>
+        <translation>Enregistrer &amp;sous…</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>É&amp;dition</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copier</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>C&amp;oller</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Aide</translation>
+    </message>
+    <message>
+        <source>&amp;Keys and Mouse…</source>
+        <translation>&amp;Touches et souris…</translation>
+    </message>
+    <message>
+        <source>&amp;About Game of Quarn</source>
+        <translation>À &amp;propos de Game of Quarn</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Annuler</translation>
+    </message>
+    <message>
+        <source>&amp;Undo %1</source>
+        <translation>&amp;Annuler : %1</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Rétablir</translation>
+    </message>
+    <message>
+        <source>&amp;Redo %1</source>
+        <translation>&amp;Rétablir : %1</translation>
+    </message>
+    <message>
+        <source>Mouse</source>
+        <translation>Souris</translation>
+    </message>
+    <message>
+        <source>Click a cell, any button</source>
+        <translation>Clic sur une cellule, tout bouton</translation>
+    </message>
+    <message>
+        <source>Switch it on or off</source>
+        <translation>L&apos;allume ou l&apos;éteint</translation>
+    </message>
+    <message>
+        <source>Drag from a cell</source>
+        <translation>Glisser depuis une cellule</translation>
+    </message>
+    <message>
+        <source>Set every cell passed over as the first went: draw or erase</source>
+        <translation>Met chaque cellule survolée dans l&apos;état de la première : dessiner ou effacer</translation>
+    </message>
+    <message>
+        <source>Drop a file or text</source>
+        <translation>Déposer un fichier ou du texte</translation>
+    </message>
+    <message>
+        <source>Load the pattern</source>
+        <translation>Charge le motif</translation>
+    </message>
+    <message>
+        <source>The board</source>
+        <translation>Sur le plateau</translation>
+    </message>
+    <message>
+        <source>Arrow keys</source>
+        <translation>Flèches</translation>
+    </message>
+    <message>
+        <source>Move the cursor cell</source>
+        <translation>Déplacent la cellule du curseur</translation>
+    </message>
+    <message>
+        <source>Home, End</source>
+        <translation>Début, Fin</translation>
+    </message>
+    <message>
+        <source>First or last column</source>
+        <translation>Première ou dernière colonne</translation>
+    </message>
+    <message>
+        <source>Ctrl+Home, Ctrl+End</source>
+        <translation>Ctrl+Début, Ctrl+Fin</translation>
+    </message>
+    <message>
+        <source>First or last cell</source>
+        <translation>Première ou dernière cellule</translation>
+    </message>
+    <message>
+        <source>Page Up, Page Down</source>
+        <translation>Page préc., Page suiv.</translation>
+    </message>
+    <message>
+        <source>Ten rows up or down</source>
+        <translation>Dix rangées vers le haut ou le bas</translation>
+    </message>
+    <message>
+        <source>Space, Enter</source>
+        <translation>Espace, Entrée</translation>
+    </message>
+    <message>
+        <source>Switch the cursor cell on or off</source>
+        <translation>Allume ou éteint la cellule du curseur</translation>
+    </message>
+    <message>
+        <source>S</source>
+        <translation>S</translation>
+    </message>
+    <message>
+        <source>Say the step and the live cells, with a screen reader</source>
+        <translation>Annonce le pas et les cellules vivantes, avec un lecteur d&apos;écran</translation>
+    </message>
+    <message>
+        <source>Tab, Shift+Tab</source>
+        <translation>Tab, Maj+Tab</translation>
+    </message>
+    <message>
+        <source>On to the buttons, and back</source>
+        <translation>Vers les boutons, et retour</translation>
+    </message>
+    <message>
+        <source>Anywhere</source>
+        <translation>Partout</translation>
+    </message>
+    <message>
+        <source>Press the button that has the focus</source>
+        <translation>Appuie sur le bouton qui a le focus</translation>
+    </message>
+    <message>
+        <source>Open a pattern</source>
+        <translation>Ouvrir un motif</translation>
+    </message>
+    <message>
+        <source>Save the board as a pattern</source>
+        <translation>Enregistrer le plateau comme motif</translation>
+    </message>
+    <message>
+        <source>Copy the board as RLE</source>
+        <translation>Copier le plateau en RLE</translation>
+    </message>
+    <message>
+        <source>Load the pattern on the clipboard</source>
+        <translation>Charger le motif du presse-papiers</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Rétablir</translation>
+    </message>
+    <message>
+        <source>Open the menus</source>
+        <translation>Ouvrir les menus</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Quitter</translation>
+    </message>
+    <message>
+        <source>Keys and Mouse</source>
+        <translation>Touches et souris</translation>
+    </message>
+    <message>
+        <source>About Game of Quarn</source>
+        <translation>À propos de Game of Quarn</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;Game of Quarn %1&lt;/h3&gt;&lt;p&gt;Runs a cellular automaton on a bounded board of 30 × 30 cells.&lt;/p&gt;&lt;p&gt;A dead cell with exactly three live neighbours is born; a live cell with two or three live neighbours stays alive; every other cell is dead in the next generation. Past the edge of the board, every cell is dead.&lt;/p&gt;&lt;p&gt;Free software under the GNU General Public License, version 3 or later (GPL-3.0-or-later).&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;Game of Quarn %1&lt;/h3&gt;&lt;p&gt;Fait tourner un automate cellulaire sur un plateau borné de 30 × 30 cellules.&lt;/p&gt;&lt;p&gt;Une cellule morte qui a exactement trois voisines vivantes naît ; une cellule vivante qui a deux ou trois voisines vivantes reste en vie ; toute autre cellule est morte à la génération suivante. Au-delà du bord du plateau, toute cellule est morte.&lt;/p&gt;&lt;p&gt;Logiciel libre sous la licence publique générale GNU, version 3 ou ultérieure (GPL-3.0-or-later).&lt;/p&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>Pattern</name>
+    <message>
+        <source>The text is larger than 1 MiB, far more than any pattern for this board needs.</source>
+        <translation>Le texte dépasse 1 Mio, bien plus qu&apos;il n&apos;en faut à tout motif pour ce plateau.</translation>
+    </message>
+    <message>
+        <source>The text holds a NUL byte: it is binary data, not a pattern.</source>
+        <translation>Le texte contient un octet NUL : ce sont des données binaires, pas un motif.</translation>
+    </message>
+    <message>
+        <source>The text is empty.</source>
+        <translation>Le texte est vide.</translation>
+    </message>
+    <message>
+        <source>The pattern is %1 x %2 cells; the board holds %3 x %4.</source>
+        <translation>Le motif fait %1 × %2 cellules ; le plateau en contient %3 × %4.</translation>
+    </message>
+    <message>
+        <source>Unexpected %1 in a row: &quot;.&quot; is a dead cell and &quot;O&quot; a live one.</source>
+        <translation>%1 inattendu dans une rangée : « . » est une cellule morte et « O » une vivante.</translation>
+    </message>
+    <message>
+        <source>The pattern has no header line &quot;x = width, y = height&quot;.</source>
+        <translation>Le motif n&apos;a pas de ligne d&apos;en-tête « x = largeur, y = hauteur ».</translation>
+    </message>
+    <message>
+        <source>The header should start &quot;x = width&quot;</source>
+        <translation>L&apos;en-tête devrait commencer par « x = largeur »</translation>
+    </message>
+    <message>
+        <source>The height should follow as &quot;y = height&quot;</source>
+        <translation>La hauteur devrait suivre sous la forme « y = hauteur »</translation>
+    </message>
+    <message>
+        <source>A comma should follow the width</source>
+        <translation>Une virgule devrait suivre la largeur</translation>
+    </message>
+    <message>
+        <source>Only &quot;, rule = ...&quot; may follow the height</source>
+        <translation>Seul « , rule = … » peut suivre la hauteur</translation>
+    </message>
+    <message>
+        <source>Only &quot;, rule = ...&quot; may follow the height.</source>
+        <translation>Seul « , rule = … » peut suivre la hauteur.</translation>
+    </message>
+    <message>
+        <source>The rule should follow as &quot;rule = ...&quot;</source>
+        <translation>La règle devrait suivre sous la forme « rule = … »</translation>
+    </message>
+    <message>
+        <source>%1, but the line ends.</source>
+        <translation>%1, mais la ligne se termine.</translation>
+    </message>
+    <message>
+        <source>%1; found %2.</source>
+        <translation>%1 ; trouvé : %2.</translation>
+    </message>
+    <message>
+        <source>A number should come here.</source>
+        <translation>Un nombre devrait venir ici.</translation>
+    </message>
+    <message>
+        <source>The number is too large.</source>
+        <translation>Le nombre est trop grand.</translation>
+    </message>
+    <message>
+        <source>The rule is missing after &quot;rule =&quot;.</source>
+        <translation>La règle manque après « rule = ».</translation>
+    </message>
+    <message>
+        <source>This pattern is for the rule %1; the board runs B3/S23 only.</source>
+        <translation>Ce motif est pour la règle %1 ; le plateau ne fait tourner que B3/S23.</translation>
+    </message>
+    <message>
+        <source>The count is too large.</source>
+        <translation>Le nombre de répétitions est trop grand.</translation>
+    </message>
+    <message>
+        <source>A count of 0 repeats nothing; counts start at 1.</source>
+        <translation>Un nombre de 0 ne répète rien ; les nombres commencent à 1.</translation>
+    </message>
+    <message>
+        <source>The count should be followed at once by b, o or $.</source>
+        <translation>Le nombre devrait être suivi aussitôt de b, o ou $.</translation>
+    </message>
+    <message>
+        <source>A count cannot stand before &quot;!&quot;.</source>
+        <translation>Un nombre ne peut pas précéder « ! ».</translation>
+    </message>
+    <message>
+        <source>Unexpected %1 in the cells: &quot;b&quot; and &quot;o&quot; are cells, &quot;$&quot; ends a row and &quot;!&quot; the pattern.</source>
+        <translation>%1 inattendu dans les cellules : « b » et « o » sont des cellules, « $ » termine une rangée et « ! » le motif.</translation>
+    </message>
+    <message>
+        <source>Live cells below the height of %1 rows that the header gives.</source>
+        <translation>Des cellules vivantes au-delà de la hauteur de %1 rangées que donne l&apos;en-tête.</translation>
+    </message>
+    <message>
+        <source>Live cells past the width of %1 columns that the header gives.</source>
+        <translation>Des cellules vivantes au-delà de la largeur de %1 colonnes que donne l&apos;en-tête.</translation>
+    </message>
+    <message>
+        <source>The count takes the pattern past any size it could have.</source>
+        <translation>Le nombre mène le motif au-delà de toute taille possible.</translation>
+    </message>
+    <message>
+        <source>space</source>
+        <translation>espace</translation>
+    </message>
+    <message>
+        <source>tab</source>
+        <translation>tabulation</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos;</source>
+        <translation>« %1 »</translation>
+    </message>
+    <message>
+        <source>byte %1</source>
+        <translation>octet %1</translation>
+    </message>
+</context>
+<context>
+    <name>PatternFileReader</name>
+    <message>
+        <source>The file is larger than 1 MiB, far more than any pattern for this board needs.</source>
+        <translation>Le fichier dépasse 1 Mio, bien plus qu&apos;il n&apos;en faut à tout motif pour ce plateau.</translation>
+    </message>
+    <message>
+        <source>Its name is not valid UTF-8, and was lost on the way here.</source>
+        <translation>Son nom n&apos;est pas de l&apos;UTF-8 valide et s&apos;est perdu en chemin.</translation>
+    </message>
+    <message>
+        <source>There is no folder “%1”.</source>
+        <translation>Il n&apos;y a pas de dossier « %1 ».</translation>
+    </message>
+    <message>
+        <source>There is no such file.</source>
+        <translation>Ce fichier n&apos;existe pas.</translation>
+    </message>
+    <message>
+        <source>It is a folder, not a file.</source>
+        <translation>C&apos;est un dossier, pas un fichier.</translation>
+    </message>
+    <message>
+        <source>It is a device, not a file.</source>
+        <translation>C&apos;est un périphérique, pas un fichier.</translation>
+    </message>
+    <message>
+        <source>It is a socket, not a file.</source>
+        <translation>C&apos;est un socket, pas un fichier.</translation>
+    </message>
+    <message>
+        <source>It is not a file.</source>
+        <translation>Ce n&apos;est pas un fichier.</translation>
+    </message>
+    <message>
+        <source>It is a pipe, and nothing came through it for %1 seconds.</source>
+        <translation>C&apos;est un tube, et rien n&apos;y est passé pendant %1 secondes.</translation>
+    </message>
+</context>
+<context>
+    <name>PatternTransfer</name>
+    <message>
+        <source>Patterns (*.rle *.cells *.txt);;All files (*)</source>
+        <translation>Motifs (*.rle *.cells *.txt);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>RLE pattern (*.rle)</source>
+        <translation>Motif RLE (*.rle)</translation>
+    </message>
+    <message>
+        <source>Plaintext pattern (*.cells)</source>
+        <translation>Motif en texte brut (*.cells)</translation>
+    </message>
+    <message>
+        <source>Line %1, column %2: %3</source>
+        <translation>Ligne %1, colonne %2 : %3</translation>
+    </message>
+    <message>
+        <source>“%1”</source>
+        <translation>« %1 »</translation>
+    </message>
+    <message>
+        <source>Could not open “%1”.</source>
+        <translation>Impossible d&apos;ouvrir « %1 ».</translation>
+    </message>
+    <message>
+        <source>The dropped text</source>
+        <translation>Le texte déposé</translation>
+    </message>
+    <message>
+        <source>The text on the clipboard</source>
+        <translation>Le texte du presse-papiers</translation>
+    </message>
+    <message>
+        <source>Could not open the example “%1”.</source>
+        <translation>Impossible d&apos;ouvrir l&apos;exemple « %1 ».</translation>
+    </message>
+    <message>
+        <source>The example “%1”</source>
+        <translation>L&apos;exemple « %1 »</translation>
+    </message>
+    <message>
+        <source>Open Pattern</source>
+        <translation>Ouvrir un motif</translation>
+    </message>
+    <message>
+        <source>Save Pattern</source>
+        <translation>Enregistrer le motif</translation>
+    </message>
+    <message>
+        <source>%1 is not a pattern the board can take.</source>
+        <translation>%1 n&apos;est pas un motif que le plateau peut accueillir.</translation>
+    </message>
+    <message>
+        <source>Could not save “%1”.</source>
+        <translation>Impossible d&apos;enregistrer « %1 ».</translation>
+    </message>
+    <message>
+        <source>Game of Quarn</source>
+        <translation>Game of Quarn</translation>
+    </message>
+</context>
+<context>
+    <name>frmDisplay</name>
+    <message>
+        <source>Steps: %1</source>
+        <translation>Pas&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Game of Quarn</source>
+        <translation>Game of Quarn</translation>
+    </message>
+    <message>
+        <source>All On</source>
+        <translation>Tout allumer</translation>
+    </message>
+    <message>
+        <source>All Off</source>
+        <translation>Tout éteindre</translation>
+    </message>
+    <message>
+        <source>Random</source>
+        <translation>Au hasard</translation>
+    </message>
+    <message>
+        <source>1 Step</source>
+        <translation>1 pas</translation>
+    </message>
+    <message>
+        <source>Go</source>
+        <translation>Lancer</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Arrêter</translation>
+    </message>
+    <message>
+        <source>All on</source>
+        <translation>Tout allumé</translation>
+    </message>
+    <message>
+        <source>All off</source>
+        <translation>Tout éteint</translation>
+    </message>
+    <message>
+        <source>Pattern loaded</source>
+        <translation>Motif chargé</translation>
+    </message>
+    <message>
+        <source>Undo %1</source>
+        <translation>Annuler : %1</translation>
+    </message>
+    <message>
+        <source>Redo %1</source>
+        <translation>Rétablir : %1</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>The platform plugin: xcb, wayland, offscreen, ...</source>
+        <translation>Le greffon de plateforme : xcb, wayland, offscreen, …</translation>
+    </message>
+    <message>
+        <source>Where to look for platform plugins.</source>
+        <translation>Où chercher les greffons de plateforme.</translation>
+    </message>
+    <message>
+        <source>The platform theme.</source>
+        <translation>Le thème de la plateforme.</translation>
+    </message>
+    <message>
+        <source>An input plugin to load.</source>
+        <translation>Un greffon d&apos;entrée à charger.</translation>
+    </message>
+    <message>
+        <source>The X display to open the window on.</source>
+        <translation>L&apos;écran X où ouvrir la fenêtre.</translation>
+    </message>
+    <message>
+        <source>Where to put the window, as WxH+X+Y.</source>
+        <translation>Où placer la fenêtre, en LxH+X+Y.</translation>
+    </message>
+    <message>
+        <source>The window&apos;s icon.</source>
+        <translation>L&apos;icône de la fenêtre.</translation>
+    </message>
+    <message>
+        <source>The window&apos;s title.</source>
+        <translation>Le titre de la fenêtre.</translation>
+    </message>
+    <message>
+        <source>Lays the widgets out right to left.</source>
+        <translation>Dispose les éléments de droite à gauche.</translation>
+    </message>
+    <message>
+        <source>The session to restore.</source>
+        <translation>La session à restaurer.</translation>
+    </message>
+    <message>
+        <source>The widget style: fusion, windows, ...</source>
+        <translation>Le style des éléments : fusion, windows, …</translation>
+    </message>
+    <message>
+        <source>A style sheet for the widgets.</source>
+        <translation>Une feuille de style pour les éléments.</translation>
+    </message>
+    <message>
+        <source>Reports at the end how many widgets were left.</source>
+        <translation>Indique à la fin combien d&apos;éléments restaient.</translation>
+    </message>
+    <message>
+        <source>Runs the cellular automaton B3/S23 on a bounded 30 x 30 board.</source>
+        <translation>Fait tourner l&apos;automate cellulaire B3/S23 sur un plateau borné de 30 × 30.</translation>
+    </message>
+    <message>
+        <source>A pattern to open, in RLE or plaintext.</source>
+        <translation>Un motif à ouvrir, en RLE ou en texte brut.</translation>
+    </message>
+    <message>
+        <source>Give one file at most.</source>
+        <translation>Donnez un fichier au plus.</translation>
+    </message>
+</context>
+</TS>
