@@ -1,9 +1,7 @@
 #!/usr/bin/python3
-"""What Orca, the screen reader, says as a blind player uses the board: the real program and Orca
-under a virtual X server with a window manager, on a private D-Bus session, keys sent with
-xdotool, and Orca's speech read from its debug file (its SPEECH OUTPUT lines; no speech server).
-
-Usage: orca_test.py PROGRAM [--show]   (Debian's orca, openbox, xdotool and Xvfb)
+"""What Orca says as a blind player uses the board: the program and Orca under Xvfb and openbox, on
+a private D-Bus session, keys sent with xdotool, the speech read from Orca's debug file.
+Usage: orca_test.py PROGRAM [--show]
 """
 import os
 import re
@@ -44,16 +42,14 @@ if os.environ.get("QUARN_INSIDE_ORCA_SESSION") != "1":
                                "-nolisten", "tcp", "-noreset"], pass_fds=[write],
                               stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
     os.close(write)
-    display = ":" + os.fdopen(read).readline().strip()
-    environment = dict(os.environ, DISPLAY=display, QUARN_INSIDE_ORCA_SESSION="1")
-    environment.pop("WAYLAND_DISPLAY", None)
+    os.environ.update(DISPLAY=":" + os.fdopen(read).readline().strip(),
+                      QUARN_INSIDE_ORCA_SESSION="1")
+    os.environ.pop("WAYLAND_DISPLAY", None)
     try:
-        if not wait_until(lambda: subprocess.run(["xdotool", "getdisplaygeometry"],
-                                                 env=environment, capture_output=True)
-                          .returncode == 0, 10):
+        if not wait_until(lambda: succeeds("xdotool", "getdisplaygeometry"), 10):
             sys.exit("orca_test: Xvfb did not start")
         sys.exit(subprocess.run(["dbus-run-session", "--", "/usr/bin/python3", __file__]
-                                + sys.argv[1:], env=environment).returncode)
+                                + sys.argv[1:]).returncode)
     finally:
         server.terminate()
         server.wait(timeout=10)
@@ -77,16 +73,13 @@ def spoken():
 
 
 def settle(before, quiet=0.8):
-    """What Orca says from now until it has been quiet for a while."""
-    heard = [spoken()[before:], time.monotonic()]
-
-    def quieted():
-        now = spoken()[before:]
-        if now != heard[0]:
-            heard[:] = [now, time.monotonic()]
-        return time.monotonic() - heard[1] >= quiet
-    wait_until(quieted, 12)
-    return heard[0]
+    """What Orca says from now until it has been quiet for a while (12 s at most)."""
+    heard, since, end = spoken()[before:], time.monotonic(), time.monotonic() + 12
+    while time.monotonic() - since < quiet and time.monotonic() < end:
+        time.sleep(0.1)
+        if (now := spoken()[before:]) != heard:
+            heard, since = now, time.monotonic()
+    return heard
 
 
 def say(*keys, quiet=0.8):
