@@ -5,6 +5,7 @@ Usage: orca_test.py PROGRAM [--show]
 """
 import os
 import re
+import shutil
 import subprocess
 import sys
 import tempfile
@@ -129,6 +130,8 @@ def main():
         errors.seek(0)
         print(f"the program's standard error:\n{errors.read()}Orca's log: {log_path}")
         return 1
+    errors.close()
+    shutil.rmtree(work)  # kept, with Orca's log, only when something failed
     print("every check passed")
     return 0
 
