@@ -25,21 +25,9 @@ void InstallTranslations(const QLocale& locale)
     Install(locale, QStringLiteral("game-of-quarn"), QStringLiteral(":/i18n"));
 }
 
-// The places are filled in one pass, so that a filler holding "%2" stays as it is.
 QString Translated(const quarn::Message& message)
 {
-    const QString text = QCoreApplication::translate("Pattern", message.text.c_str());
-    QString result;
-    for (qsizetype at = 0; at < text.size(); ++at) {
-        const qsizetype place = at + 1 < text.size() && text[at] == QLatin1Char('%')
-                                    ? text[at + 1].digitValue() - 1
-                                    : -1;
-        if (place >= 0 && static_cast<std::size_t>(place) < message.fillers.size()) {
-            result += Translated(message.fillers[static_cast<std::size_t>(place)]);
-            ++at;
-        } else {
-            result += text[at];
-        }
-    }
-    return result;
+    return QString::fromStdString(message.Said([](const std::string& english) {
+        return QCoreApplication::translate("Pattern", english.c_str()).toStdString();
+    }));
 }

@@ -4,22 +4,29 @@
 
 namespace quarn {
 
-std::string Message::English() const
+// The places are filled in one pass, so that a filler holding "%2" stays as it is.
+std::string Message::Said(Say say) const
 {
+    const std::string said = say(text);
     std::string result;
-    for (std::size_t at = 0; at < text.size(); ++at) {
+    for (std::size_t at = 0; at < said.size(); ++at) {
         const std::size_t place =
-            at + 1 < text.size() && text[at] == '%' && text[at + 1] >= '1' && text[at + 1] <= '9'
-                ? static_cast<std::size_t>(text[at + 1] - '1')
+            at + 1 < said.size() && said[at] == '%' && said[at + 1] >= '1' && said[at + 1] <= '9'
+                ? static_cast<std::size_t>(said[at + 1] - '1')
                 : fillers.size();
         if (place < fillers.size()) {
-            result += fillers[place].English();
+            result += fillers[place].Said(say);
             ++at;
         } else {
-            result += text[at];
+            result += said[at];
         }
     }
     return result;
+}
+
+std::string Message::English() const
+{
+    return Said([](const std::string& english) { return english; });
 }
 
 } // namespace quarn

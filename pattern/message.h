@@ -17,6 +17,11 @@ struct Message
     std::string text;
     std::vector<Message> fillers = {};
 
+    // Gives a template in the language wanted, in UTF-8.
+    using Say = std::string (*)(const std::string& english);
+
+    // The message with its places filled, its template and its fillers' each said by say.
+    std::string Said(Say say) const;
     // The message in English, its places filled.
     std::string English() const;
 };
