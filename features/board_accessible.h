@@ -8,10 +8,10 @@
 class BoardAccess;
 class QWidget;
 
-// Presents the widget that shows the board to assistive technology as what it shows: a 30 x 30
-// table named "Board" whose cells say "live" or "dead" and can be toggled. While the board has
-// the focus, the keyboard's cursor cell is the table's focused cell. Rows and columns count from
-// 0 here, as table interfaces count.
+// Presents the widget that shows the board to assistive technology as what it is: a canvas named
+// "Board" of 30 x 30 cells that say "live" or "dead" and can be toggled, with the table interface
+// for whatever asks for rows and columns. While the board has the focus, the keyboard's cursor
+// cell is the focused cell. Rows and columns count from 0 here, as table interfaces count.
 class BoardAccessible : public QAccessibleWidget, public QAccessibleTableInterface
 {
     Q_DECLARE_TR_FUNCTIONS(BoardAccessible)
