@@ -1,5 +1,5 @@
 #include "display/frmDisplay.h"
-#include "features/translations.h"
+#include "translations/translations.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -137,7 +137,7 @@ QByteArray RawArgument(int argc, char* argv[], const QString& decoded)
 Request ParseCommandLine(int argc, char* argv[])
 {
     const QCoreApplication parsing(argc, argv);
-    InstallTranslations();
+    quarn::InstallTranslations();
     QCommandLineParser parser;
     Describe(parser, false);
     const bool parsed = parser.parse(QCoreApplication::arguments());
@@ -188,7 +188,7 @@ int main(int argc, char* argv[])
     for (const QString& held : std::as_const(heldBack)) {
         qWarning("%s", qPrintable(held));
     }
-    InstallTranslations();
+    quarn::InstallTranslations();
     QApplication::setApplicationName(QStringLiteral("Game of Quarn"));
     QApplication::setApplicationVersion(QStringLiteral(QUARN_VERSION));
     // Lets the desktop match the window to its launcher entry and icon.
@@ -198,7 +198,7 @@ int main(int argc, char* argv[])
     icon.addFile(QStringLiteral(":/icons/128.png"));
     QApplication::setWindowIcon(icon);
 
-    frmDisplay window;
+    quarn::frmDisplay window;
     window.show();
     if (!request.file.isEmpty()) {
         // Once the window is up, as a pattern opened from it would be.

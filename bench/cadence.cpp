@@ -34,7 +34,7 @@ int main(int argc, char** argv)
     QApplication application(argc, argv);
     const int seconds = argc > 1 ? std::stoi(argv[1]) : 60;
 
-    frmDisplay window;
+    quarn::frmDisplay window;
     window.show();
     if (!QTest::qWaitForWindowExposed(&window)) {
         std::fprintf(stderr, "quarn-cadence: the window never appeared\n");
@@ -45,9 +45,9 @@ int main(int argc, char** argv)
     QElapsedTimer clock;
     std::vector<qint64> ends;
     ends.reserve(static_cast<std::size_t>(seconds) * 11);
-    auto* timer = window.findChild<forms::IntervalTimer*>(QStringLiteral("timer"));
+    auto* timer = window.findChild<quarn::forms::IntervalTimer*>(QStringLiteral("timer"));
     // Connected after the window's own handler, so this runs as each generation finishes.
-    QObject::connect(timer, &forms::IntervalTimer::Timer,
+    QObject::connect(timer, &quarn::forms::IntervalTimer::Timer,
                      [&] { ends.push_back(clock.nsecsElapsed()); });
 
     QTimer::singleShot(seconds * 1000, Qt::PreciseTimer, &application, [&] {

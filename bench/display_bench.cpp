@@ -55,7 +55,7 @@ public:
     }
 
 private:
-    frmDisplay window_;
+    quarn::frmDisplay window_;
 };
 
 // All On and All Off are each a fill and a full redraw. Alternating them changes every cell at

@@ -37,12 +37,12 @@ int main(int argc, char** argv)
     QApplication application(argc, argv);
     const long generations = argc > 1 ? std::stol(argv[1]) : 1000000;
 
-    frmDisplay window;
+    quarn::frmDisplay window;
     window.show();
     QCoreApplication::processEvents();
     window.findChild<QPushButton*>(QStringLiteral("cmdRandom"))->click();
     window.findChild<QPushButton*>(QStringLiteral("cmdGo"))->click();
-    auto* timer = window.findChild<forms::IntervalTimer*>(QStringLiteral("timer"));
+    auto* timer = window.findChild<quarn::forms::IntervalTimer*>(QStringLiteral("timer"));
 
     // A tick as the running timer delivers it, without waiting the 100 ms for it.
     const auto tick = [&] {

@@ -3,19 +3,21 @@
 #include "board/checked.h"
 #include "display/forms/font.h"
 #include "display/rounding.h"
-#include "features/board_accessible.h"
-#include "features/status_accessible.h"
+#include "features/access/board_accessible.h"
+#include "features/access/status_accessible.h"
+#include "features/files/examples.h"
 
 #include <QString>
 
 #include <cmath>
 #include <limits>
 
+namespace quarn {
+
 namespace {
 
 using forms::OleColor;
 using forms::TwipsRect;
-using quarn::Board;
 
 constexpr int kClientWidthTwips = 7152;
 constexpr int kClientHeightTwips = 5664;
@@ -35,8 +37,7 @@ constexpr double kFontPoints = 12.0;
 
 std::int16_t CellSpan(float outerSize)
 {
-    return quarn::Narrow16(quarn::RoundHalfEven32(outerSize - kSizeAllowance) / Board::kFieldSize,
-                           "cell size");
+    return Narrow16(RoundHalfEven32(outerSize - kSizeAllowance) / Board::kFieldSize, "cell size");
 }
 
 // The caption when the count has the most digits it can have.
@@ -49,6 +50,7 @@ QString WidestCaption()
 
 frmDisplay::frmDisplay(QWidget* parent)
     : forms::Form(tr("Game of Quarn"), kClientWidthTwips, kClientHeightTwips, kWindowColor, parent),
+      menuBar_(this),
       picFrame(kBoardColor, this),
       cmdAllOn(this),
       cmdAllOff(this),
@@ -58,12 +60,12 @@ frmDisplay::frmDisplay(QWidget* parent)
       cmdStop(this),
       lblStepCount(this),
       timer(this),
-      menus_(*this),
+      menus_(menuBar_, *this, Examples::Names()),
       transfer_(*this, board_),
       cursor_(picFrame),
-      access_(picFrame, board_, cursor_),
+      access_(picFrame, board_),
       buttonKeys_(this),
-      stroke_(this),
+      stroke_(board_, this),
       history_(board_, this),
       announcer_(lblStepCount, board_)
 {
@@ -73,7 +75,6 @@ frmDisplay::frmDisplay(QWidget* parent)
     }();
     static_cast<void>(factoryInstalled);
 
-    SetMenuBar(menus_.Bar());
     LayOut();
     ConnectHandlers();
 }
@@ -99,14 +100,14 @@ QAccessibleInterface* frmDisplay::AccessibleFactory(const QString& /*className*/
     return new BoardAccessible(area, display->access_);
 }
 
-const quarn::Board& frmDisplay::board() const
+const Board& frmDisplay::board() const
 {
     return board_;
 }
 
 void frmDisplay::OpenPattern(const QByteArray& path)
 {
-    transfer_.OpenFile(path);
+    emit PatternFileGiven(path);
 }
 
 void frmDisplay::LayOut()
@@ -128,6 +129,7 @@ void frmDisplay::LayOut()
         {&cmdStop, "cmdStop", {5520, 3120, 1452, 492}, tr("Stop")},
         {&lblStepCount, "lblStepCount", {5520, 3720, 1452, 492}, tr("Steps: %1").arg(0)},
     };
+    SetMenuBar(menuBar_);
     const QFont font = forms::DialogFont(kFontPoints);
     for (const Control& control : controls) {
         control.widget->setObjectName(QString::fromLatin1(control.name));
@@ -156,23 +158,43 @@ void frmDisplay::LayOut()
     setTabOrder(&cmdOneStep, &cmdStop);
     setTabOrder(&cmdStop, &cmdGo);
     picFrame.setFocus();
-
-    // Where assistive technology finds each cell.
-    std::int16_t cw = 0;
-    std::int16_t ch = 0;
-    GetCellSize(cw, ch);
-    access_.SetCellPitch(cw / forms::kTwipsPerPixel, ch / forms::kTwipsPerPixel);
 }
 
 // Every connection the window makes: its controls to their handlers, and its features to the
-// procedures that carry out what they ask.
+// procedures that carry out what they ask. The one place where the window speaks to them.
 void frmDisplay::ConnectHandlers()
 {
     connect(this, &forms::Form::Load, this, &frmDisplay::Form_Load);
-    connect(&picFrame, &forms::PictureBox::MouseDown, this, &frmDisplay::picFrame_MouseDown);
-    connect(&picFrame, &forms::PictureBox::MouseMove, this, &frmDisplay::picFrame_MouseMove);
-    connect(&picFrame, &forms::PictureBox::MouseUp, this, &frmDisplay::picFrame_MouseUp);
     connect(&timer, &forms::IntervalTimer::Timer, this, &frmDisplay::timer_Timer);
+
+    // A press on the board: a stroke begins on the cell before the click toggles it, so that
+    // the click is the stroke's first cell; then the cursor follows the click.
+    connect(&picFrame, &forms::PictureBox::MouseDown, this,
+            [this](int button, int shift, float x, float y) {
+                std::int16_t row = 0;
+                std::int16_t column = 0;
+                HitTest(x, y, row, column);
+                // The strip past the last row and column maps to the ring round the field,
+                // which the window never changes.
+                if (!Board::InField(row, column)) {
+                    return;
+                }
+                stroke_.Press(row, column, button);
+                picFrame_MouseDown(button, shift, x, y);
+                cursor_.Clicked(row, column);
+            });
+    connect(&picFrame, &forms::PictureBox::MouseMove, this,
+            [this](int buttons, int /*shift*/, float x, float y) {
+                std::int16_t row = 0;
+                std::int16_t column = 0;
+                HitTest(x, y, row, column);
+                // Left of or above the area lies off the field, where rounding towards zero
+                // would put the first column or row.
+                stroke_.Drag(y < 0 ? 0 : row, x < 0 ? 0 : column, buttons);
+            });
+    connect(
+        &picFrame, &forms::PictureBox::MouseUp, &stroke_,
+        [this](int button, int /*shift*/, float /*x*/, float /*y*/) { stroke_.Release(button); });
 
     // Each command leaves its entry in the history; one that stands alone, a fill or a pattern
     // load, ends any stroke and any run first, and "1 Step" during a run belongs to it. What a
@@ -186,18 +208,18 @@ void frmDisplay::ConnectHandlers()
             announcer_.Filled(spoken);
         };
     };
-    connect(
-        &cmdAllOn, &QPushButton::clicked, this,
-        alone([this] { cmdAllOn_Click(); }, QT_TRANSLATE_NOOP("History", "All On"), tr("All on")));
+    connect(&cmdAllOn, &QPushButton::clicked, this,
+            alone([this] { cmdAllOn_Click(); }, QT_TRANSLATE_NOOP("quarn::History", "All On"),
+                  tr("All on")));
     connect(&cmdAllOff, &QPushButton::clicked, this,
-            alone([this] { cmdAllOff_Click(); }, QT_TRANSLATE_NOOP("History", "All Off"),
+            alone([this] { cmdAllOff_Click(); }, QT_TRANSLATE_NOOP("quarn::History", "All Off"),
                   tr("All off")));
-    connect(
-        &cmdRandom, &QPushButton::clicked, this,
-        alone([this] { cmdRandom_Click(); }, QT_TRANSLATE_NOOP("History", "Random"), tr("Random")));
+    connect(&cmdRandom, &QPushButton::clicked, this,
+            alone([this] { cmdRandom_Click(); }, QT_TRANSLATE_NOOP("quarn::History", "Random"),
+                  tr("Random")));
     connect(&cmdOneStep, &QPushButton::clicked, this, [this] {
         cmdOneStep_Click();
-        history_.Record(QStringLiteral(QT_TRANSLATE_NOOP("History", "1 Step")));
+        history_.Record(QStringLiteral(QT_TRANSLATE_NOOP("quarn::History", "1 Step")));
         announcer_.Status();
     });
     connect(&cmdGo, &QPushButton::clicked, this, [this] {
@@ -211,10 +233,18 @@ void frmDisplay::ConnectHandlers()
         announcer_.Stopped();
     });
     connect(&transfer_, &PatternTransfer::PatternRead, this,
-            [this, alone](const std::vector<quarn::Cell>& cells) {
+            [this, alone](const std::vector<Cell>& cells) {
                 alone([this, &cells] { LoadCells(cells); },
-                      QT_TRANSLATE_NOOP("History", "Load Pattern"), tr("Pattern loaded"))();
+                      QT_TRANSLATE_NOOP("quarn::History", "Load Pattern"), tr("Pattern loaded"))();
             });
+    connect(this, &frmDisplay::PatternFileGiven, &transfer_, &PatternTransfer::OpenFile);
+
+    // What the window did, told to the features that follow the board.
+    connect(this, &frmDisplay::BoardDrawn, &access_, &BoardAccess::BoardChanged);
+    connect(this, &frmDisplay::CellToggled, &access_, &BoardAccess::CellToggled);
+    connect(this, &frmDisplay::CellToggled, &history_, [this] {
+        history_.Record(QStringLiteral(QT_TRANSLATE_NOOP("quarn::History", "Toggle")));
+    });
 
     // The other roads from the features into the window, each ending in a procedure the window
     // has, and the features told of one another.
@@ -224,9 +254,16 @@ void frmDisplay::ConnectHandlers()
     };
     connect(&cursor_, &BoardCursor::ToggleRequested, this, toggle);
     connect(&access_, &BoardAccess::ToggleRequested, this, toggle);
+    connect(&stroke_, &BoardStroke::ToggleRequested, this, [this](int row, int column) {
+        ToggleCell(static_cast<std::int16_t>(row), static_cast<std::int16_t>(column));
+    });
     connect(&cursor_, &BoardCursor::StatusRequested, &announcer_, &Announcer::Status);
-    connect(&cursor_, &BoardCursor::RingShown, this, &frmDisplay::ShowRing);
-    connect(&cursor_, &BoardCursor::RingHidden, &picFrame, &forms::PictureBox::ClearRing);
+    connect(&cursor_, &BoardCursor::MarkerShown, this,
+            [this](int row, int column, const QColor& color) {
+                MarkCell(kCursorMarker, row, column, color);
+            });
+    connect(&cursor_, &BoardCursor::MarkerHidden, &picFrame,
+            [this] { picFrame.Unmark(kCursorMarker); });
     connect(&cursor_, &BoardCursor::Moved, &access_, &BoardAccess::CursorMoved);
 
     connect(&stroke_, &BoardStroke::Started, &history_, &History::StrokeStarted);
@@ -253,10 +290,16 @@ void frmDisplay::ConnectHandlers()
     for (QPushButton* button : {&cmdAllOn, &cmdAllOff, &cmdRandom, &cmdOneStep, &cmdGo, &cmdStop}) {
         buttonKeys_.Watch(*button);
     }
+
+    // Where assistive technology finds each cell.
+    std::int16_t cw = 0;
+    std::int16_t ch = 0;
+    GetCellSize(cw, ch);
+    access_.SetCellPitch(cw / forms::kTwipsPerPixel, ch / forms::kTwipsPerPixel);
 }
 
-// The ring round the box of the keyboard's cursor cell.
-void frmDisplay::ShowRing(int row, int column)
+// A marker round the cell's box, in the gap between it and its neighbours.
+void frmDisplay::MarkCell(Marker marker, int row, int column, const QColor& color)
 {
     std::int16_t x1 = 0;
     std::int16_t y1 = 0;
@@ -264,7 +307,7 @@ void frmDisplay::ShowRing(int row, int column)
     std::int16_t y2 = 0;
     GetCellBoxTwips(static_cast<std::int16_t>(row), static_cast<std::int16_t>(column), x1, y1, x2,
                     y2);
-    picFrame.Ring(x1, y1, x2, y2, BoardCursor::RingColor(picFrame.palette()));
+    picFrame.Mark(marker, x1, y1, x2, y2, color);
 }
 
 // --- Procedures ------------------------------------------------------------------------------
@@ -284,7 +327,7 @@ void frmDisplay::SetAll(std::int16_t value)
 }
 
 // What undo and redo show: a board and count as they were, stopped.
-void frmDisplay::ShowState(const quarn::BoardState& state)
+void frmDisplay::ShowState(const BoardState& state)
 {
     timer.Interval(0);
     board_.Restore(state);
@@ -292,12 +335,12 @@ void frmDisplay::ShowState(const quarn::BoardState& state)
 }
 
 // A pattern replaces the board as a fill does: the run stops and the count starts again.
-void frmDisplay::LoadCells(const std::vector<quarn::Cell>& cells)
+void frmDisplay::LoadCells(const std::vector<Cell>& cells)
 {
     board_.FillAll(0);
-    for (const quarn::Cell& cell : cells) {
-        board_.ToggleCell(quarn::Narrow16(Board::FromZeroBased(cell.row), "row"),
-                          quarn::Narrow16(Board::FromZeroBased(cell.column), "column"));
+    for (const Cell& cell : cells) {
+        board_.ToggleCell(Narrow16(Board::FromZeroBased(cell.row), "row"),
+                          Narrow16(Board::FromZeroBased(cell.column), "column"));
     }
     timer.Interval(0);
     board_.ResetCount();
@@ -312,7 +355,7 @@ void frmDisplay::DrawAll()
         }
     }
     lblStepCount.setText(tr("Steps: %1").arg(board_.StepCount()));
-    access_.BoardChanged();
+    emit BoardDrawn();
 }
 
 void frmDisplay::DrawCell(std::int16_t row, std::int16_t column)
@@ -330,10 +373,6 @@ void frmDisplay::DrawCell(std::int16_t row, std::int16_t column)
 inline void frmDisplay::GetCellBoxTwips(std::int16_t row, std::int16_t column, std::int16_t& x1,
                                         std::int16_t& y1, std::int16_t& x2, std::int16_t& y2) const
 {
-    using quarn::CheckedAdd;
-    using quarn::CheckedMul;
-    using quarn::CheckedSub;
-
     std::int16_t cw = 0;
     std::int16_t ch = 0;
     GetCellSize(cw, ch);
@@ -362,8 +401,8 @@ void frmDisplay::HitTest(float X, float Y, std::int16_t& row, std::int16_t& colu
         column = 0;
         return;
     }
-    row = quarn::Narrow16(quarn::RoundHalfEven32(Y) / ch + 1, "row");
-    column = quarn::Narrow16(quarn::RoundHalfEven32(X) / cw + 1, "column");
+    row = Narrow16(RoundHalfEven32(Y) / ch + 1, "row");
+    column = Narrow16(RoundHalfEven32(X) / cw + 1, "column");
 }
 
 // --- Event handlers --------------------------------------------------------------------------
@@ -415,52 +454,10 @@ void frmDisplay::picFrame_MouseDown(int Button, int Shift, float X, float Y)
     std::int16_t row = 0;
     std::int16_t column = 0;
     HitTest(X, Y, row, column);
-    // The strip past the last row and column maps to the ring round the field, which the
-    // window never changes.
     if (!Board::InField(row, column)) {
         return;
     }
-    // The stroke first, so that the click is part of its one entry in the history.
-    stroke_.Begin(row, column, board_.CellAt(row, column) == 0, Button);
     ToggleCell(row, column);
-    cursor_.Clicked(row, column);
-}
-
-// A drag from a cell sets every cell the pointer passes over as the first one went.
-void frmDisplay::picFrame_MouseMove(int Button, int Shift, float X, float Y)
-{
-    static_cast<void>(Shift);
-    if (!stroke_.Active()) {
-        return;
-    }
-    if ((Button & stroke_.Button()) == 0) {
-        stroke_.End(); // let go where the board did not hear of it
-        return;
-    }
-    std::int16_t row = 0;
-    std::int16_t column = 0;
-    HitTest(X, Y, row, column);
-    // Left of or above the area lies off the field, where rounding towards zero would put
-    // the first column or row.
-    row = Y < 0 ? std::int16_t{0} : row;
-    column = X < 0 ? std::int16_t{0} : column;
-    for (const auto& [r, c] : stroke_.MoveTo(row, column)) {
-        const auto cellRow = static_cast<std::int16_t>(r);
-        const auto cellColumn = static_cast<std::int16_t>(c);
-        if ((board_.CellAt(cellRow, cellColumn) != 0) != stroke_.Live()) {
-            ToggleCell(cellRow, cellColumn);
-        }
-    }
-}
-
-void frmDisplay::picFrame_MouseUp(int Button, int Shift, float X, float Y)
-{
-    static_cast<void>(Shift);
-    static_cast<void>(X);
-    static_cast<void>(Y);
-    if (Button == stroke_.Button()) {
-        stroke_.End();
-    }
 }
 
 // The one way a single cell changes, whether by a click, a key or assistive technology.
@@ -468,11 +465,12 @@ void frmDisplay::ToggleCell(std::int16_t row, std::int16_t column)
 {
     board_.ToggleCell(row, column);
     DrawCell(row, column);
-    access_.CellToggled(row, column);
-    history_.Record(QStringLiteral(QT_TRANSLATE_NOOP("History", "Toggle")));
+    emit CellToggled(row, column);
 }
 
 void frmDisplay::timer_Timer()
 {
     NextGeneration();
 }
+
+} // namespace quarn

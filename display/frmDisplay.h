@@ -4,21 +4,24 @@
 #include "display/forms/form.h"
 #include "display/forms/interval_timer.h"
 #include "display/forms/picture_box.h"
-#include "features/announcer.h"
-#include "features/board_access.h"
-#include "features/board_cursor.h"
-#include "features/board_stroke.h"
-#include "features/button_keys.h"
-#include "features/history.h"
-#include "features/menus.h"
-#include "features/pattern_transfer.h"
+#include "features/access/announcer.h"
+#include "features/access/board_access.h"
+#include "features/editing/board_cursor.h"
+#include "features/editing/board_stroke.h"
+#include "features/editing/button_keys.h"
+#include "features/editing/history.h"
+#include "features/files/pattern_transfer.h"
+#include "features/menus/menus.h"
 
 #include <QAccessible>
 #include <QLabel>
+#include <QMenuBar>
 #include <QPushButton>
 
 #include <cstdint>
 #include <vector>
+
+namespace quarn {
 
 // The program's one window: the board on the left, the commands and the generation count in a
 // column on the right. It owns the board for as long as it exists; everything shown is drawn
@@ -30,22 +33,35 @@ class frmDisplay : public forms::Form
 public:
     explicit frmDisplay(QWidget* parent = nullptr);
 
-    const quarn::Board& board() const;
+    const Board& board() const;
 
     // Loads the pattern in the file, as a fill would; see PatternTransfer::OpenFile.
     void OpenPattern(const QByteArray& path);
 
+signals:
+    // What the window tells its features, which ConnectHandlers connects them to: the whole
+    // board has been drawn, one cell has toggled, a file is to be opened.
+    void BoardDrawn();
+    void CellToggled(int row, int column);
+    void PatternFileGiven(const QByteArray& path);
+
 private:
+    // The markers over the board, each round one box at most.
+    enum Marker
+    {
+        kCursorMarker,
+    };
+
     static QAccessibleInterface* AccessibleFactory(const QString& className, QObject* object);
 
     void LayOut();
     void ConnectHandlers();
-    void ShowRing(int row, int column);
+    void MarkCell(Marker marker, int row, int column, const QColor& color);
 
     void NextGeneration();
     void SetAll(std::int16_t value);
-    void LoadCells(const std::vector<quarn::Cell>& cells);
-    void ShowState(const quarn::BoardState& state);
+    void LoadCells(const std::vector<Cell>& cells);
+    void ShowState(const BoardState& state);
     void DrawAll();
     void DrawCell(std::int16_t row, std::int16_t column);
     void GetCellBoxTwips(std::int16_t row, std::int16_t column, std::int16_t& x1, std::int16_t& y1,
@@ -62,12 +78,11 @@ private:
     void cmdGo_Click();
     void cmdStop_Click();
     void picFrame_MouseDown(int Button, int Shift, float X, float Y);
-    void picFrame_MouseMove(int Button, int Shift, float X, float Y);
-    void picFrame_MouseUp(int Button, int Shift, float X, float Y);
     void timer_Timer();
 
-    quarn::Board board_;
+    Board board_;
 
+    QMenuBar menuBar_;
     forms::PictureBox picFrame;
     QPushButton cmdAllOn;
     QPushButton cmdAllOff;
@@ -89,3 +104,5 @@ private:
     History history_;
     Announcer announcer_;
 };
+
+} // namespace quarn

@@ -50,7 +50,7 @@ private slots:
     void boxesAndGapsAreEvenInBothDirections();
     void noBlendedPixelsInsideTheBoard();
     void pictureFollowsTheWindowToAnotherScreen();
-    void focusRingIsSharpAndTouchesNoBox();
+    void cursorMarkerIsSharpAndTouchesNoBox();
 
 private:
     std::unique_ptr<frmDisplay> window_;
@@ -152,9 +152,9 @@ void HiDpiTest::pictureFollowsTheWindowToAnotherScreen()
     boxesAndGapsAreEvenInBothDirections();
 }
 
-// The ring round the keyboard's cursor: one logical pixel of whole device pixels, of one colour,
+// The marker round the keyboard's cursor: one logical pixel of whole device pixels, of one colour,
 // all of it in the silver gap round the box, which keeps every one of its pixels.
-void HiDpiTest::focusRingIsSharpAndTouchesNoBox()
+void HiDpiTest::cursorMarkerIsSharpAndTouchesNoBox()
 {
     QApplication::setActiveWindow(window_.get());
     const QImage before = Grab(*window_);
@@ -167,7 +167,7 @@ void HiDpiTest::focusRingIsSharpAndTouchesNoBox()
     const QImage after = Grab(*window_);
     QCOMPARE(after.size(), before.size());
 
-    QRect ring;
+    QRect marker;
     QRgb colour = 0;
     for (int y = 0; y < after.height(); ++y) {
         for (int x = 0; x < after.width(); ++x) {
@@ -177,15 +177,15 @@ void HiDpiTest::focusRingIsSharpAndTouchesNoBox()
             QCOMPARE(before.pixel(x, y), quarn::testing::kSilver);
             colour = colour == 0 ? after.pixel(x, y) : colour;
             QCOMPARE(after.pixel(x, y), colour);
-            ring |= QRect(x, y, 1, 1);
+            marker |= QRect(x, y, 1, 1);
         }
     }
     const int edge = std::max(1, qRound(after.devicePixelRatio()));
-    const QRect inside = ring.adjusted(edge, edge, -edge, -edge);
-    for (int y = ring.top(); y <= ring.bottom(); ++y) {
-        for (int x = ring.left(); x <= ring.right(); ++x) {
-            const bool onRing = !inside.contains(x, y);
-            QCOMPARE(after.pixel(x, y) == colour, onRing);
+    const QRect inside = marker.adjusted(edge, edge, -edge, -edge);
+    for (int y = marker.top(); y <= marker.bottom(); ++y) {
+        for (int x = marker.left(); x <= marker.right(); ++x) {
+            const bool onMarker = !inside.contains(x, y);
+            QCOMPARE(after.pixel(x, y) == colour, onMarker);
         }
     }
     // The box inside is cell (15, 15)'s, whole: its outline is the first pixel in.

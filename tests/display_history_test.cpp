@@ -96,7 +96,7 @@ void HistoryTest::Do(const QString& action)
     } else if (verb == QStringLiteral("press")) {
         quarn::testing::Press(*window_, qPrintable(words.value(1)));
     } else if (verb == QStringLiteral("tick")) {
-        auto* timer = window_->findChild<forms::IntervalTimer*>(QStringLiteral("timer"));
+        auto* timer = window_->findChild<quarn::forms::IntervalTimer*>(QStringLiteral("timer"));
         for (int i = 0; i < number(1); ++i) {
             emit timer->Timer(); // as the running timer delivers a tick
         }

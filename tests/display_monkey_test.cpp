@@ -46,7 +46,7 @@ private:
     // What the picture area shows, rendered into the one image for the whole run: a fresh grab
     // for each of 100000 events would spend most of the run allocating.
     QImage frame_;
-    forms::IntervalTimer* timer_ = nullptr;
+    quarn::forms::IntervalTimer* timer_ = nullptr;
     bool running_ = false;
 };
 
@@ -65,7 +65,7 @@ void MonkeyTest::randomEventsKeepThePictureTrue()
     QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
     picture_ = quarn::testing::PictureArea(*window_);
     frame_ = quarn::testing::Grab(*window_);
-    timer_ = window_->findChild<forms::IntervalTimer*>(QStringLiteral("timer"));
+    timer_ = window_->findChild<quarn::forms::IntervalTimer*>(QStringLiteral("timer"));
 
     std::mt19937 rng(seed);
     for (int event = 0; event < events; ++event) {

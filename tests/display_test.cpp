@@ -1,7 +1,7 @@
 #include "display/forms/interval_timer.h"
-#include "features/translations.h"
 #include "support/board_helpers.h"
 #include "support/display_probe.h"
+#include "translations/translations.h"
 
 #include <QAction>
 #include <QApplication>
@@ -134,9 +134,9 @@ void DisplayTest::startsEmptyStoppedAndAtZero()
     QCOMPARE(PixelAt(image, {10.5, 5}), quarn::testing::kSilver);
     QCOMPARE(PixelAt(image, {5, 10.5}), quarn::testing::kSilver);
     QCOMPARE(PixelAt(image, {331, 331}), quarn::testing::kSilver);
-    // The board has the focus, with no ring until the keyboard is used.
+    // The board has the focus, with no marker until the keyboard is used.
     QCOMPARE(window_->focusWidget(), PictureArea(*window_));
-    QCOMPARE(quarn::testing::RingCell(Grab(*window_)), QPoint());
+    QCOMPARE(quarn::testing::MarkedCell(Grab(*window_)), QPoint());
 }
 
 void DisplayTest::layout_data()
@@ -225,7 +225,7 @@ void DisplayTest::captionsInEveryLanguage()
     QFETCH(QString, locale);
     QFETCH(QStringList, captions);
 
-    InstallTranslations(QLocale(locale));
+    quarn::InstallTranslations(QLocale(locale));
     frmDisplay window;
     const QStringList names{"cmdAllOn", "cmdAllOff", "cmdRandom",   "cmdOneStep",
                             "cmdGo",    "cmdStop",   "lblStepCount"};
@@ -265,10 +265,10 @@ void DisplayTest::unavailableCommandsAreGreyedOut()
 void DisplayTest::keyboard_data()
 {
     QTest::addColumn<QString>("keys");
-    QTest::addColumn<QPoint>("ring"); // (row, column), or none
+    QTest::addColumn<QPoint>("marker"); // (row, column), or none
     QTest::addColumn<CellSet>("live");
 
-    QTest::newRow("no key: no ring") << "" << QPoint() << CellSet{};
+    QTest::newRow("no key: no marker") << "" << QPoint() << CellSet{};
     QTest::newRow("right") << "Right" << QPoint(1, 2) << CellSet{};
     QTest::newRow("edges stop the cursor") << "Left Up" << QPoint(1, 1) << CellSet{};
     QTest::newRow("down and right") << "Down Down Right" << QPoint(3, 2) << CellSet{};
@@ -284,17 +284,17 @@ void DisplayTest::keyboard_data()
     QTest::newRow("enter toggles")
         << "Down Return Right Enter" << QPoint(2, 2) << CellSet{{2, 1}, {2, 2}};
     QTest::newRow("tab leaves the board") << "Right Tab" << QPoint() << CellSet{};
-    QTest::newRow("shift+tab comes back with the ring")
+    QTest::newRow("shift+tab comes back with the marker")
         << "Tab Backtab" << QPoint(1, 1) << CellSet{};
     QTest::newRow("enter presses All On") << "Tab Return" << QPoint() << WholeField();
     QTest::newRow("keypad enter presses All On") << "Tab Enter" << QPoint() << WholeField();
 }
 
-// Keys as a keyboard user presses them, the cursor read from the ring on the screen.
+// Keys as a keyboard user presses them, the cursor read from its marker on the screen.
 void DisplayTest::keyboard()
 {
     QFETCH(QString, keys);
-    QFETCH(QPoint, ring);
+    QFETCH(QPoint, marker);
     QFETCH(CellSet, live);
 
     QApplication::setActiveWindow(window_.get());
@@ -310,16 +310,16 @@ void DisplayTest::keyboard()
         QTest::keyClick(focus, sequence[0].key(), modifiers);
     }
     QTRY_COMPARE(LiveCells(window_->board()), live);
-    QCOMPARE(quarn::testing::RingCell(Grab(*window_)), ring);
+    QCOMPARE(quarn::testing::MarkedCell(Grab(*window_)), marker);
     QCOMPARE(LabelText(*window_), QStringLiteral("Steps: 0"));
     QCOMPARE(Mismatch(), QString());
 
-    // A click moves the cursor while the board has the focus, and takes the ring away.
+    // A click moves the cursor while the board has the focus, and takes the marker away.
     if (PictureArea(*window_)->hasFocus()) {
         QTest::mouseClick(PictureArea(*window_), Qt::LeftButton, {}, CellCentre(9, 7));
-        QCOMPARE(quarn::testing::RingCell(Grab(*window_)), QPoint());
+        QCOMPARE(quarn::testing::MarkedCell(Grab(*window_)), QPoint());
         QTest::keyClick(PictureArea(*window_), Qt::Key_Right);
-        QCOMPARE(quarn::testing::RingCell(Grab(*window_)), QPoint(9, 8));
+        QCOMPARE(quarn::testing::MarkedCell(Grab(*window_)), QPoint(9, 8));
     }
 }
 

@@ -1,4 +1,5 @@
 #include "board/board.h"
+#include "pattern/board_pattern.h"
 #include "pattern/pattern_error.h"
 #include "pattern/pattern_reader.h"
 #include "pattern/pattern_writer.h"
@@ -284,6 +285,22 @@ TEST(WritesPatterns, RandomBoardsComeBackTheSameInBothFormats)
             start = end + 1;
         }
     }
+}
+
+// The board as a pattern of its whole box comes back to the same cells, edges included.
+TEST(WritesPatterns, BoardToPatternAndBack)
+{
+    quarn::Board board;
+    const Cells live{{0, 0}, {0, 29}, {29, 0}, {29, 29}, {13, 14}, {14, 15}, {15, 13}};
+    for (const Cell& cell : live) {
+        board.ToggleCell(static_cast<std::int16_t>(quarn::Board::FromZeroBased(cell.row)),
+                         static_cast<std::int16_t>(quarn::Board::FromZeroBased(cell.column)));
+    }
+    const Pattern pattern = quarn::PatternOfBoard(board);
+    EXPECT_EQ(pattern.width, 30);
+    EXPECT_EQ(pattern.height, 30);
+    const std::vector<Cell> placed = quarn::PlacePattern(pattern, 30, 30);
+    EXPECT_EQ(Cells(placed.begin(), placed.end()), live);
 }
 
 TEST(WritesPatterns, RleCompressesRunsAndRows)

@@ -2,7 +2,231 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
-    <name>Announcer</name>
+    <name>BoardAccessible</name>
+    <message>
+        <source>Board</source>
+        <translation>Spielfeld</translation>
+    </message>
+    <message>
+        <source>%1 rows of %2 cells, each live or dead; %3 live</source>
+        <translation>%1 Zeilen zu %2 Zellen, jede lebend oder tot; %3 lebend</translation>
+    </message>
+    <message>
+        <source>Row %1</source>
+        <translation>Zeile %1</translation>
+    </message>
+    <message>
+        <source>Column %1</source>
+        <translation>Spalte %1</translation>
+    </message>
+</context>
+<context>
+    <name>BoardCellAccessible</name>
+    <message>
+        <source>live</source>
+        <translation>lebend</translation>
+    </message>
+    <message>
+        <source>dead</source>
+        <translation>tot</translation>
+    </message>
+    <message>
+        <source>Row %1, column %2 of the %3</source>
+        <translation>Zeile %1, Spalte %2 im %3</translation>
+    </message>
+</context>
+<context>
+    <name>Pattern</name>
+    <message>
+        <source>The text is larger than 1 MiB, far more than any pattern for this board needs.</source>
+        <translation>Der Text ist größer als 1 MiB, weit mehr, als irgendein Muster für dieses Spielfeld braucht.</translation>
+    </message>
+    <message>
+        <source>The text holds a NUL byte: it is binary data, not a pattern.</source>
+        <translation>Der Text enthält ein NUL-Byte: Er ist Binärdaten, kein Muster.</translation>
+    </message>
+    <message>
+        <source>The text is empty.</source>
+        <translation>Der Text ist leer.</translation>
+    </message>
+    <message>
+        <source>The pattern is %1 x %2 cells; the board holds %3 x %4.</source>
+        <translation>Das Muster ist %1 × %2 Zellen groß; das Spielfeld fasst %3 × %4.</translation>
+    </message>
+    <message>
+        <source>Unexpected %1 in a row: &quot;.&quot; is a dead cell and &quot;O&quot; a live one.</source>
+        <translation>Unerwartetes %1 in einer Zeile: „.“ ist eine tote Zelle und „O“ eine lebende.</translation>
+    </message>
+    <message>
+        <source>The pattern has no header line &quot;x = width, y = height&quot;.</source>
+        <translation>Das Muster hat keine Kopfzeile „x = Breite, y = Höhe“.</translation>
+    </message>
+    <message>
+        <source>The header should start &quot;x = width&quot;</source>
+        <translation>Die Kopfzeile sollte mit „x = Breite“ beginnen</translation>
+    </message>
+    <message>
+        <source>The height should follow as &quot;y = height&quot;</source>
+        <translation>Die Höhe sollte als „y = Höhe“ folgen</translation>
+    </message>
+    <message>
+        <source>A comma should follow the width</source>
+        <translation>Auf die Breite sollte ein Komma folgen</translation>
+    </message>
+    <message>
+        <source>Only &quot;, rule = ...&quot; may follow the height</source>
+        <translation>Auf die Höhe darf nur „, rule = …“ folgen</translation>
+    </message>
+    <message>
+        <source>Only &quot;, rule = ...&quot; may follow the height.</source>
+        <translation>Auf die Höhe darf nur „, rule = …“ folgen.</translation>
+    </message>
+    <message>
+        <source>The rule should follow as &quot;rule = ...&quot;</source>
+        <translation>Die Regel sollte als „rule = …“ folgen</translation>
+    </message>
+    <message>
+        <source>%1, but the line ends.</source>
+        <translation>%1, aber die Zeile endet.</translation>
+    </message>
+    <message>
+        <source>%1; found %2.</source>
+        <translation>%1; gefunden: %2.</translation>
+    </message>
+    <message>
+        <source>A number should come here.</source>
+        <translation>Hier sollte eine Zahl stehen.</translation>
+    </message>
+    <message>
+        <source>The number is too large.</source>
+        <translation>Die Zahl ist zu groß.</translation>
+    </message>
+    <message>
+        <source>The rule is missing after &quot;rule =&quot;.</source>
+        <translation>Nach „rule =“ fehlt die Regel.</translation>
+    </message>
+    <message>
+        <source>This pattern is for the rule %1; the board runs B3/S23 only.</source>
+        <translation>Dieses Muster ist für die Regel %1; das Spielfeld kennt nur B3/S23.</translation>
+    </message>
+    <message>
+        <source>The count is too large.</source>
+        <translation>Die Anzahl ist zu groß.</translation>
+    </message>
+    <message>
+        <source>A count of 0 repeats nothing; counts start at 1.</source>
+        <translation>Eine Anzahl von 0 wiederholt nichts; Anzahlen beginnen bei 1.</translation>
+    </message>
+    <message>
+        <source>The count should be followed at once by b, o or $.</source>
+        <translation>Auf die Anzahl sollte direkt b, o oder $ folgen.</translation>
+    </message>
+    <message>
+        <source>A count cannot stand before &quot;!&quot;.</source>
+        <translation>Vor „!“ darf keine Anzahl stehen.</translation>
+    </message>
+    <message>
+        <source>Unexpected %1 in the cells: &quot;b&quot; and &quot;o&quot; are cells, &quot;$&quot; ends a row and &quot;!&quot; the pattern.</source>
+        <translation>Unerwartetes %1 in den Zellen: „b“ und „o“ sind Zellen, „$“ beendet eine Zeile und „!“ das Muster.</translation>
+    </message>
+    <message>
+        <source>Live cells below the height of %1 rows that the header gives.</source>
+        <translation>Lebende Zellen unterhalb der Höhe von %1 Zeilen, die die Kopfzeile angibt.</translation>
+    </message>
+    <message>
+        <source>Live cells past the width of %1 columns that the header gives.</source>
+        <translation>Lebende Zellen jenseits der Breite von %1 Spalten, die die Kopfzeile angibt.</translation>
+    </message>
+    <message>
+        <source>The count takes the pattern past any size it could have.</source>
+        <translation>Die Anzahl führt das Muster über jede mögliche Größe hinaus.</translation>
+    </message>
+    <message>
+        <source>space</source>
+        <translation>Leerzeichen</translation>
+    </message>
+    <message>
+        <source>tab</source>
+        <translation>Tabulator</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos;</source>
+        <translation>„%1“</translation>
+    </message>
+    <message>
+        <source>byte %1</source>
+        <translation>Byte %1</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>The platform plugin: xcb, wayland, offscreen, ...</source>
+        <translation>Das Plattform-Plugin: xcb, wayland, offscreen, …</translation>
+    </message>
+    <message>
+        <source>Where to look for platform plugins.</source>
+        <translation>Wo nach Plattform-Plugins gesucht wird.</translation>
+    </message>
+    <message>
+        <source>The platform theme.</source>
+        <translation>Das Plattform-Thema.</translation>
+    </message>
+    <message>
+        <source>An input plugin to load.</source>
+        <translation>Ein zu ladendes Eingabe-Plugin.</translation>
+    </message>
+    <message>
+        <source>The X display to open the window on.</source>
+        <translation>Der X-Bildschirm, auf dem das Fenster öffnet.</translation>
+    </message>
+    <message>
+        <source>Where to put the window, as WxH+X+Y.</source>
+        <translation>Wohin das Fenster kommt, als BxH+X+Y.</translation>
+    </message>
+    <message>
+        <source>The window&apos;s icon.</source>
+        <translation>Das Symbol des Fensters.</translation>
+    </message>
+    <message>
+        <source>The window&apos;s title.</source>
+        <translation>Der Titel des Fensters.</translation>
+    </message>
+    <message>
+        <source>Lays the widgets out right to left.</source>
+        <translation>Ordnet die Bedienelemente von rechts nach links an.</translation>
+    </message>
+    <message>
+        <source>The session to restore.</source>
+        <translation>Die wiederherzustellende Sitzung.</translation>
+    </message>
+    <message>
+        <source>The widget style: fusion, windows, ...</source>
+        <translation>Der Stil der Bedienelemente: fusion, windows, …</translation>
+    </message>
+    <message>
+        <source>A style sheet for the widgets.</source>
+        <translation>Ein Stylesheet für die Bedienelemente.</translation>
+    </message>
+    <message>
+        <source>Reports at the end how many widgets were left.</source>
+        <translation>Meldet am Ende, wie viele Bedienelemente übrig waren.</translation>
+    </message>
+    <message>
+        <source>Runs the cellular automaton B3/S23 on a bounded 30 x 30 board.</source>
+        <translation>Lässt den zellulären Automaten B3/S23 auf einem begrenzten Spielfeld von 30 × 30 laufen.</translation>
+    </message>
+    <message>
+        <source>A pattern to open, in RLE or plaintext.</source>
+        <translation>Ein zu öffnendes Muster, in RLE oder Klartext.</translation>
+    </message>
+    <message>
+        <source>Give one file at most.</source>
+        <translation>Höchstens eine Datei angeben.</translation>
+    </message>
+</context>
+<context>
+    <name>quarn::Announcer</name>
     <message numerus="yes">
         <source>%n live</source>
         <translation>
@@ -40,41 +264,7 @@
     </message>
 </context>
 <context>
-    <name>BoardAccessible</name>
-    <message>
-        <source>Board</source>
-        <translation>Spielfeld</translation>
-    </message>
-    <message>
-        <source>%1 rows of %2 cells, each live or dead; %3 live</source>
-        <translation>%1 Zeilen zu %2 Zellen, jede lebend oder tot; %3 lebend</translation>
-    </message>
-    <message>
-        <source>Row %1</source>
-        <translation>Zeile %1</translation>
-    </message>
-    <message>
-        <source>Column %1</source>
-        <translation>Spalte %1</translation>
-    </message>
-</context>
-<context>
-    <name>BoardCellAccessible</name>
-    <message>
-        <source>live</source>
-        <translation>lebend</translation>
-    </message>
-    <message>
-        <source>dead</source>
-        <translation>tot</translation>
-    </message>
-    <message>
-        <source>Row %1, column %2 of the %3</source>
-        <translation>Zeile %1, Spalte %2 im %3</translation>
-    </message>
-</context>
-<context>
-    <name>History</name>
+    <name>quarn::History</name>
     <message>
         <source>All On</source>
         <translation>Alle an</translation>
@@ -109,7 +299,7 @@
     </message>
 </context>
 <context>
-    <name>Menus</name>
+    <name>quarn::Menus</name>
     <message>
         <source>&amp;File</source>
         <translation>&amp;Datei</translation>
@@ -312,130 +502,7 @@
     </message>
 </context>
 <context>
-    <name>Pattern</name>
-    <message>
-        <source>The text is larger than 1 MiB, far more than any pattern for this board needs.</source>
-        <translation>Der Text ist größer als 1 MiB, weit mehr, als irgendein Muster für dieses Spielfeld braucht.</translation>
-    </message>
-    <message>
-        <source>The text holds a NUL byte: it is binary data, not a pattern.</source>
-        <translation>Der Text enthält ein NUL-Byte: Er ist Binärdaten, kein Muster.</translation>
-    </message>
-    <message>
-        <source>The text is empty.</source>
-        <translation>Der Text ist leer.</translation>
-    </message>
-    <message>
-        <source>The pattern is %1 x %2 cells; the board holds %3 x %4.</source>
-        <translation>Das Muster ist %1 × %2 Zellen groß; das Spielfeld fasst %3 × %4.</translation>
-    </message>
-    <message>
-        <source>Unexpected %1 in a row: &quot;.&quot; is a dead cell and &quot;O&quot; a live one.</source>
-        <translation>Unerwartetes %1 in einer Zeile: „.“ ist eine tote Zelle und „O“ eine lebende.</translation>
-    </message>
-    <message>
-        <source>The pattern has no header line &quot;x = width, y = height&quot;.</source>
-        <translation>Das Muster hat keine Kopfzeile „x = Breite, y = Höhe“.</translation>
-    </message>
-    <message>
-        <source>The header should start &quot;x = width&quot;</source>
-        <translation>Die Kopfzeile sollte mit „x = Breite“ beginnen</translation>
-    </message>
-    <message>
-        <source>The height should follow as &quot;y = height&quot;</source>
-        <translation>Die Höhe sollte als „y = Höhe“ folgen</translation>
-    </message>
-    <message>
-        <source>A comma should follow the width</source>
-        <translation>Auf die Breite sollte ein Komma folgen</translation>
-    </message>
-    <message>
-        <source>Only &quot;, rule = ...&quot; may follow the height</source>
-        <translation>Auf die Höhe darf nur „, rule = …“ folgen</translation>
-    </message>
-    <message>
-        <source>Only &quot;, rule = ...&quot; may follow the height.</source>
-        <translation>Auf die Höhe darf nur „, rule = …“ folgen.</translation>
-    </message>
-    <message>
-        <source>The rule should follow as &quot;rule = ...&quot;</source>
-        <translation>Die Regel sollte als „rule = …“ folgen</translation>
-    </message>
-    <message>
-        <source>%1, but the line ends.</source>
-        <translation>%1, aber die Zeile endet.</translation>
-    </message>
-    <message>
-        <source>%1; found %2.</source>
-        <translation>%1; gefunden: %2.</translation>
-    </message>
-    <message>
-        <source>A number should come here.</source>
-        <translation>Hier sollte eine Zahl stehen.</translation>
-    </message>
-    <message>
-        <source>The number is too large.</source>
-        <translation>Die Zahl ist zu groß.</translation>
-    </message>
-    <message>
-        <source>The rule is missing after &quot;rule =&quot;.</source>
-        <translation>Nach „rule =“ fehlt die Regel.</translation>
-    </message>
-    <message>
-        <source>This pattern is for the rule %1; the board runs B3/S23 only.</source>
-        <translation>Dieses Muster ist für die Regel %1; das Spielfeld kennt nur B3/S23.</translation>
-    </message>
-    <message>
-        <source>The count is too large.</source>
-        <translation>Die Anzahl ist zu groß.</translation>
-    </message>
-    <message>
-        <source>A count of 0 repeats nothing; counts start at 1.</source>
-        <translation>Eine Anzahl von 0 wiederholt nichts; Anzahlen beginnen bei 1.</translation>
-    </message>
-    <message>
-        <source>The count should be followed at once by b, o or $.</source>
-        <translation>Auf die Anzahl sollte direkt b, o oder $ folgen.</translation>
-    </message>
-    <message>
-        <source>A count cannot stand before &quot;!&quot;.</source>
-        <translation>Vor „!“ darf keine Anzahl stehen.</translation>
-    </message>
-    <message>
-        <source>Unexpected %1 in the cells: &quot;b&quot; and &quot;o&quot; are cells, &quot;$&quot; ends a row and &quot;!&quot; the pattern.</source>
-        <translation>Unerwartetes %1 in den Zellen: „b“ und „o“ sind Zellen, „$“ beendet eine Zeile und „!“ das Muster.</translation>
-    </message>
-    <message>
-        <source>Live cells below the height of %1 rows that the header gives.</source>
-        <translation>Lebende Zellen unterhalb der Höhe von %1 Zeilen, die die Kopfzeile angibt.</translation>
-    </message>
-    <message>
-        <source>Live cells past the width of %1 columns that the header gives.</source>
-        <translation>Lebende Zellen jenseits der Breite von %1 Spalten, die die Kopfzeile angibt.</translation>
-    </message>
-    <message>
-        <source>The count takes the pattern past any size it could have.</source>
-        <translation>Die Anzahl führt das Muster über jede mögliche Größe hinaus.</translation>
-    </message>
-    <message>
-        <source>space</source>
-        <translation>Leerzeichen</translation>
-    </message>
-    <message>
-        <source>tab</source>
-        <translation>Tabulator</translation>
-    </message>
-    <message>
-        <source>&apos;%1&apos;</source>
-        <translation>„%1“</translation>
-    </message>
-    <message>
-        <source>byte %1</source>
-        <translation>Byte %1</translation>
-    </message>
-</context>
-<context>
-    <name>PatternFileReader</name>
+    <name>quarn::PatternFileReader</name>
     <message>
         <source>The file is larger than 1 MiB, far more than any pattern for this board needs.</source>
         <translation>Die Datei ist größer als 1 MiB, weit mehr, als irgendein Muster für dieses Spielfeld braucht.</translation>
@@ -474,7 +541,7 @@
     </message>
 </context>
 <context>
-    <name>PatternTransfer</name>
+    <name>quarn::PatternTransfer</name>
     <message>
         <source>Patterns (*.rle *.cells *.txt);;All files (*)</source>
         <translation>Muster (*.rle *.cells *.txt);;Alle Dateien (*)</translation>
@@ -537,7 +604,7 @@
     </message>
 </context>
 <context>
-    <name>frmDisplay</name>
+    <name>quarn::frmDisplay</name>
     <message>
         <source>Steps: %1</source>
         <translation>Schritte: %1</translation>
@@ -589,73 +656,6 @@
     <message>
         <source>Redo %1</source>
         <translation>Wiederholen: %1</translation>
-    </message>
-</context>
-<context>
-    <name>main</name>
-    <message>
-        <source>The platform plugin: xcb, wayland, offscreen, ...</source>
-        <translation>Das Plattform-Plugin: xcb, wayland, offscreen, …</translation>
-    </message>
-    <message>
-        <source>Where to look for platform plugins.</source>
-        <translation>Wo nach Plattform-Plugins gesucht wird.</translation>
-    </message>
-    <message>
-        <source>The platform theme.</source>
-        <translation>Das Plattform-Thema.</translation>
-    </message>
-    <message>
-        <source>An input plugin to load.</source>
-        <translation>Ein zu ladendes Eingabe-Plugin.</translation>
-    </message>
-    <message>
-        <source>The X display to open the window on.</source>
-        <translation>Der X-Bildschirm, auf dem das Fenster öffnet.</translation>
-    </message>
-    <message>
-        <source>Where to put the window, as WxH+X+Y.</source>
-        <translation>Wohin das Fenster kommt, als BxH+X+Y.</translation>
-    </message>
-    <message>
-        <source>The window&apos;s icon.</source>
-        <translation>Das Symbol des Fensters.</translation>
-    </message>
-    <message>
-        <source>The window&apos;s title.</source>
-        <translation>Der Titel des Fensters.</translation>
-    </message>
-    <message>
-        <source>Lays the widgets out right to left.</source>
-        <translation>Ordnet die Bedienelemente von rechts nach links an.</translation>
-    </message>
-    <message>
-        <source>The session to restore.</source>
-        <translation>Die wiederherzustellende Sitzung.</translation>
-    </message>
-    <message>
-        <source>The widget style: fusion, windows, ...</source>
-        <translation>Der Stil der Bedienelemente: fusion, windows, …</translation>
-    </message>
-    <message>
-        <source>A style sheet for the widgets.</source>
-        <translation>Ein Stylesheet für die Bedienelemente.</translation>
-    </message>
-    <message>
-        <source>Reports at the end how many widgets were left.</source>
-        <translation>Meldet am Ende, wie viele Bedienelemente übrig waren.</translation>
-    </message>
-    <message>
-        <source>Runs the cellular automaton B3/S23 on a bounded 30 x 30 board.</source>
-        <translation>Lässt den zellulären Automaten B3/S23 auf einem begrenzten Spielfeld von 30 × 30 laufen.</translation>
-    </message>
-    <message>
-        <source>A pattern to open, in RLE or plaintext.</source>
-        <translation>Ein zu öffnendes Muster, in RLE oder Klartext.</translation>
-    </message>
-    <message>
-        <source>Give one file at most.</source>
-        <translation>Höchstens eine Datei angeben.</translation>
     </message>
 </context>
 </TS>

@@ -2,7 +2,231 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es_ES">
 <context>
-    <name>Announcer</name>
+    <name>BoardAccessible</name>
+    <message>
+        <source>Board</source>
+        <translation>Tablero</translation>
+    </message>
+    <message>
+        <source>%1 rows of %2 cells, each live or dead; %3 live</source>
+        <translation>%1 filas de %2 celdas, cada una viva o muerta; %3 vivas</translation>
+    </message>
+    <message>
+        <source>Row %1</source>
+        <translation>Fila %1</translation>
+    </message>
+    <message>
+        <source>Column %1</source>
+        <translation>Columna %1</translation>
+    </message>
+</context>
+<context>
+    <name>BoardCellAccessible</name>
+    <message>
+        <source>live</source>
+        <translation>viva</translation>
+    </message>
+    <message>
+        <source>dead</source>
+        <translation>muerta</translation>
+    </message>
+    <message>
+        <source>Row %1, column %2 of the %3</source>
+        <translation>Fila %1, columna %2 del %3</translation>
+    </message>
+</context>
+<context>
+    <name>Pattern</name>
+    <message>
+        <source>The text is larger than 1 MiB, far more than any pattern for this board needs.</source>
+        <translation>El texto ocupa más de 1 MiB, mucho más de lo que necesita cualquier patrón para este tablero.</translation>
+    </message>
+    <message>
+        <source>The text holds a NUL byte: it is binary data, not a pattern.</source>
+        <translation>El texto contiene un byte NUL: son datos binarios, no un patrón.</translation>
+    </message>
+    <message>
+        <source>The text is empty.</source>
+        <translation>El texto está vacío.</translation>
+    </message>
+    <message>
+        <source>The pattern is %1 x %2 cells; the board holds %3 x %4.</source>
+        <translation>El patrón mide %1 × %2 celdas; el tablero admite %3 × %4.</translation>
+    </message>
+    <message>
+        <source>Unexpected %1 in a row: &quot;.&quot; is a dead cell and &quot;O&quot; a live one.</source>
+        <translation>%1 inesperado en una fila: «.» es una celda muerta y «O» una viva.</translation>
+    </message>
+    <message>
+        <source>The pattern has no header line &quot;x = width, y = height&quot;.</source>
+        <translation>El patrón no tiene la línea de cabecera «x = ancho, y = alto».</translation>
+    </message>
+    <message>
+        <source>The header should start &quot;x = width&quot;</source>
+        <translation>La cabecera debería empezar con «x = ancho»</translation>
+    </message>
+    <message>
+        <source>The height should follow as &quot;y = height&quot;</source>
+        <translation>La altura debería seguir como «y = alto»</translation>
+    </message>
+    <message>
+        <source>A comma should follow the width</source>
+        <translation>Tras el ancho debería ir una coma</translation>
+    </message>
+    <message>
+        <source>Only &quot;, rule = ...&quot; may follow the height</source>
+        <translation>Tras la altura solo puede ir «, rule = …»</translation>
+    </message>
+    <message>
+        <source>Only &quot;, rule = ...&quot; may follow the height.</source>
+        <translation>Tras la altura solo puede ir «, rule = …».</translation>
+    </message>
+    <message>
+        <source>The rule should follow as &quot;rule = ...&quot;</source>
+        <translation>La regla debería seguir como «rule = …»</translation>
+    </message>
+    <message>
+        <source>%1, but the line ends.</source>
+        <translation>%1, pero la línea termina.</translation>
+    </message>
+    <message>
+        <source>%1; found %2.</source>
+        <translation>%1; se encontró %2.</translation>
+    </message>
+    <message>
+        <source>A number should come here.</source>
+        <translation>Aquí debería ir un número.</translation>
+    </message>
+    <message>
+        <source>The number is too large.</source>
+        <translation>El número es demasiado grande.</translation>
+    </message>
+    <message>
+        <source>The rule is missing after &quot;rule =&quot;.</source>
+        <translation>Falta la regla tras «rule =».</translation>
+    </message>
+    <message>
+        <source>This pattern is for the rule %1; the board runs B3/S23 only.</source>
+        <translation>Este patrón es para la regla %1; el tablero solo ejecuta B3/S23.</translation>
+    </message>
+    <message>
+        <source>The count is too large.</source>
+        <translation>La cuenta es demasiado grande.</translation>
+    </message>
+    <message>
+        <source>A count of 0 repeats nothing; counts start at 1.</source>
+        <translation>Una cuenta de 0 no repite nada; las cuentas empiezan en 1.</translation>
+    </message>
+    <message>
+        <source>The count should be followed at once by b, o or $.</source>
+        <translation>La cuenta debería ir seguida enseguida de b, o o $.</translation>
+    </message>
+    <message>
+        <source>A count cannot stand before &quot;!&quot;.</source>
+        <translation>Una cuenta no puede ir antes de «!».</translation>
+    </message>
+    <message>
+        <source>Unexpected %1 in the cells: &quot;b&quot; and &quot;o&quot; are cells, &quot;$&quot; ends a row and &quot;!&quot; the pattern.</source>
+        <translation>%1 inesperado en las celdas: «b» y «o» son celdas, «$» termina una fila y «!» el patrón.</translation>
+    </message>
+    <message>
+        <source>Live cells below the height of %1 rows that the header gives.</source>
+        <translation>Celdas vivas por debajo de la altura de %1 filas que da la cabecera.</translation>
+    </message>
+    <message>
+        <source>Live cells past the width of %1 columns that the header gives.</source>
+        <translation>Celdas vivas más allá del ancho de %1 columnas que da la cabecera.</translation>
+    </message>
+    <message>
+        <source>The count takes the pattern past any size it could have.</source>
+        <translation>La cuenta lleva el patrón más allá de cualquier tamaño posible.</translation>
+    </message>
+    <message>
+        <source>space</source>
+        <translation>espacio</translation>
+    </message>
+    <message>
+        <source>tab</source>
+        <translation>tabulador</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos;</source>
+        <translation>«%1»</translation>
+    </message>
+    <message>
+        <source>byte %1</source>
+        <translation>byte %1</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>The platform plugin: xcb, wayland, offscreen, ...</source>
+        <translation>El complemento de plataforma: xcb, wayland, offscreen, …</translation>
+    </message>
+    <message>
+        <source>Where to look for platform plugins.</source>
+        <translation>Dónde buscar complementos de plataforma.</translation>
+    </message>
+    <message>
+        <source>The platform theme.</source>
+        <translation>El tema de la plataforma.</translation>
+    </message>
+    <message>
+        <source>An input plugin to load.</source>
+        <translation>Un complemento de entrada que cargar.</translation>
+    </message>
+    <message>
+        <source>The X display to open the window on.</source>
+        <translation>La pantalla X donde abrir la ventana.</translation>
+    </message>
+    <message>
+        <source>Where to put the window, as WxH+X+Y.</source>
+        <translation>Dónde poner la ventana, como AnxAl+X+Y.</translation>
+    </message>
+    <message>
+        <source>The window&apos;s icon.</source>
+        <translation>El icono de la ventana.</translation>
+    </message>
+    <message>
+        <source>The window&apos;s title.</source>
+        <translation>El título de la ventana.</translation>
+    </message>
+    <message>
+        <source>Lays the widgets out right to left.</source>
+        <translation>Dispone los elementos de derecha a izquierda.</translation>
+    </message>
+    <message>
+        <source>The session to restore.</source>
+        <translation>La sesión que restaurar.</translation>
+    </message>
+    <message>
+        <source>The widget style: fusion, windows, ...</source>
+        <translation>El estilo de los elementos: fusion, windows, …</translation>
+    </message>
+    <message>
+        <source>A style sheet for the widgets.</source>
+        <translation>Una hoja de estilo para los elementos.</translation>
+    </message>
+    <message>
+        <source>Reports at the end how many widgets were left.</source>
+        <translation>Informa al final de cuántos elementos quedaban.</translation>
+    </message>
+    <message>
+        <source>Runs the cellular automaton B3/S23 on a bounded 30 x 30 board.</source>
+        <translation>Ejecuta el autómata celular B3/S23 en un tablero limitado de 30 × 30.</translation>
+    </message>
+    <message>
+        <source>A pattern to open, in RLE or plaintext.</source>
+        <translation>Un patrón que abrir, en RLE o texto plano.</translation>
+    </message>
+    <message>
+        <source>Give one file at most.</source>
+        <translation>Indique un archivo como máximo.</translation>
+    </message>
+</context>
+<context>
+    <name>quarn::Announcer</name>
     <message numerus="yes">
         <source>%n live</source>
         <translation>
@@ -40,41 +264,7 @@
     </message>
 </context>
 <context>
-    <name>BoardAccessible</name>
-    <message>
-        <source>Board</source>
-        <translation>Tablero</translation>
-    </message>
-    <message>
-        <source>%1 rows of %2 cells, each live or dead; %3 live</source>
-        <translation>%1 filas de %2 celdas, cada una viva o muerta; %3 vivas</translation>
-    </message>
-    <message>
-        <source>Row %1</source>
-        <translation>Fila %1</translation>
-    </message>
-    <message>
-        <source>Column %1</source>
-        <translation>Columna %1</translation>
-    </message>
-</context>
-<context>
-    <name>BoardCellAccessible</name>
-    <message>
-        <source>live</source>
-        <translation>viva</translation>
-    </message>
-    <message>
-        <source>dead</source>
-        <translation>muerta</translation>
-    </message>
-    <message>
-        <source>Row %1, column %2 of the %3</source>
-        <translation>Fila %1, columna %2 del %3</translation>
-    </message>
-</context>
-<context>
-    <name>History</name>
+    <name>quarn::History</name>
     <message>
         <source>All On</source>
         <translation>Encender todo</translation>
@@ -109,7 +299,7 @@
     </message>
 </context>
 <context>
-    <name>Menus</name>
+    <name>quarn::Menus</name>
     <message>
         <source>&amp;File</source>
         <translation>&amp;Archivo</translation>
@@ -312,130 +502,7 @@
     </message>
 </context>
 <context>
-    <name>Pattern</name>
-    <message>
-        <source>The text is larger than 1 MiB, far more than any pattern for this board needs.</source>
-        <translation>El texto ocupa más de 1 MiB, mucho más de lo que necesita cualquier patrón para este tablero.</translation>
-    </message>
-    <message>
-        <source>The text holds a NUL byte: it is binary data, not a pattern.</source>
-        <translation>El texto contiene un byte NUL: son datos binarios, no un patrón.</translation>
-    </message>
-    <message>
-        <source>The text is empty.</source>
-        <translation>El texto está vacío.</translation>
-    </message>
-    <message>
-        <source>The pattern is %1 x %2 cells; the board holds %3 x %4.</source>
-        <translation>El patrón mide %1 × %2 celdas; el tablero admite %3 × %4.</translation>
-    </message>
-    <message>
-        <source>Unexpected %1 in a row: &quot;.&quot; is a dead cell and &quot;O&quot; a live one.</source>
-        <translation>%1 inesperado en una fila: «.» es una celda muerta y «O» una viva.</translation>
-    </message>
-    <message>
-        <source>The pattern has no header line &quot;x = width, y = height&quot;.</source>
-        <translation>El patrón no tiene la línea de cabecera «x = ancho, y = alto».</translation>
-    </message>
-    <message>
-        <source>The header should start &quot;x = width&quot;</source>
-        <translation>La cabecera debería empezar con «x = ancho»</translation>
-    </message>
-    <message>
-        <source>The height should follow as &quot;y = height&quot;</source>
-        <translation>La altura debería seguir como «y = alto»</translation>
-    </message>
-    <message>
-        <source>A comma should follow the width</source>
-        <translation>Tras el ancho debería ir una coma</translation>
-    </message>
-    <message>
-        <source>Only &quot;, rule = ...&quot; may follow the height</source>
-        <translation>Tras la altura solo puede ir «, rule = …»</translation>
-    </message>
-    <message>
-        <source>Only &quot;, rule = ...&quot; may follow the height.</source>
-        <translation>Tras la altura solo puede ir «, rule = …».</translation>
-    </message>
-    <message>
-        <source>The rule should follow as &quot;rule = ...&quot;</source>
-        <translation>La regla debería seguir como «rule = …»</translation>
-    </message>
-    <message>
-        <source>%1, but the line ends.</source>
-        <translation>%1, pero la línea termina.</translation>
-    </message>
-    <message>
-        <source>%1; found %2.</source>
-        <translation>%1; se encontró %2.</translation>
-    </message>
-    <message>
-        <source>A number should come here.</source>
-        <translation>Aquí debería ir un número.</translation>
-    </message>
-    <message>
-        <source>The number is too large.</source>
-        <translation>El número es demasiado grande.</translation>
-    </message>
-    <message>
-        <source>The rule is missing after &quot;rule =&quot;.</source>
-        <translation>Falta la regla tras «rule =».</translation>
-    </message>
-    <message>
-        <source>This pattern is for the rule %1; the board runs B3/S23 only.</source>
-        <translation>Este patrón es para la regla %1; el tablero solo ejecuta B3/S23.</translation>
-    </message>
-    <message>
-        <source>The count is too large.</source>
-        <translation>La cuenta es demasiado grande.</translation>
-    </message>
-    <message>
-        <source>A count of 0 repeats nothing; counts start at 1.</source>
-        <translation>Una cuenta de 0 no repite nada; las cuentas empiezan en 1.</translation>
-    </message>
-    <message>
-        <source>The count should be followed at once by b, o or $.</source>
-        <translation>La cuenta debería ir seguida enseguida de b, o o $.</translation>
-    </message>
-    <message>
-        <source>A count cannot stand before &quot;!&quot;.</source>
-        <translation>Una cuenta no puede ir antes de «!».</translation>
-    </message>
-    <message>
-        <source>Unexpected %1 in the cells: &quot;b&quot; and &quot;o&quot; are cells, &quot;$&quot; ends a row and &quot;!&quot; the pattern.</source>
-        <translation>%1 inesperado en las celdas: «b» y «o» son celdas, «$» termina una fila y «!» el patrón.</translation>
-    </message>
-    <message>
-        <source>Live cells below the height of %1 rows that the header gives.</source>
-        <translation>Celdas vivas por debajo de la altura de %1 filas que da la cabecera.</translation>
-    </message>
-    <message>
-        <source>Live cells past the width of %1 columns that the header gives.</source>
-        <translation>Celdas vivas más allá del ancho de %1 columnas que da la cabecera.</translation>
-    </message>
-    <message>
-        <source>The count takes the pattern past any size it could have.</source>
-        <translation>La cuenta lleva el patrón más allá de cualquier tamaño posible.</translation>
-    </message>
-    <message>
-        <source>space</source>
-        <translation>espacio</translation>
-    </message>
-    <message>
-        <source>tab</source>
-        <translation>tabulador</translation>
-    </message>
-    <message>
-        <source>&apos;%1&apos;</source>
-        <translation>«%1»</translation>
-    </message>
-    <message>
-        <source>byte %1</source>
-        <translation>byte %1</translation>
-    </message>
-</context>
-<context>
-    <name>PatternFileReader</name>
+    <name>quarn::PatternFileReader</name>
     <message>
         <source>The file is larger than 1 MiB, far more than any pattern for this board needs.</source>
         <translation>El archivo ocupa más de 1 MiB, mucho más de lo que necesita cualquier patrón para este tablero.</translation>
@@ -474,7 +541,7 @@
     </message>
 </context>
 <context>
-    <name>PatternTransfer</name>
+    <name>quarn::PatternTransfer</name>
     <message>
         <source>Patterns (*.rle *.cells *.txt);;All files (*)</source>
         <translation>Patrones (*.rle *.cells *.txt);;Todos los archivos (*)</translation>
@@ -537,7 +604,7 @@
     </message>
 </context>
 <context>
-    <name>frmDisplay</name>
+    <name>quarn::frmDisplay</name>
     <message>
         <source>Steps: %1</source>
         <translation>Pasos: %1</translation>
@@ -589,73 +656,6 @@
     <message>
         <source>Redo %1</source>
         <translation>Rehacer: %1</translation>
-    </message>
-</context>
-<context>
-    <name>main</name>
-    <message>
-        <source>The platform plugin: xcb, wayland, offscreen, ...</source>
-        <translation>El complemento de plataforma: xcb, wayland, offscreen, …</translation>
-    </message>
-    <message>
-        <source>Where to look for platform plugins.</source>
-        <translation>Dónde buscar complementos de plataforma.</translation>
-    </message>
-    <message>
-        <source>The platform theme.</source>
-        <translation>El tema de la plataforma.</translation>
-    </message>
-    <message>
-        <source>An input plugin to load.</source>
-        <translation>Un complemento de entrada que cargar.</translation>
-    </message>
-    <message>
-        <source>The X display to open the window on.</source>
-        <translation>La pantalla X donde abrir la ventana.</translation>
-    </message>
-    <message>
-        <source>Where to put the window, as WxH+X+Y.</source>
-        <translation>Dónde poner la ventana, como AnxAl+X+Y.</translation>
-    </message>
-    <message>
-        <source>The window&apos;s icon.</source>
-        <translation>El icono de la ventana.</translation>
-    </message>
-    <message>
-        <source>The window&apos;s title.</source>
-        <translation>El título de la ventana.</translation>
-    </message>
-    <message>
-        <source>Lays the widgets out right to left.</source>
-        <translation>Dispone los elementos de derecha a izquierda.</translation>
-    </message>
-    <message>
-        <source>The session to restore.</source>
-        <translation>La sesión que restaurar.</translation>
-    </message>
-    <message>
-        <source>The widget style: fusion, windows, ...</source>
-        <translation>El estilo de los elementos: fusion, windows, …</translation>
-    </message>
-    <message>
-        <source>A style sheet for the widgets.</source>
-        <translation>Una hoja de estilo para los elementos.</translation>
-    </message>
-    <message>
-        <source>Reports at the end how many widgets were left.</source>
-        <translation>Informa al final de cuántos elementos quedaban.</translation>
-    </message>
-    <message>
-        <source>Runs the cellular automaton B3/S23 on a bounded 30 x 30 board.</source>
-        <translation>Ejecuta el autómata celular B3/S23 en un tablero limitado de 30 × 30.</translation>
-    </message>
-    <message>
-        <source>A pattern to open, in RLE or plaintext.</source>
-        <translation>Un patrón que abrir, en RLE o texto plano.</translation>
-    </message>
-    <message>
-        <source>Give one file at most.</source>
-        <translation>Indique un archivo como máximo.</translation>
     </message>
 </context>
 </TS>

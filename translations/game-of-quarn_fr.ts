@@ -2,7 +2,231 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR">
 <context>
-    <name>Announcer</name>
+    <name>BoardAccessible</name>
+    <message>
+        <source>Board</source>
+        <translation>Plateau</translation>
+    </message>
+    <message>
+        <source>%1 rows of %2 cells, each live or dead; %3 live</source>
+        <translation>%1 rangées de %2 cellules, chacune vivante ou morte ; %3 vivantes</translation>
+    </message>
+    <message>
+        <source>Row %1</source>
+        <translation>Rangée %1</translation>
+    </message>
+    <message>
+        <source>Column %1</source>
+        <translation>Colonne %1</translation>
+    </message>
+</context>
+<context>
+    <name>BoardCellAccessible</name>
+    <message>
+        <source>live</source>
+        <translation>vivante</translation>
+    </message>
+    <message>
+        <source>dead</source>
+        <translation>morte</translation>
+    </message>
+    <message>
+        <source>Row %1, column %2 of the %3</source>
+        <translation>Rangée %1, colonne %2 du %3</translation>
+    </message>
+</context>
+<context>
+    <name>Pattern</name>
+    <message>
+        <source>The text is larger than 1 MiB, far more than any pattern for this board needs.</source>
+        <translation>Le texte dépasse 1 Mio, bien plus qu&apos;il n&apos;en faut à tout motif pour ce plateau.</translation>
+    </message>
+    <message>
+        <source>The text holds a NUL byte: it is binary data, not a pattern.</source>
+        <translation>Le texte contient un octet NUL : ce sont des données binaires, pas un motif.</translation>
+    </message>
+    <message>
+        <source>The text is empty.</source>
+        <translation>Le texte est vide.</translation>
+    </message>
+    <message>
+        <source>The pattern is %1 x %2 cells; the board holds %3 x %4.</source>
+        <translation>Le motif fait %1 × %2 cellules ; le plateau en contient %3 × %4.</translation>
+    </message>
+    <message>
+        <source>Unexpected %1 in a row: &quot;.&quot; is a dead cell and &quot;O&quot; a live one.</source>
+        <translation>%1 inattendu dans une rangée : « . » est une cellule morte et « O » une vivante.</translation>
+    </message>
+    <message>
+        <source>The pattern has no header line &quot;x = width, y = height&quot;.</source>
+        <translation>Le motif n&apos;a pas de ligne d&apos;en-tête « x = largeur, y = hauteur ».</translation>
+    </message>
+    <message>
+        <source>The header should start &quot;x = width&quot;</source>
+        <translation>L&apos;en-tête devrait commencer par « x = largeur »</translation>
+    </message>
+    <message>
+        <source>The height should follow as &quot;y = height&quot;</source>
+        <translation>La hauteur devrait suivre sous la forme « y = hauteur »</translation>
+    </message>
+    <message>
+        <source>A comma should follow the width</source>
+        <translation>Une virgule devrait suivre la largeur</translation>
+    </message>
+    <message>
+        <source>Only &quot;, rule = ...&quot; may follow the height</source>
+        <translation>Seul « , rule = … » peut suivre la hauteur</translation>
+    </message>
+    <message>
+        <source>Only &quot;, rule = ...&quot; may follow the height.</source>
+        <translation>Seul « , rule = … » peut suivre la hauteur.</translation>
+    </message>
+    <message>
+        <source>The rule should follow as &quot;rule = ...&quot;</source>
+        <translation>La règle devrait suivre sous la forme « rule = … »</translation>
+    </message>
+    <message>
+        <source>%1, but the line ends.</source>
+        <translation>%1, mais la ligne se termine.</translation>
+    </message>
+    <message>
+        <source>%1; found %2.</source>
+        <translation>%1 ; trouvé : %2.</translation>
+    </message>
+    <message>
+        <source>A number should come here.</source>
+        <translation>Un nombre devrait venir ici.</translation>
+    </message>
+    <message>
+        <source>The number is too large.</source>
+        <translation>Le nombre est trop grand.</translation>
+    </message>
+    <message>
+        <source>The rule is missing after &quot;rule =&quot;.</source>
+        <translation>La règle manque après « rule = ».</translation>
+    </message>
+    <message>
+        <source>This pattern is for the rule %1; the board runs B3/S23 only.</source>
+        <translation>Ce motif est pour la règle %1 ; le plateau ne fait tourner que B3/S23.</translation>
+    </message>
+    <message>
+        <source>The count is too large.</source>
+        <translation>Le nombre de répétitions est trop grand.</translation>
+    </message>
+    <message>
+        <source>A count of 0 repeats nothing; counts start at 1.</source>
+        <translation>Un nombre de 0 ne répète rien ; les nombres commencent à 1.</translation>
+    </message>
+    <message>
+        <source>The count should be followed at once by b, o or $.</source>
+        <translation>Le nombre devrait être suivi aussitôt de b, o ou $.</translation>
+    </message>
+    <message>
+        <source>A count cannot stand before &quot;!&quot;.</source>
+        <translation>Un nombre ne peut pas précéder « ! ».</translation>
+    </message>
+    <message>
+        <source>Unexpected %1 in the cells: &quot;b&quot; and &quot;o&quot; are cells, &quot;$&quot; ends a row and &quot;!&quot; the pattern.</source>
+        <translation>%1 inattendu dans les cellules : « b » et « o » sont des cellules, « $ » termine une rangée et « ! » le motif.</translation>
+    </message>
+    <message>
+        <source>Live cells below the height of %1 rows that the header gives.</source>
+        <translation>Des cellules vivantes au-delà de la hauteur de %1 rangées que donne l&apos;en-tête.</translation>
+    </message>
+    <message>
+        <source>Live cells past the width of %1 columns that the header gives.</source>
+        <translation>Des cellules vivantes au-delà de la largeur de %1 colonnes que donne l&apos;en-tête.</translation>
+    </message>
+    <message>
+        <source>The count takes the pattern past any size it could have.</source>
+        <translation>Le nombre mène le motif au-delà de toute taille possible.</translation>
+    </message>
+    <message>
+        <source>space</source>
+        <translation>espace</translation>
+    </message>
+    <message>
+        <source>tab</source>
+        <translation>tabulation</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos;</source>
+        <translation>« %1 »</translation>
+    </message>
+    <message>
+        <source>byte %1</source>
+        <translation>octet %1</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>The platform plugin: xcb, wayland, offscreen, ...</source>
+        <translation>Le greffon de plateforme : xcb, wayland, offscreen, …</translation>
+    </message>
+    <message>
+        <source>Where to look for platform plugins.</source>
+        <translation>Où chercher les greffons de plateforme.</translation>
+    </message>
+    <message>
+        <source>The platform theme.</source>
+        <translation>Le thème de la plateforme.</translation>
+    </message>
+    <message>
+        <source>An input plugin to load.</source>
+        <translation>Un greffon d&apos;entrée à charger.</translation>
+    </message>
+    <message>
+        <source>The X display to open the window on.</source>
+        <translation>L&apos;écran X où ouvrir la fenêtre.</translation>
+    </message>
+    <message>
+        <source>Where to put the window, as WxH+X+Y.</source>
+        <translation>Où placer la fenêtre, en LxH+X+Y.</translation>
+    </message>
+    <message>
+        <source>The window&apos;s icon.</source>
+        <translation>L&apos;icône de la fenêtre.</translation>
+    </message>
+    <message>
+        <source>The window&apos;s title.</source>
+        <translation>Le titre de la fenêtre.</translation>
+    </message>
+    <message>
+        <source>Lays the widgets out right to left.</source>
+        <translation>Dispose les éléments de droite à gauche.</translation>
+    </message>
+    <message>
+        <source>The session to restore.</source>
+        <translation>La session à restaurer.</translation>
+    </message>
+    <message>
+        <source>The widget style: fusion, windows, ...</source>
+        <translation>Le style des éléments : fusion, windows, …</translation>
+    </message>
+    <message>
+        <source>A style sheet for the widgets.</source>
+        <translation>Une feuille de style pour les éléments.</translation>
+    </message>
+    <message>
+        <source>Reports at the end how many widgets were left.</source>
+        <translation>Indique à la fin combien d&apos;éléments restaient.</translation>
+    </message>
+    <message>
+        <source>Runs the cellular automaton B3/S23 on a bounded 30 x 30 board.</source>
+        <translation>Fait tourner l&apos;automate cellulaire B3/S23 sur un plateau borné de 30 × 30.</translation>
+    </message>
+    <message>
+        <source>A pattern to open, in RLE or plaintext.</source>
+        <translation>Un motif à ouvrir, en RLE ou en texte brut.</translation>
+    </message>
+    <message>
+        <source>Give one file at most.</source>
+        <translation>Donnez un fichier au plus.</translation>
+    </message>
+</context>
+<context>
+    <name>quarn::Announcer</name>
     <message numerus="yes">
         <source>%n live</source>
         <translation>
@@ -40,41 +264,7 @@
     </message>
 </context>
 <context>
-    <name>BoardAccessible</name>
-    <message>
-        <source>Board</source>
-        <translation>Plateau</translation>
-    </message>
-    <message>
-        <source>%1 rows of %2 cells, each live or dead; %3 live</source>
-        <translation>%1 rangées de %2 cellules, chacune vivante ou morte ; %3 vivantes</translation>
-    </message>
-    <message>
-        <source>Row %1</source>
-        <translation>Rangée %1</translation>
-    </message>
-    <message>
-        <source>Column %1</source>
-        <translation>Colonne %1</translation>
-    </message>
-</context>
-<context>
-    <name>BoardCellAccessible</name>
-    <message>
-        <source>live</source>
-        <translation>vivante</translation>
-    </message>
-    <message>
-        <source>dead</source>
-        <translation>morte</translation>
-    </message>
-    <message>
-        <source>Row %1, column %2 of the %3</source>
-        <translation>Rangée %1, colonne %2 du %3</translation>
-    </message>
-</context>
-<context>
-    <name>History</name>
+    <name>quarn::History</name>
     <message>
         <source>All On</source>
         <translation>Tout allumer</translation>
@@ -109,7 +299,7 @@
     </message>
 </context>
 <context>
-    <name>Menus</name>
+    <name>quarn::Menus</name>
     <message>
         <source>&amp;File</source>
         <translation>&amp;Fichier</translation>
@@ -312,130 +502,7 @@
     </message>
 </context>
 <context>
-    <name>Pattern</name>
-    <message>
-        <source>The text is larger than 1 MiB, far more than any pattern for this board needs.</source>
-        <translation>Le texte dépasse 1 Mio, bien plus qu&apos;il n&apos;en faut à tout motif pour ce plateau.</translation>
-    </message>
-    <message>
-        <source>The text holds a NUL byte: it is binary data, not a pattern.</source>
-        <translation>Le texte contient un octet NUL : ce sont des données binaires, pas un motif.</translation>
-    </message>
-    <message>
-        <source>The text is empty.</source>
-        <translation>Le texte est vide.</translation>
-    </message>
-    <message>
-        <source>The pattern is %1 x %2 cells; the board holds %3 x %4.</source>
-        <translation>Le motif fait %1 × %2 cellules ; le plateau en contient %3 × %4.</translation>
-    </message>
-    <message>
-        <source>Unexpected %1 in a row: &quot;.&quot; is a dead cell and &quot;O&quot; a live one.</source>
-        <translation>%1 inattendu dans une rangée : « . » est une cellule morte et « O » une vivante.</translation>
-    </message>
-    <message>
-        <source>The pattern has no header line &quot;x = width, y = height&quot;.</source>
-        <translation>Le motif n&apos;a pas de ligne d&apos;en-tête « x = largeur, y = hauteur ».</translation>
-    </message>
-    <message>
-        <source>The header should start &quot;x = width&quot;</source>
-        <translation>L&apos;en-tête devrait commencer par « x = largeur »</translation>
-    </message>
-    <message>
-        <source>The height should follow as &quot;y = height&quot;</source>
-        <translation>La hauteur devrait suivre sous la forme « y = hauteur »</translation>
-    </message>
-    <message>
-        <source>A comma should follow the width</source>
-        <translation>Une virgule devrait suivre la largeur</translation>
-    </message>
-    <message>
-        <source>Only &quot;, rule = ...&quot; may follow the height</source>
-        <translation>Seul « , rule = … » peut suivre la hauteur</translation>
-    </message>
-    <message>
-        <source>Only &quot;, rule = ...&quot; may follow the height.</source>
-        <translation>Seul « , rule = … » peut suivre la hauteur.</translation>
-    </message>
-    <message>
-        <source>The rule should follow as &quot;rule = ...&quot;</source>
-        <translation>La règle devrait suivre sous la forme « rule = … »</translation>
-    </message>
-    <message>
-        <source>%1, but the line ends.</source>
-        <translation>%1, mais la ligne se termine.</translation>
-    </message>
-    <message>
-        <source>%1; found %2.</source>
-        <translation>%1 ; trouvé : %2.</translation>
-    </message>
-    <message>
-        <source>A number should come here.</source>
-        <translation>Un nombre devrait venir ici.</translation>
-    </message>
-    <message>
-        <source>The number is too large.</source>
-        <translation>Le nombre est trop grand.</translation>
-    </message>
-    <message>
-        <source>The rule is missing after &quot;rule =&quot;.</source>
-        <translation>La règle manque après « rule = ».</translation>
-    </message>
-    <message>
-        <source>This pattern is for the rule %1; the board runs B3/S23 only.</source>
-        <translation>Ce motif est pour la règle %1 ; le plateau ne fait tourner que B3/S23.</translation>
-    </message>
-    <message>
-        <source>The count is too large.</source>
-        <translation>Le nombre de répétitions est trop grand.</translation>
-    </message>
-    <message>
-        <source>A count of 0 repeats nothing; counts start at 1.</source>
-        <translation>Un nombre de 0 ne répète rien ; les nombres commencent à 1.</translation>
-    </message>
-    <message>
-        <source>The count should be followed at once by b, o or $.</source>
-        <translation>Le nombre devrait être suivi aussitôt de b, o ou $.</translation>
-    </message>
-    <message>
-        <source>A count cannot stand before &quot;!&quot;.</source>
-        <translation>Un nombre ne peut pas précéder « ! ».</translation>
-    </message>
-    <message>
-        <source>Unexpected %1 in the cells: &quot;b&quot; and &quot;o&quot; are cells, &quot;$&quot; ends a row and &quot;!&quot; the pattern.</source>
-        <translation>%1 inattendu dans les cellules : « b » et « o » sont des cellules, « $ » termine une rangée et « ! » le motif.</translation>
-    </message>
-    <message>
-        <source>Live cells below the height of %1 rows that the header gives.</source>
-        <translation>Des cellules vivantes au-delà de la hauteur de %1 rangées que donne l&apos;en-tête.</translation>
-    </message>
-    <message>
-        <source>Live cells past the width of %1 columns that the header gives.</source>
-        <translation>Des cellules vivantes au-delà de la largeur de %1 colonnes que donne l&apos;en-tête.</translation>
-    </message>
-    <message>
-        <source>The count takes the pattern past any size it could have.</source>
-        <translation>Le nombre mène le motif au-delà de toute taille possible.</translation>
-    </message>
-    <message>
-        <source>space</source>
-        <translation>espace</translation>
-    </message>
-    <message>
-        <source>tab</source>
-        <translation>tabulation</translation>
-    </message>
-    <message>
-        <source>&apos;%1&apos;</source>
-        <translation>« %1 »</translation>
-    </message>
-    <message>
-        <source>byte %1</source>
-        <translation>octet %1</translation>
-    </message>
-</context>
-<context>
-    <name>PatternFileReader</name>
+    <name>quarn::PatternFileReader</name>
     <message>
         <source>The file is larger than 1 MiB, far more than any pattern for this board needs.</source>
         <translation>Le fichier dépasse 1 Mio, bien plus qu&apos;il n&apos;en faut à tout motif pour ce plateau.</translation>
@@ -474,7 +541,7 @@
     </message>
 </context>
 <context>
-    <name>PatternTransfer</name>
+    <name>quarn::PatternTransfer</name>
     <message>
         <source>Patterns (*.rle *.cells *.txt);;All files (*)</source>
         <translation>Motifs (*.rle *.cells *.txt);;Tous les fichiers (*)</translation>
@@ -537,7 +604,7 @@
     </message>
 </context>
 <context>
-    <name>frmDisplay</name>
+    <name>quarn::frmDisplay</name>
     <message>
         <source>Steps: %1</source>
         <translation>Pas&#xa0;: %1</translation>
@@ -589,73 +656,6 @@
     <message>
         <source>Redo %1</source>
         <translation>Rétablir : %1</translation>
-    </message>
-</context>
-<context>
-    <name>main</name>
-    <message>
-        <source>The platform plugin: xcb, wayland, offscreen, ...</source>
-        <translation>Le greffon de plateforme : xcb, wayland, offscreen, …</translation>
-    </message>
-    <message>
-        <source>Where to look for platform plugins.</source>
-        <translation>Où chercher les greffons de plateforme.</translation>
-    </message>
-    <message>
-        <source>The platform theme.</source>
-        <translation>Le thème de la plateforme.</translation>
-    </message>
-    <message>
-        <source>An input plugin to load.</source>
-        <translation>Un greffon d&apos;entrée à charger.</translation>
-    </message>
-    <message>
-        <source>The X display to open the window on.</source>
-        <translation>L&apos;écran X où ouvrir la fenêtre.</translation>
-    </message>
-    <message>
-        <source>Where to put the window, as WxH+X+Y.</source>
-        <translation>Où placer la fenêtre, en LxH+X+Y.</translation>
-    </message>
-    <message>
-        <source>The window&apos;s icon.</source>
-        <translation>L&apos;icône de la fenêtre.</translation>
-    </message>
-    <message>
-        <source>The window&apos;s title.</source>
-        <translation>Le titre de la fenêtre.</translation>
-    </message>
-    <message>
-        <source>Lays the widgets out right to left.</source>
-        <translation>Dispose les éléments de droite à gauche.</translation>
-    </message>
-    <message>
-        <source>The session to restore.</source>
-        <translation>La session à restaurer.</translation>
-    </message>
-    <message>
-        <source>The widget style: fusion, windows, ...</source>
-        <translation>Le style des éléments : fusion, windows, …</translation>
-    </message>
-    <message>
-        <source>A style sheet for the widgets.</source>
-        <translation>Une feuille de style pour les éléments.</translation>
-    </message>
-    <message>
-        <source>Reports at the end how many widgets were left.</source>
-        <translation>Indique à la fin combien d&apos;éléments restaient.</translation>
-    </message>
-    <message>
-        <source>Runs the cellular automaton B3/S23 on a bounded 30 x 30 board.</source>
-        <translation>Fait tourner l&apos;automate cellulaire B3/S23 sur un plateau borné de 30 × 30.</translation>
-    </message>
-    <message>
-        <source>A pattern to open, in RLE or plaintext.</source>
-        <translation>Un motif à ouvrir, en RLE ou en texte brut.</translation>
-    </message>
-    <message>
-        <source>Give one file at most.</source>
-        <translation>Donnez un fichier au plus.</translation>
     </message>
 </context>
 </TS>

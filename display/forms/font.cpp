@@ -4,7 +4,7 @@
 #include <QStringList>
 #include <QWidget>
 
-namespace forms {
+namespace quarn::forms {
 
 QFont DialogFont(double points)
 {
@@ -51,4 +51,4 @@ void FitCaption(QWidget& control)
     }
 }
 
-} // namespace forms
+} // namespace quarn::forms

@@ -4,7 +4,7 @@
 
 class QWidget;
 
-namespace forms {
+namespace quarn::forms {
 
 // The classic dialog face at the given size. Where it is not installed a metric-compatible
 // sans-serif (Liberation Sans, then any sans-serif) stands in.
@@ -18,4 +18,4 @@ QFont FitToWidth(QFont font, const QString& text, int width);
 // in full (its size hint) fits its width.
 void FitCaption(QWidget& control);
 
-} // namespace forms
+} // namespace quarn::forms

@@ -2,7 +2,7 @@
 
 #include <QMenuBar>
 
-namespace forms {
+namespace quarn::forms {
 
 Form::Form(const QString& caption, int clientWidthTwips, int clientHeightTwips, OleColor backColor,
            QWidget* parent)
@@ -48,4 +48,4 @@ void Form::setVisible(bool visible)
     QWidget::setVisible(visible);
 }
 
-} // namespace forms
+} // namespace quarn::forms

@@ -7,7 +7,7 @@
 
 class QMenuBar;
 
-namespace forms {
+namespace quarn::forms {
 
 // A fixed-size top-level window whose client area is laid out in twips. Load() is raised once,
 // after the controls exist and before the window first appears.
@@ -38,4 +38,4 @@ private:
     bool loaded_ = false;
 };
 
-} // namespace forms
+} // namespace quarn::forms

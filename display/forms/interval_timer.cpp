@@ -5,7 +5,7 @@
 #include <stdexcept>
 #include <string>
 
-namespace forms {
+namespace quarn::forms {
 
 IntervalTimer::IntervalTimer(QObject* parent)
     : QObject(parent)
@@ -44,4 +44,4 @@ void IntervalTimer::timerEvent(QTimerEvent* event)
     QObject::timerEvent(event);
 }
 
-} // namespace forms
+} // namespace quarn::forms

@@ -3,7 +3,7 @@
 #include <QBasicTimer>
 #include <QObject>
 
-namespace forms {
+namespace quarn::forms {
 
 // A periodic timer driven by one number: an interval of 0 stops it, a positive interval makes
 // Timer() fire at that period. Ticks that fall due while a handler is still busy are not queued.
@@ -30,4 +30,4 @@ private:
     int interval_ = 0;
 };
 
-} // namespace forms
+} // namespace quarn::forms

@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-namespace forms {
+namespace quarn::forms {
 
 // Colours as the forms give them: 0x00BBGGRR, red in the low byte.
 using OleColor = std::uint32_t;
@@ -15,4 +15,4 @@ constexpr QRgb ToRgb(OleColor color)
                 static_cast<int>((color >> 16U) & 0xFFU));
 }
 
-} // namespace forms
+} // namespace quarn::forms

@@ -8,7 +8,7 @@
 #include <bit>
 #include <cmath>
 
-namespace forms {
+namespace quarn::forms {
 
 namespace {
 
@@ -81,36 +81,38 @@ void PictureBox::paintEvent(QPaintEvent* event)
     painter.drawImage(exposed.topLeft(), image_,
                       QRectF(exposed.x() * ratio, exposed.y() * ratio, exposed.width() * ratio,
                              exposed.height() * ratio));
-    if (ring_) {
-        // Four bars of whole device pixels, so that the ring stays sharp at any scale.
-        const QRect ring = RingDeviceRect();
-        const int edge = EdgeWidth();
-        const auto logical = [ratio](const QRect& device) {
-            return QRectF(device.x() / ratio, device.y() / ratio, device.width() / ratio,
-                          device.height() / ratio);
-        };
-        for (const QRect& bar : {QRect(ring.left(), ring.top(), ring.width(), edge),
-                                 QRect(ring.left(), ring.bottom() - edge + 1, ring.width(), edge),
-                                 QRect(ring.left(), ring.top(), edge, ring.height()),
-                                 QRect(ring.right() - edge + 1, ring.top(), edge, ring.height())}) {
-            painter.fillRect(logical(bar), ringColor_);
+    // Four bars of whole device pixels per marker, so that each stays sharp at any scale.
+    const int edge = EdgeWidth();
+    const auto logical = [ratio](const QRect& device) {
+        return QRectF(device.x() / ratio, device.y() / ratio, device.width() / ratio,
+                      device.height() / ratio);
+    };
+    for (const auto& entry : markers_) {
+        const Marker& marker = entry.second;
+        const QRect around = MarkerDeviceRect(marker.box);
+        for (const QRect& bar :
+             {QRect(around.left(), around.top(), around.width(), edge),
+              QRect(around.left(), around.bottom() - edge + 1, around.width(), edge),
+              QRect(around.left(), around.top(), edge, around.height()),
+              QRect(around.right() - edge + 1, around.top(), edge, around.height())}) {
+            painter.fillRect(logical(bar), marker.color);
         }
     }
 }
 
-void PictureBox::Ring(float x1, float y1, float x2, float y2, QColor color)
+void PictureBox::Mark(int marker, float x1, float y1, float x2, float y2, QColor color)
 {
-    ClearRing();
-    ring_ = Box{std::min(x1, x2), std::min(y1, y2), std::max(x1, x2), std::max(y1, y2)};
-    ringColor_ = color;
-    update(LogicalRect(RingDeviceRect()));
+    Unmark(marker);
+    const Box box{std::min(x1, x2), std::min(y1, y2), std::max(x1, x2), std::max(y1, y2)};
+    markers_[marker] = {box, color};
+    update(LogicalRect(MarkerDeviceRect(box)));
 }
 
-void PictureBox::ClearRing()
+void PictureBox::Unmark(int marker)
 {
-    if (ring_) {
-        update(LogicalRect(RingDeviceRect()));
-        ring_.reset();
+    if (const auto found = markers_.find(marker); found != markers_.end()) {
+        update(LogicalRect(MarkerDeviceRect(found->second.box)));
+        markers_.erase(found);
     }
 }
 
@@ -205,10 +207,10 @@ void PictureBox::PaintBox(const Box& box, const BoxPaint& paint)
     FillDeviceRect(outer.adjusted(edge, edge, -edge, -edge), paint.fill);
 }
 
-QRect PictureBox::RingDeviceRect() const
+QRect PictureBox::MarkerDeviceRect(const Box& box) const
 {
     const int edge = EdgeWidth();
-    return DeviceRect(*ring_).adjusted(-edge, -edge, edge, edge);
+    return DeviceRect(box).adjusted(-edge, -edge, edge, edge);
 }
 
 QRect PictureBox::LogicalRect(const QRect& device) const
@@ -251,4 +253,4 @@ void PictureBox::FillDeviceRect(const QRect& rect, QRgb color)
     }
 }
 
-} // namespace forms
+} // namespace quarn::forms

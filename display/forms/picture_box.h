@@ -10,11 +10,11 @@
 #include <array>
 #include <bit>
 #include <cstdint>
-#include <optional>
+#include <map>
 #include <unordered_map>
 #include <vector>
 
-namespace forms {
+namespace quarn::forms {
 
 // A drawing surface measured in twips. What is drawn stays drawn: it goes into a persistent
 // image at the screen's device pixel ratio, and painting only copies from that image. The boxes
@@ -41,11 +41,12 @@ public:
     // they are drawn.
     void Line(float x1, float y1, float x2, float y2, OleColor outline);
 
-    // Marks the box with corners (x1, y1) and (x2, y2) with a ring one pixel wide just outside
-    // it, in the given colour. The ring is painted over the picture, never into it, so what is
-    // drawn stays as it was; there is one ring at most, and ClearRing takes it away.
-    void Ring(float x1, float y1, float x2, float y2, QColor color);
-    void ClearRing();
+    // Marks the box with corners (x1, y1) and (x2, y2) with a line one pixel wide just outside
+    // it, in the given colour. A marker is painted over the picture, never into it, so what is
+    // drawn stays as it was. Each marker, told apart by its number, marks one box at most, and
+    // Unmark takes it away.
+    void Mark(int marker, float x1, float y1, float x2, float y2, QColor color);
+    void Unmark(int marker);
 
 signals:
     // The button (1 left, 2 right, 4 middle), the modifier keys (1 Shift, 2 Ctrl, 4 Alt) and
@@ -104,8 +105,14 @@ private:
     void PaintBox(const Box& box, const BoxPaint& paint);
     void RequestUpdate(const QRect& device);
     void FillDeviceRect(const QRect& rect, QRgb color);
-    // The device pixels the ring covers, and the logical ones to repaint for it.
-    QRect RingDeviceRect() const;
+    struct Marker
+    {
+        Box box{};
+        QColor color;
+    };
+
+    // The device pixels a marker covers, and the logical ones to repaint for it.
+    QRect MarkerDeviceRect(const Box& box) const;
     QRect LogicalRect(const QRect& device) const;
     int EdgeWidth() const;
 
@@ -113,8 +120,7 @@ private:
     OleColor fillColor_ = 0;
     QImage image_;
     QRect pendingUpdate_; // logical pixels asked to repaint since the last paint
-    std::optional<Box> ring_;
-    QColor ringColor_;
+    std::map<int, Marker> markers_;
     std::vector<DrawnBox> drawn_; // in the order first drawn
     std::unordered_map<Box, std::size_t, BoxHash> drawnIndex_;
     std::size_t nextDrawn_ = 0; // the box drawn after the last one, the last time round
@@ -142,4 +148,4 @@ inline bool PictureBox::DrawnBox::SameAs(const DrawnBox& other) const
     return std::bit_cast<Bits>(*this) == std::bit_cast<Bits>(other);
 }
 
-} // namespace forms
+} // namespace quarn::forms

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-namespace forms {
+namespace quarn::forms {
 
 int TwipsToPixels(double twips)
 {
@@ -15,4 +15,4 @@ QRect ToPixels(const TwipsRect& rect)
             TwipsToPixels(rect.height)};
 }
 
-} // namespace forms
+} // namespace quarn::forms

@@ -2,7 +2,7 @@
 
 #include <QRect>
 
-namespace forms {
+namespace quarn::forms {
 
 // The forms work in twips, 1440 to the inch. Qt's device-independent pixel is 1/96 inch, so a
 // twip is 1/15 of one, and Qt takes care of the screen's own scale factor from there.
@@ -20,4 +20,4 @@ struct TwipsRect
 int TwipsToPixels(double twips);
 QRect ToPixels(const TwipsRect& rect);
 
-} // namespace forms
+} // namespace quarn::forms

@@ -15,6 +15,8 @@
 #include <cmath>
 #include <cstdint>
 
+using quarn::frmDisplay;
+
 namespace quarn::testing {
 
 // Reads the window the way a person does: by the pixels of the board, the label's text and the
@@ -42,7 +44,7 @@ inline QString LabelText(QWidget& window)
 // The run timer's interval: 0 while stopped, 100 while running.
 inline int Interval(QWidget& window)
 {
-    return window.findChild<forms::IntervalTimer*>(QStringLiteral("timer"))->Interval();
+    return window.findChild<quarn::forms::IntervalTimer*>(QStringLiteral("timer"))->Interval();
 }
 
 inline void Press(QWidget& window, const char* name)
@@ -101,10 +103,10 @@ inline QString PictureMismatch(const QImage& image, const Board& board)
     return {};
 }
 
-// The cell whose focus ring shows, as (row, column), or a null point if no ring shows. The
-// ring lies in the gap round a box, so it shows in the device pixel just left of the middle of
+// The cell whose cursor marker shows, as (row, column), or a null point if none shows. The
+// marker lies in the gap round a box, so it shows in the device pixel just left of the middle of
 // the box, which is otherwise silver. (Boxes start 12 twips into their 165-twip slots.)
-inline QPoint RingCell(const QImage& image)
+inline QPoint MarkedCell(const QImage& image)
 {
     const double ratio = image.devicePixelRatio();
     QPoint found;

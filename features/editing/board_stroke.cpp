@@ -1,25 +1,35 @@
-#include "features/board_stroke.h"
+#include "features/editing/board_stroke.h"
 
 #include <QEvent>
 #include <QWidget>
 
 #include <cstdlib>
 
-using quarn::Board;
+namespace quarn {
 
-BoardStroke::BoardStroke(QWidget* window)
-    : QObject(window)
+namespace {
+
+bool IsLive(const Board& board, int row, int column)
+{
+    return board.CellAt(static_cast<std::int16_t>(row), static_cast<std::int16_t>(column)) != 0;
+}
+
+} // namespace
+
+BoardStroke::BoardStroke(const Board& board, QWidget* window)
+    : QObject(window),
+      board_(board)
 {
     if (window != nullptr) {
         window->installEventFilter(this);
     }
 }
 
-void BoardStroke::Begin(int row, int column, bool live, int button)
+void BoardStroke::Press(int row, int column, int button)
 {
     End();
     active_ = true;
-    live_ = live;
+    live_ = !IsLive(board_, row, column);
     button_ = button;
     row_ = row;
     column_ = column;
@@ -50,19 +60,27 @@ bool BoardStroke::eventFilter(QObject* /*watched*/, QEvent* event)
     return false;
 }
 
-bool BoardStroke::Active() const
+void BoardStroke::Drag(int row, int column, int buttons)
 {
-    return active_;
+    if (!active_) {
+        return;
+    }
+    if ((buttons & button_) == 0) {
+        End(); // let go where the board did not hear of it
+        return;
+    }
+    for (const auto& [r, c] : MoveTo(row, column)) {
+        if (IsLive(board_, r, c) != live_) {
+            emit ToggleRequested(r, c);
+        }
+    }
 }
 
-int BoardStroke::Button() const
+void BoardStroke::Release(int button)
 {
-    return button_;
-}
-
-bool BoardStroke::Live() const
-{
-    return live_;
+    if (button == button_) {
+        End();
+    }
 }
 
 std::size_t BoardStroke::Bit(int row, int column)
@@ -107,3 +125,5 @@ BoardStroke::CellList BoardStroke::MoveTo(int row, int column)
     column_ = column;
     return cells;
 }
+
+} // namespace quarn

@@ -1,7 +1,9 @@
-#include "features/button_keys.h"
+#include "features/editing/button_keys.h"
 
 #include <QAbstractButton>
 #include <QKeyEvent>
+
+namespace quarn {
 
 ButtonKeys::ButtonKeys(QObject* parent)
     : QObject(parent)
@@ -29,3 +31,5 @@ bool ButtonKeys::eventFilter(QObject* watched, QEvent* event)
     button->animateClick();
     return true;
 }
+
+} // namespace quarn

@@ -1,4 +1,4 @@
-#include "features/board_cursor.h"
+#include "features/editing/board_cursor.h"
 
 #include "board/board.h"
 
@@ -10,14 +10,15 @@
 #include <algorithm>
 #include <cmath>
 
-namespace {
+namespace quarn {
 
-using quarn::Board;
+namespace {
 
 constexpr int kPageRows = 10;
 constexpr QRgb kSilver = 0xFFC0C0C0;
 constexpr QRgb kBlack = 0xFF000000;
-constexpr QRgb kFixedRing = 0xFF0058E0; // relative luminance 0.124: 3.5:1 on black, 3.3:1 on silver
+constexpr QRgb kFixedMarker =
+    0xFF0058E0; // relative luminance 0.124: 3.5:1 on black, 3.3:1 on silver
 
 double Luminance(QRgb color)
 {
@@ -57,18 +58,18 @@ int BoardCursor::Column() const
 
 void BoardCursor::Clicked(int row, int column)
 {
-    ShowRing(false);
+    ShowMarker(false);
     if (area_.hasFocus()) {
         MoveTo(row, column);
     }
 }
 
-QColor BoardCursor::RingColor(const QPalette& palette)
+QColor BoardCursor::MarkerColor(const QPalette& palette)
 {
     const QRgb highlight = palette.color(QPalette::Active, QPalette::Highlight).rgb();
     const bool standsOut =
         Contrast(highlight, kSilver) >= 3.0 && Contrast(highlight, kBlack) >= 3.0;
-    return QColor::fromRgb(standsOut ? highlight : kFixedRing);
+    return QColor::fromRgb(standsOut ? highlight : kFixedMarker);
 }
 
 bool BoardCursor::eventFilter(QObject* watched, QEvent* event)
@@ -80,9 +81,9 @@ bool BoardCursor::eventFilter(QObject* watched, QEvent* event)
     case QEvent::FocusIn: {
         const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
         if (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason) {
-            ringShown_ = true;
+            markerShown_ = true;
         }
-        UpdateRing();
+        UpdateMarker();
         // After Qt has announced the board itself as focused, so that the cell is the last
         // word and a screen reader speaks it.
         QMetaObject::invokeMethod(
@@ -96,7 +97,7 @@ bool BoardCursor::eventFilter(QObject* watched, QEvent* event)
         return false;
     }
     case QEvent::FocusOut:
-        UpdateRing();
+        UpdateMarker();
         return false;
     case QEvent::KeyPress:
         return KeyPressed(*static_cast<QKeyEvent*>(event));
@@ -140,7 +141,7 @@ bool BoardCursor::KeyPressed(const QKeyEvent& key)
     case Qt::Key_Space:
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        ShowRing(true);
+        ShowMarker(true);
         emit ToggleRequested(row_, column_);
         return true;
     case Qt::Key_S:
@@ -152,7 +153,7 @@ bool BoardCursor::KeyPressed(const QKeyEvent& key)
     default:
         return false;
     }
-    ShowRing(true);
+    ShowMarker(true);
     MoveTo(std::clamp(row, 1, static_cast<int>(Board::kFieldSize)),
            std::clamp(column, 1, static_cast<int>(Board::kFieldSize)));
     return true;
@@ -165,25 +166,27 @@ void BoardCursor::MoveTo(int row, int column)
     }
     row_ = row;
     column_ = column;
-    UpdateRing();
+    UpdateMarker();
     if (area_.hasFocus()) {
         emit Moved(row_, column_);
     }
 }
 
-void BoardCursor::ShowRing(bool shown)
+void BoardCursor::ShowMarker(bool shown)
 {
-    if (shown != ringShown_) {
-        ringShown_ = shown;
-        UpdateRing();
+    if (shown != markerShown_) {
+        markerShown_ = shown;
+        UpdateMarker();
     }
 }
 
-void BoardCursor::UpdateRing()
+void BoardCursor::UpdateMarker()
 {
-    if (ringShown_ && area_.hasFocus()) {
-        emit RingShown(row_, column_);
+    if (markerShown_ && area_.hasFocus()) {
+        emit MarkerShown(row_, column_, MarkerColor(area_.palette()));
     } else {
-        emit RingHidden();
+        emit MarkerHidden();
     }
 }
+
+} // namespace quarn

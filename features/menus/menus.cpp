@@ -1,20 +1,15 @@
-#include "features/menus.h"
-
-#include "pattern/pattern_error.h"
-#include "pattern/pattern_reader.h"
+#include "features/menus/menus.h"
 
 #include <QAction>
 #include <QClipboard>
 #include <QCoreApplication>
-#include <QDir>
-#include <QFile>
 #include <QGuiApplication>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QWidget>
 
-#include <map>
+namespace quarn {
 
 namespace {
 
@@ -49,47 +44,26 @@ QList<QKeySequence> SaveKeys()
     return {QKeySequence(QKeySequence::Save), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)};
 }
 
-// The name an example gives itself, or else its file's.
-QString ExampleName(const QString& path)
-{
-    QFile file(path);
-    if (file.open(QIODevice::ReadOnly)) {
-        const QByteArray text = file.readAll();
-        try {
-            const std::string name =
-                quarn::ReadPattern(
-                    std::string_view(text.constData(), static_cast<std::size_t>(text.size())))
-                    .name;
-            if (!name.empty()) {
-                return QString::fromStdString(name);
-            }
-        } catch (const quarn::PatternError&) {
-            // Named by its file, then; opening it says what is wrong.
-        }
-    }
-    return QFileInfo(path).completeBaseName();
-}
-
 } // namespace
 
-Menus::Menus(QWidget& window)
+Menus::Menus(QMenuBar& bar, QWidget& window, const QStringList& examples)
     : QObject(&window),
-      window_(window),
-      bar_(new QMenuBar(&window))
+      bar_(bar),
+      window_(window)
 {
     // In the window, never in a desktop-wide bar: the window's layout counts on it.
-    bar_->setNativeMenuBar(false);
+    bar_.setNativeMenuBar(false);
 
-    QMenu* file = bar_->addMenu(tr("&File"));
+    QMenu* file = bar_.addMenu(tr("&File"));
     AddEntry(*file, tr("&Open…"), QKeySequence::keyBindings(QKeySequence::Open),
              &Menus::OpenRequested);
-    AddExamples(*file->addMenu(tr("Open &Example")));
+    AddExamples(*file->addMenu(tr("Open &Example")), examples);
     AddEntry(*file, tr("Save &As…"), SaveKeys(), &Menus::SaveRequested);
     file->addSeparator();
     AddEntry(*file, tr("&Quit"), QKeySequence::keyBindings(QKeySequence::Quit),
              &Menus::QuitRequested);
 
-    QMenu* edit = bar_->addMenu(tr("&Edit"));
+    QMenu* edit = bar_.addMenu(tr("&Edit"));
     undo_ =
         AddEntry(*edit, {}, QKeySequence::keyBindings(QKeySequence::Undo), &Menus::UndoRequested);
     redo_ = AddEntry(*edit, {}, RedoKeys(), &Menus::RedoRequested);
@@ -99,7 +73,7 @@ Menus::Menus(QWidget& window)
     paste_ = AddEntry(*edit, tr("&Paste"), QKeySequence::keyBindings(QKeySequence::Paste),
                       &Menus::PasteRequested);
 
-    QMenu* help = bar_->addMenu(tr("&Help"));
+    QMenu* help = bar_.addMenu(tr("&Help"));
     help->addAction(tr("&Keys and Mouse…"), this, &Menus::ShowKeys);
     help->addAction(tr("&About Game of Quarn"), this, &Menus::ShowAbout);
 
@@ -113,11 +87,6 @@ Menus::Menus(QWidget& window)
     menuKey->setShortcut(Qt::Key_F10);
     connect(menuKey, &QAction::triggered, this, &Menus::OpenFirstMenu);
     window_.addAction(menuKey);
-}
-
-QMenuBar& Menus::Bar() const
-{
-    return *bar_;
 }
 
 void Menus::ShowUndo(bool available, const QString& action)
@@ -141,18 +110,11 @@ QAction* Menus::AddEntry(QMenu& menu, const QString& text, const QList<QKeySeque
     return action;
 }
 
-// Listed by name, each loading as a file opened would.
-void Menus::AddExamples(QMenu& menu)
+void Menus::AddExamples(QMenu& menu, const QStringList& names)
 {
-    std::map<QString, QString> byName;
-    const QDir folder(QStringLiteral(":/patterns"));
-    for (const QString& entry : folder.entryList(QDir::Files)) {
-        const QString path = folder.filePath(entry);
-        byName.emplace(ExampleName(path), path);
-    }
-    for (const auto& [name, path] : byName) {
+    for (const QString& name : names) {
         connect(menu.addAction(name), &QAction::triggered, this,
-                [this, path = path] { emit ExampleRequested(path); });
+                [this, name] { emit ExampleRequested(name); });
     }
 }
 
@@ -165,7 +127,7 @@ void Menus::FollowClipboard()
 
 void Menus::OpenFirstMenu()
 {
-    bar_->setActiveAction(bar_->actions().value(0));
+    bar_.setActiveAction(bar_.actions().value(0));
 }
 
 void Menus::ShowKeys()
@@ -214,3 +176,5 @@ void Menus::ShowAbout()
            "(GPL-3.0-or-later).</p>")
             .arg(QCoreApplication::applicationVersion()));
 }
+
+} // namespace quarn

@@ -1,4 +1,4 @@
-#include "features/pattern_file_reader.h"
+#include "features/files/pattern_file_reader.h"
 
 #include "pattern/pattern_reader.h"
 
@@ -13,10 +13,12 @@
 #include <unistd.h>
 #include <utility>
 
+namespace quarn {
+
 namespace {
 
 // One byte past what the pattern reader takes: enough to tell that a file is too large.
-constexpr auto kLimit = static_cast<qsizetype>(quarn::kMaxPatternText);
+constexpr auto kLimit = static_cast<qsizetype>(kMaxPatternText);
 
 QString TooLarge()
 {
@@ -186,3 +188,5 @@ void PatternFileReader::Close()
         fd_ = -1;
     }
 }
+
+} // namespace quarn

@@ -7,9 +7,11 @@ class QKeyEvent;
 class QPalette;
 class QWidget;
 
+namespace quarn {
+
 // The keyboard's place on the board: a cursor cell that the arrow keys, Home, End, Page Up and
 // Page Down move and that Space or Enter toggles; S asks for the board's status. While the
-// board has the focus, a ring round the cursor's box marks it, once the keyboard is in use:
+// board has the focus, a marker round the cursor's box shows it, once the keyboard is in use:
 // after Tab or Shift+Tab has brought the focus, or a key has been pressed on the board, but not
 // at start or after a click. Rows and columns count from 1.
 class BoardCursor : public QObject
@@ -23,13 +25,13 @@ public:
     int Row() const;
     int Column() const;
 
-    // A click on a cell: the cursor follows it if the board has the focus, and the ring goes
+    // A click on a cell: the cursor follows it if the board has the focus, and the marker goes
     // until the keyboard is used again.
     void Clicked(int row, int column);
 
     // At least 3:1 against both the silver gap and a black box, as WCAG 2.2 asks of a focus
     // indicator: the palette's highlight where it manages that, a fixed blue where not.
-    static QColor RingColor(const QPalette& palette);
+    static QColor MarkerColor(const QPalette& palette);
 
 signals:
     void ToggleRequested(int row, int column);
@@ -37,9 +39,9 @@ signals:
     void StatusRequested();
     // The cursor moved while the board has the focus.
     void Moved(int row, int column);
-    // The ring is to mark this cell, or to go.
-    void RingShown(int row, int column);
-    void RingHidden();
+    // The marker is to show this cell, in this colour, or to go.
+    void MarkerShown(int row, int column, const QColor& color);
+    void MarkerHidden();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -47,11 +49,13 @@ protected:
 private:
     bool KeyPressed(const QKeyEvent& key);
     void MoveTo(int row, int column);
-    void ShowRing(bool shown);
-    void UpdateRing();
+    void ShowMarker(bool shown);
+    void UpdateMarker();
 
     QWidget& area_;
     int row_ = 1;
     int column_ = 1;
-    bool ringShown_ = false;
+    bool markerShown_ = false;
 };
+
+} // namespace quarn

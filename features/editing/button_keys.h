@@ -4,6 +4,8 @@
 
 class QAbstractButton;
 
+namespace quarn {
+
 // Lets Enter and keypad Enter press a focused button, as Space does. Outside a dialog a push
 // button takes neither.
 class ButtonKeys : public QObject
@@ -18,3 +20,5 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 };
+
+} // namespace quarn

@@ -1,19 +1,43 @@
-#include "features/status_accessible.h"
+#include "features/access/status_accessible.h"
 
-#include "features/announcer.h"
+#include "features/access/announcer.h"
 
 #include <QWidget>
+
+namespace quarn {
 
 StatusAccessible::StatusAccessible(QWidget* status, const Announcer& announcer)
     : QAccessibleWidget(status, QAccessible::StatusBar),
       announcer_(announcer),
       notification_(
-          QAccessible::registerAccessibleInterface(new AnnouncementAccessible(this, announcer)))
+          QAccessible::registerAccessibleInterface(new AnnouncementAccessible(this, announcer))),
+      heard_(QObject::connect(&announcer, &Announcer::Said, status, [this] { Announce(); }))
 {}
 
 StatusAccessible::~StatusAccessible()
 {
+    QObject::disconnect(heard_);
     QAccessible::deleteAccessibleInterface(notification_);
+}
+
+bool StatusAccessible::Speaking() const
+{
+    return speaking_;
+}
+
+// The notification is shown with the message, and hidden again once it has been announced, so
+// that each message is a new notification.
+void StatusAccessible::Announce()
+{
+    QAccessibleInterface* notification = child(0);
+    QAccessibleEvent name(notification, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&name);
+    speaking_ = true;
+    QAccessibleEvent shown(notification, QAccessible::ObjectShow);
+    QAccessible::updateAccessibility(&shown);
+    speaking_ = false;
+    QAccessibleEvent hidden(notification, QAccessible::ObjectHide);
+    QAccessible::updateAccessibility(&hidden);
 }
 
 QAccessible::Role StatusAccessible::role() const
@@ -114,6 +138,8 @@ QAccessible::Role AnnouncementAccessible::role() const
 QAccessible::State AnnouncementAccessible::state() const
 {
     QAccessible::State state;
-    state.invisible = !announcer_.Speaking();
+    state.invisible = !status_->Speaking();
     return state;
 }
+
+} // namespace quarn

@@ -1,8 +1,10 @@
-#include "features/translations.h"
+#include "translations/translations.h"
 
 #include <QCoreApplication>
 #include <QLibraryInfo>
 #include <QTranslator>
+
+namespace quarn {
 
 namespace {
 
@@ -25,9 +27,11 @@ void InstallTranslations(const QLocale& locale)
     Install(locale, QStringLiteral("game-of-quarn"), QStringLiteral(":/i18n"));
 }
 
-QString Translated(const quarn::Message& message)
+QString Translated(const Message& message)
 {
     return QString::fromStdString(message.Said([](const std::string& english) {
         return QCoreApplication::translate("Pattern", english.c_str()).toStdString();
     }));
 }
+
+} // namespace quarn

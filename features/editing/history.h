@@ -6,6 +6,8 @@
 #include <QString>
 #include <QUndoStack>
 
+namespace quarn {
+
 // What the person did, one entry per action, for undo and redo: a click or a whole
 // stroke, a fill, a pattern load, "1 Step", and a whole run from Go to whatever ends it. An
 // entry holds the board and count before and after; an action that changed nothing leaves none.
@@ -19,7 +21,7 @@ class History : public QObject
 public:
     static constexpr int kLimit = 1000;
 
-    History(const quarn::Board& board, QObject* parent = nullptr);
+    History(const Board& board, QObject* parent = nullptr);
 
     // After an action that is one entry unless a run or a stroke is open, when it belongs to
     // that: "1 Step", a click, a toggle from the keyboard.
@@ -37,7 +39,7 @@ public:
 signals:
     // Undo and redo stop any run first, and then put the board into a state it was in.
     void StopRequested();
-    void RestoreRequested(const quarn::BoardState& state);
+    void RestoreRequested(const BoardState& state);
     // After an entry has been undone or redone: its action.
     void Undone(const QString& action);
     void Redone(const QString& action);
@@ -50,12 +52,14 @@ private:
 
     void SettleBeforeUndo();
     void Checkpoint(const QString& action);
-    void Restore(const quarn::BoardState& state);
+    void Restore(const BoardState& state);
     void Announce();
 
-    const quarn::Board& board_;
+    const Board& board_;
     QUndoStack stack_;
-    quarn::BoardState current_; // the state the last entry ended in
+    BoardState current_; // the state the last entry ended in
     bool runOpen_ = false;
     bool strokeOpen_ = false;
 };
+
+} // namespace quarn

@@ -9,6 +9,8 @@
 
 class QSocketNotifier;
 
+namespace quarn {
+
 // Reads the text of a pattern file without ever holding up the window. A regular file is read at
 // once. A named pipe is read as its writer supplies it, and given up on when nothing comes for a
 // while, as happens when it has no writer at all. Folders, devices and sockets are refused.
@@ -48,3 +50,5 @@ private:
     QTimer silence_;
     QByteArray text_;
 };
+
+} // namespace quarn

@@ -1,8 +1,5 @@
-#include "features/board_cursor.h"
-#include "features/board_stroke.h"
-#include "features/pattern_transfer.h"
-#include "pattern/placement.h"
-#include "support/board_helpers.h"
+#include "features/editing/board_cursor.h"
+#include "features/editing/board_stroke.h"
 
 #include <QPalette>
 
@@ -14,7 +11,8 @@
 
 namespace {
 
-using quarn::testing::CellSet;
+using quarn::BoardCursor;
+using quarn::BoardStroke;
 using Cells = BoardStroke::CellList;
 
 struct StrokeCase
@@ -36,8 +34,9 @@ class StrokeLine : public ::testing::TestWithParam<StrokeCase>
 TEST_P(StrokeLine, GivesEachFieldCellOnTheWayOnceWithoutGaps)
 {
     const StrokeCase& c = GetParam();
-    BoardStroke stroke;
-    stroke.Begin(c.start.first, c.start.second, true, 1);
+    const quarn::Board board;
+    BoardStroke stroke(board);
+    stroke.Press(c.start.first, c.start.second, 1);
     Cells cells;
     for (const auto& [row, column] : c.samples) {
         for (const auto& cell : stroke.MoveTo(row, column)) {
@@ -48,7 +47,7 @@ TEST_P(StrokeLine, GivesEachFieldCellOnTheWayOnceWithoutGaps)
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Features, StrokeLine,
+    Editing, StrokeLine,
     ::testing::Values(
         StrokeCase{"Diagonal", {1, 1}, {{4, 4}}, {{2, 2}, {3, 3}, {4, 4}}},
         StrokeCase{"SteepLineStaysConnected", {1, 1}, {{5, 2}}, {{2, 1}, {3, 2}, {4, 2}, {5, 2}}},
@@ -59,52 +58,35 @@ INSTANTIATE_TEST_SUITE_P(
                    {{5, 30}, {7, 30}, {7, 29}}},
         StrokeCase{"FromOutsideTheArea", {1, 2}, {{-2, -1}, {2, 1}}, {{1, 1}, {2, 1}}}));
 
-struct RingCase
+struct MarkerCase
 {
     const char* name;
     QRgb highlight;
-    QRgb ring;
+    QRgb marker;
 };
 
-void PrintTo(const RingCase& c, std::ostream* out)
+void PrintTo(const MarkerCase& c, std::ostream* out)
 {
     *out << c.name;
 }
 
-class RingColor : public ::testing::TestWithParam<RingCase>
+class MarkerColor : public ::testing::TestWithParam<MarkerCase>
 {};
 
-TEST_P(RingColor, StandsOutAgainstSilverAndBlack)
+TEST_P(MarkerColor, StandsOutAgainstSilverAndBlack)
 {
     QPalette palette;
     palette.setColor(QPalette::Active, QPalette::Highlight, QColor::fromRgb(GetParam().highlight));
-    EXPECT_EQ(BoardCursor::RingColor(palette).rgb(), GetParam().ring);
+    EXPECT_EQ(BoardCursor::MarkerColor(palette).rgb(), GetParam().marker);
 }
 
 constexpr QRgb kFixedBlue = 0xFF0058E0;
 
 INSTANTIATE_TEST_SUITE_P(
-    Features, RingColor,
-    ::testing::Values(RingCase{"DarkRedIsKept", 0xFFC00000, 0xFFC00000},
-                      RingCase{"LightBlueFadesIntoSilver", 0xFF308CC6, kFixedBlue},
-                      RingCase{"NavyFadesIntoBlack", 0xFF000080, kFixedBlue},
-                      RingCase{"WhiteFadesIntoSilver", 0xFFFFFFFF, kFixedBlue}));
-
-// The board as a pattern of its whole box comes back to the same cells, edges included.
-TEST(Features, BoardToPatternAndBack)
-{
-    quarn::Board board;
-    const CellSet live{{1, 1}, {1, 30}, {30, 1}, {30, 30}, {14, 15}, {15, 16}, {16, 14}};
-    quarn::testing::SetLive(board, live);
-    const quarn::Pattern pattern = PatternOfBoard(board);
-    EXPECT_EQ(pattern.width, 30);
-    EXPECT_EQ(pattern.height, 30);
-    CellSet placed;
-    for (const quarn::Cell& cell : quarn::PlacePattern(pattern, 30, 30)) {
-        placed.insert(
-            {quarn::Board::FromZeroBased(cell.row), quarn::Board::FromZeroBased(cell.column)});
-    }
-    EXPECT_EQ(placed, live);
-}
+    Editing, MarkerColor,
+    ::testing::Values(MarkerCase{"DarkRedIsKept", 0xFFC00000, 0xFFC00000},
+                      MarkerCase{"LightBlueFadesIntoSilver", 0xFF308CC6, kFixedBlue},
+                      MarkerCase{"NavyFadesIntoBlack", 0xFF000080, kFixedBlue},
+                      MarkerCase{"WhiteFadesIntoSilver", 0xFFFFFFFF, kFixedBlue}));
 
 } // namespace

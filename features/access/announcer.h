@@ -7,21 +7,22 @@
 
 class QWidget;
 
+namespace quarn {
+
 // Says what the board now holds, once, to assistive technology, for the things a sighted player
-// sees at a glance: a cell switched, a fill, a load, a stop, the count on request. It speaks
-// through the widget that shows the count, which assistive technology sees as a status bar
-// holding a notification; a screen reader reads such a notification when it appears, without
-// taking the focus from where it is. A running board says nothing per generation.
+// sees at a glance: a cell switched, a fill, a load, a stop, the count on request. What it says
+// goes out by Said to the widget that shows the count, which assistive technology sees as a
+// status bar holding a notification; a screen reader reads such a notification when it appears,
+// without taking the focus from where it is. A running board says nothing per generation.
 class Announcer : public QObject
 {
     Q_OBJECT
 
 public:
-    Announcer(QWidget& status, const quarn::Board& board);
+    Announcer(QWidget& status, const Board& board);
 
-    // The last thing said, and whether it is being said now.
+    // The last thing said.
     QString Message() const;
-    bool Speaking() const;
     QString LiveCount() const;
 
     void Toggled(int row, int column);
@@ -33,11 +34,16 @@ public:
     void Restored(const QString& entry);
     void Status();
 
+signals:
+    // Only while assistive technology is listening.
+    void Said(const QString& message);
+
 private:
     void Say(const QString& message);
 
     QWidget& status_;
-    const quarn::Board& board_;
+    const Board& board_;
     QString message_;
-    bool speaking_ = false;
 };
+
+} // namespace quarn

@@ -2,11 +2,14 @@
 
 #include <QObject>
 #include <QString>
+#include <QStringList>
 
 class QAction;
 class QMenu;
 class QMenuBar;
 class QWidget;
+
+namespace quarn {
 
 // The window's menu bar: File, Edit and Help, with the standard keys shown beside each entry.
 // Each key is its entry's shortcut, so a command that is not available is greyed out in the
@@ -17,17 +20,16 @@ class Menus : public QObject
     Q_OBJECT
 
 public:
-    explicit Menus(QWidget& window);
-
-    QMenuBar& Bar() const;
+    // Fills the window's bar; the examples are offered by these names.
+    Menus(QMenuBar& bar, QWidget& window, const QStringList& examples);
 
     void ShowUndo(bool available, const QString& action);
     void ShowRedo(bool available, const QString& action);
 
 signals:
     void OpenRequested();
-    // The resource path of the example chosen.
-    void ExampleRequested(const QString& path);
+    // The name of the example chosen.
+    void ExampleRequested(const QString& name);
     void SaveRequested();
     void QuitRequested();
     void UndoRequested();
@@ -38,15 +40,17 @@ signals:
 private:
     QAction* AddEntry(QMenu& menu, const QString& text, const QList<QKeySequence>& keys,
                       void (Menus::*signal)()) const;
-    void AddExamples(QMenu& menu);
+    void AddExamples(QMenu& menu, const QStringList& names);
     void FollowClipboard();
     void OpenFirstMenu();
     void ShowKeys();
     void ShowAbout();
 
+    QMenuBar& bar_;
     QWidget& window_;
-    QMenuBar* bar_;
     QAction* undo_ = nullptr;
     QAction* redo_ = nullptr;
     QAction* paste_ = nullptr;
 };
+
+} // namespace quarn

@@ -1,13 +1,13 @@
-#include "features/board_accessible.h"
+#include "features/access/board_accessible.h"
 
 #include "board/board.h"
-#include "features/board_access.h"
+#include "features/access/board_access.h"
 
 #include <QWidget>
 
-namespace {
+namespace quarn {
 
-using quarn::Board;
+namespace {
 
 constexpr int kSide = Board::kFieldSize;
 
@@ -16,15 +16,49 @@ constexpr int kSide = Board::kFieldSize;
 BoardAccessible::BoardAccessible(QWidget* area, BoardAccess& access)
     : QAccessibleWidget(area, QAccessible::Canvas, tr("Board")),
       access_(access),
-      cellIds_(static_cast<std::size_t>(kSide * kSide), 0)
+      cellIds_(static_cast<std::size_t>(kSide * kSide), 0),
+      heard_{QObject::connect(&access, &BoardAccess::Changed, area, [this] { TellChanged(); }),
+             QObject::connect(
+                 &access, &BoardAccess::CellChanged, area,
+                 [this](int row, int column) { TellCell(row, column, QAccessible::NameChanged); }),
+             QObject::connect(&access, &BoardAccess::FocusMoved, area, [this](int row, int column) {
+                 TellCell(row, column, QAccessible::Focus);
+             })}
 {}
 
 BoardAccessible::~BoardAccessible()
 {
+    for (const QMetaObject::Connection& connection : heard_) {
+        QObject::disconnect(connection);
+    }
     for (const QAccessible::Id id : cellIds_) {
         if (id != 0) {
             QAccessible::deleteAccessibleInterface(id);
         }
+    }
+}
+
+// A new description (it counts the live cells), the one table event that the Linux desktop's
+// bridge carries, and the finer table-model event that it drops, for other bridges.
+void BoardAccessible::TellChanged()
+{
+    QAccessibleEvent description(widget(), QAccessible::DescriptionChanged);
+    QAccessible::updateAccessibility(&description);
+    QAccessibleTableModelChangeEvent cells(widget(), QAccessibleTableModelChangeEvent::DataChanged);
+    cells.setFirstRow(0);
+    cells.setFirstColumn(0);
+    cells.setLastRow(kSide - 1);
+    cells.setLastColumn(kSide - 1);
+    QAccessible::updateAccessibility(&cells);
+}
+
+// A cell's new name, so that it is spoken; or the cursor on it, while the board has the focus.
+// Rows and columns count from 1 here, as the source counts.
+void BoardAccessible::TellCell(int row, int column, QAccessible::Event event) const
+{
+    if (QAccessibleInterface* cell = cellAt(Board::ToZeroBased(row), Board::ToZeroBased(column))) {
+        QAccessibleEvent told(cell, event);
+        QAccessible::updateAccessibility(&told);
     }
 }
 
@@ -385,3 +419,5 @@ QStringList BoardCellAccessible::keyBindingsForAction(const QString& actionName)
 {
     return actionName == toggleAction() ? QStringList{QStringLiteral("Space")} : QStringList{};
 }
+
+} // namespace quarn

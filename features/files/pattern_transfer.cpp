@@ -1,10 +1,12 @@
-#include "features/pattern_transfer.h"
+#include "features/files/pattern_transfer.h"
 
-#include "features/translations.h"
+#include "features/files/examples.h"
+#include "pattern/board_pattern.h"
 #include "pattern/pattern_error.h"
 #include "pattern/pattern_reader.h"
 #include "pattern/pattern_writer.h"
 #include "pattern/placement.h"
+#include "translations/translations.h"
 
 #include <QClipboard>
 #include <QCoreApplication>
@@ -26,23 +28,23 @@
 #include <cstring>
 #include <unistd.h>
 
+namespace quarn {
+
 namespace {
 
-using quarn::Board;
-
 // The board as RLE, saying what the text cannot: where the edge is.
-std::string BoardRle(const quarn::Pattern& pattern)
+std::string BoardRle(const Pattern& pattern)
 {
-    return quarn::WriteRle(pattern, {"A 30 x 30 board; the cells round it are always dead."});
+    return WriteRle(pattern, {"A 30 x 30 board; the cells round it are always dead."});
 }
 
 const char* const kFileFilters =
-    QT_TRANSLATE_NOOP("PatternTransfer", "Patterns (*.rle *.cells *.txt);;All files (*)");
-const char* const kRleFilter = QT_TRANSLATE_NOOP("PatternTransfer", "RLE pattern (*.rle)");
+    QT_TRANSLATE_NOOP("quarn::PatternTransfer", "Patterns (*.rle *.cells *.txt);;All files (*)");
+const char* const kRleFilter = QT_TRANSLATE_NOOP("quarn::PatternTransfer", "RLE pattern (*.rle)");
 const char* const kPlaintextFilter =
-    QT_TRANSLATE_NOOP("PatternTransfer", "Plaintext pattern (*.cells)");
+    QT_TRANSLATE_NOOP("quarn::PatternTransfer", "Plaintext pattern (*.cells)");
 
-QString Described(const quarn::PatternError& error)
+QString Described(const PatternError& error)
 {
     QString message = Translated(error.What());
     if (error.Line() == 0) {
@@ -73,22 +75,7 @@ bool IsPlaintextName(const QString& path)
 
 } // namespace
 
-quarn::Pattern PatternOfBoard(const quarn::Board& board)
-{
-    quarn::Pattern pattern;
-    pattern.width = Board::kFieldSize;
-    pattern.height = Board::kFieldSize;
-    for (std::int16_t row = 1; row <= Board::kFieldSize; ++row) {
-        for (std::int16_t column = 1; column <= Board::kFieldSize; ++column) {
-            if (board.CellAt(row, column) != 0) {
-                pattern.AddLive(Board::ToZeroBased(row), Board::ToZeroBased(column), 1);
-            }
-        }
-    }
-    return pattern;
-}
-
-PatternTransfer::PatternTransfer(QWidget& window, const quarn::Board& board)
+PatternTransfer::PatternTransfer(QWidget& window, const Board& board)
     : QObject(&window),
       window_(window),
       board_(board)
@@ -167,28 +154,14 @@ void PatternTransfer::Open()
 }
 
 // Loaded as a file would be, but leaving no trace for Open and Save to start from.
-void PatternTransfer::OpenExample(const QString& path)
+void PatternTransfer::OpenExample(const QString& name)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        Warn(tr("Could not open the example “%1”.").arg(QFileInfo(path).fileName()),
-             file.errorString());
+    const Examples::Opened example = Examples::Open(name);
+    if (!example.error.isEmpty()) {
+        Warn(tr("Could not open the example “%1”.").arg(name), example.error);
         return;
     }
-    Load(file.readAll(), tr("The example “%1”").arg(QFileInfo(path).fileName()));
-}
-
-QString PatternTransfer::ExamplesFolder()
-{
-    // Beside the program as installed, under any prefix; else wherever the system keeps data.
-    const QString beside =
-        QCoreApplication::applicationDirPath() + QStringLiteral("/../share/game-of-quarn/patterns");
-    if (QFileInfo(beside).isDir()) {
-        return QFileInfo(beside).canonicalFilePath();
-    }
-    return QStandardPaths::locate(QStandardPaths::GenericDataLocation,
-                                  QStringLiteral("game-of-quarn/patterns"),
-                                  QStandardPaths::LocateDirectory);
+    Load(example.text, tr("The example “%1”").arg(example.fileName));
 }
 
 // The dialog offers the examples folder among its places.
@@ -196,7 +169,7 @@ QString PatternTransfer::AskOpenName()
 {
     QFileDialog dialog(&window_, tr("Open Pattern"), lastFolder_, tr(kFileFilters));
     dialog.setFileMode(QFileDialog::ExistingFile);
-    if (const QString examples = ExamplesFolder(); !examples.isEmpty()) {
+    if (const QString examples = Examples::InstalledFolder(); !examples.isEmpty()) {
         QList<QUrl> places = dialog.sidebarUrls();
         places.append(QUrl::fromLocalFile(examples));
         dialog.setSidebarUrls(places);
@@ -210,7 +183,7 @@ QString PatternTransfer::AskOpenName()
 void PatternTransfer::Save()
 {
     // The board as it is now, whatever a run does behind the dialog.
-    const quarn::Pattern pattern = PatternOfBoard(board_);
+    const Pattern pattern = PatternOfBoard(board_);
     const QString path = AskSaveName();
     if (!path.isEmpty()) {
         Write(path, pattern);
@@ -247,11 +220,11 @@ QString PatternTransfer::AskSaveName()
 bool PatternTransfer::Load(const QByteArray& text, const QString& source)
 {
     try {
-        const quarn::Pattern pattern = quarn::ReadPattern(
-            std::string_view(text.data(), static_cast<std::size_t>(text.size())));
-        emit PatternRead(quarn::PlacePattern(pattern, Board::kFieldSize, Board::kFieldSize));
+        const Pattern pattern =
+            ReadPattern(std::string_view(text.data(), static_cast<std::size_t>(text.size())));
+        emit PatternRead(PlacePattern(pattern, Board::kFieldSize, Board::kFieldSize));
         return true;
-    } catch (const quarn::PatternError& error) {
+    } catch (const PatternError& error) {
         Warn(tr("%1 is not a pattern the board can take.").arg(source), Described(error));
         return false;
     }
@@ -260,11 +233,10 @@ bool PatternTransfer::Load(const QByteArray& text, const QString& source)
 // Through a QSaveFile, so that a failed save leaves no half-written file and an existing one
 // as it was. Unbuffered, and every step checked: a buffered write that fails only when commit()
 // flushes it has gone unreported on Qt 6.4, putting an empty file in place of the old one.
-bool PatternTransfer::Write(const QString& path, quarn::Pattern pattern)
+bool PatternTransfer::Write(const QString& path, Pattern pattern)
 {
     pattern.name = QFileInfo(path).completeBaseName().toStdString();
-    const std::string text =
-        IsPlaintextName(path) ? quarn::WritePlaintext(pattern) : BoardRle(pattern);
+    const std::string text = IsPlaintextName(path) ? WritePlaintext(pattern) : BoardRle(pattern);
     const auto size = static_cast<qint64>(text.size());
     QSaveFile file(path);
     qint64 written = 0;
@@ -310,3 +282,5 @@ void PatternTransfer::Warn(const QString& what, const QString& why)
     box.setInformativeText(why);
     box.exec();
 }
+
+} // namespace quarn

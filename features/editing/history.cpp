@@ -1,14 +1,16 @@
-#include "features/history.h"
+#include "features/editing/history.h"
 
 #include <QUndoCommand>
+
+namespace quarn {
 
 // One action: the board before and after it. It is pushed once done, so the first redo, which
 // QUndoStack calls on a push, has nothing to do.
 class History::Entry : public QUndoCommand
 {
 public:
-    Entry(History& history, const QString& action, const quarn::BoardState& before,
-          const quarn::BoardState& after)
+    Entry(History& history, const QString& action, const BoardState& before,
+          const BoardState& after)
         : QUndoCommand(action),
           history_(history),
           before_(before),
@@ -27,12 +29,12 @@ public:
 
 private:
     History& history_;
-    quarn::BoardState before_;
-    quarn::BoardState after_;
+    BoardState before_;
+    BoardState after_;
     bool pushed_ = false;
 };
 
-History::History(const quarn::Board& board, QObject* parent)
+History::History(const Board& board, QObject* parent)
     : QObject(parent),
       board_(board),
       current_(board.State())
@@ -110,7 +112,7 @@ void History::SettleBeforeUndo()
 
 void History::Checkpoint(const QString& action)
 {
-    const quarn::BoardState now = board_.State();
+    const BoardState now = board_.State();
     if (now == current_) {
         return;
     }
@@ -119,7 +121,7 @@ void History::Checkpoint(const QString& action)
     current_ = now;
 }
 
-void History::Restore(const quarn::BoardState& state)
+void History::Restore(const BoardState& state)
 {
     current_ = state;
     emit RestoreRequested(state);
@@ -131,3 +133,5 @@ void History::Announce()
     emit UndoChanged(runOpen_ || stack_.canUndo(), runOpen_ ? tr("Run") : stack_.undoText());
     emit RedoChanged(stack_.canRedo(), stack_.redoText());
 }
+
+} // namespace quarn

@@ -1,9 +1,13 @@
 #pragma once
 
 #include <QAccessibleWidget>
+#include <QMetaObject>
+
+class QWidget;
+
+namespace quarn {
 
 class Announcer;
-class QWidget;
 
 // Presents the widget that shows the count to assistive technology as the window's status bar,
 // which a screen reader's "read status bar" command finds, holding the announcements as a
@@ -24,9 +28,16 @@ public:
     QAccessibleInterface* child(int index) const override;
     int indexOfChild(const QAccessibleInterface* child) const override;
 
+    // Whether the notification is being shown with something to say.
+    bool Speaking() const;
+
 private:
+    void Announce();
+
     const Announcer& announcer_;
     QAccessible::Id notification_;
+    bool speaking_ = false;
+    QMetaObject::Connection heard_;
 };
 
 // The announcements: a notification in the status bar, shown while it has something to say.
@@ -52,3 +63,5 @@ private:
     StatusAccessible* status_;
     const Announcer& announcer_;
 };
+
+} // namespace quarn

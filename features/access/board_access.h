@@ -5,20 +5,20 @@
 #include <QObject>
 #include <QRect>
 
-class BoardCursor;
-class QAccessibleInterface;
 class QWidget;
 
-// What the board's accessible table reads and asks of the program, in one place: the board, the
-// keyboard's cursor, where the cells lie in the widget that shows them, and a toggle, which it
-// asks for by ToggleRequested. The window tells it what changed, and it tells assistive
-// technology. Rows and columns count from 1.
+namespace quarn {
+
+// What assistive technology reads of the board, in one place: the board, the keyboard's cursor as
+// last told, where the cells lie in the widget that shows them, and a toggle, which it asks for
+// by ToggleRequested. The window tells it what changed; it passes that on by its own signals to
+// whatever presents the board to assistive technology. Rows and columns count from 1.
 class BoardAccess : public QObject
 {
     Q_OBJECT
 
 public:
-    BoardAccess(QWidget& area, const quarn::Board& board, const BoardCursor& cursor);
+    BoardAccess(QWidget& area, const Board& board);
 
     bool IsLive(int row, int column) const;
     int LiveCount() const;
@@ -42,14 +42,22 @@ public:
 
 signals:
     void ToggleRequested(int row, int column);
+    // Told on, only while assistive technology is listening.
+    void Changed();
+    void CellChanged(int row, int column);
+    void FocusMoved(int row, int column);
 
 private:
-    // The cell interface of a cell of the area's table, if accessibility is on.
-    QAccessibleInterface* CellOf(int row, int column) const;
+    // Whether assistive technology is listening. Qt makes the board's accessible the first time
+    // something asks for it; asking here makes sure that one exists to hear what follows.
+    bool Listening() const;
 
     QWidget& area_;
-    const quarn::Board& board_;
-    const BoardCursor& cursor_;
+    const Board& board_;
+    int cursorRow_ = 1;
+    int cursorColumn_ = 1;
     double pitchWidth_ = 0;
     double pitchHeight_ = 0;
 };
+
+} // namespace quarn

@@ -1,9 +1,11 @@
-#include "features/announcer.h"
+#include "features/access/announcer.h"
 
 #include <QAccessible>
 #include <QWidget>
 
-Announcer::Announcer(QWidget& status, const quarn::Board& board)
+namespace quarn {
+
+Announcer::Announcer(QWidget& status, const Board& board)
     : QObject(&status),
       status_(status),
       board_(board)
@@ -12,11 +14,6 @@ Announcer::Announcer(QWidget& status, const quarn::Board& board)
 QString Announcer::Message() const
 {
     return message_;
-}
-
-bool Announcer::Speaking() const
-{
-    return speaking_;
 }
 
 QString Announcer::LiveCount() const
@@ -56,25 +53,14 @@ void Announcer::Status()
     Say(tr("Step %1, %2").arg(board_.StepCount()).arg(LiveCount()));
 }
 
-// The notification is shown with the message, and hidden again once it has been announced, so
-// that each message is a new notification.
+// Qt makes the status bar's accessible the first time something asks for it; asking here makes
+// sure that one exists to hear what is said.
 void Announcer::Say(const QString& message)
 {
     message_ = message;
-    if (!QAccessible::isActive()) {
-        return;
+    if (QAccessible::isActive() && QAccessible::queryAccessibleInterface(&status_) != nullptr) {
+        emit Said(message);
     }
-    QAccessibleInterface* status = QAccessible::queryAccessibleInterface(&status_);
-    QAccessibleInterface* notification = status != nullptr ? status->child(0) : nullptr;
-    if (notification == nullptr) {
-        return;
-    }
-    QAccessibleEvent name(notification, QAccessible::NameChanged);
-    QAccessible::updateAccessibility(&name);
-    speaking_ = true;
-    QAccessibleEvent shown(notification, QAccessible::ObjectShow);
-    QAccessible::updateAccessibility(&shown);
-    speaking_ = false;
-    QAccessibleEvent hidden(notification, QAccessible::ObjectHide);
-    QAccessible::updateAccessibility(&hidden);
 }
+
+} // namespace quarn

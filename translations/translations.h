@@ -5,9 +5,13 @@
 #include <QLocale>
 #include <QString>
 
+namespace quarn {
+
 // The program in the person's language: its own translations and Qt's, for the locale, installed
 // in the running application. English, the language the program is written in, needs none.
 void InstallTranslations(const QLocale& locale = QLocale());
 
 // A message of the pattern library, in the language installed.
-QString Translated(const quarn::Message& message);
+QString Translated(const Message& message);
+
+} // namespace quarn

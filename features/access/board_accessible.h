@@ -2,16 +2,22 @@
 
 #include <QAccessibleWidget>
 #include <QCoreApplication>
+#include <QMetaObject>
 
+#include <array>
 #include <vector>
 
-class BoardAccess;
 class QWidget;
+
+namespace quarn {
+
+class BoardAccess;
 
 // Presents the widget that shows the board to assistive technology as what it is: a canvas named
 // "Board" of 30 x 30 cells that say "live" or "dead" and can be toggled, with the table interface
 // for whatever asks for rows and columns. While the board has the focus, the keyboard's cursor
-// cell is the focused cell. Rows and columns count from 0 here, as table interfaces count.
+// cell is the focused cell. It hears from its source what changes and tells assistive technology.
+// Rows and columns count from 0 here, as table interfaces count.
 class BoardAccessible : public QAccessibleWidget, public QAccessibleTableInterface
 {
     Q_DECLARE_TR_FUNCTIONS(BoardAccessible)
@@ -59,6 +65,10 @@ public:
 private:
     friend class BoardCellAccessible;
 
+    // What the source tells of, told on to assistive technology.
+    void TellChanged();
+    void TellCell(int row, int column, QAccessible::Event event) const;
+
     // For the cells.
     bool IsLive(int row, int column) const;
     QRect CellRect(int row, int column) const; // on the screen
@@ -69,6 +79,7 @@ private:
     // Cell interfaces are made when first asked for and registered with Qt, which hands out
     // their ids; they are released with the table.
     mutable std::vector<QAccessible::Id> cellIds_;
+    std::array<QMetaObject::Connection, 3> heard_;
 };
 
 // One cell of the board table: its row, its column, "live" or "dead", and a toggle action that
@@ -117,3 +128,5 @@ private:
     int row_;
     int column_;
 };
+
+} // namespace quarn

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "board/board.h"
-#include "features/pattern_file_reader.h"
+#include "features/files/pattern_file_reader.h"
 #include "pattern/pattern.h"
 
 #include <QObject>
@@ -11,20 +11,19 @@
 
 class QWidget;
 
-// The board's field as a pattern of its whole box, so that it comes back where it was.
-quarn::Pattern PatternOfBoard(const quarn::Board& board);
+namespace quarn {
 
 // Patterns in and out of the window, as text: Copy puts the board on the clipboard as RLE,
 // Paste loads the clipboard's text, Open and Save open and save files, OpenExample loads one
-// of the examples that come with the program, and a file or text dropped on the window loads
-// it. What a load does to the board is the window's business: it hears of a pattern read by
-// PatternRead.
+// of the examples that come with the program (by its name), and a file or text dropped on the
+// window loads it. What a load does to the board is the window's business: it hears of a pattern
+// read by PatternRead.
 class PatternTransfer : public QObject
 {
     Q_OBJECT
 
 public:
-    PatternTransfer(QWidget& window, const quarn::Board& board);
+    PatternTransfer(QWidget& window, const Board& board);
 
     // Reads the file, named as the system has it, and loads its pattern: at once for a regular
     // file, as it comes for a pipe. On failure nothing changes, and a warning box and standard
@@ -35,14 +34,11 @@ public:
     void Paste();
     void Open();
     void Save();
-    void OpenExample(const QString& path);
-
-    // Where the examples are installed, if they are.
-    static QString ExamplesFolder();
+    void OpenExample(const QString& name);
 
 signals:
     // A pattern was read and placed: its live cells on the field, counted from 0.
-    void PatternRead(const std::vector<quarn::Cell>& cells);
+    void PatternRead(const std::vector<Cell>& cells);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -51,15 +47,17 @@ private:
     QString AskOpenName();
     QString AskSaveName();
     bool Load(const QByteArray& text, const QString& source);
-    bool Write(const QString& path, quarn::Pattern pattern);
+    bool Write(const QString& path, Pattern pattern);
     void Remember(const QString& path);
     // What went wrong, and why or where.
     void Warn(const QString& what, const QString& why);
 
     QWidget& window_;
-    const quarn::Board& board_;
+    const Board& board_;
     PatternFileReader reader_;
     QString opening_; // the name of the file being read
     QString lastFolder_;
     QString lastName_; // of the pattern file opened or saved last
 };
+
+} // namespace quarn
