@@ -26,23 +26,27 @@ struct TableChange
 };
 
 std::vector<TableChange> changes;
-int spokenAnnouncements = 0;
 int descriptionChanges = 0;
 // Events about single cells: a name change on a toggle, focus for the cursor.
 std::vector<std::pair<QAccessible::Event, QAccessibleInterface*>> cellEvents;
+// What the status bar's notification said, each time it showed.
+QStringList spoken;
 
 void RecordUpdate(QAccessibleEvent* event)
 {
-    if (event->object() == nullptr) {
-        cellEvents.emplace_back(event->type(), event->accessibleInterface());
+    QAccessibleInterface* source = event->accessibleInterface();
+    if (source != nullptr && source->role() == QAccessible::Notification) {
+        if (event->type() == QAccessible::ObjectShow && !source->state().invisible) {
+            spoken.push_back(source->text(QAccessible::Name));
+        }
+    } else if (event->object() == nullptr) {
+        cellEvents.emplace_back(event->type(), source);
     } else if (event->type() == QAccessible::DescriptionChanged) {
         ++descriptionChanges;
     } else if (event->type() == QAccessible::TableModelChanged) {
         const auto* change = static_cast<QAccessibleTableModelChangeEvent*>(event);
         changes.push_back({event->object(), change->firstRow(), change->firstColumn(),
                            change->lastRow(), change->lastColumn()});
-    } else if (event->type() == QAccessible::Alert) {
-        ++spokenAnnouncements;
     }
 }
 
@@ -76,6 +80,8 @@ private slots:
     void changesAreAnnouncedAsTableChanges_data();
     void changesAreAnnouncedAsTableChanges();
     void toggleAnnouncesOneCell();
+    void announcementsSayWhatHappened_data();
+    void announcementsSayWhatHappened();
     void windowIsAWindow();
     void everyCellAnswers();
     void cursorIsTheFocusedCell();
@@ -102,9 +108,9 @@ void AccessibilityTest::init()
     window_->show();
     QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
     changes.clear();
-    spokenAnnouncements = 0;
     descriptionChanges = 0;
     cellEvents.clear();
+    spoken.clear();
 }
 
 void AccessibilityTest::cleanup()
@@ -201,6 +207,7 @@ void AccessibilityTest::changesAreAnnouncedAsTableChanges()
     Press(*window_, "cmdRandom");
     changes.clear();
     descriptionChanges = 0;
+    spoken.clear();
     Press(*window_, qPrintable(button));
     QCOMPARE(changes.size(), std::size_t{1});
     QCOMPARE(changes[0].object, PictureArea(*window_));
@@ -208,7 +215,7 @@ void AccessibilityTest::changesAreAnnouncedAsTableChanges()
     QCOMPARE(changes[0].lastRow, 29);
     QCOMPARE(changes[0].lastColumn, 29);
     QCOMPARE(descriptionChanges, 1); // the one that reaches AT-SPI
-    QCOMPARE(spokenAnnouncements, 0);
+    QCOMPARE(spoken.size(), 1);
 
     // What the table reports afterwards is the board as it now is.
     int alive = 0;
@@ -236,6 +243,45 @@ void AccessibilityTest::toggleAnnouncesOneCell()
     QCOMPARE(cellEvents,
              (std::vector<Event>{{QAccessible::NameChanged, cell}, {QAccessible::Focus, cell}}));
     QCOMPARE(CellName(*window_, 12, 4), QStringLiteral("live"));
+}
+
+void AccessibilityTest::announcementsSayWhatHappened_data()
+{
+    QTest::addColumn<QString>("done"); // keys on the board, then buttons pressed
+    QTest::addColumn<QString>("said");
+
+    QTest::newRow("a cell switched on") << "Space"
+                                        << "live";
+    QTest::newRow("and off again") << "Space Return"
+                                   << "live | dead";
+    QTest::newRow("S") << "Space S"
+                       << "live | Step 0, 1 live";
+    QTest::newRow("undo") << "Space Ctrl+Z"
+                          << "live | Undo Toggle: step 0, 0 live";
+    QTest::newRow("1 Step") << "cmdOneStep"
+                            << "Step 1, 0 live";
+    QTest::newRow("a fill") << "cmdAllOn"
+                            << "All on, 900 live";
+    QTest::newRow("a run") << "cmdGo cmdStop"
+                           << "Running | Stopped at step 0";
+}
+
+// What the status bar's notification says, which a screen reader speaks where the focus is.
+void AccessibilityTest::announcementsSayWhatHappened()
+{
+    QFETCH(QString, done);
+    QFETCH(QString, said);
+
+    QApplication::setActiveWindow(window_.get());
+    for (const QString& step : done.split(QLatin1Char(' '))) {
+        if (step.startsWith(QStringLiteral("cmd"))) {
+            Press(*window_, qPrintable(step));
+        } else {
+            const QKeyCombination key = QKeySequence(step)[0];
+            QTest::keyClick(QApplication::focusWidget(), key.key(), key.keyboardModifiers());
+        }
+    }
+    QCOMPARE(spoken.join(QStringLiteral(" | ")), said);
 }
 
 // The window reaches a screen reader as a window with its title, not as a nameless filler.

@@ -128,51 +128,54 @@ void HistoryTest::undoAndRedo_data()
     QTest::addColumn<QString>("actions");
     QTest::addColumn<QString>("then");
     QTest::addColumn<int>("shows"); // the state after that action, counted from 0; -1 the start
+    QTest::addColumn<QString>("offered"); // by the Undo entry before "then", if it matters
 
     QTest::newRow("a click") << "click 5 5"
-                             << "undo" << -1;
+                             << "undo" << -1 << "&Undo Draw";
     QTest::newRow("a click, redone") << "click 5 5"
-                                     << "undo; redo" << 0;
+                                     << "undo; redo" << 0 << QString();
     QTest::newRow("a stroke is one entry") << "drag 1 1 6 6"
-                                           << "undo" << -1;
+                                           << "undo" << -1 << QString();
     QTest::newRow("Ctrl+Y redoes too") << "click 5 5"
-                                       << "undo; redo-ctrl+y" << 0;
+                                       << "undo; redo-ctrl+y" << 0 << QString();
     QTest::newRow("each step") << "press cmdAllOn; press cmdOneStep; press cmdOneStep"
-                               << "undo" << 1;
+                               << "undo" << 1 << QString();
     QTest::newRow("back to the start") << "press cmdAllOn; press cmdOneStep; press cmdOneStep"
-                                       << "undo; undo; undo" << -1;
+                                       << "undo; undo; undo" << -1 << QString();
     QTest::newRow("and forward again") << "press cmdAllOn; press cmdOneStep; press cmdOneStep"
-                                       << "undo; undo; redo; redo" << 2;
+                                       << "undo; undo; redo; redo" << 2 << QString();
     QTest::newRow("a whole run") << "press cmdRandom; press cmdGo; tick 5; press cmdStop"
-                                 << "undo" << 0;
+                                 << "undo" << 0 << "&Undo Run";
     QTest::newRow("1 Step and clicks belong to the run")
         << "press cmdRandom; press cmdGo; tick 3; press cmdOneStep; click 2 2; tick 2; press "
            "cmdStop"
-        << "undo" << 0;
+        << "undo" << 0 << QString();
     QTest::newRow("a fill ends the run") << "press cmdRandom; press cmdGo; tick 3; press cmdAllOff"
-                                         << "undo" << 2;
+                                         << "undo" << 2 << QString();
     QTest::newRow("the run, then the fill")
         << "press cmdRandom; press cmdGo; tick 3; press cmdAllOff"
-        << "undo; undo" << 0;
+        << "undo; undo" << 0 << QString();
     QTest::newRow("undo stops a run") << "press cmdRandom; press cmdGo; tick 2"
-                                      << "undo" << 0;
+                                      << "undo" << 0 << "&Undo Run";
+    QTest::newRow("a first run can be undone") << "press cmdGo; tick 1"
+                                               << "undo" << -1 << "&Undo Run";
     QTest::newRow("go and stop with no generation: no entry")
         << "click 3 3; press cmdGo; press cmdStop"
-        << "undo" << -1;
+        << "undo" << -1 << QString();
     QTest::newRow("a fill that changes nothing: no entry")
         << "click 3 3; press cmdAllOff; press cmdAllOff"
-        << "undo" << 0;
+        << "undo" << 0 << QString();
     QTest::newRow("a new action clears redo") << "click 3 3; undo; click 4 4"
-                                              << "redo" << 2;
+                                              << "redo" << 2 << QString();
     // The box takes the button's release, which the board never hears of.
     QTest::newRow("a box ends a stroke") << "hold 5 5; badpaste; press cmdOneStep; key Space"
-                                         << "undo" << 2;
+                                         << "undo" << 2 << QString();
     QTest::newRow("a paste") << "paste; press cmdOneStep"
-                             << "undo; undo" << -1;
+                             << "undo; undo" << -1 << QString();
     QTest::newRow("keys toggle one entry each") << "key Space; key Right; key Space"
-                                                << "undo" << 1;
+                                                << "undo" << 1 << QString();
     QTest::newRow("nothing to undo") << ""
-                                     << "undo; undo; redo" << -1;
+                                     << "undo; undo; redo" << -1 << "&Undo";
 }
 
 void HistoryTest::undoAndRedo()
@@ -180,12 +183,18 @@ void HistoryTest::undoAndRedo()
     QFETCH(QString, actions);
     QFETCH(QString, then);
     QFETCH(int, shows);
+    QFETCH(QString, offered);
 
     std::vector<Shown> after;
     const Shown start = Now();
     for (const QString& action : actions.split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
         Do(action.trimmed());
         after.push_back(Now());
+    }
+    if (!offered.isEmpty()) {
+        const QAction* undo = quarn::testing::MenuEntry(*window_, QKeySequence::Undo);
+        QCOMPARE(undo->text(), offered);
+        QCOMPARE(undo->isEnabled(), offered != QStringLiteral("&Undo"));
     }
     for (const QString& action : then.split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
         Do(action.trimmed());

@@ -120,10 +120,13 @@ void MonkeyTest::Act(std::mt19937& rng)
         QTest::mouseClick(quarn::testing::Button(*window_, name), Qt::LeftButton);
         Clicked(QString::fromLatin1(name));
     } else if (roll < 86) {
-        // Undo or redo, each of which stops any run first, when there is something to undo or
-        // to redo; when not, its menu entry is greyed out and the key does nothing.
-        const QKeySequence key(roll >= 84 ? QKeySequence::Redo : QKeySequence::Undo);
+        // Undo or redo, each of which stops any run first. A run under way can always be
+        // undone; redo is there only when something was undone, and when it is not, its menu
+        // entry is greyed out and the key does nothing.
+        const bool redo = roll >= 84;
+        const QKeySequence key(redo ? QKeySequence::Redo : QKeySequence::Undo);
         const bool available =
+            !redo ||
             std::ranges::any_of(window_->findChildren<QAction*>(), [&key](const QAction* action) {
                 return action->isEnabled() && action->shortcuts().contains(key);
             });

@@ -1,4 +1,5 @@
 #include "display/forms/interval_timer.h"
+#include "features/files/pattern_file_reader.h"
 #include "support/board_helpers.h"
 #include "support/display_probe.h"
 
@@ -16,9 +17,11 @@
 #include <QUrl>
 
 #include <csignal>
+#include <fcntl.h>
 #include <memory>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 using quarn::testing::CellCentre;
 using quarn::testing::CellSet;
@@ -50,6 +53,8 @@ private slots:
     void copyThenPasteBringsTheBoardBack();
     void badPasteChangesNothing();
     void dropLoadsFilesAndText();
+    void readFile_data();
+    void readFile();
     void save_data();
     void save();
     void commandLine_data();
@@ -67,6 +72,7 @@ private:
 
 void PatternTest::initTestCase()
 {
+    std::signal(SIGPIPE, SIG_IGN); // a write to a pipe given up on fails, and says so
     QFile bad(scratch_.filePath(QStringLiteral("bad.rle")));
     QVERIFY(bad.open(QIODevice::WriteOnly));
     bad.write("x = 3, y = 3\nbo$2bq!\n");
@@ -193,6 +199,48 @@ void PatternTest::dropLoadsFilesAndText()
     QCOMPARE(LiveCells(window_->board()), kCentredGlider);
     QCOMPARE(PictureMismatch(*window_, window_->board()), QString());
     delete files;
+}
+
+void PatternTest::readFile_data()
+{
+    QTest::addColumn<QString>("file");       // "pipe": a named pipe that the test writes to
+    QTest::addColumn<QStringList>("writes"); // to the pipe, one a second; then it is closed
+    QTest::addColumn<QString>("said");       // the text read, or a part of why not
+
+    QTest::newRow("a pipe that is slow to start") << "pipe" << QStringList{"", "bo!"} << "bo!";
+    QTest::newRow("a pipe that sends in parts") << "pipe" << QStringList{"b", "o!"} << "bo!";
+    QTest::newRow("a character device")
+        << "/dev/zero" << QStringList{} << "It is a device, not a file.";
+}
+
+void PatternTest::readFile()
+{
+    QFETCH(QString, file);
+    QFETCH(QStringList, writes);
+    QFETCH(QString, said);
+
+    QTemporaryDir folder;
+    const bool pipe = file == QStringLiteral("pipe");
+    const QByteArray path = pipe ? QFile::encodeName(folder.filePath(file)) : file.toUtf8();
+    QVERIFY(!pipe || mkfifo(path.constData(), 0600) == 0);
+    quarn::PatternFileReader reader;
+    QString heard;
+    connect(&reader, &quarn::PatternFileReader::Read, this,
+            [&heard](const QByteArray& text) { heard = QString::fromUtf8(text); });
+    connect(&reader, &quarn::PatternFileReader::Failed, this,
+            [&heard](const QString& why) { heard = why; });
+    reader.Start(path);
+    const int writer = pipe ? ::open(path.constData(), O_WRONLY | O_NONBLOCK) : -1;
+    for (const QString& text : writes) {
+        QTest::qWait(1000);
+        QCOMPARE(::write(writer, qPrintable(text), static_cast<std::size_t>(text.size())),
+                 text.size());
+    }
+    if (writer >= 0) {
+        ::close(writer);
+    }
+    QTRY_VERIFY_WITH_TIMEOUT(!heard.isEmpty(), 12000);
+    QVERIFY2(heard.contains(said), qPrintable(heard));
 }
 
 void PatternTest::save_data()

@@ -8,6 +8,7 @@
 #include <QClipboard>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QTest>
 #include <QTranslator>
 
@@ -207,23 +208,29 @@ void DisplayTest::captionsInEveryLanguage_data()
 {
     QTest::addColumn<QString>("locale");
     QTest::addColumn<QStringList>("captions"); // All On, All Off, Random, 1 Step, Go, Stop, label
+    QTest::addColumn<QString>("yes");          // on a button of Qt's own boxes
 
     QTest::newRow("German") << "de_DE"
                             << QStringList{"Alle an", "Alle aus", "Zufall",     "1 Schritt",
-                                           "Los",     "Stopp",    "Schritte: 0"};
+                                           "Los",     "Stopp",    "Schritte: 0"}
+                            << "&Ja";
     QTest::newRow("French") << "fr_FR"
                             << QStringList{"Tout allumer", "Tout éteindre", "Au hasard",   "1 pas",
-                                           "Lancer",       "Arrêter",       "Pas\u00a0: 0"};
+                                           "Lancer",       "Arrêter",       "Pas\u00a0: 0"}
+                            << "&Oui";
     QTest::newRow("Spanish") << "es_ES"
                              << QStringList{"Encender todo", "Apagar todo", "Aleatorio", "1 paso",
-                                            "Iniciar",       "Detener",     "Pasos: 0"};
+                                            "Iniciar",       "Detener",     "Pasos: 0"}
+                             << "&Sí";
 }
 
-// Each caption in the person's language, whole in its control, the layout as it was.
+// Each caption in the person's language, whole in its control, the layout as it was; and Qt's
+// own boxes and dialogs in the same language.
 void DisplayTest::captionsInEveryLanguage()
 {
     QFETCH(QString, locale);
     QFETCH(QStringList, captions);
+    QFETCH(QString, yes);
 
     quarn::InstallTranslations(QLocale(locale));
     frmDisplay window;
@@ -235,6 +242,8 @@ void DisplayTest::captionsInEveryLanguage()
         QVERIFY2(control->sizeHint().width() <= control->width(), qPrintable(captions[i]));
         QCOMPARE(control->size(), window_->findChild<QWidget*>(names[i])->size());
     }
+    QMessageBox box(QMessageBox::Question, QString(), QString(), QMessageBox::Yes);
+    QCOMPARE(box.button(QMessageBox::Yes)->text(), yes);
     for (QTranslator* translator : QCoreApplication::instance()->findChildren<QTranslator*>()) {
         QCoreApplication::removeTranslator(translator);
         delete translator;
@@ -243,23 +252,19 @@ void DisplayTest::captionsInEveryLanguage()
 
 void DisplayTest::unavailableCommandsAreGreyedOut_data()
 {
-    QTest::addColumn<QKeySequence>("key");
-    QTest::newRow("Undo at start") << QKeySequence(QKeySequence::Undo);
-    QTest::newRow("Paste with an empty clipboard") << QKeySequence(QKeySequence::Paste);
+    QTest::addColumn<QKeySequence::StandardKey>("key");
+    QTest::newRow("Undo at start") << QKeySequence::Undo;
+    QTest::newRow("Paste with an empty clipboard") << QKeySequence::Paste;
 }
 
 // In the menu and from the keyboard alike: the key is its menu entry's shortcut.
 void DisplayTest::unavailableCommandsAreGreyedOut()
 {
-    QFETCH(QKeySequence, key);
+    QFETCH(QKeySequence::StandardKey, key);
     QApplication::clipboard()->clear();
-    const QList<QAction*> actions = window_->findChildren<QAction*>();
-    const auto entry = std::find_if(actions.begin(), actions.end(), [&key](const QAction* action) {
-        return action->shortcuts().contains(key) &&
-               qobject_cast<QMenu*>(action->parent()) != nullptr;
-    });
-    QVERIFY(entry != actions.end());
-    QVERIFY(!(*entry)->isEnabled());
+    const QAction* entry = quarn::testing::MenuEntry(*window_, key);
+    QVERIFY(entry != nullptr);
+    QVERIFY(!entry->isEnabled());
 }
 
 void DisplayTest::keyboard_data()

@@ -112,10 +112,15 @@ def main():
     try:
         check(wait_until(lambda: "Screen reader on." in spoken()), "Orca starts")
         before = len(spoken())
+        # On this X server, whatever platform the caller's environment names.
         game = subprocess.Popen([sys.argv[1]], stderr=errors,
-                                env=dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1"))
+                                env=dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
+                                         QT_QPA_PLATFORM="xcb"))
         find = ["xdotool", "search", "--onlyvisible", "--name", "^Game of Quarn$"]
-        if wait_until(lambda: game.poll() is not None or succeeds(*find)) and game.poll() is None:
+        wait_until(lambda: game.poll() is not None or succeeds(*find))
+        shown = succeeds(*find)
+        check(shown, "the window shows on the X server")
+        if shown:
             window = subprocess.run(find, capture_output=True, text=True).stdout.split()[0]
             subprocess.run(["xdotool", "windowactivate", "--sync", window], check=True)
             run(settle(before, quiet=1.5))

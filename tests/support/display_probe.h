@@ -2,10 +2,12 @@
 
 #include "display/frmDisplay.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QColor>
 #include <QImage>
 #include <QLabel>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPoint>
 #include <QPushButton>
@@ -45,6 +47,18 @@ inline QString LabelText(QWidget& window)
 inline int Interval(QWidget& window)
 {
     return window.findChild<quarn::forms::IntervalTimer*>(QStringLiteral("timer"))->Interval();
+}
+
+// The menu entry that the key is the shortcut of.
+inline QAction* MenuEntry(QWidget& window, QKeySequence::StandardKey key)
+{
+    for (QAction* action : window.findChildren<QAction*>()) {
+        if (action->shortcuts().contains(QKeySequence(key)) &&
+            qobject_cast<QMenu*>(action->parent()) != nullptr) {
+            return action;
+        }
+    }
+    return nullptr;
 }
 
 inline void Press(QWidget& window, const char* name)
