@@ -105,9 +105,16 @@ const Board& frmDisplay::board() const
     return board_;
 }
 
+// Once the window is on the screen, so that a warning about the file opens over it.
 void frmDisplay::OpenPattern(const QByteArray& path)
 {
-    emit PatternFileGiven(path);
+    if (IsShown()) {
+        emit PatternFileGiven(path);
+        return;
+    }
+    connect(
+        this, &forms::Form::Shown, this, [this, path] { emit PatternFileGiven(path); },
+        Qt::SingleShotConnection);
 }
 
 void frmDisplay::LayOut()

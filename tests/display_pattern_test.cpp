@@ -11,6 +11,8 @@
 #include <QMimeData>
 #include <QPointer>
 #include <QProcess>
+#include <QRegularExpression>
+#include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -61,6 +63,10 @@ private slots:
     void commandLine();
 
 private:
+    // The program run with the arguments, in the language if one is given, checked against the
+    // row; output is what it said.
+    void Run(const QStringList& arguments, bool display, int status, const QString& says,
+             const QString& language, QString& output);
     void Key(QKeySequence::StandardKey key);
     // Presses the key with a warning box expected; returns the box's text, having closed it.
     QString KeyAndWarning(QKeySequence::StandardKey key);
@@ -204,19 +210,26 @@ void PatternTest::dropLoadsFilesAndText()
 void PatternTest::readFile_data()
 {
     QTest::addColumn<QString>("file");       // "pipe": a named pipe that the test writes to
-    QTest::addColumn<QStringList>("writes"); // to the pipe, one a second; then it is closed
+    QTest::addColumn<QStringList>("writes"); // to the pipe, one a second
+    QTest::addColumn<bool>("closes");        // the pipe after the writes; else it goes quiet
     QTest::addColumn<QString>("said");       // the text read, or a part of why not
 
-    QTest::newRow("a pipe that is slow to start") << "pipe" << QStringList{"", "bo!"} << "bo!";
-    QTest::newRow("a pipe that sends in parts") << "pipe" << QStringList{"b", "o!"} << "bo!";
+    QTest::newRow("a pipe that is slow to start")
+        << "pipe" << QStringList{"", "bo!"} << true << "bo!";
+    QTest::newRow("a pipe that sends in parts")
+        << "pipe" << QStringList{"b", "o!"} << true << "bo!";
+    QTest::newRow("a pipe that stalls part of the way")
+        << "pipe" << QStringList{"x = 3, y = 3\n"} << false
+        << "stopped sending after 13 bytes: nothing more came for 5 seconds.";
     QTest::newRow("a character device")
-        << "/dev/zero" << QStringList{} << "It is a device, not a file.";
+        << "/dev/zero" << QStringList{} << false << "It is a device, not a file.";
 }
 
 void PatternTest::readFile()
 {
     QFETCH(QString, file);
     QFETCH(QStringList, writes);
+    QFETCH(bool, closes);
     QFETCH(QString, said);
 
     QTemporaryDir folder;
@@ -236,10 +249,13 @@ void PatternTest::readFile()
         QCOMPARE(::write(writer, qPrintable(text), static_cast<std::size_t>(text.size())),
                  text.size());
     }
-    if (writer >= 0) {
+    if (closes) {
         ::close(writer);
     }
     QTRY_VERIFY_WITH_TIMEOUT(!heard.isEmpty(), 12000);
+    if (pipe && !closes) {
+        ::close(writer);
+    }
     QVERIFY2(heard.contains(said), qPrintable(heard));
 }
 
@@ -351,24 +367,32 @@ void PatternTest::commandLine_data()
     QTest::addColumn<bool>("display");
     QTest::addColumn<int>("status");   // or -1: it keeps running, its window open
     QTest::addColumn<QString>("says"); // on standard output or error
+    // Run in each, every line said differently from English and every description whole.
+    QTest::addColumn<QStringList>("languages");
 
     // Without a display where none should be needed, or where an option must reach Qt.
     const QString bad = scratch_.filePath(QStringLiteral("bad.rle"));
     QTest::newRow("an unknown option, named whole")
-        << QStringList{"-frobnicate"} << false << 1 << "Unknown option 'frobnicate'.\n\nUsage:";
+        << QStringList{"-frobnicate"} << false << 1
+        << "Unknown option 'frobnicate'.\n\nUsage:" << QStringList{};
     QTest::newRow("--version") << QStringList{"--version"} << false << 0
-                               << "game-of-quarn " QUARN_VERSION "\n";
+                               << "game-of-quarn " QUARN_VERSION "\n"
+                               << QStringList{};
     QTest::newRow("--help-all names Qt's options")
-        << QStringList{"--help-all"} << false << 0 << "--platform <name>";
+        << QStringList{"--help-all"} << false << 0 << "--platform <name>" << QStringList{};
     QTest::newRow("one file at most")
-        << QStringList{"a.rle", "b.rle"} << false << 1 << "Give one file at most.";
-    QTest::newRow("Qt's options go to Qt")
-        << QStringList{"-platform", "offscreen", bad} << false << -1 << "bad.rle” is not a pattern";
+        << QStringList{"a.rle", "b.rle"} << false << 1 << "Give one file at most." << QStringList{};
+    QTest::newRow("Qt's options go to Qt") << QStringList{"-platform", "offscreen", bad} << false
+                                           << -1 << "bad.rle” is not a pattern" << QStringList{};
     QTest::newRow("a file it cannot read: the window opens anyway")
-        << QStringList{bad} << true << -1 << "Line 2, column 6";
+        << QStringList{bad} << true << -1 << "Line 2, column 6" << QStringList{};
     QTest::newRow("a pipe with no writer: no hang")
         << QStringList{scratch_.filePath(QStringLiteral("pipe.rle"))} << true << -1
-        << "It is a pipe, and nothing came through it";
+        << "It is a pipe, and nothing came through it" << QStringList{};
+
+    QTest::newRow("--help-all in every language, whole")
+        << QStringList{"--help-all"} << false << 0 << "--platform"
+        << QStringList{"de_DE.UTF-8", "fr_FR.UTF-8", "es_ES.UTF-8"};
 }
 
 // The real program: its options answered before any window, and a file it cannot read told on
@@ -379,7 +403,42 @@ void PatternTest::commandLine()
     QFETCH(bool, display);
     QFETCH(int, status);
     QFETCH(QString, says);
+    QFETCH(QStringList, languages);
 
+    QString english;
+    Run(arguments, display, status, says, {}, english);
+    for (const QString& language : languages) {
+        QString said;
+        Run(arguments, display, status, says, language, said);
+        // Each line said, in its own words: a description whole, without the names before it.
+        // The last line of a description ends it.
+        const auto lines = [](const QString& text) {
+            QStringList all;
+            for (const QString& line : text.split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
+                if (line.startsWith(QStringLiteral("   ")) && !all.isEmpty()) {
+                    all.last() += QLatin1Char(' ') + line.trimmed();
+                } else {
+                    all << (line.startsWith(QStringLiteral("  "))
+                                ? line.section(QRegularExpression(QStringLiteral("\\s{2,}")), 2)
+                                : line);
+                }
+            }
+            return QSet<QString>(all.begin(), all.end());
+        };
+        QCOMPARE(lines(said).intersect(lines(english)), QSet<QString>());
+        const QStringList rows = said.split(QLatin1Char('\n'));
+        for (qsizetype i = 0; i + 1 < rows.size(); ++i) {
+            const bool last = rows[i].startsWith(QStringLiteral("  ")) &&
+                              !rows[i + 1].startsWith(QStringLiteral("   "));
+            QVERIFY2(!last || rows[i].endsWith(QLatin1Char('.')) || rows[i].endsWith(u'…'),
+                     qPrintable(rows[i]));
+        }
+    }
+}
+
+void PatternTest::Run(const QStringList& arguments, bool display, int status, const QString& says,
+                      const QString& language, QString& output)
+{
     QProcess program;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.remove(QStringLiteral("DISPLAY"));
@@ -388,9 +447,11 @@ void PatternTest::commandLine()
     if (display) {
         environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     }
+    if (!language.isEmpty()) {
+        environment.insert(QStringLiteral("LANG"), language);
+    }
     program.setProcessEnvironment(environment);
     program.start(QStringLiteral(QUARN_PROGRAM), arguments);
-    QString output;
     const auto read = [&program, &output] {
         output +=
             QString::fromUtf8(program.readAllStandardOutput() + program.readAllStandardError());

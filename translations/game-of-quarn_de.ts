@@ -213,8 +213,76 @@
         <translation>Meldet am Ende, wie viele Bedienelemente übrig waren.</translation>
     </message>
     <message>
+        <source>Prints this help and exits.</source>
+        <translation>Gibt diese Hilfe aus und beendet sich.</translation>
+    </message>
+    <message>
+        <source>Prints this help with Qt&apos;s own options too, and exits.</source>
+        <translation>Gibt diese Hilfe samt den Optionen von Qt selbst aus und beendet sich.</translation>
+    </message>
+    <message>
+        <source>Prints the version and exits.</source>
+        <translation>Gibt die Version aus und beendet sich.</translation>
+    </message>
+    <message>
+        <source>name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>path</source>
+        <translation>Pfad</translation>
+    </message>
+    <message>
+        <source>plugin</source>
+        <translation>Plugin</translation>
+    </message>
+    <message>
+        <source>display</source>
+        <translation>Anzeige</translation>
+    </message>
+    <message>
+        <source>geometry</source>
+        <translation>Geometrie</translation>
+    </message>
+    <message>
+        <source>icon</source>
+        <translation>Symbol</translation>
+    </message>
+    <message>
+        <source>title</source>
+        <translation>Titel</translation>
+    </message>
+    <message>
+        <source>session</source>
+        <translation>Sitzung</translation>
+    </message>
+    <message>
+        <source>style</source>
+        <translation>Stil</translation>
+    </message>
+    <message>
+        <source>file</source>
+        <translation>Datei</translation>
+    </message>
+    <message>
+        <source>FILE</source>
+        <translation>DATEI</translation>
+    </message>
+    <message>
+        <source>Usage: %1 [options] [%2]</source>
+        <translation>Aufruf: %1 [Optionen] [%2]</translation>
+    </message>
+    <message>
         <source>Runs the cellular automaton B3/S23 on a bounded 30 x 30 board.</source>
         <translation>Lässt den zellulären Automaten B3/S23 auf einem begrenzten Spielfeld von 30 × 30 laufen.</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>Optionen:</translation>
+    </message>
+    <message>
+        <source>Arguments:</source>
+        <translation>Argumente:</translation>
     </message>
     <message>
         <source>A pattern to open, in RLE or plaintext.</source>
@@ -538,6 +606,14 @@
     <message>
         <source>It is a pipe, and nothing came through it for %1 seconds.</source>
         <translation>Es ist eine Pipe, und %1 Sekunden lang kam nichts durch.</translation>
+    </message>
+    <message>
+        <source>It is a pipe that stopped sending after 1 byte: nothing more came for %1 seconds.</source>
+        <translation>Es ist eine Pipe, die nach 1 Byte nichts mehr sandte: %1 Sekunden lang kam nichts nach.</translation>
+    </message>
+    <message>
+        <source>It is a pipe that stopped sending after %1 bytes: nothing more came for %2 seconds.</source>
+        <translation>Es ist eine Pipe, die nach %1 Bytes nichts mehr sandte: %2 Sekunden lang kam nichts nach.</translation>
     </message>
 </context>
 <context>

@@ -213,8 +213,76 @@
         <translation>Informa al final de cuántos elementos quedaban.</translation>
     </message>
     <message>
+        <source>Prints this help and exits.</source>
+        <translation>Muestra esta ayuda y termina.</translation>
+    </message>
+    <message>
+        <source>Prints this help with Qt&apos;s own options too, and exits.</source>
+        <translation>Muestra esta ayuda con también las opciones propias de Qt, y termina.</translation>
+    </message>
+    <message>
+        <source>Prints the version and exits.</source>
+        <translation>Muestra la versión y termina.</translation>
+    </message>
+    <message>
+        <source>name</source>
+        <translation>nombre</translation>
+    </message>
+    <message>
+        <source>path</source>
+        <translation>ruta</translation>
+    </message>
+    <message>
+        <source>plugin</source>
+        <translation>complemento</translation>
+    </message>
+    <message>
+        <source>display</source>
+        <translation>pantalla</translation>
+    </message>
+    <message>
+        <source>geometry</source>
+        <translation>geometría</translation>
+    </message>
+    <message>
+        <source>icon</source>
+        <translation>icono</translation>
+    </message>
+    <message>
+        <source>title</source>
+        <translation>título</translation>
+    </message>
+    <message>
+        <source>session</source>
+        <translation>sesión</translation>
+    </message>
+    <message>
+        <source>style</source>
+        <translation>estilo</translation>
+    </message>
+    <message>
+        <source>file</source>
+        <translation>archivo</translation>
+    </message>
+    <message>
+        <source>FILE</source>
+        <translation>ARCHIVO</translation>
+    </message>
+    <message>
+        <source>Usage: %1 [options] [%2]</source>
+        <translation>Uso: %1 [opciones] [%2]</translation>
+    </message>
+    <message>
         <source>Runs the cellular automaton B3/S23 on a bounded 30 x 30 board.</source>
         <translation>Ejecuta el autómata celular B3/S23 en un tablero limitado de 30 × 30.</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>Opciones:</translation>
+    </message>
+    <message>
+        <source>Arguments:</source>
+        <translation>Argumentos:</translation>
     </message>
     <message>
         <source>A pattern to open, in RLE or plaintext.</source>
@@ -538,6 +606,14 @@
     <message>
         <source>It is a pipe, and nothing came through it for %1 seconds.</source>
         <translation>Es una tubería, y no llegó nada por ella en %1 segundos.</translation>
+    </message>
+    <message>
+        <source>It is a pipe that stopped sending after 1 byte: nothing more came for %1 seconds.</source>
+        <translation>Es una tubería que dejó de enviar tras 1 byte: no llegó nada más en %1 segundos.</translation>
+    </message>
+    <message>
+        <source>It is a pipe that stopped sending after %1 bytes: nothing more came for %2 seconds.</source>
+        <translation>Es una tubería que dejó de enviar tras %1 bytes: no llegó nada más en %2 segundos.</translation>
     </message>
 </context>
 <context>

@@ -213,8 +213,76 @@
         <translation>Indique à la fin combien d&apos;éléments restaient.</translation>
     </message>
     <message>
+        <source>Prints this help and exits.</source>
+        <translation>Affiche cette aide et quitte.</translation>
+    </message>
+    <message>
+        <source>Prints this help with Qt&apos;s own options too, and exits.</source>
+        <translation>Affiche cette aide avec aussi les options propres à Qt, et quitte.</translation>
+    </message>
+    <message>
+        <source>Prints the version and exits.</source>
+        <translation>Affiche la version et quitte.</translation>
+    </message>
+    <message>
+        <source>name</source>
+        <translation>nom</translation>
+    </message>
+    <message>
+        <source>path</source>
+        <translation>chemin</translation>
+    </message>
+    <message>
+        <source>plugin</source>
+        <translation>greffon</translation>
+    </message>
+    <message>
+        <source>display</source>
+        <translation>écran</translation>
+    </message>
+    <message>
+        <source>geometry</source>
+        <translation>géométrie</translation>
+    </message>
+    <message>
+        <source>icon</source>
+        <translation>icône</translation>
+    </message>
+    <message>
+        <source>title</source>
+        <translation>titre</translation>
+    </message>
+    <message>
+        <source>session</source>
+        <translation>session</translation>
+    </message>
+    <message>
+        <source>style</source>
+        <translation>style</translation>
+    </message>
+    <message>
+        <source>file</source>
+        <translation>fichier</translation>
+    </message>
+    <message>
+        <source>FILE</source>
+        <translation>FICHIER</translation>
+    </message>
+    <message>
+        <source>Usage: %1 [options] [%2]</source>
+        <translation>Utilisation&#xa0;: %1 [options] [%2]</translation>
+    </message>
+    <message>
         <source>Runs the cellular automaton B3/S23 on a bounded 30 x 30 board.</source>
         <translation>Fait tourner l&apos;automate cellulaire B3/S23 sur un plateau borné de 30 × 30.</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>Options&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Arguments:</source>
+        <translation>Arguments&#xa0;:</translation>
     </message>
     <message>
         <source>A pattern to open, in RLE or plaintext.</source>
@@ -538,6 +606,14 @@
     <message>
         <source>It is a pipe, and nothing came through it for %1 seconds.</source>
         <translation>C&apos;est un tube, et rien n&apos;y est passé pendant %1 secondes.</translation>
+    </message>
+    <message>
+        <source>It is a pipe that stopped sending after 1 byte: nothing more came for %1 seconds.</source>
+        <translation>C&apos;est un tube qui a cessé d&apos;envoyer après 1 octet&#xa0;: plus rien n&apos;est venu pendant %1 secondes.</translation>
+    </message>
+    <message>
+        <source>It is a pipe that stopped sending after %1 bytes: nothing more came for %2 seconds.</source>
+        <translation>C&apos;est un tube qui a cessé d&apos;envoyer après %1 octets&#xa0;: plus rien n&apos;est venu pendant %2 secondes.</translation>
     </message>
 </context>
 <context>

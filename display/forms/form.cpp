@@ -1,6 +1,9 @@
 #include "display/forms/form.h"
 
+#include <QEvent>
 #include <QMenuBar>
+#include <QTimer>
+#include <QWindow>
 
 namespace quarn::forms {
 
@@ -9,7 +12,11 @@ Form::Form(const QString& caption, int clientWidthTwips, int clientHeightTwips, 
     : QWidget(parent)
 {
     setWindowTitle(caption);
-    // Nothing in the window moves or grows with it, so it keeps its size; it may be minimised.
+    // Nothing in the window moves or grows with it, so it keeps its size; it may be minimised,
+    // and the title bar offers no maximising that would do nothing.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
     client_ = QSize(TwipsToPixels(clientWidthTwips), TwipsToPixels(clientHeightTwips));
     setFixedSize(client_);
     QPalette background = palette();
@@ -39,6 +46,11 @@ void Form::PlaceInTwips(QWidget& control, const TwipsRect& rect) const
     control.setFixedSize(pixels.size());
 }
 
+bool Form::IsShown() const
+{
+    return shown_;
+}
+
 void Form::setVisible(bool visible)
 {
     if (visible && !loaded_) {
@@ -46,6 +58,32 @@ void Form::setVisible(bool visible)
         emit Load();
     }
     QWidget::setVisible(visible);
+    if (visible && !shown_ && windowHandle() != nullptr) {
+        windowHandle()->installEventFilter(this);
+    }
+}
+
+// Where the desktop draws the title bar itself, it may still offer to maximise (Qt's own
+// decorations on Wayland do): the window stays as it is.
+void Form::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::WindowStateChange && isMaximized()) {
+        setWindowState(windowState() & ~Qt::WindowMaximized);
+    }
+    QWidget::changeEvent(event);
+}
+
+// The window is first exposed once it is mapped where the desktop put it; what it heard of that
+// placing has been taken in by the next turn of the event loop.
+bool Form::eventFilter(QObject* watched, QEvent* event)
+{
+    if (!shown_ && watched == windowHandle() && event->type() == QEvent::Expose &&
+        windowHandle()->isExposed()) {
+        shown_ = true;
+        windowHandle()->removeEventFilter(this);
+        QTimer::singleShot(0, this, &Form::Shown);
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 } // namespace quarn::forms

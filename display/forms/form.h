@@ -10,7 +10,8 @@ class QMenuBar;
 namespace quarn::forms {
 
 // A fixed-size top-level window whose client area is laid out in twips. Load() is raised once,
-// after the controls exist and before the window first appears.
+// after the controls exist and before the window first appears; Shown() once, after it first
+// appears where the desktop placed it.
 class Form : public QWidget
 {
     Q_OBJECT
@@ -27,15 +28,24 @@ public:
     // Places a control in the client area, measured from its top-left corner.
     void PlaceInTwips(QWidget& control, const TwipsRect& rect) const;
 
+    // Whether Shown() has been raised.
+    bool IsShown() const;
+
     void setVisible(bool visible) override;
 
 signals:
     void Load();
+    void Shown();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     QSize client_;
     int clientTop_ = 0;
     bool loaded_ = false;
+    bool shown_ = false;
 };
 
 } // namespace quarn::forms

@@ -55,6 +55,27 @@ QString Unreachable(const QByteArray& path, int error)
     return PatternFileReader::tr("There is no such file.");
 }
 
+// Why a pipe was given up on: nothing came, or it stopped sending part of the way.
+QString Silent(qsizetype arrived)
+{
+    const int seconds = PatternFileReader::kPipeSilenceMs / 1000;
+    if (arrived == 0) {
+        return PatternFileReader::tr("It is a pipe, and nothing came through it for %1 seconds.")
+            .arg(seconds);
+    }
+    if (arrived == 1) {
+        return PatternFileReader::tr(
+                   "It is a pipe that stopped sending after 1 byte: nothing more came for %1 "
+                   "seconds.")
+            .arg(seconds);
+    }
+    return PatternFileReader::tr(
+               "It is a pipe that stopped sending after %1 bytes: nothing more came for %2 "
+               "seconds.")
+        .arg(arrived)
+        .arg(seconds);
+}
+
 // What a file of this type is, if it is not one to read a pattern from.
 QString Refusal(mode_t mode)
 {
@@ -80,10 +101,7 @@ PatternFileReader::PatternFileReader(QObject* parent)
 {
     silence_.setSingleShot(true);
     silence_.setInterval(kPipeSilenceMs);
-    connect(&silence_, &QTimer::timeout, this, [this] {
-        Fail(PatternFileReader::tr("It is a pipe, and nothing came through it for %1 seconds.")
-                 .arg(kPipeSilenceMs / 1000));
-    });
+    connect(&silence_, &QTimer::timeout, this, [this] { Fail(Silent(text_.size())); });
 }
 
 PatternFileReader::~PatternFileReader()

@@ -10,6 +10,7 @@
 
 #include <QClipboard>
 #include <QCoreApplication>
+#include <QDir>
 #include <QDropEvent>
 #include <QFile>
 #include <QFileDialog>
@@ -65,6 +66,22 @@ QString LocalFile(const QMimeData& data)
         }
     }
     return {};
+}
+
+// Where Save suggests saving: the folder of the file opened or saved last, or the working folder;
+// but never a folder the person cannot write to, nor the installed examples, which root could
+// overwrite. Then the person's documents, or home.
+QString SaveFolder(const QString& last)
+{
+    const QFileInfo folder(last.isEmpty() ? QDir::currentPath() : last);
+    const QFileInfo examples(Examples::InstalledFolder());
+    const bool isExamples =
+        examples.exists() && folder.canonicalFilePath() == examples.canonicalFilePath();
+    if (folder.isDir() && folder.isWritable() && !isExamples) {
+        return folder.absoluteFilePath();
+    }
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return QFileInfo(documents).isDir() ? documents : QDir::homePath();
 }
 
 // Plaintext for ".cells", in any case; RLE for every other name.
@@ -153,7 +170,8 @@ void PatternTransfer::Open()
     }
 }
 
-// Loaded as a file would be, but leaving no trace for Open and Save to start from.
+// Loaded as a file would be; Save then suggests the example's name, but Open starts where it
+// did.
 void PatternTransfer::OpenExample(const QString& name)
 {
     const Examples::Opened example = Examples::Open(name);
@@ -161,7 +179,9 @@ void PatternTransfer::OpenExample(const QString& name)
         Warn(tr("Could not open the example “%1”.").arg(name), example.error);
         return;
     }
-    Load(example.text, tr("The example “%1”").arg(example.fileName));
+    if (Load(example.text, tr("The example “%1”").arg(example.fileName))) {
+        lastName_ = example.fileName;
+    }
 }
 
 // The dialog offers the examples folder among its places.
@@ -196,7 +216,7 @@ QString PatternTransfer::AskSaveName()
 {
     const QString rle = tr(kRleFilter);
     const QString plaintext = tr(kPlaintextFilter);
-    QFileDialog dialog(&window_, tr("Save Pattern"), lastFolder_,
+    QFileDialog dialog(&window_, tr("Save Pattern"), SaveFolder(lastFolder_),
                        QStringLiteral("%1;;%2").arg(rle, plaintext));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     const auto follow = [&dialog, plaintext](const QString& filter) {

@@ -1,0 +1,194 @@
+#include "app/command_line.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QFile>
+#include <QStringList>
+
+#include <algorithm>
+#include <cstdio>
+#include <utility>
+#include <vector>
+
+namespace quarn {
+
+namespace {
+
+// One option as the parser takes it and the help shows it.
+struct Option
+{
+    const char* names;       // its short and long names, "h,help"
+    const char* value;       // the help's name for its value, or nullptr for a switch
+    const char* description; // a sentence
+    bool qt;                 // Qt's own, shown only by --help-all
+};
+
+// The options Qt takes for every widget program are only let through, and named under
+// --help-all; QApplication reads them from the command line itself.
+constexpr Option kOptions[] = {
+    {"h,help", nullptr, QT_TRANSLATE_NOOP("main", "Prints this help and exits."), false},
+    {"help-all", nullptr,
+     QT_TRANSLATE_NOOP("main", "Prints this help with Qt's own options too, and exits."), false},
+    {"v,version", nullptr, QT_TRANSLATE_NOOP("main", "Prints the version and exits."), false},
+    {"platform", QT_TRANSLATE_NOOP("main", "name"),
+     QT_TRANSLATE_NOOP("main", "The platform plugin: xcb, wayland, offscreen, ..."), true},
+    {"platformpluginpath", QT_TRANSLATE_NOOP("main", "path"),
+     QT_TRANSLATE_NOOP("main", "Where to look for platform plugins."), true},
+    {"platformtheme", QT_TRANSLATE_NOOP("main", "name"),
+     QT_TRANSLATE_NOOP("main", "The platform theme."), true},
+    {"plugin", QT_TRANSLATE_NOOP("main", "plugin"),
+     QT_TRANSLATE_NOOP("main", "An input plugin to load."), true},
+    {"display", QT_TRANSLATE_NOOP("main", "display"),
+     QT_TRANSLATE_NOOP("main", "The X display to open the window on."), true},
+    {"geometry", QT_TRANSLATE_NOOP("main", "geometry"),
+     QT_TRANSLATE_NOOP("main", "Where to put the window, as WxH+X+Y."), true},
+    {"qwindowgeometry", QT_TRANSLATE_NOOP("main", "geometry"),
+     QT_TRANSLATE_NOOP("main", "Where to put the window, as WxH+X+Y."), true},
+    {"qwindowicon", QT_TRANSLATE_NOOP("main", "icon"),
+     QT_TRANSLATE_NOOP("main", "The window's icon."), true},
+    {"qwindowtitle", QT_TRANSLATE_NOOP("main", "title"),
+     QT_TRANSLATE_NOOP("main", "The window's title."), true},
+    {"reverse", nullptr, QT_TRANSLATE_NOOP("main", "Lays the widgets out right to left."), true},
+    {"session", QT_TRANSLATE_NOOP("main", "session"),
+     QT_TRANSLATE_NOOP("main", "The session to restore."), true},
+    {"style", QT_TRANSLATE_NOOP("main", "style"),
+     QT_TRANSLATE_NOOP("main", "The widget style: fusion, windows, ..."), true},
+    {"stylesheet", QT_TRANSLATE_NOOP("main", "file"),
+     QT_TRANSLATE_NOOP("main", "A style sheet for the widgets."), true},
+    {"widgetcount", nullptr,
+     QT_TRANSLATE_NOOP("main", "Reports at the end how many widgets were left."), true},
+};
+
+// The help is this wide, as a terminal is at the least.
+constexpr qsizetype kHelpWidth = 79;
+
+QString Tr(const char* text)
+{
+    return QCoreApplication::translate("main", text);
+}
+
+QStringList Names(const Option& option)
+{
+    return QString::fromLatin1(option.names).split(QLatin1Char(','));
+}
+
+// The text in lines of at most width characters, broken between words; a longer word has a
+// line of its own.
+QStringList Wrapped(const QString& text, qsizetype width)
+{
+    QStringList lines;
+    QString line;
+    for (const QString& word : text.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        if (!line.isEmpty() && line.size() + 1 + word.size() > width) {
+            lines << std::exchange(line, {});
+        }
+        line += (line.isEmpty() ? QString() : QStringLiteral(" ")) + word;
+    }
+    return lines << line;
+}
+
+// Laid out by the program rather than by the parser, so that every word of it is in the
+// person's language and no description loses its end to the wrapping.
+QString HelpText(bool withQtOptions)
+{
+    std::vector<std::pair<QString, QString>> entries; // what to type, and what it does
+    for (const Option& option : kOptions) {
+        if (option.qt && !withQtOptions) {
+            continue;
+        }
+        QStringList typed;
+        for (const QString& name : Names(option)) {
+            typed << (name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + name;
+        }
+        const QString value =
+            option.value != nullptr ? QStringLiteral(" <%1>").arg(Tr(option.value)) : QString();
+        entries.emplace_back(typed.join(QStringLiteral(", ")) + value, Tr(option.description));
+    }
+    const QString file = QCoreApplication::translate("main", "FILE");
+    qsizetype column = file.size();
+    for (const auto& entry : entries) {
+        column = std::max(column, entry.first.size());
+    }
+    column += 4; // two spaces before, two after
+    const auto lines = [column](const QString& typed, const QString& description) {
+        QString text;
+        const QStringList wrapped = Wrapped(description, kHelpWidth - column);
+        for (qsizetype i = 0; i < wrapped.size(); ++i) {
+            text += (i == 0 ? (QStringLiteral("  ") + typed).leftJustified(column)
+                            : QString(column, QLatin1Char(' '))) +
+                    wrapped[i] + QLatin1Char('\n');
+        }
+        return text;
+    };
+
+    QString help = QCoreApplication::translate("main", "Usage: %1 [options] [%2]")
+                       .arg(QCoreApplication::arguments().value(0), file);
+    const QString what = QCoreApplication::translate(
+        "main", "Runs the cellular automaton B3/S23 on a bounded 30 x 30 board.");
+    help += QLatin1Char('\n') + Wrapped(what, kHelpWidth).join(QLatin1Char('\n'));
+    help += QStringLiteral("\n\n") + QCoreApplication::translate("main", "Options:") +
+            QLatin1Char('\n');
+    for (const auto& [typed, description] : entries) {
+        help += lines(typed, description);
+    }
+    help +=
+        QLatin1Char('\n') + QCoreApplication::translate("main", "Arguments:") + QLatin1Char('\n');
+    help +=
+        lines(file, QCoreApplication::translate("main", "A pattern to open, in RLE or plaintext."));
+    return help;
+}
+
+void Describe(QCommandLineParser& parser)
+{
+    // As Qt's own programs read them: "-platform" is one option, not the letters p, l, a, ...
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    for (const Option& option : kOptions) {
+        QCommandLineOption parsed(Names(option));
+        if (option.value != nullptr) {
+            parsed.setValueName(QString::fromLatin1(option.value));
+        }
+        parser.addOption(parsed);
+    }
+}
+
+// The name of the file as it stood on the command line, before decoding lost any bytes that are
+// not UTF-8.
+QByteArray RawArgument(int argc, char* argv[], const QString& decoded)
+{
+    for (int i = argc - 1; i > 0; --i) {
+        if (QString::fromLocal8Bit(argv[i]) == decoded) {
+            return argv[i];
+        }
+    }
+    return QFile::encodeName(decoded);
+}
+
+} // namespace
+
+Request ParseCommandLine(int argc, char* argv[])
+{
+    QCommandLineParser parser;
+    Describe(parser);
+    const bool parsed = parser.parse(QCoreApplication::arguments());
+    if (!parsed || parser.positionalArguments().size() > 1) {
+        const QString error = parsed ? QCoreApplication::translate("main", "Give one file at most.")
+                                     : parser.errorText();
+        std::fprintf(stderr, "game-of-quarn: %s\n\n%s", qPrintable(error),
+                     qPrintable(HelpText(false)));
+        return {{}, false, 1};
+    }
+    if (parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("help-all"))) {
+        std::fputs(qPrintable(HelpText(parser.isSet(QStringLiteral("help-all")))), stdout);
+        return {{}, false, 0};
+    }
+    if (parser.isSet(QStringLiteral("version"))) {
+        std::printf("game-of-quarn %s\n", QUARN_VERSION);
+        return {{}, false, 0};
+    }
+    const QStringList files = parser.positionalArguments();
+    return {files.isEmpty() ? QByteArray() : RawArgument(argc, argv, files.front()),
+            parser.isSet(QStringLiteral("platform")) || parser.isSet(QStringLiteral("display")),
+            std::nullopt};
+}
+
+} // namespace quarn
