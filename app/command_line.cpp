@@ -30,6 +30,10 @@ constexpr Option kOptions[] = {
     {"help-all", nullptr,
      QT_TRANSLATE_NOOP("main", "Prints this help with Qt's own options too, and exits."), false},
     {"v,version", nullptr, QT_TRANSLATE_NOOP("main", "Prints the version and exits."), false},
+    {"describe", nullptr,
+     QT_TRANSLATE_NOOP("main", "Prints what is on the board that FILE makes, object by object, "
+                               "and what becomes of it, without opening the window."),
+     false},
     {"platform", QT_TRANSLATE_NOOP("main", "name"),
      QT_TRANSLATE_NOOP("main", "The platform plugin: xcb, wayland, offscreen, ..."), true},
     {"platformpluginpath", QT_TRANSLATE_NOOP("main", "path"),
@@ -170,23 +174,28 @@ Request ParseCommandLine(int argc, char* argv[])
     QCommandLineParser parser;
     Describe(parser);
     const bool parsed = parser.parse(QCoreApplication::arguments());
-    if (!parsed || parser.positionalArguments().size() > 1) {
-        const QString error = parsed ? QCoreApplication::translate("main", "Give one file at most.")
-                                     : parser.errorText();
+    const bool describe = parser.isSet(QStringLiteral("describe"));
+    const qsizetype files = parser.positionalArguments().size();
+    if (!parsed || files > 1 || (describe && files == 0)) {
+        const QString error =
+            !parsed ? parser.errorText()
+            : files > 1
+                ? QCoreApplication::translate("main", "Give one file at most.")
+                : QCoreApplication::translate("main", "Give the file to describe.");
         std::fprintf(stderr, "game-of-quarn: %s\n\n%s", qPrintable(error),
                      qPrintable(HelpText(false)));
-        return {{}, false, 1};
+        return {{}, false, false, 1};
     }
     if (parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("help-all"))) {
         std::fputs(qPrintable(HelpText(parser.isSet(QStringLiteral("help-all")))), stdout);
-        return {{}, false, 0};
+        return {{}, false, false, 0};
     }
     if (parser.isSet(QStringLiteral("version"))) {
         std::printf("game-of-quarn %s\n", QUARN_VERSION);
-        return {{}, false, 0};
+        return {{}, false, false, 0};
     }
-    const QStringList files = parser.positionalArguments();
-    return {files.isEmpty() ? QByteArray() : RawArgument(argc, argv, files.front()),
+    const QStringList named = parser.positionalArguments();
+    return {named.isEmpty() ? QByteArray() : RawArgument(argc, argv, named.front()), describe,
             parser.isSet(QStringLiteral("platform")) || parser.isSet(QStringLiteral("display")),
             std::nullopt};
 }

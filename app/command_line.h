@@ -6,11 +6,12 @@
 
 namespace quarn {
 
-// What the command line asks for: a file to open, or, where it has been answered already
-// (--help, --version or a mistake), the status to exit with.
+// What the command line asks for: a file to open or to describe, or, where it has been answered
+// already (--help, --version or a mistake), the status to exit with.
 struct Request
 {
     QByteArray file; // as the system gives it: a name need not be valid UTF-8
+    bool describe = false;
     bool platformChosen = false;
     std::optional<int> exitStatus;
 };

@@ -1,4 +1,5 @@
 #include "app/command_line.h"
+#include "app/describe.h"
 #include "display/frmDisplay.h"
 #include "translations/translations.h"
 
@@ -7,6 +8,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 #include <utility>
 
 namespace {
@@ -53,21 +55,26 @@ void StartupMessageHandler(QtMsgType type, const QMessageLogContext& context, co
     std::fprintf(stderr, "%s\n", qPrintable(text));
 }
 
-// Before the application starts, so that --help and a mistaken option need no display.
-quarn::Request ReadCommandLine(int argc, char* argv[])
+// Before the application starts, so that --help, --describe and a mistaken option need no
+// display: the status to exit with, where the command line has been answered already.
+std::optional<int> Answered(int argc, char* argv[], quarn::Request& request)
 {
-    const QCoreApplication parsing(argc, argv);
+    const QCoreApplication answering(argc, argv);
     quarn::InstallTranslations();
-    return quarn::ParseCommandLine(argc, argv);
+    request = quarn::ParseCommandLine(argc, argv);
+    if (!request.exitStatus && request.describe) {
+        return quarn::Describe(request.file);
+    }
+    return request.exitStatus;
 }
 
 } // namespace
 
 int main(int argc, char* argv[])
 {
-    const quarn::Request request = ReadCommandLine(argc, argv);
-    if (request.exitStatus) {
-        return *request.exitStatus;
+    quarn::Request request;
+    if (const std::optional<int> status = Answered(argc, argv, request)) {
+        return *status;
     }
     if (!request.platformChosen && !IsSet("QT_QPA_PLATFORM") && !IsSet("DISPLAY") &&
         !IsSet("WAYLAND_DISPLAY")) {

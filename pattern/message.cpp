@@ -5,7 +5,7 @@
 namespace quarn {
 
 // The places are filled in one pass, so that a filler holding "%2" stays as it is.
-std::string Message::Said(Say say) const
+std::string Message::Said(const Say& say) const
 {
     const std::string said = say(text);
     std::string result;

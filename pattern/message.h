@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -18,10 +19,10 @@ struct Message
     std::vector<Message> fillers = {};
 
     // Gives a template in the language wanted, in UTF-8.
-    using Say = std::string (*)(const std::string& english);
+    using Say = std::function<std::string(const std::string& english)>;
 
     // The message with its places filled, its template and its fillers' each said by say.
-    std::string Said(Say say) const;
+    std::string Said(const Say& say) const;
     // The message in English, its places filled.
     std::string English() const;
 };

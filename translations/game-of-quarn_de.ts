@@ -36,6 +36,437 @@
     </message>
 </context>
 <context>
+    <name>Census</name>
+    <message>
+        <source>up</source>
+        <translation>nach oben</translation>
+    </message>
+    <message>
+        <source>down</source>
+        <translation>nach unten</translation>
+    </message>
+    <message>
+        <source>left</source>
+        <translation>nach links</translation>
+    </message>
+    <message>
+        <source>right</source>
+        <translation>nach rechts</translation>
+    </message>
+    <message>
+        <source>up and to the left</source>
+        <translation>nach oben links</translation>
+    </message>
+    <message>
+        <source>up and to the right</source>
+        <translation>nach oben rechts</translation>
+    </message>
+    <message>
+        <source>down and to the left</source>
+        <translation>nach unten links</translation>
+    </message>
+    <message>
+        <source>down and to the right</source>
+        <translation>nach unten rechts</translation>
+    </message>
+    <message>
+        <source>Lone cell</source>
+        <translation>Einzelne Zelle</translation>
+    </message>
+    <message>
+        <source>Changing group of %1 cells</source>
+        <translation>Sich wandelnde Gruppe aus %1 Zellen</translation>
+    </message>
+    <message>
+        <source>Ship of period %1, %2 cells</source>
+        <translation>Raumschiff der Periode %1, %2 Zellen</translation>
+    </message>
+    <message>
+        <source>Still life of %1 cells</source>
+        <translation>Stillleben aus %1 Zellen</translation>
+    </message>
+    <message>
+        <source>Oscillator of period %1, %2 cells</source>
+        <translation>Oszillator der Periode %1, %2 Zellen</translation>
+    </message>
+    <message>
+        <source>a lone cell</source>
+        <translation>eine einzelne Zelle</translation>
+    </message>
+    <message>
+        <source>%1 lone cells</source>
+        <translation>%1 einzelne Zellen</translation>
+    </message>
+    <message>
+        <source>a changing group of %1 cells</source>
+        <translation>eine sich wandelnde Gruppe aus %1 Zellen</translation>
+    </message>
+    <message>
+        <source>%1 changing groups of %2 cells</source>
+        <translation>%1 sich wandelnde Gruppen aus je %2 Zellen</translation>
+    </message>
+    <message>
+        <source>a ship of period %1, %2 cells</source>
+        <translation>ein Raumschiff der Periode %1, %2 Zellen</translation>
+    </message>
+    <message>
+        <source>%1 ships of period %2, %3 cells</source>
+        <translation>%1 Raumschiffe der Periode %2, je %3 Zellen</translation>
+    </message>
+    <message>
+        <source>a still life of %1 cells</source>
+        <translation>ein Stillleben aus %1 Zellen</translation>
+    </message>
+    <message>
+        <source>%1 still lifes of %2 cells</source>
+        <translation>%1 Stillleben aus je %2 Zellen</translation>
+    </message>
+    <message>
+        <source>an oscillator of period %1, %2 cells</source>
+        <translation>ein Oszillator der Periode %1, %2 Zellen</translation>
+    </message>
+    <message>
+        <source>%1 oscillators of period %2, %3 cells</source>
+        <translation>%1 Oszillatoren der Periode %2, je %3 Zellen</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 und %2</translation>
+    </message>
+    <message>
+        <source>%1 at row %2, column %3.</source>
+        <translation>%1 in Zeile %2, Spalte %3.</translation>
+    </message>
+    <message>
+        <source>%1 at row %2, column %3, heading %4.</source>
+        <translation>%1 in Zeile %2, Spalte %3, unterwegs %4.</translation>
+    </message>
+    <message>
+        <source>The board is empty: no live cells.</source>
+        <translation>Das Spielfeld ist leer: keine lebenden Zellen.</translation>
+    </message>
+    <message>
+        <source>1 live cell in 1 object: %1.</source>
+        <translation>1 lebende Zelle in 1 Objekt: %1.</translation>
+    </message>
+    <message>
+        <source>%1 live cells in 1 object: %2.</source>
+        <translation>%1 lebende Zellen in 1 Objekt: %2.</translation>
+    </message>
+    <message>
+        <source>%1 live cells in %2 objects: %3.</source>
+        <translation>%1 lebende Zellen in %2 Objekten: %3.</translation>
+    </message>
+    <message>
+        <source>The board dies out at step %1.</source>
+        <translation>Das Spielfeld stirbt bei Schritt %1 aus.</translation>
+    </message>
+    <message>
+        <source>The board settles at step %1 into %2.</source>
+        <translation>Das Spielfeld kommt bei Schritt %1 zur Ruhe, als %2.</translation>
+    </message>
+    <message>
+        <source>The board repeats every %1 steps from step %2, as %3.</source>
+        <translation>Das Spielfeld wiederholt sich ab Schritt %2 alle %1 Schritte, als %3.</translation>
+    </message>
+    <message>
+        <source>The board is still changing after %1 steps.</source>
+        <translation>Das Spielfeld wandelt sich nach %1 Schritten noch immer.</translation>
+    </message>
+    <message>
+        <source>Block</source>
+        <translation>Block</translation>
+    </message>
+    <message>
+        <source>a block</source>
+        <translation>ein Block</translation>
+    </message>
+    <message>
+        <source>%1 blocks</source>
+        <translation>%1 Blöcke</translation>
+    </message>
+    <message>
+        <source>Beehive</source>
+        <translation>Bienenstock</translation>
+    </message>
+    <message>
+        <source>a beehive</source>
+        <translation>ein Bienenstock</translation>
+    </message>
+    <message>
+        <source>%1 beehives</source>
+        <translation>%1 Bienenstöcke</translation>
+    </message>
+    <message>
+        <source>Loaf</source>
+        <translation>Laib</translation>
+    </message>
+    <message>
+        <source>a loaf</source>
+        <translation>ein Laib</translation>
+    </message>
+    <message>
+        <source>%1 loaves</source>
+        <translation>%1 Laibe</translation>
+    </message>
+    <message>
+        <source>Boat</source>
+        <translation>Boot</translation>
+    </message>
+    <message>
+        <source>a boat</source>
+        <translation>ein Boot</translation>
+    </message>
+    <message>
+        <source>%1 boats</source>
+        <translation>%1 Boote</translation>
+    </message>
+    <message>
+        <source>Ship</source>
+        <translation>Schiff</translation>
+    </message>
+    <message>
+        <source>a ship</source>
+        <translation>ein Schiff</translation>
+    </message>
+    <message>
+        <source>%1 ships</source>
+        <translation>%1 Schiffe</translation>
+    </message>
+    <message>
+        <source>Tub</source>
+        <translation>Wanne</translation>
+    </message>
+    <message>
+        <source>a tub</source>
+        <translation>eine Wanne</translation>
+    </message>
+    <message>
+        <source>%1 tubs</source>
+        <translation>%1 Wannen</translation>
+    </message>
+    <message>
+        <source>Pond</source>
+        <translation>Teich</translation>
+    </message>
+    <message>
+        <source>a pond</source>
+        <translation>ein Teich</translation>
+    </message>
+    <message>
+        <source>%1 ponds</source>
+        <translation>%1 Teiche</translation>
+    </message>
+    <message>
+        <source>Barge</source>
+        <translation>Kahn</translation>
+    </message>
+    <message>
+        <source>a barge</source>
+        <translation>ein Kahn</translation>
+    </message>
+    <message>
+        <source>%1 barges</source>
+        <translation>%1 Kähne</translation>
+    </message>
+    <message>
+        <source>Long boat</source>
+        <translation>Langes Boot</translation>
+    </message>
+    <message>
+        <source>a long boat</source>
+        <translation>ein langes Boot</translation>
+    </message>
+    <message>
+        <source>%1 long boats</source>
+        <translation>%1 lange Boote</translation>
+    </message>
+    <message>
+        <source>Snake</source>
+        <translation>Schlange</translation>
+    </message>
+    <message>
+        <source>a snake</source>
+        <translation>eine Schlange</translation>
+    </message>
+    <message>
+        <source>%1 snakes</source>
+        <translation>%1 Schlangen</translation>
+    </message>
+    <message>
+        <source>Aircraft carrier</source>
+        <translation>Flugzeugträger</translation>
+    </message>
+    <message>
+        <source>an aircraft carrier</source>
+        <translation>ein Flugzeugträger</translation>
+    </message>
+    <message>
+        <source>%1 aircraft carriers</source>
+        <translation>%1 Flugzeugträger</translation>
+    </message>
+    <message>
+        <source>Fishhook</source>
+        <translation>Angelhaken</translation>
+    </message>
+    <message>
+        <source>a fishhook</source>
+        <translation>ein Angelhaken</translation>
+    </message>
+    <message>
+        <source>%1 fishhooks</source>
+        <translation>%1 Angelhaken</translation>
+    </message>
+    <message>
+        <source>Long barge</source>
+        <translation>Langer Kahn</translation>
+    </message>
+    <message>
+        <source>a long barge</source>
+        <translation>ein langer Kahn</translation>
+    </message>
+    <message>
+        <source>%1 long barges</source>
+        <translation>%1 lange Kähne</translation>
+    </message>
+    <message>
+        <source>Blinker</source>
+        <translation>Blinker</translation>
+    </message>
+    <message>
+        <source>a blinker</source>
+        <translation>ein Blinker</translation>
+    </message>
+    <message>
+        <source>%1 blinkers</source>
+        <translation>%1 Blinker</translation>
+    </message>
+    <message>
+        <source>Toad</source>
+        <translation>Kröte</translation>
+    </message>
+    <message>
+        <source>a toad</source>
+        <translation>eine Kröte</translation>
+    </message>
+    <message>
+        <source>%1 toads</source>
+        <translation>%1 Kröten</translation>
+    </message>
+    <message>
+        <source>Beacon</source>
+        <translation>Leuchtfeuer</translation>
+    </message>
+    <message>
+        <source>a beacon</source>
+        <translation>ein Leuchtfeuer</translation>
+    </message>
+    <message>
+        <source>%1 beacons</source>
+        <translation>%1 Leuchtfeuer</translation>
+    </message>
+    <message>
+        <source>Clock</source>
+        <translation>Uhr</translation>
+    </message>
+    <message>
+        <source>a clock</source>
+        <translation>eine Uhr</translation>
+    </message>
+    <message>
+        <source>%1 clocks</source>
+        <translation>%1 Uhren</translation>
+    </message>
+    <message>
+        <source>Pulsar</source>
+        <translation>Pulsar</translation>
+    </message>
+    <message>
+        <source>a pulsar</source>
+        <translation>ein Pulsar</translation>
+    </message>
+    <message>
+        <source>%1 pulsars</source>
+        <translation>%1 Pulsare</translation>
+    </message>
+    <message>
+        <source>Pentadecathlon</source>
+        <translation>Pentadecathlon</translation>
+    </message>
+    <message>
+        <source>a pentadecathlon</source>
+        <translation>ein Pentadecathlon</translation>
+    </message>
+    <message>
+        <source>%1 pentadecathlons</source>
+        <translation>%1 Pentadecathlons</translation>
+    </message>
+    <message>
+        <source>Figure eight</source>
+        <translation>Acht</translation>
+    </message>
+    <message>
+        <source>a figure eight</source>
+        <translation>eine Acht</translation>
+    </message>
+    <message>
+        <source>%1 figure eights</source>
+        <translation>%1 Achten</translation>
+    </message>
+    <message>
+        <source>Glider</source>
+        <translation>Gleiter</translation>
+    </message>
+    <message>
+        <source>a glider</source>
+        <translation>ein Gleiter</translation>
+    </message>
+    <message>
+        <source>%1 gliders</source>
+        <translation>%1 Gleiter</translation>
+    </message>
+    <message>
+        <source>Lightweight ship</source>
+        <translation>Leichtes Schiff</translation>
+    </message>
+    <message>
+        <source>a lightweight ship</source>
+        <translation>ein leichtes Schiff</translation>
+    </message>
+    <message>
+        <source>%1 lightweight ships</source>
+        <translation>%1 leichte Schiffe</translation>
+    </message>
+    <message>
+        <source>Middleweight ship</source>
+        <translation>Mittelschweres Schiff</translation>
+    </message>
+    <message>
+        <source>a middleweight ship</source>
+        <translation>ein mittelschweres Schiff</translation>
+    </message>
+    <message>
+        <source>%1 middleweight ships</source>
+        <translation>%1 mittelschwere Schiffe</translation>
+    </message>
+    <message>
+        <source>Heavyweight ship</source>
+        <translation>Schweres Schiff</translation>
+    </message>
+    <message>
+        <source>a heavyweight ship</source>
+        <translation>ein schweres Schiff</translation>
+    </message>
+    <message>
+        <source>%1 heavyweight ships</source>
+        <translation>%1 schwere Schiffe</translation>
+    </message>
+</context>
+<context>
     <name>Pattern</name>
     <message>
         <source>The text is larger than 1 MiB, far more than any pattern for this board needs.</source>
@@ -291,6 +722,14 @@
     <message>
         <source>Give one file at most.</source>
         <translation>Höchstens eine Datei angeben.</translation>
+    </message>
+    <message>
+        <source>Prints what is on the board that FILE makes, object by object, and what becomes of it, without opening the window.</source>
+        <translation>Gibt aus, was DATEI auf das Spielfeld bringt, Objekt für Objekt, und was daraus wird, ohne das Fenster zu öffnen.</translation>
+    </message>
+    <message>
+        <source>Give the file to describe.</source>
+        <translation>Geben Sie die zu beschreibende Datei an.</translation>
     </message>
 </context>
 <context>
@@ -570,6 +1009,25 @@
     </message>
 </context>
 <context>
+    <name>quarn::PatternFile</name>
+    <message>
+        <source>Line %1, column %2: %3</source>
+        <translation>Zeile %1, Spalte %2: %3</translation>
+    </message>
+    <message>
+        <source>“%1”</source>
+        <translation>„%1“</translation>
+    </message>
+    <message>
+        <source>Could not open “%1”.</source>
+        <translation>„%1“ ließ sich nicht öffnen.</translation>
+    </message>
+    <message>
+        <source>%1 is not a pattern the board can take.</source>
+        <translation>%1 ist kein Muster, das das Spielfeld aufnehmen kann.</translation>
+    </message>
+</context>
+<context>
     <name>quarn::PatternFileReader</name>
     <message>
         <source>The file is larger than 1 MiB, far more than any pattern for this board needs.</source>
@@ -631,18 +1089,6 @@
         <translation>Klartext-Muster (*.cells)</translation>
     </message>
     <message>
-        <source>Line %1, column %2: %3</source>
-        <translation>Zeile %1, Spalte %2: %3</translation>
-    </message>
-    <message>
-        <source>“%1”</source>
-        <translation>„%1“</translation>
-    </message>
-    <message>
-        <source>Could not open “%1”.</source>
-        <translation>„%1“ ließ sich nicht öffnen.</translation>
-    </message>
-    <message>
         <source>The dropped text</source>
         <translation>Der abgelegte Text</translation>
     </message>
@@ -665,10 +1111,6 @@
     <message>
         <source>Save Pattern</source>
         <translation>Muster speichern</translation>
-    </message>
-    <message>
-        <source>%1 is not a pattern the board can take.</source>
-        <translation>%1 ist kein Muster, das das Spielfeld aufnehmen kann.</translation>
     </message>
     <message>
         <source>Could not save “%1”.</source>

@@ -36,6 +36,437 @@
     </message>
 </context>
 <context>
+    <name>Census</name>
+    <message>
+        <source>up</source>
+        <translation>hacia arriba</translation>
+    </message>
+    <message>
+        <source>down</source>
+        <translation>hacia abajo</translation>
+    </message>
+    <message>
+        <source>left</source>
+        <translation>hacia la izquierda</translation>
+    </message>
+    <message>
+        <source>right</source>
+        <translation>hacia la derecha</translation>
+    </message>
+    <message>
+        <source>up and to the left</source>
+        <translation>hacia arriba y a la izquierda</translation>
+    </message>
+    <message>
+        <source>up and to the right</source>
+        <translation>hacia arriba y a la derecha</translation>
+    </message>
+    <message>
+        <source>down and to the left</source>
+        <translation>hacia abajo y a la izquierda</translation>
+    </message>
+    <message>
+        <source>down and to the right</source>
+        <translation>hacia abajo y a la derecha</translation>
+    </message>
+    <message>
+        <source>Lone cell</source>
+        <translation>Célula aislada</translation>
+    </message>
+    <message>
+        <source>Changing group of %1 cells</source>
+        <translation>Grupo cambiante de %1 células</translation>
+    </message>
+    <message>
+        <source>Ship of period %1, %2 cells</source>
+        <translation>Nave de periodo %1, %2 células</translation>
+    </message>
+    <message>
+        <source>Still life of %1 cells</source>
+        <translation>Vida estática de %1 células</translation>
+    </message>
+    <message>
+        <source>Oscillator of period %1, %2 cells</source>
+        <translation>Oscilador de periodo %1, %2 células</translation>
+    </message>
+    <message>
+        <source>a lone cell</source>
+        <translation>una célula aislada</translation>
+    </message>
+    <message>
+        <source>%1 lone cells</source>
+        <translation>%1 células aisladas</translation>
+    </message>
+    <message>
+        <source>a changing group of %1 cells</source>
+        <translation>un grupo cambiante de %1 células</translation>
+    </message>
+    <message>
+        <source>%1 changing groups of %2 cells</source>
+        <translation>%1 grupos cambiantes de %2 células</translation>
+    </message>
+    <message>
+        <source>a ship of period %1, %2 cells</source>
+        <translation>una nave de periodo %1, %2 células</translation>
+    </message>
+    <message>
+        <source>%1 ships of period %2, %3 cells</source>
+        <translation>%1 naves de periodo %2, %3 células</translation>
+    </message>
+    <message>
+        <source>a still life of %1 cells</source>
+        <translation>una vida estática de %1 células</translation>
+    </message>
+    <message>
+        <source>%1 still lifes of %2 cells</source>
+        <translation>%1 vidas estáticas de %2 células</translation>
+    </message>
+    <message>
+        <source>an oscillator of period %1, %2 cells</source>
+        <translation>un oscilador de periodo %1, %2 células</translation>
+    </message>
+    <message>
+        <source>%1 oscillators of period %2, %3 cells</source>
+        <translation>%1 osciladores de periodo %2, %3 células</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 y %2</translation>
+    </message>
+    <message>
+        <source>%1 at row %2, column %3.</source>
+        <translation>%1 en la fila %2, columna %3.</translation>
+    </message>
+    <message>
+        <source>%1 at row %2, column %3, heading %4.</source>
+        <translation>%1 en la fila %2, columna %3, que va %4.</translation>
+    </message>
+    <message>
+        <source>The board is empty: no live cells.</source>
+        <translation>El tablero está vacío: ninguna célula viva.</translation>
+    </message>
+    <message>
+        <source>1 live cell in 1 object: %1.</source>
+        <translation>1 célula viva en 1 objeto: %1.</translation>
+    </message>
+    <message>
+        <source>%1 live cells in 1 object: %2.</source>
+        <translation>%1 células vivas en 1 objeto: %2.</translation>
+    </message>
+    <message>
+        <source>%1 live cells in %2 objects: %3.</source>
+        <translation>%1 células vivas en %2 objetos: %3.</translation>
+    </message>
+    <message>
+        <source>The board dies out at step %1.</source>
+        <translation>El tablero se extingue en el paso %1.</translation>
+    </message>
+    <message>
+        <source>The board settles at step %1 into %2.</source>
+        <translation>El tablero se detiene en el paso %1 como %2.</translation>
+    </message>
+    <message>
+        <source>The board repeats every %1 steps from step %2, as %3.</source>
+        <translation>El tablero se repite cada %1 pasos desde el paso %2, como %3.</translation>
+    </message>
+    <message>
+        <source>The board is still changing after %1 steps.</source>
+        <translation>El tablero sigue cambiando tras %1 pasos.</translation>
+    </message>
+    <message>
+        <source>Block</source>
+        <translation>Bloque</translation>
+    </message>
+    <message>
+        <source>a block</source>
+        <translation>un bloque</translation>
+    </message>
+    <message>
+        <source>%1 blocks</source>
+        <translation>%1 bloques</translation>
+    </message>
+    <message>
+        <source>Beehive</source>
+        <translation>Colmena</translation>
+    </message>
+    <message>
+        <source>a beehive</source>
+        <translation>una colmena</translation>
+    </message>
+    <message>
+        <source>%1 beehives</source>
+        <translation>%1 colmenas</translation>
+    </message>
+    <message>
+        <source>Loaf</source>
+        <translation>Hogaza</translation>
+    </message>
+    <message>
+        <source>a loaf</source>
+        <translation>una hogaza</translation>
+    </message>
+    <message>
+        <source>%1 loaves</source>
+        <translation>%1 hogazas</translation>
+    </message>
+    <message>
+        <source>Boat</source>
+        <translation>Bote</translation>
+    </message>
+    <message>
+        <source>a boat</source>
+        <translation>un bote</translation>
+    </message>
+    <message>
+        <source>%1 boats</source>
+        <translation>%1 botes</translation>
+    </message>
+    <message>
+        <source>Ship</source>
+        <translation>Barco</translation>
+    </message>
+    <message>
+        <source>a ship</source>
+        <translation>un barco</translation>
+    </message>
+    <message>
+        <source>%1 ships</source>
+        <translation>%1 barcos</translation>
+    </message>
+    <message>
+        <source>Tub</source>
+        <translation>Bañera</translation>
+    </message>
+    <message>
+        <source>a tub</source>
+        <translation>una bañera</translation>
+    </message>
+    <message>
+        <source>%1 tubs</source>
+        <translation>%1 bañeras</translation>
+    </message>
+    <message>
+        <source>Pond</source>
+        <translation>Estanque</translation>
+    </message>
+    <message>
+        <source>a pond</source>
+        <translation>un estanque</translation>
+    </message>
+    <message>
+        <source>%1 ponds</source>
+        <translation>%1 estanques</translation>
+    </message>
+    <message>
+        <source>Barge</source>
+        <translation>Barcaza</translation>
+    </message>
+    <message>
+        <source>a barge</source>
+        <translation>una barcaza</translation>
+    </message>
+    <message>
+        <source>%1 barges</source>
+        <translation>%1 barcazas</translation>
+    </message>
+    <message>
+        <source>Long boat</source>
+        <translation>Bote largo</translation>
+    </message>
+    <message>
+        <source>a long boat</source>
+        <translation>un bote largo</translation>
+    </message>
+    <message>
+        <source>%1 long boats</source>
+        <translation>%1 botes largos</translation>
+    </message>
+    <message>
+        <source>Snake</source>
+        <translation>Serpiente</translation>
+    </message>
+    <message>
+        <source>a snake</source>
+        <translation>una serpiente</translation>
+    </message>
+    <message>
+        <source>%1 snakes</source>
+        <translation>%1 serpientes</translation>
+    </message>
+    <message>
+        <source>Aircraft carrier</source>
+        <translation>Portaaviones</translation>
+    </message>
+    <message>
+        <source>an aircraft carrier</source>
+        <translation>un portaaviones</translation>
+    </message>
+    <message>
+        <source>%1 aircraft carriers</source>
+        <translation>%1 portaaviones</translation>
+    </message>
+    <message>
+        <source>Fishhook</source>
+        <translation>Anzuelo</translation>
+    </message>
+    <message>
+        <source>a fishhook</source>
+        <translation>un anzuelo</translation>
+    </message>
+    <message>
+        <source>%1 fishhooks</source>
+        <translation>%1 anzuelos</translation>
+    </message>
+    <message>
+        <source>Long barge</source>
+        <translation>Barcaza larga</translation>
+    </message>
+    <message>
+        <source>a long barge</source>
+        <translation>una barcaza larga</translation>
+    </message>
+    <message>
+        <source>%1 long barges</source>
+        <translation>%1 barcazas largas</translation>
+    </message>
+    <message>
+        <source>Blinker</source>
+        <translation>Parpadeador</translation>
+    </message>
+    <message>
+        <source>a blinker</source>
+        <translation>un parpadeador</translation>
+    </message>
+    <message>
+        <source>%1 blinkers</source>
+        <translation>%1 parpadeadores</translation>
+    </message>
+    <message>
+        <source>Toad</source>
+        <translation>Sapo</translation>
+    </message>
+    <message>
+        <source>a toad</source>
+        <translation>un sapo</translation>
+    </message>
+    <message>
+        <source>%1 toads</source>
+        <translation>%1 sapos</translation>
+    </message>
+    <message>
+        <source>Beacon</source>
+        <translation>Faro</translation>
+    </message>
+    <message>
+        <source>a beacon</source>
+        <translation>un faro</translation>
+    </message>
+    <message>
+        <source>%1 beacons</source>
+        <translation>%1 faros</translation>
+    </message>
+    <message>
+        <source>Clock</source>
+        <translation>Reloj</translation>
+    </message>
+    <message>
+        <source>a clock</source>
+        <translation>un reloj</translation>
+    </message>
+    <message>
+        <source>%1 clocks</source>
+        <translation>%1 relojes</translation>
+    </message>
+    <message>
+        <source>Pulsar</source>
+        <translation>Púlsar</translation>
+    </message>
+    <message>
+        <source>a pulsar</source>
+        <translation>un púlsar</translation>
+    </message>
+    <message>
+        <source>%1 pulsars</source>
+        <translation>%1 púlsares</translation>
+    </message>
+    <message>
+        <source>Pentadecathlon</source>
+        <translation>Pentadecatlón</translation>
+    </message>
+    <message>
+        <source>a pentadecathlon</source>
+        <translation>un pentadecatlón</translation>
+    </message>
+    <message>
+        <source>%1 pentadecathlons</source>
+        <translation>%1 pentadecatlones</translation>
+    </message>
+    <message>
+        <source>Figure eight</source>
+        <translation>Ocho</translation>
+    </message>
+    <message>
+        <source>a figure eight</source>
+        <translation>un ocho</translation>
+    </message>
+    <message>
+        <source>%1 figure eights</source>
+        <translation>%1 ochos</translation>
+    </message>
+    <message>
+        <source>Glider</source>
+        <translation>Planeador</translation>
+    </message>
+    <message>
+        <source>a glider</source>
+        <translation>un planeador</translation>
+    </message>
+    <message>
+        <source>%1 gliders</source>
+        <translation>%1 planeadores</translation>
+    </message>
+    <message>
+        <source>Lightweight ship</source>
+        <translation>Nave ligera</translation>
+    </message>
+    <message>
+        <source>a lightweight ship</source>
+        <translation>una nave ligera</translation>
+    </message>
+    <message>
+        <source>%1 lightweight ships</source>
+        <translation>%1 naves ligeras</translation>
+    </message>
+    <message>
+        <source>Middleweight ship</source>
+        <translation>Nave mediana</translation>
+    </message>
+    <message>
+        <source>a middleweight ship</source>
+        <translation>una nave mediana</translation>
+    </message>
+    <message>
+        <source>%1 middleweight ships</source>
+        <translation>%1 naves medianas</translation>
+    </message>
+    <message>
+        <source>Heavyweight ship</source>
+        <translation>Nave pesada</translation>
+    </message>
+    <message>
+        <source>a heavyweight ship</source>
+        <translation>una nave pesada</translation>
+    </message>
+    <message>
+        <source>%1 heavyweight ships</source>
+        <translation>%1 naves pesadas</translation>
+    </message>
+</context>
+<context>
     <name>Pattern</name>
     <message>
         <source>The text is larger than 1 MiB, far more than any pattern for this board needs.</source>
@@ -291,6 +722,14 @@
     <message>
         <source>Give one file at most.</source>
         <translation>Indique un archivo como máximo.</translation>
+    </message>
+    <message>
+        <source>Prints what is on the board that FILE makes, object by object, and what becomes of it, without opening the window.</source>
+        <translation>Muestra lo que ARCHIVO pone en el tablero, objeto por objeto, y en qué se convierte, sin abrir la ventana.</translation>
+    </message>
+    <message>
+        <source>Give the file to describe.</source>
+        <translation>Indique el archivo que describir.</translation>
     </message>
 </context>
 <context>
@@ -570,6 +1009,25 @@
     </message>
 </context>
 <context>
+    <name>quarn::PatternFile</name>
+    <message>
+        <source>Line %1, column %2: %3</source>
+        <translation>Línea %1, columna %2: %3</translation>
+    </message>
+    <message>
+        <source>“%1”</source>
+        <translation>«%1»</translation>
+    </message>
+    <message>
+        <source>Could not open “%1”.</source>
+        <translation>No se pudo abrir «%1».</translation>
+    </message>
+    <message>
+        <source>%1 is not a pattern the board can take.</source>
+        <translation>%1 no es un patrón que el tablero pueda aceptar.</translation>
+    </message>
+</context>
+<context>
     <name>quarn::PatternFileReader</name>
     <message>
         <source>The file is larger than 1 MiB, far more than any pattern for this board needs.</source>
@@ -631,18 +1089,6 @@
         <translation>Patrón en texto plano (*.cells)</translation>
     </message>
     <message>
-        <source>Line %1, column %2: %3</source>
-        <translation>Línea %1, columna %2: %3</translation>
-    </message>
-    <message>
-        <source>“%1”</source>
-        <translation>«%1»</translation>
-    </message>
-    <message>
-        <source>Could not open “%1”.</source>
-        <translation>No se pudo abrir «%1».</translation>
-    </message>
-    <message>
         <source>The dropped text</source>
         <translation>El texto soltado</translation>
     </message>
@@ -665,10 +1111,6 @@
     <message>
         <source>Save Pattern</source>
         <translation>Guardar patrón</translation>
-    </message>
-    <message>
-        <source>%1 is not a pattern the board can take.</source>
-        <translation>%1 no es un patrón que el tablero pueda aceptar.</translation>
     </message>
     <message>
         <source>Could not save “%1”.</source>

@@ -36,6 +36,437 @@
     </message>
 </context>
 <context>
+    <name>Census</name>
+    <message>
+        <source>up</source>
+        <translation>vers le haut</translation>
+    </message>
+    <message>
+        <source>down</source>
+        <translation>vers le bas</translation>
+    </message>
+    <message>
+        <source>left</source>
+        <translation>vers la gauche</translation>
+    </message>
+    <message>
+        <source>right</source>
+        <translation>vers la droite</translation>
+    </message>
+    <message>
+        <source>up and to the left</source>
+        <translation>vers le haut et la gauche</translation>
+    </message>
+    <message>
+        <source>up and to the right</source>
+        <translation>vers le haut et la droite</translation>
+    </message>
+    <message>
+        <source>down and to the left</source>
+        <translation>vers le bas et la gauche</translation>
+    </message>
+    <message>
+        <source>down and to the right</source>
+        <translation>vers le bas et la droite</translation>
+    </message>
+    <message>
+        <source>Lone cell</source>
+        <translation>Cellule isolée</translation>
+    </message>
+    <message>
+        <source>Changing group of %1 cells</source>
+        <translation>Groupe changeant de %1 cellules</translation>
+    </message>
+    <message>
+        <source>Ship of period %1, %2 cells</source>
+        <translation>Vaisseau de période %1, %2 cellules</translation>
+    </message>
+    <message>
+        <source>Still life of %1 cells</source>
+        <translation>Objet stable de %1 cellules</translation>
+    </message>
+    <message>
+        <source>Oscillator of period %1, %2 cells</source>
+        <translation>Oscillateur de période %1, %2 cellules</translation>
+    </message>
+    <message>
+        <source>a lone cell</source>
+        <translation>une cellule isolée</translation>
+    </message>
+    <message>
+        <source>%1 lone cells</source>
+        <translation>%1 cellules isolées</translation>
+    </message>
+    <message>
+        <source>a changing group of %1 cells</source>
+        <translation>un groupe changeant de %1 cellules</translation>
+    </message>
+    <message>
+        <source>%1 changing groups of %2 cells</source>
+        <translation>%1 groupes changeants de %2 cellules</translation>
+    </message>
+    <message>
+        <source>a ship of period %1, %2 cells</source>
+        <translation>un vaisseau de période %1, %2 cellules</translation>
+    </message>
+    <message>
+        <source>%1 ships of period %2, %3 cells</source>
+        <translation>%1 vaisseaux de période %2, %3 cellules</translation>
+    </message>
+    <message>
+        <source>a still life of %1 cells</source>
+        <translation>un objet stable de %1 cellules</translation>
+    </message>
+    <message>
+        <source>%1 still lifes of %2 cells</source>
+        <translation>%1 objets stables de %2 cellules</translation>
+    </message>
+    <message>
+        <source>an oscillator of period %1, %2 cells</source>
+        <translation>un oscillateur de période %1, %2 cellules</translation>
+    </message>
+    <message>
+        <source>%1 oscillators of period %2, %3 cells</source>
+        <translation>%1 oscillateurs de période %2, %3 cellules</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 et %2</translation>
+    </message>
+    <message>
+        <source>%1 at row %2, column %3.</source>
+        <translation>%1 à la ligne %2, colonne %3.</translation>
+    </message>
+    <message>
+        <source>%1 at row %2, column %3, heading %4.</source>
+        <translation>%1 à la ligne %2, colonne %3, qui va %4.</translation>
+    </message>
+    <message>
+        <source>The board is empty: no live cells.</source>
+        <translation>Le plateau est vide&#xa0;: aucune cellule vivante.</translation>
+    </message>
+    <message>
+        <source>1 live cell in 1 object: %1.</source>
+        <translation>1 cellule vivante dans 1 objet&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>%1 live cells in 1 object: %2.</source>
+        <translation>%1 cellules vivantes dans 1 objet&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>%1 live cells in %2 objects: %3.</source>
+        <translation>%1 cellules vivantes dans %2 objets&#xa0;: %3.</translation>
+    </message>
+    <message>
+        <source>The board dies out at step %1.</source>
+        <translation>Le plateau s&apos;éteint au pas %1.</translation>
+    </message>
+    <message>
+        <source>The board settles at step %1 into %2.</source>
+        <translation>Le plateau se fige au pas %1 en %2.</translation>
+    </message>
+    <message>
+        <source>The board repeats every %1 steps from step %2, as %3.</source>
+        <translation>Le plateau se répète tous les %1 pas à partir du pas %2, en %3.</translation>
+    </message>
+    <message>
+        <source>The board is still changing after %1 steps.</source>
+        <translation>Le plateau change encore après %1 pas.</translation>
+    </message>
+    <message>
+        <source>Block</source>
+        <translation>Bloc</translation>
+    </message>
+    <message>
+        <source>a block</source>
+        <translation>un bloc</translation>
+    </message>
+    <message>
+        <source>%1 blocks</source>
+        <translation>%1 blocs</translation>
+    </message>
+    <message>
+        <source>Beehive</source>
+        <translation>Ruche</translation>
+    </message>
+    <message>
+        <source>a beehive</source>
+        <translation>une ruche</translation>
+    </message>
+    <message>
+        <source>%1 beehives</source>
+        <translation>%1 ruches</translation>
+    </message>
+    <message>
+        <source>Loaf</source>
+        <translation>Pain</translation>
+    </message>
+    <message>
+        <source>a loaf</source>
+        <translation>un pain</translation>
+    </message>
+    <message>
+        <source>%1 loaves</source>
+        <translation>%1 pains</translation>
+    </message>
+    <message>
+        <source>Boat</source>
+        <translation>Bateau</translation>
+    </message>
+    <message>
+        <source>a boat</source>
+        <translation>un bateau</translation>
+    </message>
+    <message>
+        <source>%1 boats</source>
+        <translation>%1 bateaux</translation>
+    </message>
+    <message>
+        <source>Ship</source>
+        <translation>Navire</translation>
+    </message>
+    <message>
+        <source>a ship</source>
+        <translation>un navire</translation>
+    </message>
+    <message>
+        <source>%1 ships</source>
+        <translation>%1 navires</translation>
+    </message>
+    <message>
+        <source>Tub</source>
+        <translation>Baignoire</translation>
+    </message>
+    <message>
+        <source>a tub</source>
+        <translation>une baignoire</translation>
+    </message>
+    <message>
+        <source>%1 tubs</source>
+        <translation>%1 baignoires</translation>
+    </message>
+    <message>
+        <source>Pond</source>
+        <translation>Mare</translation>
+    </message>
+    <message>
+        <source>a pond</source>
+        <translation>une mare</translation>
+    </message>
+    <message>
+        <source>%1 ponds</source>
+        <translation>%1 mares</translation>
+    </message>
+    <message>
+        <source>Barge</source>
+        <translation>Barge</translation>
+    </message>
+    <message>
+        <source>a barge</source>
+        <translation>une barge</translation>
+    </message>
+    <message>
+        <source>%1 barges</source>
+        <translation>%1 barges</translation>
+    </message>
+    <message>
+        <source>Long boat</source>
+        <translation>Bateau long</translation>
+    </message>
+    <message>
+        <source>a long boat</source>
+        <translation>un bateau long</translation>
+    </message>
+    <message>
+        <source>%1 long boats</source>
+        <translation>%1 bateaux longs</translation>
+    </message>
+    <message>
+        <source>Snake</source>
+        <translation>Serpent</translation>
+    </message>
+    <message>
+        <source>a snake</source>
+        <translation>un serpent</translation>
+    </message>
+    <message>
+        <source>%1 snakes</source>
+        <translation>%1 serpents</translation>
+    </message>
+    <message>
+        <source>Aircraft carrier</source>
+        <translation>Porte-avions</translation>
+    </message>
+    <message>
+        <source>an aircraft carrier</source>
+        <translation>un porte-avions</translation>
+    </message>
+    <message>
+        <source>%1 aircraft carriers</source>
+        <translation>%1 porte-avions</translation>
+    </message>
+    <message>
+        <source>Fishhook</source>
+        <translation>Hameçon</translation>
+    </message>
+    <message>
+        <source>a fishhook</source>
+        <translation>un hameçon</translation>
+    </message>
+    <message>
+        <source>%1 fishhooks</source>
+        <translation>%1 hameçons</translation>
+    </message>
+    <message>
+        <source>Long barge</source>
+        <translation>Barge longue</translation>
+    </message>
+    <message>
+        <source>a long barge</source>
+        <translation>une barge longue</translation>
+    </message>
+    <message>
+        <source>%1 long barges</source>
+        <translation>%1 barges longues</translation>
+    </message>
+    <message>
+        <source>Blinker</source>
+        <translation>Clignotant</translation>
+    </message>
+    <message>
+        <source>a blinker</source>
+        <translation>un clignotant</translation>
+    </message>
+    <message>
+        <source>%1 blinkers</source>
+        <translation>%1 clignotants</translation>
+    </message>
+    <message>
+        <source>Toad</source>
+        <translation>Crapaud</translation>
+    </message>
+    <message>
+        <source>a toad</source>
+        <translation>un crapaud</translation>
+    </message>
+    <message>
+        <source>%1 toads</source>
+        <translation>%1 crapauds</translation>
+    </message>
+    <message>
+        <source>Beacon</source>
+        <translation>Phare</translation>
+    </message>
+    <message>
+        <source>a beacon</source>
+        <translation>un phare</translation>
+    </message>
+    <message>
+        <source>%1 beacons</source>
+        <translation>%1 phares</translation>
+    </message>
+    <message>
+        <source>Clock</source>
+        <translation>Horloge</translation>
+    </message>
+    <message>
+        <source>a clock</source>
+        <translation>une horloge</translation>
+    </message>
+    <message>
+        <source>%1 clocks</source>
+        <translation>%1 horloges</translation>
+    </message>
+    <message>
+        <source>Pulsar</source>
+        <translation>Pulsar</translation>
+    </message>
+    <message>
+        <source>a pulsar</source>
+        <translation>un pulsar</translation>
+    </message>
+    <message>
+        <source>%1 pulsars</source>
+        <translation>%1 pulsars</translation>
+    </message>
+    <message>
+        <source>Pentadecathlon</source>
+        <translation>Pentadécathlon</translation>
+    </message>
+    <message>
+        <source>a pentadecathlon</source>
+        <translation>un pentadécathlon</translation>
+    </message>
+    <message>
+        <source>%1 pentadecathlons</source>
+        <translation>%1 pentadécathlons</translation>
+    </message>
+    <message>
+        <source>Figure eight</source>
+        <translation>Huit</translation>
+    </message>
+    <message>
+        <source>a figure eight</source>
+        <translation>un huit</translation>
+    </message>
+    <message>
+        <source>%1 figure eights</source>
+        <translation>%1 huit</translation>
+    </message>
+    <message>
+        <source>Glider</source>
+        <translation>Planeur</translation>
+    </message>
+    <message>
+        <source>a glider</source>
+        <translation>un planeur</translation>
+    </message>
+    <message>
+        <source>%1 gliders</source>
+        <translation>%1 planeurs</translation>
+    </message>
+    <message>
+        <source>Lightweight ship</source>
+        <translation>Vaisseau léger</translation>
+    </message>
+    <message>
+        <source>a lightweight ship</source>
+        <translation>un vaisseau léger</translation>
+    </message>
+    <message>
+        <source>%1 lightweight ships</source>
+        <translation>%1 vaisseaux légers</translation>
+    </message>
+    <message>
+        <source>Middleweight ship</source>
+        <translation>Vaisseau moyen</translation>
+    </message>
+    <message>
+        <source>a middleweight ship</source>
+        <translation>un vaisseau moyen</translation>
+    </message>
+    <message>
+        <source>%1 middleweight ships</source>
+        <translation>%1 vaisseaux moyens</translation>
+    </message>
+    <message>
+        <source>Heavyweight ship</source>
+        <translation>Vaisseau lourd</translation>
+    </message>
+    <message>
+        <source>a heavyweight ship</source>
+        <translation>un vaisseau lourd</translation>
+    </message>
+    <message>
+        <source>%1 heavyweight ships</source>
+        <translation>%1 vaisseaux lourds</translation>
+    </message>
+</context>
+<context>
     <name>Pattern</name>
     <message>
         <source>The text is larger than 1 MiB, far more than any pattern for this board needs.</source>
@@ -291,6 +722,14 @@
     <message>
         <source>Give one file at most.</source>
         <translation>Donnez un fichier au plus.</translation>
+    </message>
+    <message>
+        <source>Prints what is on the board that FILE makes, object by object, and what becomes of it, without opening the window.</source>
+        <translation>Affiche ce que FICHIER met sur le plateau, objet par objet, et ce qu&apos;il devient, sans ouvrir la fenêtre.</translation>
+    </message>
+    <message>
+        <source>Give the file to describe.</source>
+        <translation>Indiquez le fichier à décrire.</translation>
     </message>
 </context>
 <context>
@@ -570,6 +1009,25 @@
     </message>
 </context>
 <context>
+    <name>quarn::PatternFile</name>
+    <message>
+        <source>Line %1, column %2: %3</source>
+        <translation>Ligne %1, colonne %2 : %3</translation>
+    </message>
+    <message>
+        <source>“%1”</source>
+        <translation>« %1 »</translation>
+    </message>
+    <message>
+        <source>Could not open “%1”.</source>
+        <translation>Impossible d&apos;ouvrir « %1 ».</translation>
+    </message>
+    <message>
+        <source>%1 is not a pattern the board can take.</source>
+        <translation>%1 n&apos;est pas un motif que le plateau peut accueillir.</translation>
+    </message>
+</context>
+<context>
     <name>quarn::PatternFileReader</name>
     <message>
         <source>The file is larger than 1 MiB, far more than any pattern for this board needs.</source>
@@ -631,18 +1089,6 @@
         <translation>Motif en texte brut (*.cells)</translation>
     </message>
     <message>
-        <source>Line %1, column %2: %3</source>
-        <translation>Ligne %1, colonne %2 : %3</translation>
-    </message>
-    <message>
-        <source>“%1”</source>
-        <translation>« %1 »</translation>
-    </message>
-    <message>
-        <source>Could not open “%1”.</source>
-        <translation>Impossible d&apos;ouvrir « %1 ».</translation>
-    </message>
-    <message>
         <source>The dropped text</source>
         <translation>Le texte déposé</translation>
     </message>
@@ -665,10 +1111,6 @@
     <message>
         <source>Save Pattern</source>
         <translation>Enregistrer le motif</translation>
-    </message>
-    <message>
-        <source>%1 is not a pattern the board can take.</source>
-        <translation>%1 n&apos;est pas un motif que le plateau peut accueillir.</translation>
     </message>
     <message>
         <source>Could not save “%1”.</source>

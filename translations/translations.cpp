@@ -27,10 +27,10 @@ void InstallTranslations(const QLocale& locale)
     Install(locale, QStringLiteral("game-of-quarn"), QStringLiteral(":/i18n"));
 }
 
-QString Translated(const Message& message)
+QString Translated(const Message& message, const char* context)
 {
-    return QString::fromStdString(message.Said([](const std::string& english) {
-        return QCoreApplication::translate("Pattern", english.c_str()).toStdString();
+    return QString::fromStdString(message.Said([context](const std::string& english) {
+        return QCoreApplication::translate(context, english.c_str()).toStdString();
     }));
 }
 

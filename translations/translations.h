@@ -11,7 +11,8 @@ namespace quarn {
 // in the running application. English, the language the program is written in, needs none.
 void InstallTranslations(const QLocale& locale = QLocale());
 
-// A message of the pattern library, in the language installed.
-QString Translated(const Message& message);
+// A message of the libraries without Qt, in the language installed: its templates are the
+// translations' under the context.
+QString Translated(const Message& message, const char* context);
 
 } // namespace quarn

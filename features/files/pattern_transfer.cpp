@@ -45,18 +45,6 @@ const char* const kRleFilter = QT_TRANSLATE_NOOP("quarn::PatternTransfer", "RLE 
 const char* const kPlaintextFilter =
     QT_TRANSLATE_NOOP("quarn::PatternTransfer", "Plaintext pattern (*.cells)");
 
-QString Described(const PatternError& error)
-{
-    QString message = Translated(error.What());
-    if (error.Line() == 0) {
-        return message;
-    }
-    return PatternTransfer::tr("Line %1, column %2: %3")
-        .arg(error.Line())
-        .arg(error.Column())
-        .arg(message);
-}
-
 // The first local file among dropped or pasted URLs, if any.
 QString LocalFile(const QMimeData& data)
 {
@@ -99,21 +87,18 @@ PatternTransfer::PatternTransfer(QWidget& window, const Board& board)
 {
     window_.setAcceptDrops(true);
     window_.installEventFilter(this);
-    connect(&reader_, &PatternFileReader::Read, this, [this](const QByteArray& text) {
-        if (Load(text, tr("“%1”").arg(opening_))) {
-            lastName_ = opening_;
-        }
+    connect(&file_, &PatternFile::Placed, this, [this](const std::vector<Cell>& cells) {
+        lastName_ = file_.Name();
+        emit PatternRead(cells);
     });
-    connect(&reader_, &PatternFileReader::Failed, this,
-            [this](const QString& why) { Warn(tr("Could not open “%1”.").arg(opening_), why); });
+    connect(&file_, &PatternFile::Refused, this, &PatternTransfer::Warn);
 }
 
 void PatternTransfer::OpenFile(const QByteArray& path)
 {
     const QString name = QFile::decodeName(path);
-    opening_ = QFileInfo(name).fileName();
     lastFolder_ = QFileInfo(name).absolutePath();
-    reader_.Start(path);
+    file_.Open(path);
 }
 
 bool PatternTransfer::eventFilter(QObject* watched, QEvent* event)
@@ -239,15 +224,15 @@ QString PatternTransfer::AskSaveName()
 
 bool PatternTransfer::Load(const QByteArray& text, const QString& source)
 {
-    try {
-        const Pattern pattern =
-            ReadPattern(std::string_view(text.data(), static_cast<std::size_t>(text.size())));
-        emit PatternRead(PlacePattern(pattern, Board::kFieldSize, Board::kFieldSize));
-        return true;
-    } catch (const PatternError& error) {
-        Warn(tr("%1 is not a pattern the board can take.").arg(source), Described(error));
+    std::vector<Cell> cells;
+    QString what;
+    QString why;
+    if (!PlaceText(text, source, cells, what, why)) {
+        Warn(what, why);
         return false;
     }
+    emit PatternRead(cells);
+    return true;
 }
 
 // Through a QSaveFile, so that a failed save leaves no half-written file and an existing one

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "board/board.h"
-#include "features/files/pattern_file_reader.h"
+#include "features/files/pattern_file.h"
 #include "pattern/pattern.h"
 
 #include <QObject>
@@ -54,8 +54,7 @@ private:
 
     QWidget& window_;
     const Board& board_;
-    PatternFileReader reader_;
-    QString opening_; // the name of the file being read
+    PatternFile file_;
     QString lastFolder_;
     QString lastName_; // of the pattern file opened or saved last
 };

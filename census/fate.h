@@ -1,0 +1,37 @@
+#pragma once
+
+#include "board/board.h"
+#include "census/census.h"
+#include "pattern/message.h"
+
+namespace quarn {
+
+// What becomes of the board if it runs on: it dies out, stands still, or repeats a state it had,
+// at a step counted as the label counts it; or it is still changing when the looking stops.
+struct Fate
+{
+    enum class End
+    {
+        DiesOut,
+        Settles,
+        Repeats,
+        StillChanging,
+    };
+
+    // How many generations ahead the looking stops: few enough that it takes a small part of a
+    // second at the very most.
+    static constexpr int kHorizon = 100000;
+
+    End end = End::StillChanging;
+    int step = 0;   // on the label, from which it is dead, still or repeating
+    int period = 0; // of the repeating
+    int ahead = 0;  // generations from now to that step, or that were looked at
+    Census census;  // of what it settles or repeats as
+
+    // "The board settles at step 202 into 4 blocks and a beehive."
+    Message Line() const;
+};
+
+Fate FateOf(const Board& board);
+
+} // namespace quarn

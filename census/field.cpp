@@ -1,0 +1,209 @@
+#include "census/field.h"
+
+#include <algorithm>
+#include <bit>
+#include <cstddef>
+
+namespace quarn {
+
+namespace {
+
+using Row = Field::Row;
+
+std::size_t Index(int row)
+{
+    return static_cast<std::size_t>(row - 1);
+}
+
+Row Bit(int column)
+{
+    return Row{1} << static_cast<unsigned>(column - 1);
+}
+
+// Adds a word of one-bit numbers to a word of three-bit counters (s2 s1 s0), wrapping at 8;
+// eight neighbours then count as none, which the rule treats alike.
+void Add(Row x, Row& s0, Row& s1, Row& s2)
+{
+    const Row carry0 = s0 & x;
+    s0 ^= x;
+    const Row carry1 = s1 & carry0;
+    s1 ^= carry0;
+    s2 ^= carry1;
+}
+
+} // namespace
+
+Field Field::Of(const Board& board)
+{
+    Field field;
+    for (int row = 1; row <= kSide; ++row) {
+        for (int column = 1; column <= kSide; ++column) {
+            if (board.CellAt(static_cast<std::int16_t>(row), static_cast<std::int16_t>(column)) !=
+                0) {
+                field.Set(row, column);
+            }
+        }
+    }
+    return field;
+}
+
+bool Field::Live(int row, int column) const
+{
+    return (rows_[Index(row)] & Bit(column)) != 0;
+}
+
+void Field::Set(int row, int column)
+{
+    rows_[Index(row)] |= Bit(column);
+}
+
+bool Field::Empty() const
+{
+    return std::all_of(rows_.begin(), rows_.end(), [](Row row) { return row == 0; });
+}
+
+int Field::Count() const
+{
+    int count = 0;
+    for (const Row row : rows_) {
+        count += std::popcount(row);
+    }
+    return count;
+}
+
+std::vector<FieldCell> Field::Cells() const
+{
+    std::vector<FieldCell> cells;
+    for (int row = 1; row <= kSide; ++row) {
+        for (Row bits = rows_[Index(row)]; bits != 0; bits &= bits - 1) {
+            cells.push_back({row, std::countr_zero(bits) + 1});
+        }
+    }
+    return cells;
+}
+
+FieldCell Field::First() const
+{
+    int row = 1;
+    while (rows_[Index(row)] == 0) {
+        ++row;
+    }
+    return {row, std::countr_zero(rows_[Index(row)]) + 1};
+}
+
+// The whole row at once: its eight neighbours' bits added column by column, then the rule.
+Field Field::Next() const
+{
+    Field next;
+    for (std::size_t i = 0; i < kSide; ++i) {
+        const Row above = i > 0 ? rows_[i - 1] : 0;
+        const Row here = rows_[i];
+        const Row below = i + 1 < kSide ? rows_[i + 1] : 0;
+        Row s0 = 0;
+        Row s1 = 0;
+        Row s2 = 0;
+        for (const Row line : {above, below}) {
+            Add(line << 1U, s0, s1, s2);
+            Add(line, s0, s1, s2);
+            Add(line >> 1U, s0, s1, s2);
+        }
+        Add(here << 1U, s0, s1, s2);
+        Add(here >> 1U, s0, s1, s2);
+        // Three neighbours give birth or survival, two keep a live cell.
+        next.rows_[i] = s1 & ~s2 & (s0 | here) & kMask;
+    }
+    return next;
+}
+
+Field Field::Near1() const
+{
+    std::array<Row, kSide> wide{};
+    for (std::size_t i = 0; i < kSide; ++i) {
+        wide[i] = (rows_[i] | rows_[i] << 1U | rows_[i] >> 1U) & kMask;
+    }
+    Field near;
+    for (std::size_t i = 0; i < kSide; ++i) {
+        near.rows_[i] = wide[i] | (i > 0 ? wide[i - 1] : 0) | (i + 1 < kSide ? wide[i + 1] : 0);
+    }
+    return near;
+}
+
+Field Field::Near2() const
+{
+    return Near1().Near1();
+}
+
+Field Field::Connected(FieldCell from) const
+{
+    return Grown(&Field::Near1, from);
+}
+
+Field Field::Clustered(FieldCell from) const
+{
+    return Grown(&Field::Near2, from);
+}
+
+Field Field::Grown(Field (Field::*near)() const, FieldCell from) const
+{
+    Field reached;
+    reached.Set(from.row, from.column);
+    for (;;) {
+        const Field grown = (reached.*near)() & *this;
+        if (grown == reached) {
+            return reached;
+        }
+        reached = grown;
+    }
+}
+
+std::vector<Field::Row> Field::Shape() const
+{
+    const FieldCell corner = TopLeft();
+    int last = kSide;
+    while (rows_[Index(last)] == 0) {
+        --last;
+    }
+    std::vector<Row> shape;
+    for (int row = corner.row; row <= last; ++row) {
+        shape.push_back(rows_[Index(row)] >> static_cast<unsigned>(corner.column - 1));
+    }
+    return shape;
+}
+
+FieldCell Field::TopLeft() const
+{
+    Row any = 0;
+    for (const Row row : rows_) {
+        any |= row;
+    }
+    return {First().row, std::countr_zero(any) + 1};
+}
+
+Field Field::operator|(const Field& other) const
+{
+    Field both;
+    for (std::size_t i = 0; i < kSide; ++i) {
+        both.rows_[i] = rows_[i] | other.rows_[i];
+    }
+    return both;
+}
+
+Field Field::operator&(const Field& other) const
+{
+    Field both;
+    for (std::size_t i = 0; i < kSide; ++i) {
+        both.rows_[i] = rows_[i] & other.rows_[i];
+    }
+    return both;
+}
+
+Field Field::Without(const Field& other) const
+{
+    Field rest;
+    for (std::size_t i = 0; i < kSide; ++i) {
+        rest.rows_[i] = rows_[i] & ~other.rows_[i];
+    }
+    return rest;
+}
+
+} // namespace quarn

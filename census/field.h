@@ -1,0 +1,71 @@
+#pragma once
+
+#include "board/board.h"
+
+#include <array>
+#include <compare>
+#include <cstdint>
+#include <vector>
+
+namespace quarn {
+
+// A cell of the field, counted from 1 as the board counts.
+struct FieldCell
+{
+    int row = 0;
+    int column = 0;
+    bool operator==(const FieldCell&) const = default;
+    // clang-tidy 14 takes the defaulted comparison's 0 for a null pointer.
+    auto operator<=>(const FieldCell&) const = default; // NOLINT(modernize-use-nullptr)
+};
+
+// The board's 30 x 30 field as bits, a row to a word, for looking many generations ahead: the
+// cells round it are dead and stay dead, as on the board, so a generation here is the board's.
+class Field
+{
+public:
+    static constexpr int kSide = Board::kFieldSize;
+    using Row = std::uint32_t;
+
+    // The field's live cells; the ring round it is taken as dead, as the window keeps it.
+    static Field Of(const Board& board);
+
+    bool Live(int row, int column) const;
+    void Set(int row, int column);
+    bool Empty() const;
+    int Count() const;
+    // The live cells in reading order: top to bottom, then left to right.
+    std::vector<FieldCell> Cells() const;
+    // The first live cell in reading order; the field must not be empty.
+    FieldCell First() const;
+
+    // The field one generation on.
+    Field Next() const;
+    // The cells at most one, or two, cells from a live one, diagonals included.
+    Field Near1() const;
+    Field Near2() const;
+    // The live cells reached from the given live cell through live cells at most one (or two)
+    // cells apart.
+    Field Connected(FieldCell from) const;
+    Field Clustered(FieldCell from) const;
+
+    // The live cells' rows, moved to the top-left corner: the same shape anywhere gives the
+    // same rows, and another shape other rows.
+    std::vector<Row> Shape() const;
+    // The top-left cell of the live cells' box; the field must not be empty.
+    FieldCell TopLeft() const;
+
+    Field operator|(const Field& other) const;
+    Field operator&(const Field& other) const;
+    Field Without(const Field& other) const;
+    bool operator==(const Field&) const = default;
+
+private:
+    static constexpr Row kMask = (Row{1} << kSide) - 1;
+
+    Field Grown(Field (Field::*near)() const, FieldCell from) const;
+
+    std::array<Row, kSide> rows_{}; // row r is rows_[r - 1]; column c is bit c - 1
+};
+
+} // namespace quarn

@@ -1,0 +1,233 @@
+#include "census/known_objects.h"
+
+#include "pattern/message.h"
+
+#include <map>
+#include <stdexcept>
+#include <string>
+#include <utility>
+
+namespace quarn {
+
+namespace {
+
+// The field's names, with a phase of each; the periods and the headings are worked out by
+// running them.
+std::vector<KnownObject> Objects()
+{
+    const auto known = [](const char* name, const char* one, const char* many, const char* rows) {
+        return KnownObject{name, one, many, rows};
+    };
+    return {
+        // Still lifes.
+        known(QUARN_TRANSLATE_NOOP("Census", "Block"), QUARN_TRANSLATE_NOOP("Census", "a block"),
+              QUARN_TRANSLATE_NOOP("Census", "%1 blocks"), "OO/OO"),
+        known(QUARN_TRANSLATE_NOOP("Census", "Beehive"),
+              QUARN_TRANSLATE_NOOP("Census", "a beehive"),
+              QUARN_TRANSLATE_NOOP("Census", "%1 beehives"), ".OO./O..O/.OO."),
+        known(QUARN_TRANSLATE_NOOP("Census", "Loaf"), QUARN_TRANSLATE_NOOP("Census", "a loaf"),
+              QUARN_TRANSLATE_NOOP("Census", "%1 loaves"), ".OO./O..O/.O.O/..O."),
+        known(QUARN_TRANSLATE_NOOP("Census", "Boat"), QUARN_TRANSLATE_NOOP("Census", "a boat"),
+              QUARN_TRANSLATE_NOOP("Census", "%1 boats"), "OO./O.O/.O."),
+        known(QUARN_TRANSLATE_NOOP("Census", "Ship"), QUARN_TRANSLATE_NOOP("Census", "a ship"),
+              QUARN_TRANSLATE_NOOP("Census", "%1 ships"), "OO./O.O/.OO"),
+        known(QUARN_TRANSLATE_NOOP("Census", "Tub"), QUARN_TRANSLATE_NOOP("Census", "a tub"),
+              QUARN_TRANSLATE_NOOP("Census", "%1 tubs"), ".O./O.O/.O."),
+        known(QUARN_TRANSLATE_NOOP("Census", "Pond"), QUARN_TRANSLATE_NOOP("Census", "a pond"),
+              QUARN_TRANSLATE_NOOP("Census", "%1 ponds"), ".OO./O..O/O..O/.OO."),
+        known(QUARN_TRANSLATE_NOOP("Census", "Barge"), QUARN_TRANSLATE_NOOP("Census", "a barge"),
+              QUARN_TRANSLATE_NOOP("Census", "%1 barges"), ".O../O.O./.O.O/..O."),
+        known(QUARN_TRANSLATE_NOOP("Census", "Long boat"),
+              QUARN_TRANSLATE_NOOP("Census", "a long boat"),
+              QUARN_TRANSLATE_NOOP("Census", "%1 long boats"), "OO../O.O./.O.O/..O."),
+        known(QUARN_TRANSLATE_NOOP("Census", "Snake"), QUARN_TRANSLATE_NOOP("Census", "a snake"),
+              QUARN_TRANSLATE_NOOP("Census", "%1 snakes"), "OO.O/O.OO"),
+        known(QUARN_TRANSLATE_NOOP("Census", "Aircraft carrier"),
+              QUARN_TRANSLATE_NOOP("Census", "an aircraft carrier"),
+              QUARN_TRANSLATE_NOOP("Census", "%1 aircraft carriers"), "OO../O..O/..OO"),
+        // Common in what random boards leave behind.
+        known(QUARN_TRANSLATE_NOOP("Census", "Fishhook"),
+              QUARN_TRANSLATE_NOOP("Census", "a fishhook"),
+              QUARN_TRANSLATE_NOOP("Census", "%1 fishhooks"), "OO../O.O./..O./..OO"),
+        known(QUARN_TRANSLATE_NOOP("Census", "Long barge"),
+              QUARN_TRANSLATE_NOOP("Census", "a long barge"),
+              QUARN_TRANSLATE_NOOP("Census", "%1 long barges"), ".O.../O.O../.O.O./..O.O/...O."),
+        // Oscillators.
+        known(QUARN_TRANSLATE_NOOP("Census", "Blinker"),
+              QUARN_TRANSLATE_NOOP("Census", "a blinker"),
+              QUARN_TRANSLATE_NOOP("Census", "%1 blinkers"), "OOO"),
+        known(QUARN_TRANSLATE_NOOP("Census", "Toad"), QUARN_TRANSLATE_NOOP("Census", "a toad"),
+              QUARN_TRANSLATE_NOOP("Census", "%1 toads"), ".OOO/OOO."),
+        known(QUARN_TRANSLATE_NOOP("Census", "Beacon"),
+              QUARN_TRANSLATE_NOOP("Census", "a beacon"),
+              QUARN_TRANSLATE_NOOP("Census", "%1 beacons"), "OO../OO../..OO/..OO"),
+        known(QUARN_TRANSLATE_NOOP("Census", "Clock"), QUARN_TRANSLATE_NOOP("Census", "a clock"),
+              QUARN_TRANSLATE_NOOP("Census", "%1 clocks"), "..O./O.O./.O.O/.O.."),
+        known(QUARN_TRANSLATE_NOOP("Census", "Pulsar"),
+              QUARN_TRANSLATE_NOOP("Census", "a pulsar"),
+              QUARN_TRANSLATE_NOOP("Census", "%1 pulsars"),
+              "..OOO...OOO../............./O....O.O....O/O....O.O....O/O....O.O....O/"
+              "..OOO...OOO../............./..OOO...OOO../O....O.O....O/O....O.O....O/"
+              "O....O.O....O/............./..OOO...OOO.."),
+        known(QUARN_TRANSLATE_NOOP("Census", "Pentadecathlon"),
+              QUARN_TRANSLATE_NOOP("Census", "a pentadecathlon"),
+              QUARN_TRANSLATE_NOOP("Census", "%1 pentadecathlons"),
+              "..O....O../OO.OOOO.OO/..O....O.."),
+        known(QUARN_TRANSLATE_NOOP("Census", "Figure eight"),
+              QUARN_TRANSLATE_NOOP("Census", "a figure eight"),
+              QUARN_TRANSLATE_NOOP("Census", "%1 figure eights"),
+              "OOO.../OOO.../OOO.../...OOO/...OOO/...OOO"),
+        // Ships.
+        known(QUARN_TRANSLATE_NOOP("Census", "Glider"),
+              QUARN_TRANSLATE_NOOP("Census", "a glider"),
+              QUARN_TRANSLATE_NOOP("Census", "%1 gliders"), ".O./..O/OOO"),
+        known(QUARN_TRANSLATE_NOOP("Census", "Lightweight ship"),
+              QUARN_TRANSLATE_NOOP("Census", "a lightweight ship"),
+              QUARN_TRANSLATE_NOOP("Census", "%1 lightweight ships"), ".O..O/O..../O...O/OOOO."),
+        known(QUARN_TRANSLATE_NOOP("Census", "Middleweight ship"),
+              QUARN_TRANSLATE_NOOP("Census", "a middleweight ship"),
+              QUARN_TRANSLATE_NOOP("Census", "%1 middleweight ships"),
+              "...O../.O...O/O...../O....O/OOOOO."),
+        known(QUARN_TRANSLATE_NOOP("Census", "Heavyweight ship"),
+              QUARN_TRANSLATE_NOOP("Census", "a heavyweight ship"),
+              QUARN_TRANSLATE_NOOP("Census", "%1 heavyweight ships"),
+              "...OO../.O....O/O....../O.....O/OOOOOO."),
+    };
+}
+
+// The longest period looked for; every object above repeats well within it.
+constexpr int kLongestPeriod = 60;
+
+struct Seed
+{
+    std::vector<FieldCell> cells; // from (0, 0)
+    int height = 0;
+    int width = 0;
+};
+
+Seed SeedOf(const char* rows)
+{
+    Seed seed;
+    int row = 0;
+    int column = 0;
+    for (const char* at = rows;; ++at) {
+        if (*at == '/' || *at == '\0') {
+            seed.width = std::max(seed.width, column);
+            ++row;
+            column = 0;
+            if (*at == '\0') {
+                break;
+            }
+            continue;
+        }
+        if (*at == 'O') {
+            seed.cells.push_back({row, column});
+        }
+        ++column;
+    }
+    seed.height = row;
+    return seed;
+}
+
+// The seed turned or reflected by one of the eight symmetries of a square, in the middle of an
+// otherwise empty field.
+Field Oriented(const Seed& seed, int symmetry)
+{
+    const bool across = (symmetry & 4) != 0;
+    const int height = across ? seed.width : seed.height;
+    const int width = across ? seed.height : seed.width;
+    const int top = (Field::kSide - height) / 2 + 1;
+    const int left = (Field::kSide - width) / 2 + 1;
+    Field field;
+    for (FieldCell cell : seed.cells) {
+        if (across) {
+            std::swap(cell.row, cell.column);
+        }
+        const int row = (symmetry & 1) != 0 ? height - 1 - cell.row : cell.row;
+        const int column = (symmetry & 2) != 0 ? width - 1 - cell.column : cell.column;
+        field.Set(top + row, left + column);
+    }
+    return field;
+}
+
+struct Entry
+{
+    std::size_t object;
+    Heading heading;
+};
+
+// Every phase of every object in every orientation, by its shape.
+std::map<std::vector<Field::Row>, Entry> Table(std::vector<KnownObject>& objects)
+{
+    std::map<std::vector<Field::Row>, Entry> table;
+    for (std::size_t index = 0; index < objects.size(); ++index) {
+        const Seed seed = SeedOf(objects[index].rows);
+        for (int symmetry = 0; symmetry < 8; ++symmetry) {
+            const Field start = Oriented(seed, symmetry);
+            std::vector<Field> phases{start};
+            while (phases.size() <= kLongestPeriod &&
+                   (phases.size() == 1 || phases.back().Shape() != start.Shape())) {
+                phases.push_back(phases.back().Next());
+            }
+            if (phases.size() > kLongestPeriod) {
+                throw std::logic_error(std::string("no period found for ") + objects[index].name);
+            }
+            phases.pop_back(); // the start again, perhaps moved
+            objects[index].period = static_cast<int>(phases.size());
+            const FieldCell from = start.TopLeft();
+            const FieldCell to = phases.back().Next().TopLeft();
+            const Heading heading = HeadingOf(to.row - from.row, to.column - from.column);
+            for (const Field& phase : phases) {
+                const auto [entry, added] = table.try_emplace(phase.Shape(), Entry{index, heading});
+                if (!added && entry->second.object != index) {
+                    throw std::logic_error(std::string("two objects share a shape: ") +
+                                           objects[entry->second.object].name + ", " +
+                                           objects[index].name);
+                }
+            }
+        }
+    }
+    return table;
+}
+
+struct Known
+{
+    std::vector<KnownObject> objects = Objects();
+    std::map<std::vector<Field::Row>, Entry> table = Table(objects);
+};
+
+const Known& TheKnown()
+{
+    static const Known known;
+    return known;
+}
+
+} // namespace
+
+Heading HeadingOf(int down, int right)
+{
+    static constexpr Heading kHeadings[3][3] = {
+        {Heading::UpLeft, Heading::Up, Heading::UpRight},
+        {Heading::Left, Heading::None, Heading::Right},
+        {Heading::DownLeft, Heading::Down, Heading::DownRight},
+    };
+    const auto index = [](int step) { return static_cast<std::size_t>((step > 0) - (step < 0) + 1); };
+    return kHeadings[index(down)][index(right)];
+}
+
+Match MatchKnown(const std::vector<Field::Row>& shape)
+{
+    const Known& known = TheKnown();
+    const auto found = known.table.find(shape);
+    if (found == known.table.end()) {
+        return {};
+    }
+    return {&known.objects[found->second.object], found->second.heading};
+}
+
+const std::vector<KnownObject>& KnownObjects()
+{
+    return TheKnown().objects;
+}
+
+} // namespace quarn
