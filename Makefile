@@ -74,8 +74,8 @@ test-asan: test-deps
 	cmake --build --preset asan
 	ctest --preset asan
 
-# Fuzzes the engine (FUZZ=board) or the pattern reader (FUZZ=pattern) until stopped, keeping
-# what it finds in build/asan/fuzz/<fuzzer>-found.
+# Fuzzes the engine (FUZZ=board), the pattern reader (FUZZ=pattern) or the census (FUZZ=census)
+# until stopped, keeping what it finds in build/asan/fuzz/<fuzzer>-found.
 FUZZ ?= board
 fuzz: test-deps
 	cmake --preset asan
@@ -130,8 +130,8 @@ lint: test-deps
 	cmake --preset dev
 	cmake --build --preset dev
 	cmake --preset asan
-	git ls-files 'board/*.cpp' 'pattern/*.cpp' 'features/*.cpp' 'translations/*.cpp' 'display/*.cpp' \
-		'app/*.cpp' 'bench/*.cpp' 'tests/*.cpp' | xargs -P 2 -n 4 clang-tidy -p build/dev --quiet
+	git ls-files 'board/*.cpp' 'pattern/*.cpp' 'census/*.cpp' 'features/*.cpp' 'translations/*.cpp' \
+		'display/*.cpp' 'app/*.cpp' 'bench/*.cpp' 'tests/*.cpp' | xargs -P 2 -n 4 clang-tidy -p build/dev --quiet
 	git ls-files 'fuzz/*.cpp' | xargs clang-tidy -p build/asan --quiet
 	git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror
 	@# Every string of the code in every language, translated.

@@ -10,9 +10,11 @@ namespace quarn {
 
 namespace {
 
-// Objects that act together are told apart from ones that only sit side by side by running them
-// this far, apart and together; and an object that does not repeat within it is still changing.
+// An object that does not repeat within this many generations is still changing.
 constexpr int kLookAhead = 60;
+// Objects that act together are told apart from ones that only sit side by side by running them
+// this far, apart and together: twice the longest period of the common oscillators.
+constexpr int kApartFor = 30;
 
 Message Number(int value)
 {
@@ -22,9 +24,15 @@ Message Number(int value)
 // The parts of a cluster, and where each would be after t generations on its own.
 struct Part
 {
+    explicit Part(const Field& start)
+    {
+        path.reserve(kApartFor + 2);
+        path.push_back(start);
+    }
+
     std::vector<Field> path; // path[t]
 
-    const Field& At(int t)
+    Field At(int t)
     {
         while (static_cast<int>(path.size()) <= t) {
             path.push_back(path.back().Next());
@@ -33,10 +41,12 @@ struct Part
     }
 };
 
-// Merges the parts that act on one another in the generation after t: run together, they give
-// what they do not give apart. Where no two do, three or more together did: then every part near
-// what went differently is merged.
-void MergeActing(std::vector<Part>& parts, int t, const Field& differs)
+// Merges the parts that act on one another in the generation after t: whether a cell lives
+// then is settled by the 3 x 3 cells round it, so where running the parts apart gives another
+// cell than running them together, the parts with cells round it acted on one another there.
+// Gives the first generation from which the merged parts run otherwise than before, where the
+// looking must go on from; 0 if nothing could be merged.
+int MergeActing(std::vector<Part>& parts, int t, const Field& differs)
 {
     std::vector<std::size_t> owner(parts.size());
     std::iota(owner.begin(), owner.end(), 0);
@@ -46,43 +56,56 @@ void MergeActing(std::vector<Part>& parts, int t, const Field& differs)
         }
         return i;
     };
-    const auto merge = [&owner, &root](std::size_t i, std::size_t j) { owner[root(j)] = root(i); };
+    std::vector<Field> round;
+    for (Part& part : parts) {
+        round.push_back(part.At(t).Near1());
+    }
     bool merged = false;
-    for (std::size_t i = 0; i < parts.size(); ++i) {
-        const Field near = parts[i].At(t).Near2();
-        for (std::size_t j = i + 1; j < parts.size(); ++j) {
-            const Field& other = parts[j].At(t);
-            if (!(near & other).Empty() &&
-                (parts[i].At(t) | other).Next() != (parts[i].At(t + 1) | parts[j].At(t + 1))) {
-                merge(i, j);
+    for (const FieldCell& cell : differs.Cells()) {
+        std::size_t first = parts.size();
+        for (std::size_t i = 0; i < parts.size(); ++i) {
+            if (!round[i].Live(cell.row, cell.column)) {
+                continue;
+            }
+            if (first == parts.size()) {
+                first = i;
+            } else if (root(i) != root(first)) {
+                owner[root(i)] = root(first);
                 merged = true;
             }
         }
     }
     if (!merged) {
-        const Field near = differs.Near2();
-        std::vector<std::size_t> involved;
-        for (std::size_t i = 0; i < parts.size(); ++i) {
-            if (!(near & parts[i].At(t)).Empty()) {
-                involved.push_back(i);
-            }
-        }
-        for (const std::size_t i : involved) {
-            merge(involved.front(), i);
-        }
+        return 0;
     }
+    // The merged parts, and what their pieces made apart, generation by generation up to t.
     std::vector<Part> joined;
+    std::vector<std::vector<Field>> apart;
     std::vector<std::size_t> into(parts.size(), parts.size());
     for (std::size_t i = 0; i < parts.size(); ++i) {
         std::size_t& slot = into[root(i)];
         if (slot == parts.size()) {
             slot = joined.size();
-            joined.push_back({{parts[i].path.front()}});
-        } else {
-            joined[slot].path = {joined[slot].path.front() | parts[i].path.front()};
+            joined.emplace_back(parts[i].path.front());
+            apart.push_back(parts[i].path);
+            continue;
+        }
+        joined[slot] = Part(joined[slot].path.front() | parts[i].path.front());
+        for (int s = 0; s <= t; ++s) {
+            apart[slot][static_cast<std::size_t>(s)] =
+                apart[slot][static_cast<std::size_t>(s)] | parts[i].At(s);
+        }
+    }
+    int from = t + 1;
+    for (std::size_t j = 0; j < joined.size(); ++j) {
+        for (int s = 1; s < from; ++s) {
+            if (joined[j].At(s) != apart[j][static_cast<std::size_t>(s)]) {
+                from = s;
+            }
         }
     }
     parts = std::move(joined);
+    return from;
 }
 
 // Parts that together make a common object are that object, although a cell of it may do
@@ -112,21 +135,24 @@ std::vector<Field> Split(const Field& cluster)
     std::vector<Part> parts;
     for (Field rest = cluster; !rest.Empty();) {
         const Field piece = rest.Connected(rest.First());
-        parts.push_back({{piece}});
+        parts.emplace_back(piece);
         rest = rest.Without(piece);
     }
-    Part whole{{cluster}};
-    for (int t = 1; t <= kLookAhead && parts.size() > 1;) {
+    Part whole(cluster);
+    for (int t = 1; t <= kApartFor && parts.size() > 1;) {
         Field apart;
         for (Part& part : parts) {
             apart = apart | part.At(t);
         }
-        if (apart == whole.At(t)) {
+        const Field now = whole.At(t);
+        if (apart == now) {
             ++t;
             continue;
         }
-        const Field differs = apart.Without(whole.At(t)) | whole.At(t).Without(apart);
-        MergeActing(parts, t - 1, differs);
+        t = MergeActing(parts, t - 1, apart.Without(now) | now.Without(apart));
+        if (t == 0) {
+            return {cluster}; // cannot happen, but a census must end
+        }
     }
     std::vector<Field> objects;
     for (const Part& part : parts) {
@@ -157,7 +183,7 @@ BoardObject Describe(const Field& cells)
         if (later.Empty()) {
             break;
         }
-        if (later.Shape() == shape) {
+        if (later.Count() == object.size && later.Shape() == shape) {
             const FieldCell moved = later.TopLeft();
             object.period = t;
             object.heading =
@@ -265,6 +291,71 @@ Message Listed(const std::vector<Message>& items)
     return list;
 }
 
+// How far apart the pieces of one oscillator may lie in some phase: a pentadecathlon's halves
+// are seven cells apart in some.
+constexpr int kPhaseReach = 8;
+
+// An oscillator may fall apart in some of its phases into pieces further than two cells from one
+// another, which change on their own: pieces near one another that together repeat are one.
+void JoinPhases(std::vector<BoardObject>& objects)
+{
+    std::vector<std::size_t> changing;
+    std::vector<Field> reach;
+    for (std::size_t i = 0; i < objects.size(); ++i) {
+        if (objects[i].period == 0) {
+            changing.push_back(i);
+            Field near = objects[i].cells;
+            for (int step = 0; step < kPhaseReach; step += 2) {
+                near = near.Near2();
+            }
+            reach.push_back(near);
+        }
+    }
+    std::vector<bool> taken(changing.size(), false);
+    std::vector<BoardObject> joined;
+    std::vector<bool> gone(objects.size(), false);
+    for (std::size_t i = 0; i < changing.size(); ++i) {
+        if (taken[i]) {
+            continue;
+        }
+        // The pieces within reach of this one, and of those, and so on.
+        std::vector<std::size_t> group{i};
+        taken[i] = true;
+        for (std::size_t next = 0; next < group.size(); ++next) {
+            for (std::size_t j = 0; j < changing.size(); ++j) {
+                if (!taken[j] && !(reach[group[next]] & objects[changing[j]].cells).Empty()) {
+                    taken[j] = true;
+                    group.push_back(j);
+                }
+            }
+        }
+        if (group.size() < 2) {
+            continue;
+        }
+        Field cells;
+        for (const std::size_t j : group) {
+            cells = cells | objects[changing[j]].cells;
+        }
+        BoardObject together = Describe(cells);
+        if (together.period != 0) {
+            for (const std::size_t j : group) {
+                gone[changing[j]] = true;
+            }
+            joined.push_back(std::move(together));
+        }
+    }
+    std::vector<BoardObject> kept;
+    for (std::size_t i = 0; i < objects.size(); ++i) {
+        if (!gone[i]) {
+            kept.push_back(std::move(objects[i]));
+        }
+    }
+    for (BoardObject& object : joined) {
+        kept.push_back(std::move(object));
+    }
+    objects = std::move(kept);
+}
+
 } // namespace
 
 Message BoardObject::Line() const
@@ -300,9 +391,10 @@ Message Census::List() const
     std::vector<int> counts;
     for (const BoardObject& object : objects) {
         const std::string kind = Counted(object, 1).English();
-        const auto same = std::find_if(kinds.begin(), kinds.end(), [&kind](const BoardObject* seen) {
-            return Counted(*seen, 1).English() == kind;
-        });
+        const auto same =
+            std::find_if(kinds.begin(), kinds.end(), [&kind](const BoardObject* seen) {
+                return Counted(*seen, 1).English() == kind;
+            });
         if (same == kinds.end()) {
             kinds.push_back(&object);
             counts.push_back(1);
@@ -333,6 +425,7 @@ Census CensusOf(const Field& field)
             census.objects.push_back(Describe(cells));
         }
     }
+    JoinPhases(census.objects);
     std::sort(census.objects.begin(), census.objects.end(),
               [](const BoardObject& a, const BoardObject& b) {
                   return std::tie(a.topLeft, a.first) < std::tie(b.topLeft, b.first);

@@ -91,11 +91,24 @@ FieldCell Field::First() const
     return {row, std::countr_zero(rows_[Index(row)]) + 1};
 }
 
-// The whole row at once: its eight neighbours' bits added column by column, then the rule.
+// The whole row at once: its eight neighbours' bits added column by column, then the rule. Only
+// the rows next to live ones can hold live cells next: most objects are a few rows high.
 Field Field::Next() const
 {
     Field next;
-    for (std::size_t i = 0; i < kSide; ++i) {
+    std::size_t first = 0;
+    while (first < kSide && rows_[first] == 0) {
+        ++first;
+    }
+    if (first == kSide) {
+        return next;
+    }
+    std::size_t last = kSide - 1;
+    while (rows_[last] == 0) {
+        --last;
+    }
+    const std::size_t end = std::min<std::size_t>(last + 2, kSide);
+    for (std::size_t i = first > 0 ? first - 1 : 0; i < end; ++i) {
         const Row above = i > 0 ? rows_[i - 1] : 0;
         const Row here = rows_[i];
         const Row below = i + 1 < kSide ? rows_[i + 1] : 0;

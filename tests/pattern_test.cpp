@@ -8,11 +8,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <filesystem>
-#include <fstream>
 #include <ostream>
 #include <random>
-#include <regex>
 #include <set>
 #include <sstream>
 #include <string>
@@ -323,111 +320,5 @@ TEST(WritesPatterns, PlaintextGivesEveryRowOfTheBox)
     pattern.name = "Bits";
     EXPECT_EQ(quarn::WritePlaintext(pattern), "!Name: Bits\n.O.\n...\nOOO\n...\n");
 }
-
-// --- The examples ---------------------------------------------------------------------------
-
-// What an example's comment says it does, in its own words.
-struct Claims
-{
-    std::vector<int> settles; // "after N generations": from then on it repeats
-    std::vector<int> periods; // "returns to this shape every N generations", "of period N"
-    bool still = false;       // "nothing changes"
-    bool empty = false;       // "the board is empty"
-    bool mirrored = false;    // the same "mirrored left to right and top to bottom"
-};
-
-Claims ClaimsOf(const std::string& text)
-{
-    std::string said;
-    std::istringstream lines(text);
-    for (std::string line; std::getline(lines, line);) {
-        if (line.starts_with("!") && !line.starts_with("!Name:")) {
-            said += line.substr(1) + " ";
-        }
-    }
-    const auto numbers = [&said](const char* pattern) {
-        std::vector<int> found;
-        const std::regex wanted(pattern);
-        for (auto match = std::sregex_iterator(said.begin(), said.end(), wanted);
-             match != std::sregex_iterator(); ++match) {
-            found.push_back(std::stoi((*match)[1]));
-        }
-        return found;
-    };
-    Claims claims;
-    claims.settles = numbers(R"((?:after|for) (\d+) generations)");
-    claims.periods = numbers(R"((?:returns to this shape every|of period) (\d+))");
-    claims.still = said.find("nothing changes") != std::string::npos;
-    claims.empty = said.find("the board is empty") != std::string::npos;
-    claims.mirrored = said.find("mirrored left to right and top to bottom") != std::string::npos;
-    return claims;
-}
-
-std::vector<std::string> ExampleFiles()
-{
-    std::vector<std::string> files;
-    for (const auto& entry : std::filesystem::directory_iterator(QUARN_EXAMPLES_DIR)) {
-        files.push_back(entry.path().filename().string());
-    }
-    std::sort(files.begin(), files.end());
-    return files;
-}
-
-class Examples : public ::testing::TestWithParam<std::string>
-{};
-
-// Each example on the 30 x 30 board with its dead edge, held to what its comment promises.
-TEST_P(Examples, DoWhatTheirCommentsSay)
-{
-    std::ifstream file(std::filesystem::path(QUARN_EXAMPLES_DIR) / GetParam());
-    std::stringstream text;
-    text << file.rdbuf();
-    const Claims claims = ClaimsOf(text.str());
-    ASSERT_FALSE(claims.settles.empty() && claims.periods.empty() && !claims.still)
-        << "it claims nothing to check";
-
-    quarn::Board board;
-    for (const Cell& cell : quarn::PlacePattern(ReadPattern(text.str()), 30, 30)) {
-        board.ToggleCell(static_cast<std::int16_t>(quarn::Board::FromZeroBased(cell.row)),
-                         static_cast<std::int16_t>(quarn::Board::FromZeroBased(cell.column)));
-    }
-    using Cells32 = decltype(quarn::BoardState::cells);
-    std::vector<Cells32> seen;
-    const auto earlier = [&seen](const Cells32& cells) {
-        return std::find(seen.begin(), seen.end(), cells);
-    };
-    while (earlier(board.State().cells) == seen.end() && seen.size() < 1000) {
-        seen.push_back(board.State().cells);
-        board.Step();
-    }
-    const auto first = earlier(board.State().cells);
-    ASSERT_NE(first, seen.end()) << "no repeat in 1000 generations";
-    const auto settles = static_cast<int>(first - seen.begin());
-    const auto period = static_cast<int>(seen.end() - first);
-    for (const int claimed : claims.settles.empty() ? std::vector<int>{0} : claims.settles) {
-        EXPECT_EQ(settles, claimed);
-    }
-    for (const int claimed : claims.periods) {
-        EXPECT_EQ(period, claimed);
-    }
-    EXPECT_TRUE(!claims.still || period == 1);
-    EXPECT_EQ(first->none(), claims.empty);
-    for (std::size_t row = 1; claims.mirrored && row <= 30; ++row) {
-        for (std::size_t column = 1; column <= 30; ++column) {
-            const auto at = [&first](std::size_t r, std::size_t k) {
-                return first->test(32 * r + k);
-            };
-            ASSERT_EQ(at(row, column), at(31 - row, column));
-            ASSERT_EQ(at(row, column), at(row, 31 - column));
-        }
-    }
-}
-
-INSTANTIATE_TEST_SUITE_P(All, Examples, ::testing::ValuesIn(ExampleFiles()),
-                         [](const ::testing::TestParamInfo<std::string>& example) {
-                             std::string name = example.param.substr(0, example.param.find('.'));
-                             std::replace(name.begin(), name.end(), '-', '_');
-                             return name;
-                         });
 
 } // namespace

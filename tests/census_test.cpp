@@ -1,0 +1,351 @@
+#include "census/census.h"
+#include "census/fate.h"
+#include "census/known_objects.h"
+#include "pattern/pattern_reader.h"
+#include "pattern/placement.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cctype>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <ostream>
+#include <regex>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+using quarn::Census;
+using quarn::Field;
+using quarn::FieldCell;
+using quarn::KnownObject;
+
+// The cells of rows of '.' and 'O' split by '/', turned by one of the eight symmetries of a
+// square, with their box's top-left cell at (top, left).
+Field FieldOf(const std::string& rows, int top, int left, int symmetry = 0)
+{
+    std::vector<FieldCell> cells;
+    int height = 0;
+    int width = 0;
+    std::istringstream lines(rows);
+    for (std::string line; std::getline(lines, line, '/'); ++height) {
+        for (int column = 0; column < static_cast<int>(line.size()); ++column) {
+            if (line[static_cast<std::size_t>(column)] == 'O') {
+                cells.push_back({height, column});
+            }
+        }
+        width = std::max(width, static_cast<int>(line.size()));
+    }
+    Field field;
+    for (FieldCell cell : cells) {
+        if ((symmetry & 4) != 0) {
+            std::swap(cell.row, cell.column);
+        }
+        const int rowsAcross = (symmetry & 4) != 0 ? width : height;
+        const int columnsAcross = (symmetry & 4) != 0 ? height : width;
+        field.Set(top + ((symmetry & 1) != 0 ? rowsAcross - 1 - cell.row : cell.row),
+                  left + ((symmetry & 2) != 0 ? columnsAcross - 1 - cell.column : cell.column));
+    }
+    return field;
+}
+
+Field Ahead(Field field, int generations)
+{
+    for (int i = 0; i < generations; ++i) {
+        field = field.Next();
+    }
+    return field;
+}
+
+// --- Every common object, named -------------------------------------------------------------
+
+struct NamedCase
+{
+    const KnownObject* object;
+    int symmetry;
+    int phase;
+    bool beside; // a block three cells from it
+};
+
+void PrintTo(const NamedCase& c, std::ostream* out)
+{
+    *out << c.object->name << ", symmetry " << c.symmetry << ", phase " << c.phase
+         << (c.beside ? ", beside a block" : "");
+}
+
+std::vector<NamedCase> NamedCases()
+{
+    std::vector<NamedCase> cases;
+    for (const KnownObject& object : quarn::KnownObjects()) {
+        for (int symmetry = 0; symmetry < 8; ++symmetry) {
+            for (int phase = 0; phase < object.period; ++phase) {
+                cases.push_back({&object, symmetry, phase, false});
+                cases.push_back({&object, symmetry, phase, true});
+            }
+        }
+    }
+    return cases;
+}
+
+class EveryCommonObject : public ::testing::TestWithParam<NamedCase>
+{};
+
+TEST_P(EveryCommonObject, IsNamedInEveryOrientationAndPhase)
+{
+    const NamedCase& c = GetParam();
+    const Field placed = Ahead(FieldOf(c.object->rows, 9, 9, c.symmetry), c.phase);
+    Field board = placed;
+    Field block;
+    if (c.beside) {
+        const FieldCell corner = placed.TopLeft();
+        block = FieldOf("OO/OO", corner.row, corner.column - 5);
+        board = board | block;
+    }
+    const Census census = quarn::CensusOf(board);
+    ASSERT_EQ(census.objects.size(), c.beside ? 2U : 1U);
+    const auto it = std::find_if(census.objects.begin(), census.objects.end(),
+                                 [&placed](const auto& object) { return object.cells == placed; });
+    ASSERT_NE(it, census.objects.end()) << "its cells are not one object";
+    EXPECT_EQ(it->known, c.object);
+    EXPECT_EQ(it->period, c.object->period);
+    // A ship heads where it goes; anything else goes nowhere.
+    const FieldCell from = placed.TopLeft();
+    const FieldCell to = Ahead(placed, c.object->period).TopLeft();
+    EXPECT_EQ(it->heading, quarn::HeadingOf(to.row - from.row, to.column - from.column));
+    if (c.beside) {
+        EXPECT_EQ(census.objects.front().Line().English(),
+                  "Block at row " + std::to_string(from.row) + ", column " +
+                      std::to_string(from.column - 5) + ".");
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Census, EveryCommonObject, ::testing::ValuesIn(NamedCases()));
+
+// --- What stands apart and what acts together -----------------------------------------------
+
+struct SplitCase
+{
+    const char* name;
+    std::string rows; // with their top-left cell at (10, 10)
+    std::string said; // the summary, then each object's line
+};
+
+void PrintTo(const SplitCase& c, std::ostream* out)
+{
+    *out << c.name;
+}
+
+class Objects : public ::testing::TestWithParam<SplitCase>
+{};
+
+TEST_P(Objects, AreToldApartAndNamed)
+{
+    const Census census = quarn::CensusOf(FieldOf(GetParam().rows, 10, 10));
+    std::string said = census.Summary().English();
+    for (const quarn::BoardObject& object : census.objects) {
+        said += " " + object.Line().English();
+    }
+    EXPECT_EQ(said, GetParam().said);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Census, Objects,
+    ::testing::Values(
+        SplitCase{"TwoBlocksOneCellApart", "OO.OO/OO.OO",
+                  "8 live cells in 2 objects: 2 blocks. Block at row 10, column 10. "
+                  "Block at row 10, column 13."},
+        SplitCase{"ABeaconInItsSixCellPhase", "OO../O.../...O/..OO",
+                  "6 live cells in 1 object: a beacon. Beacon at row 10, column 10."},
+        SplitCase{"AGliderLeavingABlock", "OO.../OO.../...../...O./....O/..OOO",
+                  "9 live cells in 2 objects: a block and a glider. Block at row 10, column 10. "
+                  "Glider at row 13, column 12, heading down and to the right."},
+        SplitCase{"AGliderHittingABlock", "O...../.O..OO/OOO.OO",
+                  "9 live cells in 1 object: a changing group of 9 cells. Changing group of 9 "
+                  "cells at row 10, column 10."},
+        SplitCase{"AStillLifeWithoutAName", "..O../.O.O./.O.O./OO.OO",
+                  "9 live cells in 1 object: a still life of 9 cells. Still life of 9 cells at "
+                  "row 10, column 10."},
+        SplitCase{"AnOscillatorWithoutAName", "OO.../O..../.O.O./....O/...OO",
+                  "8 live cells in 1 object: an oscillator of period 2, 8 cells. Oscillator of "
+                  "period 2, 8 cells at row 10, column 10."},
+        SplitCase{"ALoneCell", "O",
+                  "1 live cell in 1 object: a lone cell. Lone cell at row 10, "
+                  "column 10."},
+        SplitCase{"Nothing", "", "The board is empty: no live cells."}));
+
+// --- The examples, held to their comments ---------------------------------------------------
+
+// How many objects of each common kind a text names: "two blocks and a blinker". Plurals
+// without a number count 0: "some".
+std::map<const KnownObject*, int> NamedIn(std::string text)
+{
+    std::transform(text.begin(), text.end(), text.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    std::vector<const KnownObject*> known;
+    for (const KnownObject& object : quarn::KnownObjects()) {
+        known.push_back(&object);
+    }
+    // "Lightweight ship" before "ship".
+    std::sort(known.begin(), known.end(), [](const KnownObject* a, const KnownObject* b) {
+        return std::string(a->name).size() > std::string(b->name).size();
+    });
+    static const std::map<std::string, int> kNumbers{{"a", 1},    {"an", 1},    {"one", 1},
+                                                     {"two", 2},  {"three", 3}, {"four", 4},
+                                                     {"five", 5}, {"six", 6}};
+    std::map<const KnownObject*, int> named;
+    for (const KnownObject* object : known) {
+        std::string one = object->name;
+        std::transform(one.begin(), one.end(), one.begin(),
+                       [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+        const std::string many = std::string(object->many).substr(3); // after "%1 "
+        const std::regex mention(R"(\b(?:(a|an|one|two|three|four|five|six) )?()" + many + "|" +
+                                 one + R"()\b)");
+        for (std::smatch found; std::regex_search(text, found, mention);) {
+            const bool plural = found[2] == many;
+            named[object] += found[1].matched ? kNumbers.at(found[1]) : plural ? 0 : 1;
+            text.replace(static_cast<std::size_t>(found.position(0)),
+                         static_cast<std::size_t>(found.length(0)),
+                         static_cast<std::size_t>(found.length(0)), ' ');
+        }
+    }
+    return named;
+}
+
+// What an example's comment says it does, in its own words.
+struct Claims
+{
+    std::vector<int> settles; // "after N generations": from then on it repeats
+    std::vector<int> periods; // "returns to this shape every N generations", "of period N"
+    bool still = false;       // "nothing changes"
+    bool empty = false;       // "the board is empty"
+    bool mirrored = false;    // the same "mirrored left to right and top to bottom"
+    std::map<const KnownObject*, int> start; // named by the example's name
+    std::map<const KnownObject*, int> end;   // what it ends as
+};
+
+Claims ClaimsOf(const std::string& text)
+{
+    std::string said;
+    Claims claims;
+    std::istringstream lines(text);
+    for (std::string line; std::getline(lines, line);) {
+        if (line.starts_with("!Name:")) {
+            claims.start = NamedIn(line.substr(6));
+        } else if (line.starts_with("!")) {
+            said += line.substr(1) + " ";
+        }
+    }
+    const auto numbers = [&said](const char* pattern) {
+        std::vector<int> found;
+        const std::regex wanted(pattern);
+        for (auto match = std::sregex_iterator(said.begin(), said.end(), wanted);
+             match != std::sregex_iterator(); ++match) {
+            found.push_back(std::stoi((*match)[1]));
+        }
+        return found;
+    };
+    claims.settles = numbers(R"((?:after|for) (\d+) generations)");
+    claims.periods = numbers(R"((?:returns to this shape every|of period) (\d+))");
+    claims.still = said.find("nothing changes") != std::string::npos;
+    claims.empty = said.find("the board is empty") != std::string::npos;
+    claims.mirrored = said.find("mirrored left to right and top to bottom") != std::string::npos;
+    // What it ends as: in the last sentence, after it ends, settles or the generations go by;
+    // a board where nothing changes ends as it starts.
+    std::smatch end;
+    const std::regex ending(R"((?:ends|settles|after \d+ generations)([^.]*)\.\s*$)");
+    claims.end = claims.still                           ? NamedIn(said)
+                 : std::regex_search(said, end, ending) ? NamedIn(end[1])
+                                                        : claims.end;
+    return claims;
+}
+
+std::map<const KnownObject*, int> Counted(const Census& census)
+{
+    std::map<const KnownObject*, int> counted;
+    for (const quarn::BoardObject& object : census.objects) {
+        ++counted[object.known];
+    }
+    return counted;
+}
+
+std::vector<std::string> ExampleFiles()
+{
+    std::vector<std::string> files;
+    for (const auto& entry : std::filesystem::directory_iterator(QUARN_EXAMPLES_DIR)) {
+        files.push_back(entry.path().filename().string());
+    }
+    std::sort(files.begin(), files.end());
+    return files;
+}
+
+class Examples : public ::testing::TestWithParam<std::string>
+{};
+
+// Each example on the 30 x 30 board with its dead edge, held to what its comment promises.
+TEST_P(Examples, DoWhatTheirCommentsSay)
+{
+    std::ifstream file(std::filesystem::path(QUARN_EXAMPLES_DIR) / GetParam());
+    std::stringstream text;
+    text << file.rdbuf();
+    const Claims claims = ClaimsOf(text.str());
+    ASSERT_FALSE(claims.settles.empty() && claims.periods.empty() && !claims.still)
+        << "it claims nothing to check";
+
+    quarn::Board board;
+    for (const quarn::Cell& cell : quarn::PlacePattern(quarn::ReadPattern(text.str()), 30, 30)) {
+        board.ToggleCell(static_cast<std::int16_t>(quarn::Board::FromZeroBased(cell.row)),
+                         static_cast<std::int16_t>(quarn::Board::FromZeroBased(cell.column)));
+    }
+    for (const auto& [object, count] : claims.start) {
+        EXPECT_GE(Counted(quarn::CensusOf(board))[object], std::max(count, 1)) << object->name;
+    }
+    const quarn::Fate fate = quarn::FateOf(board);
+    for (const int claimed : claims.settles.empty() ? std::vector<int>{0} : claims.settles) {
+        EXPECT_EQ(fate.step, claimed);
+    }
+    for (const int claimed : claims.periods) {
+        EXPECT_EQ(fate.period, claimed);
+    }
+    EXPECT_TRUE(!claims.still || fate.end == quarn::Fate::End::Settles);
+    EXPECT_EQ(fate.end == quarn::Fate::End::DiesOut, claims.empty);
+    std::map<const KnownObject*, int> counted = Counted(fate.census);
+    int claimedObjects = 0;
+    for (const auto& [object, count] : claims.end) {
+        EXPECT_GE(counted[object], count == 0 ? 2 : count) << object->name;
+        EXPECT_TRUE(count == 0 || counted[object] == count) << object->name;
+        claimedObjects = count == 0 || claimedObjects < 0 ? -1 : claimedObjects + count;
+    }
+    if (claimedObjects > 0) {
+        EXPECT_EQ(static_cast<int>(fate.census.objects.size()), claimedObjects);
+    }
+    Field end;
+    for (const quarn::BoardObject& object : fate.census.objects) {
+        end = end | object.cells;
+    }
+    for (int row = 1; claims.mirrored && row <= 30; ++row) {
+        for (int column = 1; column <= 30; ++column) {
+            ASSERT_EQ(end.Live(row, column), end.Live(31 - row, column));
+            ASSERT_EQ(end.Live(row, column), end.Live(row, 31 - column));
+        }
+    }
+    // Counted as the label counts: a board some way along has the same fate at the same step.
+    if (fate.step >= 5) {
+        for (int i = 0; i < 5; ++i) {
+            board.Step();
+        }
+        EXPECT_EQ(quarn::FateOf(board).step, fate.step);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(All, Examples, ::testing::ValuesIn(ExampleFiles()),
+                         [](const ::testing::TestParamInfo<std::string>& example) {
+                             std::string name = example.param.substr(0, example.param.find('.'));
+                             std::replace(name.begin(), name.end(), '-', '_');
+                             return name;
+                         });
+
+} // namespace
