@@ -67,7 +67,9 @@ frmDisplay::frmDisplay(QWidget* parent)
       buttonKeys_(this),
       stroke_(board_, this),
       history_(board_, this),
-      announcer_(lblStepCount, board_)
+      announcer_(lblStepCount, board_),
+      objects_(picFrame, board_),
+      objectsWindow_(objects_, this)
 {
     static const bool factoryInstalled = [] {
         QAccessible::installFactory(&frmDisplay::AccessibleFactory);
@@ -267,7 +269,7 @@ void frmDisplay::ConnectHandlers()
     connect(&cursor_, &BoardCursor::StatusRequested, &announcer_, &Announcer::Status);
     connect(&cursor_, &BoardCursor::MarkerShown, this,
             [this](int row, int column, const QColor& color) {
-                MarkCell(kCursorMarker, row, column, color);
+                MarkCells(kCursorMarker, row, column, row, column, color);
             });
     connect(&cursor_, &BoardCursor::MarkerHidden, &picFrame,
             [this] { picFrame.Unmark(kCursorMarker); });
@@ -293,27 +295,50 @@ void frmDisplay::ConnectHandlers()
     connect(&menus_, &Menus::RedoRequested, &history_, &History::Redo);
     connect(&menus_, &Menus::QuitRequested, this, &QWidget::close);
 
+    // The board's objects: said, visited and listed; the list follows the board, and the object
+    // chosen in it is outlined in the cursor's colour.
+    connect(&cursor_, &BoardCursor::DescribeRequested, &objects_, &BoardObjects::Describe);
+    connect(&cursor_, &BoardCursor::ObjectRequested, &objects_, &BoardObjects::Visit);
+    connect(&objects_, &BoardObjects::Said, &announcer_, &Announcer::Say);
+    connect(&objects_, &BoardObjects::CursorRequested, &cursor_, &BoardCursor::Place);
+    connect(&menus_, &Menus::ObjectsRequested, &objectsWindow_, &ObjectsWindow::Open);
+    connect(this, &frmDisplay::BoardDrawn, &objectsWindow_, &ObjectsWindow::Follow);
+    connect(this, &frmDisplay::CellToggled, &objectsWindow_, &ObjectsWindow::Follow);
+    connect(&objectsWindow_, &ObjectsWindow::Chosen, &cursor_, &BoardCursor::Place);
+    connect(&objectsWindow_, &ObjectsWindow::Outlined, this,
+            [this](int top, int left, int bottom, int right) {
+                MarkCells(kObjectMarker, top, left, bottom, right,
+                          BoardCursor::MarkerColor(picFrame.palette()));
+            });
+    connect(&objectsWindow_, &ObjectsWindow::OutlineGone, &picFrame,
+            [this] { picFrame.Unmark(kObjectMarker); });
+
     // The keyboard's way in on the buttons: Enter.
     for (QPushButton* button : {&cmdAllOn, &cmdAllOff, &cmdRandom, &cmdOneStep, &cmdGo, &cmdStop}) {
         buttonKeys_.Watch(*button);
     }
 
-    // Where assistive technology finds each cell.
+    // Where assistive technology and the objects' tooltips find each cell.
     std::int16_t cw = 0;
     std::int16_t ch = 0;
     GetCellSize(cw, ch);
     access_.SetCellPitch(cw / forms::kTwipsPerPixel, ch / forms::kTwipsPerPixel);
+    objects_.SetCellPitch(cw / forms::kTwipsPerPixel, ch / forms::kTwipsPerPixel);
 }
 
-// A marker round the cell's box, in the gap between it and its neighbours.
-void frmDisplay::MarkCell(Marker marker, int row, int column, const QColor& color)
+// A marker round the cells' boxes, in the gap between them and their neighbours.
+void frmDisplay::MarkCells(Marker marker, int top, int left, int bottom, int right,
+                           const QColor& color)
 {
     std::int16_t x1 = 0;
     std::int16_t y1 = 0;
     std::int16_t x2 = 0;
     std::int16_t y2 = 0;
-    GetCellBoxTwips(static_cast<std::int16_t>(row), static_cast<std::int16_t>(column), x1, y1, x2,
-                    y2);
+    std::int16_t unused = 0;
+    GetCellBoxTwips(static_cast<std::int16_t>(top), static_cast<std::int16_t>(left), x1, y1, unused,
+                    unused);
+    GetCellBoxTwips(static_cast<std::int16_t>(bottom), static_cast<std::int16_t>(right), unused,
+                    unused, x2, y2);
     picFrame.Mark(marker, x1, y1, x2, y2, color);
 }
 

@@ -12,6 +12,8 @@
 #include "features/editing/history.h"
 #include "features/files/pattern_transfer.h"
 #include "features/menus/menus.h"
+#include "features/objects/board_objects.h"
+#include "features/objects/objects_window.h"
 
 #include <QAccessible>
 #include <QLabel>
@@ -50,13 +52,15 @@ private:
     enum Marker
     {
         kCursorMarker,
+        kObjectMarker,
     };
 
     static QAccessibleInterface* AccessibleFactory(const QString& className, QObject* object);
 
     void LayOut();
     void ConnectHandlers();
-    void MarkCell(Marker marker, int row, int column, const QColor& color);
+    // A marker round the boxes of the cells from (top, left) to (bottom, right).
+    void MarkCells(Marker marker, int top, int left, int bottom, int right, const QColor& color);
 
     void NextGeneration();
     void SetAll(std::int16_t value);
@@ -103,6 +107,8 @@ private:
     BoardStroke stroke_;
     History history_;
     Announcer announcer_;
+    BoardObjects objects_;
+    ObjectsWindow objectsWindow_;
 };
 
 } // namespace quarn

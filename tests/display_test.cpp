@@ -6,6 +6,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -75,6 +76,8 @@ private slots:
     void clickWhileRunningTakesEffectAtOnce();
     void pictureSurvivesHideAndMinimise();
     void countLimitShowsOnTheLabel();
+    void objectsWindow_data();
+    void objectsWindow();
 
 private:
     void ClickTwips(double x, double y, Qt::MouseButton button = Qt::LeftButton);
@@ -589,6 +592,73 @@ void DisplayTest::countLimitShowsOnTheLabel()
     QCOMPARE(Interval(*window_), 100);
     QCOMPARE(LabelText(*window_), QStringLiteral("Steps: 32767"));
     QCOMPARE(Mismatch(), QString());
+}
+
+void DisplayTest::objectsWindow_data()
+{
+    QTest::addColumn<int>("steps");  // pressed before the window opens
+    QTest::addColumn<int>("choose"); // the entry chosen, or -1
+    QTest::addColumn<QStringList>("listed");
+
+    const char* const fate = "The board settles at step 27 into 4 blocks.";
+    QTest::newRow("what the census finds")
+        << 0 << -1
+        << QStringList{fate, "Glider at row 12, column 10, heading down and to the right.",
+                       "Glider at row 16, column 19, heading up and to the left."};
+    QTest::newRow("four steps on, each glider a row and a column further")
+        << 4 << -1
+        << QStringList{fate, "Glider at row 13, column 11, heading down and to the right.",
+                       "Glider at row 15, column 18, heading up and to the left."};
+    QTest::newRow("an entry chosen, outlined") << 0 << 1 << QStringList{};
+}
+
+// View > Objects over two gliders heading for each other.
+void DisplayTest::objectsWindow()
+{
+    QFETCH(int, steps);
+    QFETCH(int, choose);
+    QFETCH(QStringList, listed);
+
+    QApplication::setActiveWindow(window_.get());
+    QApplication::clipboard()->setText(QStringLiteral("x = 12, y = 7\nbo$2bo$3o2$9b3o$9bo$10bo!"));
+    QTest::keyClick(window_.get(), Qt::Key_V, Qt::ControlModifier);
+    for (int i = 0; i < steps; ++i) {
+        Press(*window_, "cmdOneStep");
+    }
+    const QImage before = Grab(*window_);
+    QTest::keyClick(window_.get(), Qt::Key_O, Qt::ControlModifier | Qt::ShiftModifier);
+    auto* objects = window_->findChild<QWidget*>(QStringLiteral("objectsWindow"));
+    auto* list = window_->findChild<QListWidget*>(QStringLiteral("objectsList"));
+    QVERIFY(objects != nullptr && objects->isVisible());
+    list->setCurrentRow(choose);
+    if (!listed.isEmpty()) {
+        QStringList shown{window_->findChild<QLabel*>(QStringLiteral("objectsFate"))->text()};
+        for (int i = 0; i < list->count(); ++i) {
+            shown << list->item(i)->text();
+        }
+        QCOMPARE(shown, listed);
+        return;
+    }
+    // Only the gap round the second glider's cells, rows 16 to 18 and columns 19 to 21, changes
+    // (to a pixel past their slots, which rounding may reach); and closing the window takes the
+    // outline away.
+    const QImage after = Grab(*window_);
+    const double ratio = after.devicePixelRatio();
+    const QRect around(QPoint(11 * 18 - 1, 11 * 15 - 1), QPoint(11 * 21, 11 * 18));
+    int changed = 0;
+    for (int y = 0; y < after.height(); ++y) {
+        for (int x = 0; x < after.width(); ++x) {
+            if (after.pixel(x, y) != before.pixel(x, y)) {
+                QVERIFY2(around.contains(static_cast<int>(x / ratio), static_cast<int>(y / ratio)),
+                         qPrintable(QStringLiteral("pixel (%1, %2) changed").arg(x).arg(y)));
+                ++changed;
+            }
+        }
+    }
+    QVERIFY(changed > 0);
+    QCOMPARE(Mismatch(), QString());
+    objects->close();
+    QCOMPARE(Grab(*window_), before);
 }
 
 QTEST_MAIN(DisplayTest)

@@ -117,8 +117,7 @@ def main():
                                 env=dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
                                          QT_QPA_PLATFORM="xcb"))
         find = ["xdotool", "search", "--onlyvisible", "--name", "^Game of Quarn$"]
-        wait_until(lambda: game.poll() is not None or succeeds(*find))
-        shown = succeeds(*find)
+        shown = wait_until(lambda: game.poll() is not None or succeeds(*find)) and succeeds(*find)
         check(shown, "the window shows on the X server")
         if shown:
             window = subprocess.run(find, capture_output=True, text=True).stdout.split()[0]
@@ -149,40 +148,47 @@ def run(start):
                         ("ctrl+Home", "Row 1, column 1")]:
         heard = say(keys)
         check(heard == ["dead.", f"{place} of the Board."], f"{keys} says the cell once", heard)
-    # 2. Toggling: the cell's new state.
-    check(say("space") == ["live."], "Space says the new state")
-    check(say("Return") == ["dead."], "Enter says the new state")
-    say("space")
-    # 3. The count and the live cells on request, and from Orca's "read status bar".
-    check(say("s") == ["Step 0, 1 live."], "S says the step and the live cells")
-    heard = say("Tab", "Tab", "Tab", "Tab", "space")[-1:]
-    check(heard == ["Step 1, 0 live."], "1 Step says the step and the live cells", heard)
-    before = len(spoken())
-    subprocess.run(["xdotool", "keydown", "KP_Insert", "key", "--delay", "150", "KP_Enter",
-                    "KP_Enter", "keyup", "KP_Insert"], check=True)
-    heard = settle(before)
+    # 2. A toggle says the cell's new state; S and 1 Step the step and the live cells.
+    expect([("space", "live.", "Space says the new state"),
+            ("Return", "dead.", "Enter says the new state"),
+            ("space s", "Step 0, 1 live.", "S says the step and the live cells"),
+            ("Tab Tab Tab Tab space", "Step 1, 0 live.", "1 Step says the step and the live cells")])
+    # 3. Orca's "read status bar" (Orca+Enter on the keypad, twice) finds the count and the cells.
+    heard = say("KP_Insert+KP_Enter", "KP_Insert+KP_Enter")
     check("Steps: 1 statusbar." in heard and "0 live." in heard,
           "Orca's read status bar finds the count and the live cells", heard)
-    # 5. Fills: what the board now holds.
-    heard = say("shift+Tab", "shift+Tab", "shift+Tab", "space")
-    check(heard[-1:] == ["All on, 900 live."], "All On says what the board holds", heard)
-    # 4. Stopping, by Stop or by undo, says the step; a running board says nothing meanwhile.
-    check(say("Tab", "Tab", "Tab", "Tab", "Tab", "space")[-1:] == ["Running."],
-          "Go says the board is running")
+    # 4. A fill says what the board holds; Go that it runs, and then nothing per generation.
+    expect([("shift+Tab shift+Tab shift+Tab space", "All on, 900 live.",
+             "All On says what the board holds"),
+            ("Tab Tab Tab Tab Tab space", "Running.", "Go says the board is running")])
     heard = say("shift+Tab", quiet=2.0)
     check(heard == ["Stop push button."], "nothing is said per generation", heard)
+    # 5. Stopping, by Stop or by undo, says the step.
     heard = say("space")
     check(len(heard) == 1 and re.fullmatch(r"Stopped at step [1-9][0-9]*\.", heard[0]) is not None,
           "Stop says the step it stopped at", heard)
     say("ctrl+z", "Tab", "space")
-    heard = say("ctrl+z")
-    check(heard == ["Undo Run: step 0, 900 live."],
-          "undo, which stops the run, says the step the board is back at", heard)
+    expect([("ctrl+z", "Undo Run: step 0, 900 live.",
+             "undo, which stops the run, says the step the board is back at")])
     # 6. Where Am I on a cell names the board.
     say(*["shift+Tab"] * 6)
     heard = say("KP_Enter")
     check(any("Board" in text for text in heard) and "live." in heard,
           "Where Am I on a cell names the board", heard)
+    # 7. What is on the board, and its objects one by one: a blinker and a lone cell.
+    say(*"Tab Tab space shift+Tab shift+Tab ctrl+Home Down space Right space Right space "
+          "Page_Down space".split())
+    expect([("d", "4 live cells in 2 objects: a blinker and a lone cell. The board repeats every 2 "
+                  "steps from step 1, as a blinker.", "D names the objects"),
+            ("n", "Blinker at row 2, column 1.", "N goes round to the first object"),
+            ("n", "Lone cell at row 12, column 3.", "N goes on to the next object"),
+            ("shift+n", "Blinker at row 2, column 1.", "Shift+N goes back to the previous one")])
+
+
+def expect(rows):  # each row's keys pressed, and what Orca said last checked
+    for keys, last, what in rows:
+        heard = say(*keys.split())
+        check(heard[-1:] == [last], what, heard)
 
 
 if __name__ == "__main__":

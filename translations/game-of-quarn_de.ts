@@ -1007,6 +1007,49 @@
         <source>&lt;h3&gt;Game of Quarn %1&lt;/h3&gt;&lt;p&gt;Runs a cellular automaton on a bounded board of 30 × 30 cells.&lt;/p&gt;&lt;p&gt;A dead cell with exactly three live neighbours is born; a live cell with two or three live neighbours stays alive; every other cell is dead in the next generation. Past the edge of the board, every cell is dead.&lt;/p&gt;&lt;p&gt;Free software under the GNU General Public License, version 3 or later (GPL-3.0-or-later).&lt;/p&gt;</source>
         <translation>&lt;h3&gt;Game of Quarn %1&lt;/h3&gt;&lt;p&gt;Lässt einen zellulären Automaten auf einem begrenzten Spielfeld von 30 × 30 Zellen laufen.&lt;/p&gt;&lt;p&gt;Eine tote Zelle mit genau drei lebenden Nachbarn wird geboren; eine lebende Zelle mit zwei oder drei lebenden Nachbarn bleibt am Leben; jede andere Zelle ist in der nächsten Generation tot. Jenseits des Spielfeldrands ist jede Zelle tot.&lt;/p&gt;&lt;p&gt;Freie Software unter der GNU General Public License, Version 3 oder später (GPL-3.0-or-later).&lt;/p&gt;</translation>
     </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Ansicht</translation>
+    </message>
+    <message>
+        <source>&amp;Objects</source>
+        <translation>&amp;Objekte</translation>
+    </message>
+    <message>
+        <source>Rest the pointer on an object</source>
+        <translation>Den Zeiger auf einem Objekt ruhen lassen</translation>
+    </message>
+    <message>
+        <source>What it is and where, in a tip</source>
+        <translation>Was es ist und wo, in einem Hinweis</translation>
+    </message>
+    <message>
+        <source>D</source>
+        <translation>D</translation>
+    </message>
+    <message>
+        <source>Say what is on the board and what becomes of it</source>
+        <translation>Sagen, was auf dem Spielfeld ist und was daraus wird</translation>
+    </message>
+    <message>
+        <source>N, Shift+N</source>
+        <translation>N, Umschalt+N</translation>
+    </message>
+    <message>
+        <source>To the next or the previous object, and say what it is</source>
+        <translation>Zum nächsten oder vorigen Objekt, und sagen, was es ist</translation>
+    </message>
+    <message>
+        <source>The objects on the board, in a window of their own</source>
+        <translation>Die Objekte auf dem Spielfeld, in einem eigenen Fenster</translation>
+    </message>
+</context>
+<context>
+    <name>quarn::ObjectsWindow</name>
+    <message>
+        <source>Objects</source>
+        <translation>Objekte</translation>
+    </message>
 </context>
 <context>
     <name>quarn::PatternFile</name>

@@ -1007,6 +1007,49 @@
         <source>&lt;h3&gt;Game of Quarn %1&lt;/h3&gt;&lt;p&gt;Runs a cellular automaton on a bounded board of 30 × 30 cells.&lt;/p&gt;&lt;p&gt;A dead cell with exactly three live neighbours is born; a live cell with two or three live neighbours stays alive; every other cell is dead in the next generation. Past the edge of the board, every cell is dead.&lt;/p&gt;&lt;p&gt;Free software under the GNU General Public License, version 3 or later (GPL-3.0-or-later).&lt;/p&gt;</source>
         <translation>&lt;h3&gt;Game of Quarn %1&lt;/h3&gt;&lt;p&gt;Ejecuta un autómata celular en un tablero limitado de 30 × 30 celdas.&lt;/p&gt;&lt;p&gt;Una celda muerta con exactamente tres vecinas vivas nace; una celda viva con dos o tres vecinas vivas sigue viva; cualquier otra celda está muerta en la generación siguiente. Más allá del borde del tablero, toda celda está muerta.&lt;/p&gt;&lt;p&gt;Software libre bajo la Licencia Pública General de GNU, versión 3 o posterior (GPL-3.0-or-later).&lt;/p&gt;</translation>
     </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Ver</translation>
+    </message>
+    <message>
+        <source>&amp;Objects</source>
+        <translation>&amp;Objetos</translation>
+    </message>
+    <message>
+        <source>Rest the pointer on an object</source>
+        <translation>Dejar el puntero sobre un objeto</translation>
+    </message>
+    <message>
+        <source>What it is and where, in a tip</source>
+        <translation>Qué es y dónde, en una nota</translation>
+    </message>
+    <message>
+        <source>D</source>
+        <translation>D</translation>
+    </message>
+    <message>
+        <source>Say what is on the board and what becomes of it</source>
+        <translation>Decir qué hay en el tablero y en qué se convierte</translation>
+    </message>
+    <message>
+        <source>N, Shift+N</source>
+        <translation>N, Mayús+N</translation>
+    </message>
+    <message>
+        <source>To the next or the previous object, and say what it is</source>
+        <translation>Al objeto siguiente o anterior, y decir qué es</translation>
+    </message>
+    <message>
+        <source>The objects on the board, in a window of their own</source>
+        <translation>Los objetos del tablero, en una ventana propia</translation>
+    </message>
+</context>
+<context>
+    <name>quarn::ObjectsWindow</name>
+    <message>
+        <source>Objects</source>
+        <translation>Objetos</translation>
+    </message>
 </context>
 <context>
     <name>quarn::PatternFile</name>

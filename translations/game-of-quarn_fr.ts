@@ -1007,6 +1007,49 @@
         <source>&lt;h3&gt;Game of Quarn %1&lt;/h3&gt;&lt;p&gt;Runs a cellular automaton on a bounded board of 30 × 30 cells.&lt;/p&gt;&lt;p&gt;A dead cell with exactly three live neighbours is born; a live cell with two or three live neighbours stays alive; every other cell is dead in the next generation. Past the edge of the board, every cell is dead.&lt;/p&gt;&lt;p&gt;Free software under the GNU General Public License, version 3 or later (GPL-3.0-or-later).&lt;/p&gt;</source>
         <translation>&lt;h3&gt;Game of Quarn %1&lt;/h3&gt;&lt;p&gt;Fait tourner un automate cellulaire sur un plateau borné de 30 × 30 cellules.&lt;/p&gt;&lt;p&gt;Une cellule morte qui a exactement trois voisines vivantes naît ; une cellule vivante qui a deux ou trois voisines vivantes reste en vie ; toute autre cellule est morte à la génération suivante. Au-delà du bord du plateau, toute cellule est morte.&lt;/p&gt;&lt;p&gt;Logiciel libre sous la licence publique générale GNU, version 3 ou ultérieure (GPL-3.0-or-later).&lt;/p&gt;</translation>
     </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>Affic&amp;hage</translation>
+    </message>
+    <message>
+        <source>&amp;Objects</source>
+        <translation>&amp;Objets</translation>
+    </message>
+    <message>
+        <source>Rest the pointer on an object</source>
+        <translation>Laisser le pointeur sur un objet</translation>
+    </message>
+    <message>
+        <source>What it is and where, in a tip</source>
+        <translation>Ce qu&apos;il est et où, dans une bulle</translation>
+    </message>
+    <message>
+        <source>D</source>
+        <translation>D</translation>
+    </message>
+    <message>
+        <source>Say what is on the board and what becomes of it</source>
+        <translation>Dire ce qui est sur le plateau et ce qu&apos;il devient</translation>
+    </message>
+    <message>
+        <source>N, Shift+N</source>
+        <translation>N, Maj+N</translation>
+    </message>
+    <message>
+        <source>To the next or the previous object, and say what it is</source>
+        <translation>Vers l&apos;objet suivant ou précédent, et dire ce qu&apos;il est</translation>
+    </message>
+    <message>
+        <source>The objects on the board, in a window of their own</source>
+        <translation>Les objets du plateau, dans une fenêtre à eux</translation>
+    </message>
+</context>
+<context>
+    <name>quarn::ObjectsWindow</name>
+    <message>
+        <source>Objects</source>
+        <translation>Objets</translation>
+    </message>
 </context>
 <context>
     <name>quarn::PatternFile</name>

@@ -33,14 +33,14 @@ public:
     // After undo or redo: the entry, and the board it brought back.
     void Restored(const QString& entry);
     void Status();
+    // Words of another feature's, as they are.
+    void Say(const QString& message);
 
 signals:
     // Only while assistive technology is listening.
     void Said(const QString& message);
 
 private:
-    void Say(const QString& message);
-
     QWidget& status_;
     const Board& board_;
     QString message_;

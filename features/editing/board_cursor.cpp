@@ -64,6 +64,11 @@ void BoardCursor::Clicked(int row, int column)
     }
 }
 
+void BoardCursor::Place(int row, int column)
+{
+    MoveTo(row, column);
+}
+
 QColor BoardCursor::MarkerColor(const QPalette& palette)
 {
     const QRgb highlight = palette.color(QPalette::Active, QPalette::Highlight).rgb();
@@ -145,10 +150,22 @@ bool BoardCursor::KeyPressed(const QKeyEvent& key)
         emit ToggleRequested(row_, column_);
         return true;
     case Qt::Key_S:
+    case Qt::Key_D:
         if (key.modifiers() != Qt::NoModifier) {
             return false;
         }
-        emit StatusRequested();
+        if (key.key() == Qt::Key_S) {
+            emit StatusRequested();
+        } else {
+            emit DescribeRequested();
+        }
+        return true;
+    case Qt::Key_N:
+        if ((key.modifiers() & ~Qt::ShiftModifier) != Qt::NoModifier) {
+            return false;
+        }
+        ShowMarker(true);
+        emit ObjectRequested(row_, column_, key.modifiers().testFlag(Qt::ShiftModifier));
         return true;
     default:
         return false;

@@ -10,7 +10,8 @@ class QWidget;
 namespace quarn {
 
 // The keyboard's place on the board: a cursor cell that the arrow keys, Home, End, Page Up and
-// Page Down move and that Space or Enter toggles; S asks for the board's status. While the
+// Page Down move and that Space or Enter toggles; S asks for the board's status, D for what is on
+// it, N and Shift+N for the next and the previous object. While the
 // board has the focus, a marker round the cursor's box shows it, once the keyboard is in use:
 // after Tab or Shift+Tab has brought the focus, or a key has been pressed on the board, but not
 // at start or after a click. Rows and columns count from 1.
@@ -28,6 +29,8 @@ public:
     // A click on a cell: the cursor follows it if the board has the focus, and the marker goes
     // until the keyboard is used again.
     void Clicked(int row, int column);
+    // The cursor put on a cell by the keyboard's other ways round the board: object by object.
+    void Place(int row, int column);
 
     // At least 3:1 against both the silver gap and a black box, as WCAG 2.2 asks of a focus
     // indicator: the palette's highlight where it manages that, a fixed blue where not.
@@ -37,6 +40,10 @@ signals:
     void ToggleRequested(int row, int column);
     // S on the board: what the board holds, said aloud.
     void StatusRequested();
+    // D: what is on the board, and what becomes of it.
+    void DescribeRequested();
+    // N or Shift+N: the object after, or before, the cursor cell.
+    void ObjectRequested(int row, int column, bool backwards);
     // The cursor moved while the board has the focus.
     void Moved(int row, int column);
     // The marker is to show this cell, in this colour, or to go.

@@ -44,6 +44,11 @@ QList<QKeySequence> SaveKeys()
     return {QKeySequence(QKeySequence::Save), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)};
 }
 
+QList<QKeySequence> ObjectsKeys()
+{
+    return {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O)};
+}
+
 } // namespace
 
 Menus::Menus(QMenuBar& bar, QWidget& window, const QStringList& examples)
@@ -72,6 +77,9 @@ Menus::Menus(QMenuBar& bar, QWidget& window, const QStringList& examples)
              &Menus::CopyRequested);
     paste_ = AddEntry(*edit, tr("&Paste"), QKeySequence::keyBindings(QKeySequence::Paste),
                       &Menus::PasteRequested);
+
+    QMenu* view = bar_.addMenu(tr("&View"));
+    AddEntry(*view, tr("&Objects"), ObjectsKeys(), &Menus::ObjectsRequested);
 
     QMenu* help = bar_.addMenu(tr("&Help"));
     help->addAction(tr("&Keys and Mouse…"), this, &Menus::ShowKeys);
@@ -139,6 +147,7 @@ void Menus::ShowKeys()
     table += row.arg(tr("Drag from a cell"),
                      tr("Set every cell passed over as the first went: draw or erase"));
     table += row.arg(tr("Drop a file or text"), tr("Load the pattern"));
+    table += row.arg(tr("Rest the pointer on an object"), tr("What it is and where, in a tip"));
     table += QStringLiteral("<tr><th colspan='2' align='left'>%1</th></tr>").arg(tr("The board"));
     table += row.arg(tr("Arrow keys"), tr("Move the cursor cell"));
     table += row.arg(tr("Home, End"), tr("First or last column"));
@@ -146,6 +155,9 @@ void Menus::ShowKeys()
     table += row.arg(tr("Page Up, Page Down"), tr("Ten rows up or down"));
     table += row.arg(tr("Space, Enter"), tr("Switch the cursor cell on or off"));
     table += row.arg(tr("S"), tr("Say the step and the live cells, with a screen reader"));
+    table += row.arg(tr("D"), tr("Say what is on the board and what becomes of it"));
+    table +=
+        row.arg(tr("N, Shift+N"), tr("To the next or the previous object, and say what it is"));
     table += row.arg(tr("Tab, Shift+Tab"), tr("On to the buttons, and back"));
     table += QStringLiteral("<tr><th colspan='2' align='left'>%1</th></tr>").arg(tr("Anywhere"));
     table += row.arg(tr("Space, Enter"), tr("Press the button that has the focus"));
@@ -153,6 +165,7 @@ void Menus::ShowKeys()
     table += row.arg(Keys(SaveKeys()), tr("Save the board as a pattern"));
     table += row.arg(Key(QKeySequence::Copy), tr("Copy the board as RLE"));
     table += row.arg(Key(QKeySequence::Paste), tr("Load the pattern on the clipboard"));
+    table += row.arg(Keys(ObjectsKeys()), tr("The objects on the board, in a window of their own"));
     table += row.arg(Key(QKeySequence::Undo), tr("Undo"));
     table += row.arg(Keys(RedoKeys()), tr("Redo"));
     table += row.arg(Keys({QKeySequence(Qt::Key_F10)}), tr("Open the menus"));

@@ -11,7 +11,7 @@ class QWidget;
 
 namespace quarn {
 
-// The window's menu bar: File, Edit and Help, with the standard keys shown beside each entry.
+// The window's menu bar: File, Edit, View and Help, with the keys shown beside each entry.
 // Each key is its entry's shortcut, so a command that is not available is greyed out in the
 // menu and does nothing from the keyboard. The entries speak by signals; what undo and redo
 // would do is told to the menus, which name their entries after it ("Undo Random").
@@ -36,6 +36,7 @@ signals:
     void RedoRequested();
     void CopyRequested();
     void PasteRequested();
+    void ObjectsRequested();
 
 private:
     QAction* AddEntry(QMenu& menu, const QString& text, const QList<QKeySequence>& keys,

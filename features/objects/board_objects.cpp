@@ -1,0 +1,121 @@
+#include "features/objects/board_objects.h"
+
+#include "translations/translations.h"
+
+#include <QHelpEvent>
+#include <QToolTip>
+#include <QWidget>
+
+#include <cmath>
+
+namespace quarn {
+
+BoardObjects::BoardObjects(QWidget& area, const Board& board)
+    : QObject(&area),
+      area_(area),
+      board_(board)
+{
+    area_.installEventFilter(this);
+    // The tips show while another window has the focus too, such as the window of objects.
+    area_.window()->setAttribute(Qt::WA_AlwaysShowToolTips);
+}
+
+void BoardObjects::SetCellPitch(double width, double height)
+{
+    pitchWidth_ = width;
+    pitchHeight_ = height;
+}
+
+const Census& BoardObjects::Now()
+{
+    const Field field = Field::Of(board_);
+    if (!counted_ || field != seen_) {
+        census_ = CensusOf(field);
+        seen_ = field;
+        counted_ = true;
+    }
+    return census_;
+}
+
+// A board that has run on from where the fate was foreseen is on the way it foresaw, which
+// counts the steps as the label does: the fate stands. Anything else sees it afresh.
+const Fate& BoardObjects::FateNow()
+{
+    const Field field = Field::Of(board_);
+    const int step = board_.StepCount();
+    if (step == foreseenStep_ && field == foreseen_) {
+        return fate_;
+    }
+    if (foreseenStep_ < 0 || step != foreseenStep_ + 1 || field != foreseen_.Next()) {
+        fate_ = FateOf(board_);
+    }
+    foreseen_ = field;
+    foreseenStep_ = step;
+    return fate_;
+}
+
+QString BoardObjects::Words(const Message& message)
+{
+    return Translated(message, "Census");
+}
+
+void BoardObjects::Describe()
+{
+    const Census& census = Now();
+    if (census.objects.empty()) {
+        emit Said(Words(census.Summary()));
+        return;
+    }
+    emit Said(Words(census.Summary()) + QLatin1Char(' ') + Words(FateNow().Line()));
+}
+
+void BoardObjects::Visit(int row, int column, bool backwards)
+{
+    const Census& census = Now();
+    const auto count = static_cast<int>(census.objects.size());
+    if (count == 0) {
+        emit Said(Words(census.Summary()));
+        return;
+    }
+    // The object the cell is in, or where the cell stands among them.
+    const FieldCell at{row, column};
+    int here = -1;
+    int before = 0; // objects before the cell in reading order
+    for (int i = 0; i < count; ++i) {
+        const BoardObject& object = census.objects[static_cast<std::size_t>(i)];
+        if (object.cells.Live(row, column)) {
+            here = i;
+        }
+        before += object.topLeft < at ? 1 : 0;
+    }
+    const int next = here >= 0 ? here + (backwards ? -1 : 1) : (backwards ? before - 1 : before);
+    const BoardObject& object =
+        census.objects[static_cast<std::size_t>((next % count + count) % count)];
+    emit CursorRequested(object.first.row, object.first.column);
+    emit Said(Words(object.Line()));
+}
+
+// A tooltip with the line of the object under the pointer, over its live cells only.
+bool BoardObjects::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched != &area_ || event->type() != QEvent::ToolTip || pitchWidth_ <= 0 ||
+        pitchHeight_ <= 0) {
+        return false;
+    }
+    const auto* help = static_cast<QHelpEvent*>(event);
+    const int row = static_cast<int>(std::floor(help->pos().y() / pitchHeight_)) + 1;
+    const int column = static_cast<int>(std::floor(help->pos().x() / pitchWidth_)) + 1;
+    if (Board::InField(row, column)) {
+        for (const BoardObject& object : Now().objects) {
+            if (object.cells.Live(row, column)) {
+                QToolTip::showText(help->globalPos(), Words(object.Line()), &area_);
+                return true;
+            }
+        }
+    }
+    QToolTip::hideText();
+    event->ignore();
+    return true;
+}
+
+} // namespace quarn

@@ -1,0 +1,63 @@
+#pragma once
+
+#include "board/board.h"
+#include "census/census.h"
+#include "census/fate.h"
+#include "census/field.h"
+
+#include <QObject>
+#include <QString>
+
+class QWidget;
+
+namespace quarn {
+
+// The census of the board for a person: what is on it and what becomes of it, said on request;
+// its objects one by one from the keyboard's cursor; and a tooltip over each object's cells.
+// What it says goes out by Said, and the cursor's moves by CursorRequested.
+class BoardObjects : public QObject
+{
+    Q_OBJECT
+
+public:
+    // Shows its tooltips over the widget that shows the board.
+    BoardObjects(QWidget& area, const Board& board);
+
+    // The size of a cell's slot in the area's logical pixels, which need not be whole.
+    void SetCellPitch(double width, double height);
+
+    // The census and the fate of the board as it is now. Worked out afresh only when the board
+    // has changed, and the fate only when the board went otherwise than it said.
+    const Census& Now();
+    const Fate& FateNow();
+
+    // A line of the census in the person's language.
+    static QString Words(const Message& message);
+
+    // What is on the board and what becomes of it, said in one.
+    void Describe();
+    // The object after (or before) the one at or after the cell, in reading order, round from
+    // the last to the first: the cursor is sent to its first live cell, and its line said.
+    void Visit(int row, int column, bool backwards);
+
+signals:
+    void Said(const QString& words);
+    void CursorRequested(int row, int column);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QWidget& area_;
+    const Board& board_;
+    double pitchWidth_ = 0;
+    double pitchHeight_ = 0;
+    Field seen_;           // the field the census was taken of
+    bool counted_ = false; // whether there is a census of it yet
+    Census census_;
+    Field foreseen_; // the field the fate was foreseen from, and its step
+    int foreseenStep_ = -1;
+    Fate fate_;
+};
+
+} // namespace quarn

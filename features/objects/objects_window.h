@@ -1,0 +1,50 @@
+#pragma once
+
+#include "census/field.h"
+
+#include <QLabel>
+#include <QListWidget>
+#include <QWidget>
+
+namespace quarn {
+
+class BoardObjects;
+
+// The window of objects: an entry for each object on the board, with its line, and the board's
+// fate above them. While it is open it follows the board. Choosing an entry, with the mouse or
+// the arrows, asks for that object to be outlined and the keyboard's cursor to go to it; the
+// outline follows the object as the board changes, and goes when the window closes.
+class ObjectsWindow : public QWidget
+{
+    Q_OBJECT
+
+public:
+    ObjectsWindow(BoardObjects& objects, QWidget* owner);
+
+    // Opens the window, or brings it to the front.
+    void Open();
+    // The board may have changed: shown anew while the window is open.
+    void Follow();
+
+signals:
+    // The box of the object to outline, from its top-left cell to its bottom-right one.
+    void Outlined(int top, int left, int bottom, int right);
+    void OutlineGone();
+    // A person chose the object whose first live cell this is.
+    void Chosen(int row, int column);
+
+protected:
+    void hideEvent(QHideEvent* event) override;
+
+private:
+    void Choose(int entry);
+    void Outline();
+
+    BoardObjects& objects_;
+    bool placed_ = false; // beside the board, the first time it opens
+    QLabel fate_;
+    QListWidget list_;
+    Field chosen_; // the cells of the object outlined
+};
+
+} // namespace quarn
