@@ -596,7 +596,7 @@ void DisplayTest::countLimitShowsOnTheLabel()
 
 void DisplayTest::objectsWindow_data()
 {
-    QTest::addColumn<int>("steps");  // pressed before the window opens
+    QTest::addColumn<int>("steps");  // pressed with the window open
     QTest::addColumn<int>("choose"); // the entry chosen, or -1
     QTest::addColumn<QStringList>("listed");
 
@@ -622,21 +622,24 @@ void DisplayTest::objectsWindow()
     QApplication::setActiveWindow(window_.get());
     QApplication::clipboard()->setText(QStringLiteral("x = 12, y = 7\nbo$2bo$3o2$9b3o$9bo$10bo!"));
     QTest::keyClick(window_.get(), Qt::Key_V, Qt::ControlModifier);
-    for (int i = 0; i < steps; ++i) {
-        Press(*window_, "cmdOneStep");
-    }
     const QImage before = Grab(*window_);
     QTest::keyClick(window_.get(), Qt::Key_O, Qt::ControlModifier | Qt::ShiftModifier);
     auto* objects = window_->findChild<QWidget*>(QStringLiteral("objectsWindow"));
     auto* list = window_->findChild<QListWidget*>(QStringLiteral("objectsList"));
     QVERIFY(objects != nullptr && objects->isVisible());
+    for (int i = 0; i < steps; ++i) {
+        Press(*window_, "cmdOneStep");
+    }
     list->setCurrentRow(choose);
     if (!listed.isEmpty()) {
-        QStringList shown{window_->findChild<QLabel*>(QStringLiteral("objectsFate"))->text()};
-        for (int i = 0; i < list->count(); ++i) {
-            shown << list->item(i)->text();
-        }
-        QCOMPARE(shown, listed);
+        const auto shown = [&] {
+            QStringList lines{window_->findChild<QLabel*>(QStringLiteral("objectsFate"))->text()};
+            for (int i = 0; i < list->count(); ++i) {
+                lines << list->item(i)->text();
+            }
+            return lines;
+        };
+        QTRY_COMPARE(shown(), listed);
         return;
     }
     // Only the gap round the second glider's cells, rows 16 to 18 and columns 19 to 21, changes

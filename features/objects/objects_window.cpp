@@ -2,14 +2,83 @@
 
 #include "features/objects/board_objects.h"
 
+#include <QApplication>
+#include <QHash>
 #include <QKeySequence>
+#include <QPainter>
 #include <QScreen>
 #include <QShortcut>
+#include <QStaticText>
+#include <QStyledItemDelegate>
 #include <QVBoxLayout>
+
+#include <cmath>
 
 namespace quarn {
 
 namespace {
+
+// At most this often while the board keeps changing: a list rewritten at every generation of a
+// run costs more to draw than the board does, and nobody can read it that fast.
+constexpr qint64 kFollowEveryMs = 500;
+
+// An entry drawn as the style draws it, but for its text, which is laid out once for each line
+// it has held of late: as the board runs, an entry's line changes at every generation, and lines
+// come round again (an oscillator's, in each phase), where the style would lay every one out
+// afresh at every painting, more than once.
+class LineDelegate : public QStyledItemDelegate
+{
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override
+    {
+        QStyleOptionViewItem item = option;
+        initStyleOption(&item, index);
+        const QString text = std::exchange(item.text, {});
+        const QWidget* view = item.widget;
+        QStyle* style = view != nullptr ? view->style() : QApplication::style();
+        style->drawControl(QStyle::CE_ItemViewItem, &item, painter, view);
+        const QRect room = style->subElementRect(QStyle::SE_ItemViewItemText, &item, view);
+        const QStaticText& line = Laid(text, item.font);
+        painter->setFont(item.font);
+        painter->setPen(item.palette.color(item.state.testFlag(QStyle::State_Selected)
+                                               ? QPalette::HighlightedText
+                                               : QPalette::Text));
+        const QSizeF size = line.size();
+        painter->drawStaticText(
+            QPointF(room.left() + 2, room.top() + (room.height() - size.height()) / 2), line);
+    }
+
+    // As wide as the line, so that the list scrolls to a long one.
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    {
+        const QStaticText& line = Laid(index.data().toString(), option.font);
+        constexpr int kMargin = 4;
+        return {static_cast<int>(std::ceil(line.size().width())) + 2 * kMargin,
+                option.fontMetrics.height() + kMargin};
+    }
+
+private:
+    const QStaticText& Laid(const QString& text, const QFont& font) const
+    {
+        constexpr qsizetype kKept = 512;
+        if (laid_.size() > kKept) {
+            laid_.clear();
+        }
+        auto found = laid_.find(text);
+        if (found == laid_.end()) {
+            QStaticText line(text);
+            line.setTextFormat(Qt::PlainText);
+            line.prepare(QTransform(), font);
+            found = laid_.insert(text, line);
+        }
+        return found.value();
+    }
+
+    mutable QHash<QString, QStaticText> laid_;
+};
 
 // The bottom-right cell of the cells' box.
 FieldCell BottomRight(const Field& cells)
@@ -34,9 +103,7 @@ ObjectsWindow::ObjectsWindow(BoardObjects& objects, QWidget* owner)
     fate_.setWordWrap(true);
     fate_.setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     list_.setObjectName(QStringLiteral("objectsList"));
-    // A line too long for the window goes on to the next, rather than out of sight.
-    list_.setWordWrap(true);
-    list_.setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    list_.setItemDelegate(new LineDelegate(&list_));
     list_.setAccessibleName(tr("Objects"));
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(&fate_);
@@ -44,6 +111,8 @@ ObjectsWindow::ObjectsWindow(BoardObjects& objects, QWidget* owner)
     resize(380, 300);
 
     connect(&list_, &QListWidget::currentRowChanged, this, &ObjectsWindow::Choose);
+    following_.setSingleShot(true);
+    connect(&following_, &QTimer::timeout, this, &ObjectsWindow::Show);
     auto* close = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     connect(close, &QShortcut::activated, this, &QWidget::close);
 }
@@ -52,35 +121,57 @@ void ObjectsWindow::Open()
 {
     const bool opening = !isVisible();
     if (!placed_ && parentWidget() != nullptr) {
-        // Beside the board: to its right, else to its left, else as far right as the screen
-        // goes.
         placed_ = true;
-        const QRect board = parentWidget()->frameGeometry();
-        const QRect screen = parentWidget()->screen()->availableGeometry();
-        const int gap = 8;
-        const int right = board.right() + gap;
-        const int left = board.left() - gap - width();
-        const int x = right + width() <= screen.right() ? right
-                      : left >= screen.left()           ? left
-                                              : std::max(screen.left(), screen.right() - width());
-        move(x, board.top());
+        Place();
     }
     show();
     raise();
     activateWindow();
     if (opening) {
-        Follow();
+        Show();
         list_.setFocus();
     }
 }
 
+// Wide enough for the lines of the board as it is, in the person's language, and beside the
+// board: to its right, else to its left, else as far right as the screen goes.
+void ObjectsWindow::Place()
+{
+    const QRect board = parentWidget()->frameGeometry();
+    const QRect screen = parentWidget()->screen()->availableGeometry();
+    int widest = list_.fontMetrics().horizontalAdvance(fate_.text());
+    for (const BoardObject& object : objects_.Now().objects) {
+        widest = std::max(
+            widest, list_.fontMetrics().horizontalAdvance(BoardObjects::Words(object.Line())));
+    }
+    constexpr int kRoom = 48; // the margins, the list's frame and a scroll bar
+    resize(std::clamp(widest + kRoom, width(), screen.width() / 2), height());
+    const int gap = 8;
+    const int right = board.right() + gap;
+    const int left = board.left() - gap - width();
+    const int x = right + width() <= screen.right() ? right
+                  : left >= screen.left()           ? left
+                                          : std::max(screen.left(), screen.right() - width());
+    move(x, board.top());
+}
+
+void ObjectsWindow::Follow()
+{
+    if (!isVisible() || following_.isActive()) {
+        return;
+    }
+    const qint64 since = shown_.isValid() ? shown_.elapsed() : kFollowEveryMs;
+    following_.start(static_cast<int>(std::max<qint64>(0, kFollowEveryMs - since)));
+}
+
 // The entries are rewritten in place, so that the list keeps its place and its focus; the one
 // chosen stays with the object that overlaps the one outlined, as a glider goes on gliding.
-void ObjectsWindow::Follow()
+void ObjectsWindow::Show()
 {
     if (!isVisible()) {
         return;
     }
+    shown_.restart();
     const Census& census = objects_.Now();
     fate_.setText(census.objects.empty() ? BoardObjects::Words(census.Summary())
                                          : BoardObjects::Words(objects_.FateNow().Line()));
@@ -105,7 +196,9 @@ void ObjectsWindow::Follow()
         }
     }
     const QSignalBlocker quiet(list_);
-    list_.setCurrentRow(follows);
+    if (list_.currentRow() != follows) {
+        list_.setCurrentRow(follows);
+    }
     if (follows < 0) {
         chosen_ = {};
     } else {
@@ -116,6 +209,7 @@ void ObjectsWindow::Follow()
 
 void ObjectsWindow::hideEvent(QHideEvent* event)
 {
+    following_.stop();
     chosen_ = {};
     {
         const QSignalBlocker quiet(list_);

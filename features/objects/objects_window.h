@@ -2,8 +2,10 @@
 
 #include "census/field.h"
 
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QListWidget>
+#include <QTimer>
 #include <QWidget>
 
 namespace quarn {
@@ -23,7 +25,8 @@ public:
 
     // Opens the window, or brings it to the front.
     void Open();
-    // The board may have changed: shown anew while the window is open.
+    // The board may have changed: shown anew while the window is open, at once or, while the
+    // board keeps changing, a little later with what it has come to by then.
     void Follow();
 
 signals:
@@ -37,11 +40,15 @@ protected:
     void hideEvent(QHideEvent* event) override;
 
 private:
+    void Place();
+    void Show();
     void Choose(int entry);
     void Outline();
 
     BoardObjects& objects_;
     bool placed_ = false; // beside the board, the first time it opens
+    QTimer following_;
+    QElapsedTimer shown_; // since the list was last shown anew
     QLabel fate_;
     QListWidget list_;
     Field chosen_; // the cells of the object outlined
