@@ -302,8 +302,9 @@ void frmDisplay::ConnectHandlers()
     connect(&objects_, &BoardObjects::Said, &announcer_, &Announcer::Say);
     connect(&objects_, &BoardObjects::CursorRequested, &cursor_, &BoardCursor::Place);
     connect(&menus_, &Menus::ObjectsRequested, &objectsWindow_, &ObjectsWindow::Open);
-    connect(this, &frmDisplay::BoardDrawn, &objectsWindow_, &ObjectsWindow::Follow);
-    connect(this, &frmDisplay::CellToggled, &objectsWindow_, &ObjectsWindow::Follow);
+    const auto follow = [this] { objectsWindow_.Follow(timer.Interval() != 0); };
+    connect(this, &frmDisplay::BoardDrawn, &objectsWindow_, follow);
+    connect(this, &frmDisplay::CellToggled, &objectsWindow_, follow);
     connect(&objectsWindow_, &ObjectsWindow::Chosen, &cursor_, &BoardCursor::Place);
     connect(&objectsWindow_, &ObjectsWindow::Outlined, this,
             [this](int top, int left, int bottom, int right) {

@@ -18,9 +18,9 @@ namespace quarn {
 
 namespace {
 
-// At most this often while the board keeps changing: a list rewritten at every generation of a
-// run costs more to draw than the board does, and nobody can read it that fast.
-constexpr qint64 kFollowEveryMs = 500;
+// At most once a second while the board runs: a list rewritten at every generation of a run costs
+// more to draw than the board does, and nobody can read it that fast.
+constexpr qint64 kFollowEveryMs = 1000;
 
 // An entry drawn as the style draws it, but for its text, which is laid out once for each line
 // it has held of late: as the board runs, an entry's line changes at every generation, and lines
@@ -155,13 +155,20 @@ void ObjectsWindow::Place()
     move(x, board.top());
 }
 
-void ObjectsWindow::Follow()
+void ObjectsWindow::Follow(bool running)
 {
-    if (!isVisible() || following_.isActive()) {
+    if (!isVisible()) {
         return;
     }
-    const qint64 since = shown_.isValid() ? shown_.elapsed() : kFollowEveryMs;
-    following_.start(static_cast<int>(std::max<qint64>(0, kFollowEveryMs - since)));
+    if (!running) {
+        following_.stop();
+        Show();
+        return;
+    }
+    if (!following_.isActive()) {
+        const qint64 since = shown_.isValid() ? shown_.elapsed() : kFollowEveryMs;
+        following_.start(static_cast<int>(std::max<qint64>(0, kFollowEveryMs - since)));
+    }
 }
 
 // The entries are rewritten in place, so that the list keeps its place and its focus; the one

@@ -25,9 +25,9 @@ public:
 
     // Opens the window, or brings it to the front.
     void Open();
-    // The board may have changed: shown anew while the window is open, at once or, while the
-    // board keeps changing, a little later with what it has come to by then.
-    void Follow();
+    // The board may have changed: shown anew while the window is open, at once; or, while the
+    // board runs, at most once a second, with what it has come to by then.
+    void Follow(bool running);
 
 signals:
     // The box of the object to outline, from its top-left cell to its bottom-right one.
