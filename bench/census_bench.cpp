@@ -96,6 +96,7 @@ void BM_FateRandomFill(benchmark::State& state)
 {
     const std::vector<Field> fields = RandomFields(256);
     std::vector<quarn::Board> boards;
+    boards.reserve(fields.size());
     for (const Field& field : fields) {
         boards.push_back(BoardOf(field));
     }

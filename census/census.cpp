@@ -57,6 +57,7 @@ int MergeActing(std::vector<Part>& parts, int t, const Field& differs)
         return i;
     };
     std::vector<Field> round;
+    round.reserve(parts.size());
     for (Part& part : parts) {
         round.push_back(part.At(t).Near1());
     }
@@ -78,7 +79,8 @@ int MergeActing(std::vector<Part>& parts, int t, const Field& differs)
     if (!merged) {
         return 0;
     }
-    // The merged parts, and what their pieces made apart, generation by generation up to t.
+    // The merged parts, and what their pieces made apart, generation by generation up to t; a
+    // part merged with no other keeps the generations it has run.
     std::vector<Part> joined;
     std::vector<std::vector<Field>> apart;
     std::vector<std::size_t> into(parts.size(), parts.size());
@@ -86,9 +88,12 @@ int MergeActing(std::vector<Part>& parts, int t, const Field& differs)
         std::size_t& slot = into[root(i)];
         if (slot == parts.size()) {
             slot = joined.size();
-            joined.emplace_back(parts[i].path.front());
-            apart.push_back(parts[i].path);
+            joined.push_back(std::move(parts[i]));
+            apart.emplace_back();
             continue;
+        }
+        if (apart[slot].empty()) {
+            apart[slot] = joined[slot].path;
         }
         joined[slot] = Part(joined[slot].path.front() | parts[i].path.front());
         for (int s = 0; s <= t; ++s) {
@@ -98,7 +103,7 @@ int MergeActing(std::vector<Part>& parts, int t, const Field& differs)
     }
     int from = t + 1;
     for (std::size_t j = 0; j < joined.size(); ++j) {
-        for (int s = 1; s < from; ++s) {
+        for (int s = 1; s < from && !apart[j].empty(); ++s) {
             if (joined[j].At(s) != apart[j][static_cast<std::size_t>(s)]) {
                 from = s;
             }
@@ -155,6 +160,7 @@ std::vector<Field> Split(const Field& cluster)
         }
     }
     std::vector<Field> objects;
+    objects.reserve(parts.size());
     for (const Part& part : parts) {
         objects.push_back(part.path.front());
     }
@@ -341,18 +347,16 @@ void JoinPhases(std::vector<BoardObject>& objects)
             for (const std::size_t j : group) {
                 gone[changing[j]] = true;
             }
-            joined.push_back(std::move(together));
+            joined.push_back(together);
         }
     }
     std::vector<BoardObject> kept;
     for (std::size_t i = 0; i < objects.size(); ++i) {
         if (!gone[i]) {
-            kept.push_back(std::move(objects[i]));
+            kept.push_back(objects[i]);
         }
     }
-    for (BoardObject& object : joined) {
-        kept.push_back(std::move(object));
-    }
+    kept.insert(kept.end(), joined.begin(), joined.end());
     objects = std::move(kept);
 }
 

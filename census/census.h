@@ -13,11 +13,11 @@ namespace quarn {
 struct BoardObject
 {
     Field cells;
-    FieldCell topLeft;        // of its box
-    FieldCell first;          // its first live cell in reading order
-    int size = 0;             // its live cells
-    int period = 0;           // 1 a still life, more an oscillator or a ship, 0 still changing
-    Heading heading = Heading::None; // a ship's
+    FieldCell topLeft; // of its box
+    FieldCell first;   // its first live cell in reading order
+    int size = 0;      // its live cells
+    int period = 0;    // 1 a still life, more an oscillator or a ship, 0 still changing
+    Heading heading = Heading::None;    // a ship's
     const KnownObject* known = nullptr; // its name, if it has one
 
     // What it is and where: "Glider at row 5, column 5, heading down and to the right."

@@ -81,8 +81,9 @@ Message Fate::Line() const
         return {QUARN_TRANSLATE_NOOP("Census", "The board settles at step %1 into %2."),
                 {Number(step), census.List()}};
     case End::Repeats:
-        return {QUARN_TRANSLATE_NOOP("Census", "The board repeats every %1 steps from step %2, as %3."),
-                {Number(period), Number(step), census.List()}};
+        return {
+            QUARN_TRANSLATE_NOOP("Census", "The board repeats every %1 steps from step %2, as %3."),
+            {Number(period), Number(step), census.List()}};
     case End::StillChanging:
         break;
     }

@@ -58,13 +58,11 @@ std::vector<KnownObject> Objects()
               QUARN_TRANSLATE_NOOP("Census", "%1 blinkers"), "OOO"),
         known(QUARN_TRANSLATE_NOOP("Census", "Toad"), QUARN_TRANSLATE_NOOP("Census", "a toad"),
               QUARN_TRANSLATE_NOOP("Census", "%1 toads"), ".OOO/OOO."),
-        known(QUARN_TRANSLATE_NOOP("Census", "Beacon"),
-              QUARN_TRANSLATE_NOOP("Census", "a beacon"),
+        known(QUARN_TRANSLATE_NOOP("Census", "Beacon"), QUARN_TRANSLATE_NOOP("Census", "a beacon"),
               QUARN_TRANSLATE_NOOP("Census", "%1 beacons"), "OO../OO../..OO/..OO"),
         known(QUARN_TRANSLATE_NOOP("Census", "Clock"), QUARN_TRANSLATE_NOOP("Census", "a clock"),
               QUARN_TRANSLATE_NOOP("Census", "%1 clocks"), "..O./O.O./.O.O/.O.."),
-        known(QUARN_TRANSLATE_NOOP("Census", "Pulsar"),
-              QUARN_TRANSLATE_NOOP("Census", "a pulsar"),
+        known(QUARN_TRANSLATE_NOOP("Census", "Pulsar"), QUARN_TRANSLATE_NOOP("Census", "a pulsar"),
               QUARN_TRANSLATE_NOOP("Census", "%1 pulsars"),
               "..OOO...OOO../............./O....O.O....O/O....O.O....O/O....O.O....O/"
               "..OOO...OOO../............./..OOO...OOO../O....O.O....O/O....O.O....O/"
@@ -78,8 +76,7 @@ std::vector<KnownObject> Objects()
               QUARN_TRANSLATE_NOOP("Census", "%1 figure eights"),
               "OOO.../OOO.../OOO.../...OOO/...OOO/...OOO"),
         // Ships.
-        known(QUARN_TRANSLATE_NOOP("Census", "Glider"),
-              QUARN_TRANSLATE_NOOP("Census", "a glider"),
+        known(QUARN_TRANSLATE_NOOP("Census", "Glider"), QUARN_TRANSLATE_NOOP("Census", "a glider"),
               QUARN_TRANSLATE_NOOP("Census", "%1 gliders"), ".O./..O/OOO"),
         known(QUARN_TRANSLATE_NOOP("Census", "Lightweight ship"),
               QUARN_TRANSLATE_NOOP("Census", "a lightweight ship"),
@@ -211,7 +208,7 @@ Heading HeadingOf(int down, int right)
         {Heading::Left, Heading::None, Heading::Right},
         {Heading::DownLeft, Heading::Down, Heading::DownRight},
     };
-    const auto index = [](int step) { return static_cast<std::size_t>((step > 0) - (step < 0) + 1); };
+    const auto index = [](int step) -> std::size_t { return step > 0 ? 2 : step < 0 ? 0 : 1; };
     return kHeadings[index(down)][index(right)];
 }
 

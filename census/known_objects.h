@@ -27,11 +27,11 @@ Heading HeadingOf(int down, int right);
 // translation tools and for a person.
 struct KnownObject
 {
-    const char* name;  // "Glider", as its line begins
-    const char* one;   // "a glider", one in a list
-    const char* many;  // "%1 gliders", several in a list
-    const char* rows;  // one of its phases, rows split by '/', 'O' live
-    int period = 0;    // 1 for a still life
+    const char* name = nullptr; // "Glider", as its line begins
+    const char* one = nullptr;  // "a glider", one in a list
+    const char* many = nullptr; // "%1 gliders", several in a list
+    const char* rows = nullptr; // one of its phases, rows split by '/', 'O' live
+    int period = 0;             // 1 for a still life
 };
 
 // A shape matched against the common objects: which, and if it is a ship, where it is going.

@@ -202,8 +202,9 @@ std::map<const KnownObject*, int> NamedIn(std::string text)
         std::transform(one.begin(), one.end(), one.begin(),
                        [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
         const std::string many = std::string(object->many).substr(3); // after "%1 "
-        const std::regex mention(R"(\b(?:(a|an|one|two|three|four|five|six) )?()" + many + "|" +
-                                 one + R"()\b)");
+        std::string pattern = R"(\b(?:(a|an|one|two|three|four|five|six) )?()";
+        pattern.append(many).append("|").append(one).append(R"()\b)");
+        const std::regex mention(pattern);
         for (std::smatch found; std::regex_search(text, found, mention);) {
             const bool plural = found[2] == many;
             named[object] += found[1].matched ? kNumbers.at(found[1]) : plural ? 0 : 1;
