@@ -178,10 +178,9 @@ Request ParseCommandLine(int argc, char* argv[])
     const qsizetype files = parser.positionalArguments().size();
     if (!parsed || files > 1 || (describe && files == 0)) {
         const QString error =
-            !parsed ? parser.errorText()
-            : files > 1
-                ? QCoreApplication::translate("main", "Give one file at most.")
-                : QCoreApplication::translate("main", "Give the file to describe.");
+            !parsed     ? parser.errorText()
+            : files > 1 ? QCoreApplication::translate("main", "Give one file at most.")
+                        : QCoreApplication::translate("main", "Give the file to describe.");
         std::fprintf(stderr, "game-of-quarn: %s\n\n%s", qPrintable(error),
                      qPrintable(HelpText(false)));
         return {{}, false, false, 1};

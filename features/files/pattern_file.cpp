@@ -21,7 +21,10 @@ QString Described(const PatternError& error)
     if (error.Line() == 0) {
         return message;
     }
-    return PatternFile::tr("Line %1, column %2: %3").arg(error.Line()).arg(error.Column()).arg(message);
+    return PatternFile::tr("Line %1, column %2: %3")
+        .arg(error.Line())
+        .arg(error.Column())
+        .arg(message);
 }
 
 } // namespace
