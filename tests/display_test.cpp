@@ -6,11 +6,13 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QHelpEvent>
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QTest>
+#include <QToolTip>
 #include <QTranslator>
 
 #include <algorithm>
@@ -78,9 +80,12 @@ private slots:
     void countLimitShowsOnTheLabel();
     void objectsWindow_data();
     void objectsWindow();
+    void tooltipSaysTheObjectUnderThePointer_data();
+    void tooltipSaysTheObjectUnderThePointer();
 
 private:
     void ClickTwips(double x, double y, Qt::MouseButton button = Qt::LeftButton);
+    void PasteTwoGliders();
     QString Mismatch() const;
 
     std::unique_ptr<frmDisplay> window_;
@@ -612,16 +617,23 @@ void DisplayTest::objectsWindow_data()
     QTest::newRow("an entry chosen, outlined") << 0 << 1 << QStringList{};
 }
 
-// View > Objects over two gliders heading for each other.
+// Two gliders heading for each other, the first at row 12, column 10, the second at row 16,
+// column 19.
+void DisplayTest::PasteTwoGliders()
+{
+    QApplication::setActiveWindow(window_.get());
+    QApplication::clipboard()->setText(QStringLiteral("x = 12, y = 7\nbo$2bo$3o2$9b3o$9bo$10bo!"));
+    QTest::keyClick(window_.get(), Qt::Key_V, Qt::ControlModifier);
+}
+
+// View > Objects over the two gliders.
 void DisplayTest::objectsWindow()
 {
     QFETCH(int, steps);
     QFETCH(int, choose);
     QFETCH(QStringList, listed);
 
-    QApplication::setActiveWindow(window_.get());
-    QApplication::clipboard()->setText(QStringLiteral("x = 12, y = 7\nbo$2bo$3o2$9b3o$9bo$10bo!"));
-    QTest::keyClick(window_.get(), Qt::Key_V, Qt::ControlModifier);
+    PasteTwoGliders();
     const QImage before = Grab(*window_);
     QTest::keyClick(window_.get(), Qt::Key_O, Qt::ControlModifier | Qt::ShiftModifier);
     auto* objects = window_->findChild<QWidget*>(QStringLiteral("objectsWindow"));
@@ -643,25 +655,51 @@ void DisplayTest::objectsWindow()
         return;
     }
     // Only the gap round the second glider's cells, rows 16 to 18 and columns 19 to 21, changes
-    // (to a pixel past their slots, which rounding may reach); and closing the window takes the
-    // outline away.
+    // (to a pixel past their slots, which rounding may reach), all the way round them; and closing
+    // the window takes the outline away.
     const QImage after = Grab(*window_);
     const double ratio = after.devicePixelRatio();
     const QRect around(QPoint(11 * 18 - 1, 11 * 15 - 1), QPoint(11 * 21, 11 * 18));
-    int changed = 0;
+    QRect changed;
     for (int y = 0; y < after.height(); ++y) {
         for (int x = 0; x < after.width(); ++x) {
             if (after.pixel(x, y) != before.pixel(x, y)) {
-                QVERIFY2(around.contains(static_cast<int>(x / ratio), static_cast<int>(y / ratio)),
+                const QPoint at(static_cast<int>(x / ratio), static_cast<int>(y / ratio));
+                QVERIFY2(around.contains(at),
                          qPrintable(QStringLiteral("pixel (%1, %2) changed").arg(x).arg(y)));
-                ++changed;
+                changed |= QRect(at, QSize(1, 1));
             }
         }
     }
-    QVERIFY(changed > 0);
+    QVERIFY2(changed.contains(around.adjusted(1, 1, -1, -1)), "the ring does not go all round");
     QCOMPARE(Mismatch(), QString());
     objects->close();
     QCOMPARE(Grab(*window_), before);
+}
+
+void DisplayTest::tooltipSaysTheObjectUnderThePointer_data()
+{
+    QTest::addColumn<QPoint>("cell"); // row, column
+    QTest::addColumn<QString>("tip");
+
+    QTest::newRow("the first glider's top cell")
+        << QPoint(12, 11) << "Glider at row 12, column 10, heading down and to the right.";
+    QTest::newRow("the second glider's bottom cell")
+        << QPoint(18, 20) << "Glider at row 16, column 19, heading up and to the left.";
+    QTest::newRow("a dead cell in a glider's box") << QPoint(12, 10) << QString();
+}
+
+void DisplayTest::tooltipSaysTheObjectUnderThePointer()
+{
+    QFETCH(QPoint, cell);
+    QFETCH(QString, tip);
+
+    PasteTwoGliders();
+    QWidget* area = PictureArea(*window_);
+    const QPoint at = CellCentre(cell.x(), cell.y());
+    QHelpEvent help(QEvent::ToolTip, at, area->mapToGlobal(at));
+    QApplication::sendEvent(area, &help);
+    QTRY_COMPARE(QToolTip::text(), tip);
 }
 
 QTEST_MAIN(DisplayTest)
