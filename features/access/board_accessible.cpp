@@ -282,34 +282,9 @@ bool BoardCellAccessible::isValid() const
     return table_ != nullptr && table_->isValid();
 }
 
-QObject* BoardCellAccessible::object() const
-{
-    return nullptr;
-}
-
 QAccessibleInterface* BoardCellAccessible::parent() const
 {
     return table_;
-}
-
-QAccessibleInterface* BoardCellAccessible::child(int /*index*/) const
-{
-    return nullptr;
-}
-
-int BoardCellAccessible::childCount() const
-{
-    return 0;
-}
-
-int BoardCellAccessible::indexOfChild(const QAccessibleInterface* /*child*/) const
-{
-    return -1;
-}
-
-QAccessibleInterface* BoardCellAccessible::childAt(int /*x*/, int /*y*/) const
-{
-    return nullptr;
 }
 
 QString BoardCellAccessible::text(QAccessible::Text t) const

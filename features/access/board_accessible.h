@@ -1,5 +1,7 @@
 #pragma once
 
+#include "features/access/leaf_accessible.h"
+
 #include <QAccessibleWidget>
 #include <QCoreApplication>
 #include <QMetaObject>
@@ -84,7 +86,7 @@ private:
 
 // One cell of the board table: its row, its column, "live" or "dead", and a toggle action that
 // does what a click on it does.
-class BoardCellAccessible : public QAccessibleInterface,
+class BoardCellAccessible : public LeafAccessible,
                             public QAccessibleTableCellInterface,
                             public QAccessibleActionInterface
 {
@@ -95,12 +97,7 @@ public:
 
     // QAccessibleInterface
     bool isValid() const override;
-    QObject* object() const override;
     QAccessibleInterface* parent() const override;
-    QAccessibleInterface* child(int index) const override;
-    int childCount() const override;
-    int indexOfChild(const QAccessibleInterface* child) const override;
-    QAccessibleInterface* childAt(int x, int y) const override;
     QString text(QAccessible::Text t) const override;
     void setText(QAccessible::Text t, const QString& text) override;
     QRect rect() const override;

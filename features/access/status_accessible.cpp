@@ -84,34 +84,9 @@ bool AnnouncementAccessible::isValid() const
     return status_ != nullptr && status_->isValid();
 }
 
-QObject* AnnouncementAccessible::object() const
-{
-    return nullptr;
-}
-
 QAccessibleInterface* AnnouncementAccessible::parent() const
 {
     return status_;
-}
-
-QAccessibleInterface* AnnouncementAccessible::child(int /*index*/) const
-{
-    return nullptr;
-}
-
-int AnnouncementAccessible::childCount() const
-{
-    return 0;
-}
-
-int AnnouncementAccessible::indexOfChild(const QAccessibleInterface* /*child*/) const
-{
-    return -1;
-}
-
-QAccessibleInterface* AnnouncementAccessible::childAt(int /*x*/, int /*y*/) const
-{
-    return nullptr;
 }
 
 QString AnnouncementAccessible::text(QAccessible::Text t) const

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "features/access/leaf_accessible.h"
+
 #include <QAccessibleWidget>
 #include <QMetaObject>
 
@@ -41,18 +43,13 @@ private:
 };
 
 // The announcements: a notification in the status bar, shown while it has something to say.
-class AnnouncementAccessible : public QAccessibleInterface
+class AnnouncementAccessible : public LeafAccessible
 {
 public:
     AnnouncementAccessible(StatusAccessible* status, const Announcer& announcer);
 
     bool isValid() const override;
-    QObject* object() const override;
     QAccessibleInterface* parent() const override;
-    QAccessibleInterface* child(int index) const override;
-    int childCount() const override;
-    int indexOfChild(const QAccessibleInterface* child) const override;
-    QAccessibleInterface* childAt(int x, int y) const override;
     QString text(QAccessible::Text t) const override;
     void setText(QAccessible::Text t, const QString& text) override;
     QRect rect() const override;
