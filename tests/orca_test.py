@@ -43,8 +43,9 @@ if os.environ.get("QUARN_INSIDE_ORCA_SESSION") != "1":
                                "-nolisten", "tcp", "-noreset"], pass_fds=[write],
                               stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
     os.close(write)
+    # The program on it too, whatever platform the caller's environment names.
     os.environ.update(DISPLAY=":" + os.fdopen(read).readline().strip(),
-                      QUARN_INSIDE_ORCA_SESSION="1")
+                      QUARN_INSIDE_ORCA_SESSION="1", QT_QPA_PLATFORM="xcb")
     os.environ.pop("WAYLAND_DISPLAY", None)
     try:
         if not wait_until(lambda: succeeds("xdotool", "getdisplaygeometry"), 10):
@@ -84,8 +85,7 @@ def settle(before, quiet=0.8):
 
 
 def say(*keys, quiet=0.8):
-    """Presses the keys as a person would, and gives what Orca said in answer, without its echo
-    of the keys ("space ", "tab ")."""
+    """Presses the keys as a person would; what Orca said in answer, less its echo of the keys."""
     before = len(spoken())
     for key in keys:
         subprocess.run(["xdotool", "key", key], check=True)
@@ -112,23 +112,19 @@ def main():
     try:
         check(wait_until(lambda: "Screen reader on." in spoken()), "Orca starts")
         before = len(spoken())
-        # On this X server, whatever platform the caller's environment names.
         game = subprocess.Popen([sys.argv[1]], stderr=errors,
-                                env=dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
-                                         QT_QPA_PLATFORM="xcb"))
+                                env=dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1"))
         find = ["xdotool", "search", "--onlyvisible", "--name", "^Game of Quarn$"]
         shown = wait_until(lambda: game.poll() is not None or succeeds(*find)) and succeeds(*find)
         check(shown, "the window shows on the X server")
         if shown:
-            window = subprocess.run(find, capture_output=True, text=True).stdout.split()[0]
-            subprocess.run(["xdotool", "windowactivate", "--sync", window], check=True)
+            subprocess.run(find + ["windowactivate", "--sync"], check=True)
             run(settle(before, quiet=1.5))
         check(game.poll() is None, "the program is running")
     finally:
-        for process in (reader, game, manager):
-            if process is not None:
-                process.kill()
-                process.wait()
+        for process in filter(None, (reader, game, manager)):
+            process.kill()
+            process.wait()
         os.killpg(bus.pid, 15)
     if failures:
         errors.seek(0)
@@ -181,8 +177,7 @@ def run(start):
     expect([("d", "4 live cells in 2 objects: a blinker and a lone cell. The board repeats every 2 "
                   "steps from step 1, as a blinker.", "D names the objects"),
             ("n", "Blinker at row 2, column 1.", "N goes round to the first object"),
-            ("n", "Lone cell at row 12, column 3.", "N goes on to the next object"),
-            ("shift+n", "Blinker at row 2, column 1.", "Shift+N goes back to the previous one")])
+            ("shift+n", "Lone cell at row 12, column 3.", "Shift+N goes back round to the last")])
 
 
 def expect(rows):  # each row's keys pressed, and what Orca said last checked
@@ -191,5 +186,4 @@ def expect(rows):  # each row's keys pressed, and what Orca said last checked
         check(heard[-1:] == [last], what, heard)
 
 
-if __name__ == "__main__":
-    sys.exit(main())
+sys.exit(main())
