@@ -66,6 +66,7 @@ constexpr Option kOptions[] = {
 // The help is this wide, as a terminal is at the least.
 constexpr qsizetype kHelpWidth = 79;
 
+// A text marked for translation where it stands, found again by its English.
 QString Tr(const char* text)
 {
     return QCoreApplication::translate("main", text);
@@ -142,7 +143,7 @@ QString HelpText(bool withQtOptions)
     return help;
 }
 
-void Describe(QCommandLineParser& parser)
+void AddOptions(QCommandLineParser& parser)
 {
     // As Qt's own programs read them: "-platform" is one option, not the letters p, l, a, ...
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
@@ -172,7 +173,7 @@ QByteArray RawArgument(int argc, char* argv[], const QString& decoded)
 Request ParseCommandLine(int argc, char* argv[])
 {
     QCommandLineParser parser;
-    Describe(parser);
+    AddOptions(parser);
     const bool parsed = parser.parse(QCoreApplication::arguments());
     const bool describe = parser.isSet(QStringLiteral("describe"));
     const qsizetype files = parser.positionalArguments().size();

@@ -16,11 +16,6 @@ constexpr int kLookAhead = 60;
 // this far, apart and together: twice the longest period of the common oscillators.
 constexpr int kApartFor = 30;
 
-Message Number(int value)
-{
-    return {std::to_string(value)};
-}
-
 // The parts of a cluster, and where each would be after t generations on its own.
 struct Part
 {
@@ -228,8 +223,8 @@ Message HeadingWords(Heading heading)
 // What the object is, as its line begins: "Glider", "Still life of 13 cells".
 Message Title(const BoardObject& object)
 {
-    const Message size = Number(object.size);
-    const Message period = Number(object.period);
+    const Message size = Message::Number(object.size);
+    const Message period = Message::Number(object.period);
     if (object.known != nullptr) {
         return {object.known->name};
     }
@@ -252,9 +247,9 @@ Message Title(const BoardObject& object)
 Message Counted(const BoardObject& object, int count)
 {
     const bool one = count == 1;
-    const Message many = Number(count);
-    const Message size = Number(object.size);
-    const Message period = Number(object.period);
+    const Message many = Message::Number(count);
+    const Message size = Message::Number(object.size);
+    const Message period = Message::Number(object.period);
     if (object.known != nullptr) {
         return one ? Message{object.known->one} : Message{object.known->many, {many}};
     }
@@ -366,10 +361,11 @@ Message BoardObject::Line() const
 {
     if (heading == Heading::None) {
         return {QUARN_TRANSLATE_NOOP("Census", "%1 at row %2, column %3."),
-                {Title(*this), Number(topLeft.row), Number(topLeft.column)}};
+                {Title(*this), Message::Number(topLeft.row), Message::Number(topLeft.column)}};
     }
     return {QUARN_TRANSLATE_NOOP("Census", "%1 at row %2, column %3, heading %4."),
-            {Title(*this), Number(topLeft.row), Number(topLeft.column), HeadingWords(heading)}};
+            {Title(*this), Message::Number(topLeft.row), Message::Number(topLeft.column),
+             HeadingWords(heading)}};
 }
 
 Message Census::Summary() const
@@ -382,10 +378,10 @@ Message Census::Summary() const
     }
     if (objects.size() == 1) {
         return {QUARN_TRANSLATE_NOOP("Census", "%1 live cells in 1 object: %2."),
-                {Number(live), List()}};
+                {Message::Number(live), List()}};
     }
     return {QUARN_TRANSLATE_NOOP("Census", "%1 live cells in %2 objects: %3."),
-            {Number(live), Number(static_cast<int>(objects.size())), List()}};
+            {Message::Number(live), Message::Number(static_cast<int>(objects.size())), List()}};
 }
 
 // Alike objects counted together, in the order they first come.

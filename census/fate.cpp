@@ -3,17 +3,12 @@
 #include "census/field.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <limits>
-#include <string>
 
 namespace quarn {
 
 namespace {
-
-Message Number(int value)
-{
-    return {std::to_string(value)};
-}
 
 Field Ahead(Field field, int generations)
 {
@@ -21,6 +16,14 @@ Field Ahead(Field field, int generations)
         field = field.Next();
     }
     return field;
+}
+
+// The step at so many generations from the board's, as the label counts: it stops at its limit
+// while the board goes on.
+int StepAhead(const Board& board, int generations)
+{
+    return std::min(board.StepCount() + generations,
+                    static_cast<int>(std::numeric_limits<std::int16_t>::max()));
 }
 
 } // namespace
@@ -38,8 +41,7 @@ Fate FateOf(const Board& board)
     while (tortoise != hare) {
         if (looked >= Fate::kHorizon) {
             fate.ahead = looked;
-            fate.step = std::min(board.StepCount() + looked,
-                                 static_cast<int>(std::numeric_limits<std::int16_t>::max()));
+            fate.step = StepAhead(board, looked);
             return fate;
         }
         if (power == period) {
@@ -62,9 +64,7 @@ Fate FateOf(const Board& board)
     }
     fate.ahead = first;
     fate.period = period;
-    // The label stops at its limit while the board goes on.
-    fate.step = std::min(board.StepCount() + first,
-                         static_cast<int>(std::numeric_limits<std::int16_t>::max()));
+    fate.step = StepAhead(board, first);
     fate.end = tortoise.Empty() ? Fate::End::DiesOut
                : period == 1    ? Fate::End::Settles
                                 : Fate::End::Repeats;
@@ -76,19 +76,20 @@ Message Fate::Line() const
 {
     switch (end) {
     case End::DiesOut:
-        return {QUARN_TRANSLATE_NOOP("Census", "The board dies out at step %1."), {Number(step)}};
+        return {QUARN_TRANSLATE_NOOP("Census", "The board dies out at step %1."),
+                {Message::Number(step)}};
     case End::Settles:
         return {QUARN_TRANSLATE_NOOP("Census", "The board settles at step %1 into %2."),
-                {Number(step), census.List()}};
+                {Message::Number(step), census.List()}};
     case End::Repeats:
         return {
             QUARN_TRANSLATE_NOOP("Census", "The board repeats every %1 steps from step %2, as %3."),
-            {Number(period), Number(step), census.List()}};
+            {Message::Number(period), Message::Number(step), census.List()}};
     case End::StillChanging:
         break;
     }
     return {QUARN_TRANSLATE_NOOP("Census", "The board is still changing after %1 steps."),
-            {Number(ahead)}};
+            {Message::Number(ahead)}};
 }
 
 } // namespace quarn

@@ -1,7 +1,9 @@
 #include "census/known_objects.h"
 
 #include "pattern/message.h"
+#include "pattern/plaintext_reader.h"
 
+#include <algorithm>
 #include <map>
 #include <stdexcept>
 #include <string>
@@ -95,40 +97,17 @@ std::vector<KnownObject> Objects()
 // The longest period looked for; every object above repeats well within it.
 constexpr int kLongestPeriod = 60;
 
-struct Seed
+// One phase of an object, read as the plaintext format reads it, a row to each '/'.
+Pattern SeedOf(const char* rows)
 {
-    std::vector<FieldCell> cells; // from (0, 0)
-    int height = 0;
-    int width = 0;
-};
-
-Seed SeedOf(const char* rows)
-{
-    Seed seed;
-    int row = 0;
-    int column = 0;
-    for (const char* at = rows;; ++at) {
-        if (*at == '/' || *at == '\0') {
-            seed.width = std::max(seed.width, column);
-            ++row;
-            column = 0;
-            if (*at == '\0') {
-                break;
-            }
-            continue;
-        }
-        if (*at == 'O') {
-            seed.cells.push_back({row, column});
-        }
-        ++column;
-    }
-    seed.height = row;
-    return seed;
+    std::string text(rows);
+    std::replace(text.begin(), text.end(), '/', '\n');
+    return PlaintextReader(text).Read();
 }
 
 // The seed turned or reflected by one of the eight symmetries of a square, in the middle of an
 // otherwise empty field.
-Field Oriented(const Seed& seed, int symmetry)
+Field Oriented(const Pattern& seed, int symmetry)
 {
     const bool across = (symmetry & 4) != 0;
     const int height = across ? seed.width : seed.height;
@@ -136,13 +115,14 @@ Field Oriented(const Seed& seed, int symmetry)
     const int top = (Field::kSide - height) / 2 + 1;
     const int left = (Field::kSide - width) / 2 + 1;
     Field field;
-    for (FieldCell cell : seed.cells) {
-        if (across) {
-            std::swap(cell.row, cell.column);
+    for (const LiveRun& run : seed.live) {
+        for (int at = run.column; at < run.column + run.length; ++at) {
+            const int down = across ? at : run.row;
+            const int right = across ? run.row : at;
+            const int row = (symmetry & 1) != 0 ? height - 1 - down : down;
+            const int column = (symmetry & 2) != 0 ? width - 1 - right : right;
+            field.Set(top + row, left + column);
         }
-        const int row = (symmetry & 1) != 0 ? height - 1 - cell.row : cell.row;
-        const int column = (symmetry & 2) != 0 ? width - 1 - cell.column : cell.column;
-        field.Set(top + row, left + column);
     }
     return field;
 }
@@ -158,7 +138,7 @@ std::map<std::vector<Field::Row>, Entry> Table(std::vector<KnownObject>& objects
 {
     std::map<std::vector<Field::Row>, Entry> table;
     for (std::size_t index = 0; index < objects.size(); ++index) {
-        const Seed seed = SeedOf(objects[index].rows);
+        const Pattern seed = SeedOf(objects[index].rows);
         for (int symmetry = 0; symmetry < 8; ++symmetry) {
             const Field start = Oriented(seed, symmetry);
             std::vector<Field> phases{start};

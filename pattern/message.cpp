@@ -24,6 +24,11 @@ std::string Message::Said(const Say& say) const
     return result;
 }
 
+Message Message::Number(long long value)
+{
+    return {std::to_string(value)};
+}
+
 std::string Message::English() const
 {
     return Said([](const std::string& english) { return english; });

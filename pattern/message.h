@@ -25,6 +25,9 @@ struct Message
     std::string Said(const Say& say) const;
     // The message in English, its places filled.
     std::string English() const;
+
+    // A number, to fill a place.
+    static Message Number(long long value);
 };
 
 } // namespace quarn

@@ -31,10 +31,8 @@ std::vector<Cell> PlacePattern(const Pattern& pattern, int width, int height)
             0, 0,
             {QUARN_TRANSLATE_NOOP("Pattern",
                                   "The pattern is %1 x %2 cells; the board holds %3 x %4."),
-             {{std::to_string(extentWidth)},
-              {std::to_string(extentHeight)},
-              {std::to_string(width)},
-              {std::to_string(height)}}});
+             {Message::Number(extentWidth), Message::Number(extentHeight), Message::Number(width),
+              Message::Number(height)}});
     }
     const bool boxFits = pattern.width <= width && pattern.height <= height && left >= 0 &&
                          top >= 0 && right < pattern.width && bottom < pattern.height;

@@ -275,12 +275,12 @@ void RleReader::TakeLive(std::int64_t count, std::size_t at)
     if (row_ >= pattern_.height) {
         Fail(at, {QUARN_TRANSLATE_NOOP(
                       "Pattern", "Live cells below the height of %1 rows that the header gives."),
-                  {{std::to_string(pattern_.height)}}});
+                  {Message::Number(pattern_.height)}});
     }
     if (column_ + count > pattern_.width) {
         Fail(at, {QUARN_TRANSLATE_NOOP(
                       "Pattern", "Live cells past the width of %1 columns that the header gives."),
-                  {{std::to_string(pattern_.width)}}});
+                  {Message::Number(pattern_.width)}});
     }
 }
 
