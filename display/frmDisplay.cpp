@@ -2,15 +2,23 @@
 
 #include "board/checked.h"
 #include "display/forms/font.h"
-#include "display/rounding.h"
-#include "features/access/board_accessible.h"
-#include "features/access/status_accessible.h"
+#include "features/access/accessible_factory.h"
+#include "features/access/announcer.h"
+#include "features/access/board_access.h"
+#include "features/editing/board_cursor.h"
+#include "features/editing/board_stroke.h"
+#include "features/editing/button_keys.h"
+#include "features/editing/history.h"
 #include "features/files/examples.h"
+#include "features/files/pattern_transfer.h"
+#include "features/menus/menus.h"
+#include "features/objects/board_objects.h"
+#include "features/objects/objects_window.h"
 
 #include <QString>
 
-#include <cmath>
 #include <limits>
+#include <utility>
 
 namespace quarn {
 
@@ -21,10 +29,6 @@ using forms::TwipsRect;
 
 constexpr int kClientWidthTwips = 7152;
 constexpr int kClientHeightTwips = 5664;
-
-constexpr std::int16_t kBoxInset = 12;
-// Taken off the picture area's size before dividing it among the cells.
-constexpr float kSizeAllowance = 24.0F;
 constexpr int kRunInterval = 100;
 
 constexpr OleColor kWindowColor = 0xE0E0E0;
@@ -34,11 +38,6 @@ constexpr OleColor kDeadColor = 0x000000;
 constexpr OleColor kOutlineColor = 0x000000;
 
 constexpr double kFontPoints = 12.0;
-
-std::int16_t CellSpan(float outerSize)
-{
-    return Narrow16(RoundHalfEven32(outerSize - kSizeAllowance) / Board::kFieldSize, "cell size");
-}
 
 // The caption when the count has the most digits it can have.
 QString WidestCaption()
@@ -59,47 +58,23 @@ frmDisplay::frmDisplay(QWidget* parent)
       cmdGo(this),
       cmdStop(this),
       lblStepCount(this),
-      timer(this),
-      menus_(menuBar_, *this, Examples::Names()),
-      transfer_(*this, board_),
-      cursor_(picFrame),
-      access_(picFrame, board_),
-      buttonKeys_(this),
-      stroke_(board_, this),
-      history_(board_, this),
-      announcer_(lblStepCount, board_),
-      objects_(picFrame, board_),
-      objectsWindow_(objects_, this)
+      timer(this)
 {
-    static const bool factoryInstalled = [] {
-        QAccessible::installFactory(&frmDisplay::AccessibleFactory);
-        return true;
-    }();
-    static_cast<void>(factoryInstalled);
-
+    // The features before the layout: the menus make the bar's height, and what presents the
+    // controls to assistive technology is there before anything asks for it.
+    CreateFeatures();
     LayOut();
     ConnectHandlers();
 }
 
-// Assistive technology sees the window as a window, the picture area as the cells it shows, and
-// the count's label as the status bar that announcements come from.
-QAccessibleInterface* frmDisplay::AccessibleFactory(const QString& /*className*/, QObject* object)
+// The features go first, the latest made first, while the board and the controls they read are
+// all still there.
+frmDisplay::~frmDisplay()
 {
-    if (auto* window = qobject_cast<frmDisplay*>(object)) {
-        return new QAccessibleWidget(window, QAccessible::Window);
+    while (!made_.empty()) {
+        delete made_.back();
+        made_.pop_back();
     }
-    auto* area = qobject_cast<forms::PictureBox*>(object);
-    auto* display = area != nullptr ? qobject_cast<frmDisplay*>(area->parentWidget()) : nullptr;
-    if (auto* label = qobject_cast<QLabel*>(object)) {
-        auto* owner = qobject_cast<frmDisplay*>(label->parentWidget());
-        if (owner != nullptr && label == &owner->lblStepCount) {
-            return new StatusAccessible(label, owner->announcer_);
-        }
-    }
-    if (display == nullptr || area != &display->picFrame) {
-        return nullptr;
-    }
-    return new BoardAccessible(area, display->access_);
 }
 
 const Board& frmDisplay::board() const
@@ -169,178 +144,240 @@ void frmDisplay::LayOut()
     picFrame.setFocus();
 }
 
-// Every connection the window makes: its controls to their handlers, and its features to the
-// procedures that carry out what they ask. The one place where the window speaks to them.
+// Made in an order of their own, not the members': each feature is owned by the object it
+// serves, and the destructor takes them down in the reverse order.
+template <typename Feature, typename... Args> Feature* frmDisplay::Make(Args&&... args)
+{
+    auto* feature = new Feature(std::forward<Args>(args)...);
+    made_.push_back(feature);
+    return feature;
+}
+
+void frmDisplay::CreateFeatures()
+{
+    InstallAccessibleFactory();
+    menus_ = Make<Menus>(menuBar_, *this, Examples::Names());
+    transfer_ = Make<PatternTransfer>(*this, board_);
+    cursor_ = Make<BoardCursor>(picFrame);
+    access_ = Make<BoardAccess>(picFrame, board_);
+    buttonKeys_ = Make<ButtonKeys>(this);
+    stroke_ = Make<BoardStroke>(board_, this);
+    history_ = Make<History>(board_, this);
+    announcer_ = Make<Announcer>(lblStepCount, board_);
+    objects_ = Make<BoardObjects>(picFrame, board_);
+    objectsWindow_ = Make<ObjectsWindow>(*objects_, this);
+}
+
+// --- Connections -----------------------------------------------------------------------------
+
+// Every connection the window makes, concern by concern: its controls to their handlers, and its
+// features to the procedures that carry out what they ask. The one place where the window
+// speaks to them.
 void frmDisplay::ConnectHandlers()
+{
+    ConnectCommands();
+    ConnectMouse();
+    ConnectEditing();
+    ConnectHistory();
+    ConnectFiles();
+    ConnectObjects();
+    ConnectMenus();
+    ConnectAccess();
+}
+
+// The load, the run timer and the six buttons, each leaving its entry in the history and saying
+// once what it did; "1 Step" during a run belongs to the run.
+void frmDisplay::ConnectCommands()
 {
     connect(this, &forms::Form::Load, this, &frmDisplay::Form_Load);
     connect(&timer, &forms::IntervalTimer::Timer, this, &frmDisplay::timer_Timer);
-
-    // A press on the board: a stroke begins on the cell before the click toggles it, so that
-    // the click is the stroke's first cell; then the cursor follows the click.
-    connect(&picFrame, &forms::PictureBox::MouseDown, this,
-            [this](int button, int shift, float x, float y) {
-                std::int16_t row = 0;
-                std::int16_t column = 0;
-                HitTest(x, y, row, column);
-                // The strip past the last row and column maps to the ring round the field,
-                // which the window never changes.
-                if (!Board::InField(row, column)) {
-                    return;
-                }
-                stroke_.Press(row, column, button);
-                picFrame_MouseDown(button, shift, x, y);
-                cursor_.Clicked(row, column);
-            });
-    connect(&picFrame, &forms::PictureBox::MouseMove, this,
-            [this](int buttons, int /*shift*/, float x, float y) {
-                std::int16_t row = 0;
-                std::int16_t column = 0;
-                HitTest(x, y, row, column);
-                // Left of or above the area lies off the field, where rounding towards zero
-                // would put the first column or row.
-                stroke_.Drag(y < 0 ? 0 : row, x < 0 ? 0 : column, buttons);
-            });
-    connect(
-        &picFrame, &forms::PictureBox::MouseUp, &stroke_,
-        [this](int button, int /*shift*/, float /*x*/, float /*y*/) { stroke_.Release(button); });
-
-    // Each command leaves its entry in the history; one that stands alone, a fill or a pattern
-    // load, ends any stroke and any run first, and "1 Step" during a run belongs to it. What a
-    // command leaves on the board is said aloud to assistive technology, once.
-    const auto alone = [this](auto action, const char* entry, const QString& spoken) {
-        return [this, action, entry, spoken] {
-            stroke_.End();
-            history_.CloseRun();
-            action();
-            history_.Record(QString::fromLatin1(entry));
-            announcer_.Filled(spoken);
-        };
-    };
-    connect(&cmdAllOn, &QPushButton::clicked, this,
-            alone([this] { cmdAllOn_Click(); }, QT_TRANSLATE_NOOP("quarn::History", "All On"),
-                  tr("All on")));
-    connect(&cmdAllOff, &QPushButton::clicked, this,
-            alone([this] { cmdAllOff_Click(); }, QT_TRANSLATE_NOOP("quarn::History", "All Off"),
-                  tr("All off")));
-    connect(&cmdRandom, &QPushButton::clicked, this,
-            alone([this] { cmdRandom_Click(); }, QT_TRANSLATE_NOOP("quarn::History", "Random"),
-                  tr("Random")));
+    connect(&cmdAllOn, &QPushButton::clicked, this, [this] {
+        RunAlone([this] { cmdAllOn_Click(); }, QT_TRANSLATE_NOOP("quarn::History", "All On"),
+                 tr("All on"));
+    });
+    connect(&cmdAllOff, &QPushButton::clicked, this, [this] {
+        RunAlone([this] { cmdAllOff_Click(); }, QT_TRANSLATE_NOOP("quarn::History", "All Off"),
+                 tr("All off"));
+    });
+    connect(&cmdRandom, &QPushButton::clicked, this, [this] {
+        RunAlone([this] { cmdRandom_Click(); }, QT_TRANSLATE_NOOP("quarn::History", "Random"),
+                 tr("Random"));
+    });
     connect(&cmdOneStep, &QPushButton::clicked, this, [this] {
         cmdOneStep_Click();
-        history_.Record(QStringLiteral(QT_TRANSLATE_NOOP("quarn::History", "1 Step")));
-        announcer_.Status();
+        history_->Record(QStringLiteral(QT_TRANSLATE_NOOP("quarn::History", "1 Step")));
+        announcer_->Status();
     });
     connect(&cmdGo, &QPushButton::clicked, this, [this] {
-        history_.RunStarted();
+        history_->RunStarted();
         cmdGo_Click();
-        announcer_.Started();
+        announcer_->Started();
     });
     connect(&cmdStop, &QPushButton::clicked, this, [this] {
         cmdStop_Click();
-        history_.CloseRun();
-        announcer_.Stopped();
+        history_->CloseRun();
+        announcer_->Stopped();
     });
-    connect(&transfer_, &PatternTransfer::PatternRead, this,
-            [this, alone](const std::vector<Cell>& cells) {
-                alone([this, &cells] { LoadCells(cells); },
-                      QT_TRANSLATE_NOOP("quarn::History", "Load Pattern"), tr("Pattern loaded"))();
-            });
-    connect(this, &frmDisplay::PatternFileGiven, &transfer_, &PatternTransfer::OpenFile);
+    // The keyboard's way in on the buttons: Enter.
+    for (QPushButton* button : {&cmdAllOn, &cmdAllOff, &cmdRandom, &cmdOneStep, &cmdGo, &cmdStop}) {
+        buttonKeys_->Watch(*button);
+    }
+}
 
-    // What the window did, told to the features that follow the board.
-    connect(this, &frmDisplay::BoardDrawn, &access_, &BoardAccess::BoardChanged);
-    connect(this, &frmDisplay::CellToggled, &access_, &BoardAccess::CellToggled);
-    connect(this, &frmDisplay::CellToggled, &history_, [this] {
-        history_.Record(QStringLiteral(QT_TRANSLATE_NOOP("quarn::History", "Toggle")));
-    });
+void frmDisplay::ConnectMouse()
+{
+    connect(&picFrame, &forms::PictureBox::MouseDown, this, &frmDisplay::BoardPressed);
+    connect(&picFrame, &forms::PictureBox::MouseMove, this,
+            [this](int buttons, int /*shift*/, float x, float y) { BoardDragged(buttons, x, y); });
+    connect(
+        &picFrame, &forms::PictureBox::MouseUp, stroke_,
+        [this](int button, int /*shift*/, float /*x*/, float /*y*/) { stroke_->Release(button); });
+}
 
-    // The other roads from the features into the window, each ending in a procedure the window
-    // has, and the features told of one another.
-    const auto toggle = [this](int row, int column) {
-        ToggleCell(static_cast<std::int16_t>(row), static_cast<std::int16_t>(column));
-        announcer_.Toggled(row, column);
-    };
-    connect(&cursor_, &BoardCursor::ToggleRequested, this, toggle);
-    connect(&access_, &BoardAccess::ToggleRequested, this, toggle);
-    connect(&stroke_, &BoardStroke::ToggleRequested, this, [this](int row, int column) {
+// The keyboard's cursor and the mouse's strokes, each toggling cells through the window.
+void frmDisplay::ConnectEditing()
+{
+    connect(cursor_, &BoardCursor::ToggleRequested, this, &frmDisplay::ToggleAndSay);
+    connect(stroke_, &BoardStroke::ToggleRequested, this, [this](int row, int column) {
         ToggleCell(static_cast<std::int16_t>(row), static_cast<std::int16_t>(column));
     });
-    connect(&cursor_, &BoardCursor::StatusRequested, &announcer_, &Announcer::Status);
-    connect(&cursor_, &BoardCursor::MarkerShown, this,
+    connect(cursor_, &BoardCursor::MarkerShown, this,
             [this](int row, int column, const QColor& color) {
                 MarkCells(kCursorMarker, row, column, row, column, color);
             });
-    connect(&cursor_, &BoardCursor::MarkerHidden, &picFrame,
+    connect(cursor_, &BoardCursor::MarkerHidden, &picFrame,
             [this] { picFrame.Unmark(kCursorMarker); });
-    connect(&cursor_, &BoardCursor::Moved, &access_, &BoardAccess::CursorMoved);
+}
 
-    connect(&stroke_, &BoardStroke::Started, &history_, &History::StrokeStarted);
-    connect(&stroke_, &BoardStroke::Ended, &history_, &History::StrokeEnded);
-    connect(&history_, &History::StopRequested, this, &frmDisplay::cmdStop_Click);
-    connect(&history_, &History::RestoreRequested, this, &frmDisplay::ShowState);
-    connect(&history_, &History::Undone, this,
-            [this](const QString& action) { announcer_.Restored(tr("Undo %1").arg(action)); });
-    connect(&history_, &History::Redone, this,
-            [this](const QString& action) { announcer_.Restored(tr("Redo %1").arg(action)); });
-    connect(&history_, &History::UndoChanged, &menus_, &Menus::ShowUndo);
-    connect(&history_, &History::RedoChanged, &menus_, &Menus::ShowRedo);
+void frmDisplay::ConnectHistory()
+{
+    connect(this, &frmDisplay::CellToggled, history_, [this] {
+        history_->Record(QStringLiteral(QT_TRANSLATE_NOOP("quarn::History", "Toggle")));
+    });
+    connect(stroke_, &BoardStroke::Started, history_, &History::StrokeStarted);
+    connect(stroke_, &BoardStroke::Ended, history_, &History::StrokeEnded);
+    connect(history_, &History::StopRequested, this, &frmDisplay::cmdStop_Click);
+    connect(history_, &History::RestoreRequested, this, &frmDisplay::ShowState);
+    connect(history_, &History::Undone, this,
+            [this](const QString& action) { announcer_->Restored(tr("Undo %1").arg(action)); });
+    connect(history_, &History::Redone, this,
+            [this](const QString& action) { announcer_->Restored(tr("Redo %1").arg(action)); });
+    connect(history_, &History::UndoChanged, menus_, &Menus::ShowUndo);
+    connect(history_, &History::RedoChanged, menus_, &Menus::ShowRedo);
+}
 
-    connect(&menus_, &Menus::OpenRequested, &transfer_, &PatternTransfer::Open);
-    connect(&menus_, &Menus::ExampleRequested, &transfer_, &PatternTransfer::OpenExample);
-    connect(&menus_, &Menus::SaveRequested, &transfer_, &PatternTransfer::Save);
-    connect(&menus_, &Menus::CopyRequested, &transfer_, &PatternTransfer::Copy);
-    connect(&menus_, &Menus::PasteRequested, &transfer_, &PatternTransfer::Paste);
-    connect(&menus_, &Menus::UndoRequested, &history_, &History::Undo);
-    connect(&menus_, &Menus::RedoRequested, &history_, &History::Redo);
-    connect(&menus_, &Menus::QuitRequested, this, &QWidget::close);
+void frmDisplay::ConnectFiles()
+{
+    connect(transfer_, &PatternTransfer::PatternRead, this, [this](const std::vector<Cell>& cells) {
+        RunAlone([this, &cells] { LoadCells(cells); },
+                 QT_TRANSLATE_NOOP("quarn::History", "Load Pattern"), tr("Pattern loaded"));
+    });
+    connect(this, &frmDisplay::PatternFileGiven, transfer_, &PatternTransfer::OpenFile);
+}
 
-    // The board's objects: said, visited and listed; the list follows the board, and the object
-    // chosen in it is outlined in the cursor's colour.
-    connect(&cursor_, &BoardCursor::DescribeRequested, &objects_, &BoardObjects::Describe);
-    connect(&cursor_, &BoardCursor::ObjectRequested, &objects_, &BoardObjects::Visit);
-    connect(&objects_, &BoardObjects::Said, &announcer_, &Announcer::Say);
-    connect(&objects_, &BoardObjects::CursorRequested, &cursor_, &BoardCursor::Place);
-    connect(&menus_, &Menus::ObjectsRequested, &objectsWindow_, &ObjectsWindow::Open);
-    const auto follow = [this] { objectsWindow_.Follow(timer.Interval() != 0); };
-    connect(this, &frmDisplay::BoardDrawn, &objectsWindow_, follow);
-    connect(this, &frmDisplay::CellToggled, &objectsWindow_, follow);
-    connect(&objectsWindow_, &ObjectsWindow::Chosen, &cursor_, &BoardCursor::Place);
-    connect(&objectsWindow_, &ObjectsWindow::Outlined, this,
+// The board's objects: said, visited and listed; the list follows the board, and the object
+// chosen in it is outlined in the cursor's colour.
+void frmDisplay::ConnectObjects()
+{
+    connect(cursor_, &BoardCursor::DescribeRequested, objects_, &BoardObjects::Describe);
+    connect(cursor_, &BoardCursor::ObjectRequested, objects_, &BoardObjects::Visit);
+    connect(objects_, &BoardObjects::Said, announcer_, &Announcer::Say);
+    connect(objects_, &BoardObjects::CursorRequested, cursor_, &BoardCursor::Place);
+    const auto follow = [this] { objectsWindow_->Follow(timer.Interval() != 0); };
+    connect(this, &frmDisplay::BoardDrawn, objectsWindow_, follow);
+    connect(this, &frmDisplay::CellToggled, objectsWindow_, follow);
+    connect(objectsWindow_, &ObjectsWindow::Chosen, cursor_, &BoardCursor::Place);
+    connect(objectsWindow_, &ObjectsWindow::Outlined, this,
             [this](int top, int left, int bottom, int right) {
                 MarkCells(kObjectMarker, top, left, bottom, right,
                           BoardCursor::MarkerColor(picFrame.palette()));
             });
-    connect(&objectsWindow_, &ObjectsWindow::OutlineGone, &picFrame,
+    connect(objectsWindow_, &ObjectsWindow::OutlineGone, &picFrame,
             [this] { picFrame.Unmark(kObjectMarker); });
+}
 
-    // The keyboard's way in on the buttons: Enter.
-    for (QPushButton* button : {&cmdAllOn, &cmdAllOff, &cmdRandom, &cmdOneStep, &cmdGo, &cmdStop}) {
-        buttonKeys_.Watch(*button);
+void frmDisplay::ConnectMenus()
+{
+    connect(menus_, &Menus::OpenRequested, transfer_, &PatternTransfer::Open);
+    connect(menus_, &Menus::ExampleRequested, transfer_, &PatternTransfer::OpenExample);
+    connect(menus_, &Menus::SaveRequested, transfer_, &PatternTransfer::Save);
+    connect(menus_, &Menus::CopyRequested, transfer_, &PatternTransfer::Copy);
+    connect(menus_, &Menus::PasteRequested, transfer_, &PatternTransfer::Paste);
+    connect(menus_, &Menus::UndoRequested, history_, &History::Undo);
+    connect(menus_, &Menus::RedoRequested, history_, &History::Redo);
+    connect(menus_, &Menus::ObjectsRequested, objectsWindow_, &ObjectsWindow::Open);
+    connect(menus_, &Menus::QuitRequested, this, &QWidget::close);
+}
+
+// What assistive technology is told of the board, and the toggles and the status it asks for.
+void frmDisplay::ConnectAccess()
+{
+    connect(this, &frmDisplay::BoardDrawn, access_, &BoardAccess::BoardChanged);
+    connect(this, &frmDisplay::CellToggled, access_, &BoardAccess::CellToggled);
+    connect(access_, &BoardAccess::ToggleRequested, this, &frmDisplay::ToggleAndSay);
+    connect(cursor_, &BoardCursor::Moved, access_, &BoardAccess::CursorMoved);
+    connect(cursor_, &BoardCursor::StatusRequested, announcer_, &Announcer::Status);
+}
+
+void frmDisplay::RunAlone(const std::function<void()>& command, const char* entry,
+                          const QString& spoken)
+{
+    stroke_->End();
+    history_->CloseRun();
+    command();
+    history_->Record(QString::fromLatin1(entry));
+    announcer_->Filled(spoken);
+}
+
+// A press on the board: a stroke begins on the cell before the click toggles it, so that the
+// click is the stroke's first cell; then the cursor follows the click.
+void frmDisplay::BoardPressed(int button, int shift, float x, float y)
+{
+    std::int16_t row = 0;
+    std::int16_t column = 0;
+    HitTest(x, y, row, column);
+    // The strip past the last row and column maps to the ring round the field, which the window
+    // never changes.
+    if (!Board::InField(row, column)) {
+        return;
     }
+    stroke_->Press(row, column, button);
+    picFrame_MouseDown(button, shift, x, y);
+    cursor_->Clicked(row, column);
+}
 
-    // Where assistive technology and the objects' tooltips find each cell.
-    std::int16_t cw = 0;
-    std::int16_t ch = 0;
-    GetCellSize(cw, ch);
-    access_.SetCellPitch(cw / forms::kTwipsPerPixel, ch / forms::kTwipsPerPixel);
-    objects_.SetCellPitch(cw / forms::kTwipsPerPixel, ch / forms::kTwipsPerPixel);
+void frmDisplay::BoardDragged(int buttons, float x, float y)
+{
+    std::int16_t row = 0;
+    std::int16_t column = 0;
+    HitTest(x, y, row, column);
+    // Left of or above the area lies off the field, where rounding towards zero would put the
+    // first column or row.
+    stroke_->Drag(y < 0 ? 0 : row, x < 0 ? 0 : column, buttons);
+}
+
+// A toggle that the keyboard or assistive technology asked for, said once it is done.
+void frmDisplay::ToggleAndSay(int row, int column)
+{
+    ToggleCell(static_cast<std::int16_t>(row), static_cast<std::int16_t>(column));
+    announcer_->Toggled(row, column);
 }
 
 // A marker round the cells' boxes, in the gap between them and their neighbours.
 void frmDisplay::MarkCells(Marker marker, int top, int left, int bottom, int right,
                            const QColor& color)
 {
-    std::int16_t x1 = 0;
-    std::int16_t y1 = 0;
-    std::int16_t x2 = 0;
-    std::int16_t y2 = 0;
-    std::int16_t unused = 0;
-    GetCellBoxTwips(static_cast<std::int16_t>(top), static_cast<std::int16_t>(left), x1, y1, unused,
-                    unused);
-    GetCellBoxTwips(static_cast<std::int16_t>(bottom), static_cast<std::int16_t>(right), unused,
-                    unused, x2, y2);
-    picFrame.Mark(marker, x1, y1, x2, y2, color);
+    const CellGeometry geometry = Geometry();
+    const TwipsBox first =
+        geometry.Box(static_cast<std::int16_t>(top), static_cast<std::int16_t>(left));
+    const TwipsBox last =
+        geometry.Box(static_cast<std::int16_t>(bottom), static_cast<std::int16_t>(right));
+    picFrame.Mark(marker, first.x1, first.y1, last.x2, last.y2, color);
+}
+
+CellGeometry frmDisplay::Geometry() const
+{
+    return {picFrame.Width(), picFrame.Height()};
 }
 
 // --- Procedures ------------------------------------------------------------------------------
@@ -393,49 +430,16 @@ void frmDisplay::DrawAll()
 
 void frmDisplay::DrawCell(std::int16_t row, std::int16_t column)
 {
-    std::int16_t x1 = 0;
-    std::int16_t y1 = 0;
-    std::int16_t x2 = 0;
-    std::int16_t y2 = 0;
-    GetCellBoxTwips(row, column, x1, y1, x2, y2);
+    const TwipsBox box = Geometry().Box(row, column);
     picFrame.FillColor(board_.CellAt(row, column) != 0 ? kLiveColor : kDeadColor);
-    picFrame.Line(x1, y1, x2, y2, kOutlineColor);
-}
-
-// The corners of a cell's box: its slot, inset on every side.
-inline void frmDisplay::GetCellBoxTwips(std::int16_t row, std::int16_t column, std::int16_t& x1,
-                                        std::int16_t& y1, std::int16_t& x2, std::int16_t& y2) const
-{
-    std::int16_t cw = 0;
-    std::int16_t ch = 0;
-    GetCellSize(cw, ch);
-    const std::int16_t left = CheckedMul(CheckedSub(column, 1), cw);
-    const std::int16_t top = CheckedMul(CheckedSub(row, 1), ch);
-    x1 = CheckedAdd(left, kBoxInset);
-    y1 = CheckedAdd(top, kBoxInset);
-    x2 = CheckedSub(CheckedAdd(left, cw), kBoxInset);
-    y2 = CheckedSub(CheckedAdd(top, ch), kBoxInset);
-}
-
-inline void frmDisplay::GetCellSize(std::int16_t& cw, std::int16_t& ch) const
-{
-    cw = CellSpan(picFrame.Width());
-    ch = CellSpan(picFrame.Height());
+    picFrame.Line(box.x1, box.y1, box.x2, box.y2, kOutlineColor);
 }
 
 void frmDisplay::HitTest(float X, float Y, std::int16_t& row, std::int16_t& column) const
 {
-    std::int16_t cw = 0;
-    std::int16_t ch = 0;
-    GetCellSize(cw, ch);
-    if (cw <= 0 || ch <= 0) {
-        // An area too small to hold cells has no cell to hit.
-        row = 0;
-        column = 0;
-        return;
-    }
-    row = Narrow16(RoundHalfEven32(Y) / ch + 1, "row");
-    column = Narrow16(RoundHalfEven32(X) / cw + 1, "column");
+    const GridCell cell = Geometry().HitTest(X, Y);
+    row = static_cast<std::int16_t>(cell.row);
+    column = static_cast<std::int16_t>(cell.column);
 }
 
 // --- Event handlers --------------------------------------------------------------------------

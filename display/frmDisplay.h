@@ -4,36 +4,45 @@
 #include "display/forms/form.h"
 #include "display/forms/interval_timer.h"
 #include "display/forms/picture_box.h"
-#include "features/access/announcer.h"
-#include "features/access/board_access.h"
-#include "features/editing/board_cursor.h"
-#include "features/editing/board_stroke.h"
-#include "features/editing/button_keys.h"
-#include "features/editing/history.h"
-#include "features/files/pattern_transfer.h"
-#include "features/menus/menus.h"
-#include "features/objects/board_objects.h"
-#include "features/objects/objects_window.h"
+#include "geometry/cell_geometry.h"
+#include "pattern/pattern.h"
 
-#include <QAccessible>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
 
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 namespace quarn {
 
+class Announcer;
+class BoardAccess;
+class BoardCursor;
+class BoardObjects;
+class BoardStroke;
+class ButtonKeys;
+class History;
+class Menus;
+class ObjectsWindow;
+class PatternTransfer;
+
 // The program's one window: the board on the left, the commands and the generation count in a
 // column on the right. It owns the board for as long as it exists; everything shown is drawn
-// from the board.
+// from the board. It makes the program's features and connects them, and is the one writer of
+// the board: whatever a feature asks for ends in one of the procedures below.
 class frmDisplay : public forms::Form
 {
     Q_OBJECT
 
 public:
     explicit frmDisplay(QWidget* parent = nullptr);
+    ~frmDisplay() override;
+    frmDisplay(const frmDisplay&) = delete;
+    frmDisplay& operator=(const frmDisplay&) = delete;
+    frmDisplay(frmDisplay&&) = delete;
+    frmDisplay& operator=(frmDisplay&&) = delete;
 
     const Board& board() const;
 
@@ -41,8 +50,8 @@ public:
     void OpenPattern(const QByteArray& path);
 
 signals:
-    // What the window tells its features, which ConnectHandlers connects them to: the whole
-    // board has been drawn, one cell has toggled, a file is to be opened.
+    // What the window tells its features: the whole board has been drawn, one cell has toggled,
+    // a file is to be opened.
     void BoardDrawn();
     void CellToggled(int row, int column);
     void PatternFileGiven(const QByteArray& path);
@@ -55,12 +64,33 @@ private:
         kObjectMarker,
     };
 
-    static QAccessibleInterface* AccessibleFactory(const QString& className, QObject* object);
-
     void LayOut();
+    void CreateFeatures();
+    template <typename Feature, typename... Args> Feature* Make(Args&&... args);
+
+    // The connections, one concern each; ConnectHandlers calls them all.
     void ConnectHandlers();
+    void ConnectCommands();
+    void ConnectMouse();
+    void ConnectEditing();
+    void ConnectHistory();
+    void ConnectFiles();
+    void ConnectObjects();
+    void ConnectMenus();
+    void ConnectAccess();
+
+    // A command that stands alone, a fill or a pattern load: it ends any stroke and any run
+    // first, so that neither takes it in, leaves an entry of its own in the history, and says
+    // once what it left on the board.
+    void RunAlone(const std::function<void()>& command, const char* entry, const QString& spoken);
+
+    void BoardPressed(int button, int shift, float x, float y);
+    void BoardDragged(int buttons, float x, float y);
+    void ToggleAndSay(int row, int column);
     // A marker round the boxes of the cells from (top, left) to (bottom, right).
     void MarkCells(Marker marker, int top, int left, int bottom, int right, const QColor& color);
+    // The cells' size and places, worked out afresh from the picture area's size at every use.
+    CellGeometry Geometry() const;
 
     void NextGeneration();
     void SetAll(std::int16_t value);
@@ -68,10 +98,7 @@ private:
     void ShowState(const BoardState& state);
     void DrawAll();
     void DrawCell(std::int16_t row, std::int16_t column);
-    void GetCellBoxTwips(std::int16_t row, std::int16_t column, std::int16_t& x1, std::int16_t& y1,
-                         std::int16_t& x2, std::int16_t& y2) const;
     void ToggleCell(std::int16_t row, std::int16_t column);
-    void GetCellSize(std::int16_t& cw, std::int16_t& ch) const;
     void HitTest(float X, float Y, std::int16_t& row, std::int16_t& column) const;
 
     void Form_Load();
@@ -97,18 +124,19 @@ private:
     QLabel lblStepCount;
     forms::IntervalTimer timer;
 
-    // The program's own features, each told what it needs by the connections made in
-    // ConnectHandlers, and each answering by its signals.
-    Menus menus_;
-    PatternTransfer transfer_;
-    BoardCursor cursor_;
-    BoardAccess access_;
-    ButtonKeys buttonKeys_;
-    BoardStroke stroke_;
-    History history_;
-    Announcer announcer_;
-    BoardObjects objects_;
-    ObjectsWindow objectsWindow_;
+    // The program's own features, made by CreateFeatures, each owned by the object it serves,
+    // and each told what it needs by the connections and answering by its signals.
+    Menus* menus_ = nullptr;
+    PatternTransfer* transfer_ = nullptr;
+    BoardCursor* cursor_ = nullptr;
+    BoardAccess* access_ = nullptr;
+    ButtonKeys* buttonKeys_ = nullptr;
+    BoardStroke* stroke_ = nullptr;
+    History* history_ = nullptr;
+    Announcer* announcer_ = nullptr;
+    BoardObjects* objects_ = nullptr;
+    ObjectsWindow* objectsWindow_ = nullptr;
+    std::vector<QObject*> made_; // every feature, in the order made
 };
 
 } // namespace quarn

@@ -1,11 +1,26 @@
 #include "display/forms/form.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QEvent>
 #include <QMenuBar>
 #include <QTimer>
 #include <QWindow>
 
 namespace quarn::forms {
+
+namespace {
+
+// Assistive technology sees a form as the window it is.
+QAccessibleInterface* PresentForm(const QString& /*className*/, QObject* object)
+{
+    if (auto* form = qobject_cast<Form*>(object)) {
+        return new QAccessibleWidget(form, QAccessible::Window);
+    }
+    return nullptr;
+}
+
+} // namespace
 
 Form::Form(const QString& caption, int clientWidthTwips, int clientHeightTwips, OleColor backColor,
            QWidget* parent)
@@ -23,6 +38,11 @@ Form::Form(const QString& caption, int clientWidthTwips, int clientHeightTwips, 
     background.setColor(QPalette::Window, QColor(ToRgb(backColor)));
     setPalette(background);
     setAutoFillBackground(true);
+    static const bool presented = [] {
+        QAccessible::installFactory(&PresentForm);
+        return true;
+    }();
+    static_cast<void>(presented);
 }
 
 void Form::SetMenuBar(QMenuBar& bar)

@@ -3,8 +3,6 @@
 #include <QAccessible>
 #include <QWidget>
 
-#include <cmath>
-
 namespace quarn {
 
 BoardAccess::BoardAccess(QWidget& area, const Board& board)
@@ -38,18 +36,16 @@ int BoardAccess::CursorColumn() const
     return cursorColumn_;
 }
 
-void BoardAccess::SetCellPitch(double width, double height)
-{
-    pitchWidth_ = width;
-    pitchHeight_ = height;
-}
-
 QRect BoardAccess::CellSlotPixels(int row, int column) const
 {
-    const auto pixels = [](double value) { return static_cast<int>(std::lround(value)); };
-    return {pixels(Board::ToZeroBased(column) * pitchWidth_),
-            pixels(Board::ToZeroBased(row) * pitchHeight_), pixels(pitchWidth_),
-            pixels(pitchHeight_)};
+    const PixelRect slot =
+        CellGeometry::OfPixels(area_.width(), area_.height()).SlotPixels(row, column);
+    return {slot.left, slot.top, slot.width, slot.height};
+}
+
+std::optional<GridCell> BoardAccess::CellAt(QPoint local) const
+{
+    return CellGeometry::OfPixels(area_.width(), area_.height()).FieldCellAt(local.x(), local.y());
 }
 
 void BoardAccess::RequestToggle(int row, int column)

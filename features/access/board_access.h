@@ -1,9 +1,13 @@
 #pragma once
 
 #include "board/board.h"
+#include "geometry/cell_geometry.h"
 
 #include <QObject>
+#include <QPoint>
 #include <QRect>
+
+#include <optional>
 
 class QWidget;
 
@@ -27,9 +31,9 @@ public:
     int CursorRow() const;
     int CursorColumn() const;
 
-    // The size of a cell's slot in the area's logical pixels, which need not be whole.
-    void SetCellPitch(double width, double height);
+    // Where a cell's slot lies in the widget, and the cell at a point in it, as a click finds it.
     QRect CellSlotPixels(int row, int column) const;
+    std::optional<GridCell> CellAt(QPoint local) const;
 
     // A toggle asked for by assistive technology, as a click would toggle.
     void RequestToggle(int row, int column);
@@ -56,8 +60,6 @@ private:
     const Board& board_;
     int cursorRow_ = 1;
     int cursorColumn_ = 1;
-    double pitchWidth_ = 0;
-    double pitchHeight_ = 0;
 };
 
 } // namespace quarn

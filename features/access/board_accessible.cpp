@@ -131,14 +131,11 @@ int BoardAccessible::indexOfChild(const QAccessibleInterface* child) const
 
 QAccessibleInterface* BoardAccessible::childAt(int x, int y) const
 {
-    for (int row = 0; row < kSide; ++row) {
-        for (int column = 0; column < kSide; ++column) {
-            if (CellRect(row, column).contains(x, y)) {
-                return cellAt(row, column);
-            }
-        }
+    const std::optional<GridCell> cell = access_.CellAt(widget()->mapFromGlobal(QPoint(x, y)));
+    if (!cell) {
+        return nullptr;
     }
-    return nullptr;
+    return cellAt(Board::ToZeroBased(cell->row), Board::ToZeroBased(cell->column));
 }
 
 // There is always a cursor cell, so a focused board always has a focused cell to give.

@@ -1,12 +1,13 @@
 #include "features/objects/board_objects.h"
 
+#include "geometry/cell_geometry.h"
 #include "translations/translations.h"
 
 #include <QHelpEvent>
 #include <QToolTip>
 #include <QWidget>
 
-#include <cmath>
+#include <optional>
 
 namespace quarn {
 
@@ -18,12 +19,6 @@ BoardObjects::BoardObjects(QWidget& area, const Board& board)
     area_.installEventFilter(this);
     // The tips show while another window has the focus too, such as the window of objects.
     area_.window()->setAttribute(Qt::WA_AlwaysShowToolTips);
-}
-
-void BoardObjects::SetCellPitch(double width, double height)
-{
-    pitchWidth_ = width;
-    pitchHeight_ = height;
 }
 
 const Census& BoardObjects::Now()
@@ -101,16 +96,15 @@ void BoardObjects::Visit(int row, int column, bool backwards)
 // A tooltip with the line of the object under the pointer, over its live cells only.
 bool BoardObjects::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched != &area_ || event->type() != QEvent::ToolTip || pitchWidth_ <= 0 ||
-        pitchHeight_ <= 0) {
+    if (watched != &area_ || event->type() != QEvent::ToolTip) {
         return false;
     }
     const auto* help = static_cast<QHelpEvent*>(event);
-    const int row = static_cast<int>(std::floor(help->pos().y() / pitchHeight_)) + 1;
-    const int column = static_cast<int>(std::floor(help->pos().x() / pitchWidth_)) + 1;
-    if (Board::InField(row, column)) {
+    const std::optional<GridCell> cell = CellGeometry::OfPixels(area_.width(), area_.height())
+                                             .FieldCellAt(help->pos().x(), help->pos().y());
+    if (cell) {
         for (const BoardObject& object : Now().objects) {
-            if (object.cells.Live(row, column)) {
+            if (object.cells.Live(cell->row, cell->column)) {
                 QToolTip::showText(help->globalPos(), Words(object.Line()), &area_);
                 return true;
             }

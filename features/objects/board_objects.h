@@ -23,9 +23,6 @@ public:
     // Shows its tooltips over the widget that shows the board.
     BoardObjects(QWidget& area, const Board& board);
 
-    // The size of a cell's slot in the area's logical pixels, which need not be whole.
-    void SetCellPitch(double width, double height);
-
     // The census and the fate of the board as it is now. Worked out afresh only when the board
     // has changed, and the fate only when the board went otherwise than it said.
     const Census& Now();
@@ -50,8 +47,6 @@ protected:
 private:
     QWidget& area_;
     const Board& board_;
-    double pitchWidth_ = 0;
-    double pitchHeight_ = 0;
     Field seen_;           // the field the census was taken of
     bool counted_ = false; // whether there is a census of it yet
     Census census_;

@@ -1,4 +1,4 @@
-#include "display/rounding.h"
+#include "geometry/rounding.h"
 
 #include <cmath>
 #include <limits>
