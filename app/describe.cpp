@@ -2,6 +2,7 @@
 
 #include "board/board.h"
 #include "census/census.h"
+#include "census/description.h"
 #include "census/fate.h"
 #include "features/files/pattern_file.h"
 #include "translations/translations.h"
@@ -27,20 +28,19 @@ void Report(const std::vector<Cell>& cells)
         board.ToggleCell(static_cast<std::int16_t>(Board::FromZeroBased(cell.row)),
                          static_cast<std::int16_t>(Board::FromZeroBased(cell.column)));
     }
-    const Census census = CensusOf(board);
-    Print(census.Summary());
-    if (census.objects.empty()) {
-        return;
+    const Description description = DescriptionOf(CensusOf(board), FateOf(board));
+    Print(description.summary);
+    for (const Message& line : description.lines) {
+        Print(line);
     }
-    for (const BoardObject& object : census.objects) {
-        Print(object.Line());
+    if (description.fate) {
+        Print(*description.fate);
     }
-    Print(FateOf(board).Line());
 }
 
 } // namespace
 
-int Describe(const QByteArray& file)
+int PrintDescription(const QByteArray& file)
 {
     PatternFile pattern;
     QObject::connect(&pattern, &PatternFile::Placed, [](const std::vector<Cell>& cells) {

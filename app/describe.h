@@ -8,6 +8,6 @@ namespace quarn {
 // for each object and what becomes of the board, in the person's language. A file that cannot
 // be read is refused on standard error in the words Open uses. Runs the application's event
 // loop until the file is read, as a pipe may take a while; gives the status to exit with.
-int Describe(const QByteArray& file);
+int PrintDescription(const QByteArray& file);
 
 } // namespace quarn

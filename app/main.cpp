@@ -63,7 +63,7 @@ std::optional<int> Answered(int argc, char* argv[], quarn::Request& request)
     quarn::InstallTranslations();
     request = quarn::ParseCommandLine(argc, argv);
     if (!request.exitStatus && request.describe) {
-        return quarn::Describe(request.file);
+        return quarn::PrintDescription(request.file);
     }
     return request.exitStatus;
 }

@@ -3,20 +3,42 @@
 #include <algorithm>
 #include <cstddef>
 #include <numeric>
-#include <string>
+#include <optional>
 #include <tuple>
+
+// The census takes the board's live cells in three passes:
+//
+// 1. Cluster: cells within kClusterReach of one another belong together, so a cluster is what
+//    might act as one.
+// 2. Split each cluster where its parts do not act on one another: its pieces of touching cells
+//    are run apart and together for kApartFor generations, and pieces whose cells then differ
+//    from the whole's are merged, from the generation where they first acted.
+// 3. Join the phases: the pieces of one oscillator may lie too far apart in some phase to share
+//    a cluster, and change on their own; pieces within kPhaseReach that together repeat are one.
+//
+// Each object found is then identified: a common object by its name, anything else by what it
+// does on its own.
 
 namespace quarn {
 
 namespace {
 
+// Cells this near one another touch, and make one piece.
+constexpr int kTouching = 1;
+// Cells this near one another may act on one another within a generation or two.
+constexpr int kClusterReach = 2;
+// How far apart the pieces of one oscillator may lie in some phase: a pentadecathlon's halves
+// are seven cells apart in some.
+constexpr int kPhaseReach = 8;
 // An object that does not repeat within this many generations is still changing.
 constexpr int kLookAhead = 60;
 // Objects that act together are told apart from ones that only sit side by side by running them
 // this far, apart and together: twice the longest period of the common oscillators.
 constexpr int kApartFor = 30;
 
-// The parts of a cluster, and where each would be after t generations on its own.
+// --- Pass 2: split a cluster ------------------------------------------------------------------
+
+// A part of a cluster, and where it would be after t generations on its own.
 struct Part
 {
     explicit Part(const Field& start)
@@ -27,7 +49,7 @@ struct Part
 
     std::vector<Field> path; // path[t]
 
-    Field At(int t)
+    const Field& At(int t)
     {
         while (static_cast<int>(path.size()) <= t) {
             path.push_back(path.back().Next());
@@ -36,75 +58,130 @@ struct Part
     }
 };
 
-// Merges the parts that act on one another in the generation after t: whether a cell lives
-// then is settled by the 3 x 3 cells round it, so where running the parts apart gives another
-// cell than running them together, the parts with cells round it acted on one another there.
-// Gives the first generation from which the merged parts run otherwise than before, where the
-// looking must go on from; 0 if nothing could be merged.
-int MergeActing(std::vector<Part>& parts, int t, const Field& differs)
+// Sets of parts, joined as they are found to act on one another.
+class Groups
 {
-    std::vector<std::size_t> owner(parts.size());
-    std::iota(owner.begin(), owner.end(), 0);
-    const auto root = [&owner](std::size_t i) {
-        while (owner[i] != i) {
-            i = owner[i];
+public:
+    explicit Groups(std::size_t count)
+        : owner_(count)
+    {
+        std::iota(owner_.begin(), owner_.end(), 0);
+    }
+
+    std::size_t Of(std::size_t part) const
+    {
+        while (owner_[part] != part) {
+            part = owner_[part];
         }
-        return i;
-    };
+        return part;
+    }
+
+    // False if they were in one group already.
+    bool Join(std::size_t a, std::size_t b)
+    {
+        const std::size_t ga = Of(a);
+        const std::size_t gb = Of(b);
+        owner_[gb] = ga;
+        return ga != gb;
+    }
+
+private:
+    std::vector<std::size_t> owner_;
+};
+
+// Whether a cell lives in the generation after t is settled by the 3 x 3 cells round it: where
+// running the parts apart gives another cell than running them together, the parts with cells
+// round it acted on one another there. None if no two parts did.
+std::optional<Groups> ActingGroups(std::vector<Part>& parts, int t, const Field& differs)
+{
     std::vector<Field> round;
     round.reserve(parts.size());
     for (Part& part : parts) {
-        round.push_back(part.At(t).Near1());
+        round.push_back(part.At(t).Within(kTouching));
     }
-    bool merged = false;
+    Groups groups(parts.size());
+    bool joined = false;
     for (const FieldCell& cell : differs.Cells()) {
-        std::size_t first = parts.size();
+        std::optional<std::size_t> first;
         for (std::size_t i = 0; i < parts.size(); ++i) {
             if (!round[i].Live(cell.row, cell.column)) {
                 continue;
             }
-            if (first == parts.size()) {
+            if (!first) {
                 first = i;
-            } else if (root(i) != root(first)) {
-                owner[root(i)] = root(first);
-                merged = true;
+            } else {
+                joined = groups.Join(*first, i) || joined;
             }
         }
     }
-    if (!merged) {
-        return 0;
+    if (!joined) {
+        return std::nullopt;
     }
-    // The merged parts, and what their pieces made apart, generation by generation up to t; a
-    // part merged with no other keeps the generations it has run.
-    std::vector<Part> joined;
-    std::vector<std::vector<Field>> apart;
+    return groups;
+}
+
+// A group of parts made one: its cells at the start, and what its pieces made apart, generation
+// by generation up to t. A part alone in its group keeps the generations it has run.
+struct Merged
+{
+    Part part;
+    std::vector<Field> apart; // empty for a part alone
+};
+
+std::vector<Merged> MergeGroups(std::vector<Part>& parts, const Groups& groups, int t)
+{
+    std::vector<Merged> merged;
     std::vector<std::size_t> into(parts.size(), parts.size());
     for (std::size_t i = 0; i < parts.size(); ++i) {
-        std::size_t& slot = into[root(i)];
+        std::size_t& slot = into[groups.Of(i)];
         if (slot == parts.size()) {
-            slot = joined.size();
-            joined.push_back(std::move(parts[i]));
-            apart.emplace_back();
+            slot = merged.size();
+            merged.push_back({std::move(parts[i]), {}});
             continue;
         }
-        if (apart[slot].empty()) {
-            apart[slot] = joined[slot].path;
+        Merged& group = merged[slot];
+        if (group.apart.empty()) {
+            group.apart = group.part.path;
         }
-        joined[slot] = Part(joined[slot].path.front() | parts[i].path.front());
+        group.part = Part(group.part.path.front() | parts[i].path.front());
         for (int s = 0; s <= t; ++s) {
-            apart[slot][static_cast<std::size_t>(s)] =
-                apart[slot][static_cast<std::size_t>(s)] | parts[i].At(s);
+            Field& apart = group.apart[static_cast<std::size_t>(s)];
+            apart = apart | parts[i].At(s);
         }
     }
+    return merged;
+}
+
+// The first generation up to t + 1 at which a merged part runs otherwise than its pieces did
+// apart: the looking must go on from there.
+int FirstDeparture(std::vector<Merged>& merged, int t)
+{
     int from = t + 1;
-    for (std::size_t j = 0; j < joined.size(); ++j) {
-        for (int s = 1; s < from && !apart[j].empty(); ++s) {
-            if (joined[j].At(s) != apart[j][static_cast<std::size_t>(s)]) {
+    for (Merged& group : merged) {
+        for (int s = 1; s < from && !group.apart.empty(); ++s) {
+            if (group.part.At(s) != group.apart[static_cast<std::size_t>(s)]) {
                 from = s;
             }
         }
     }
-    parts = std::move(joined);
+    return from;
+}
+
+// Merges the parts that act on one another in the generation after t, where running them apart
+// and together differs in the cells given. The generation to look on from; none if nothing could
+// be merged.
+std::optional<int> MergeActing(std::vector<Part>& parts, int t, const Field& differs)
+{
+    const std::optional<Groups> groups = ActingGroups(parts, t, differs);
+    if (!groups) {
+        return std::nullopt;
+    }
+    std::vector<Merged> merged = MergeGroups(parts, *groups, t);
+    const int from = FirstDeparture(merged, t);
+    parts.clear();
+    for (Merged& group : merged) {
+        parts.push_back(std::move(group.part));
+    }
     return from;
 }
 
@@ -115,7 +192,7 @@ void MergeKnown(std::vector<Field>& parts)
     for (std::size_t i = 0; i < parts.size(); ++i) {
         for (std::size_t j = i + 1; j < parts.size(); ++j) {
             const Field both = parts[i] | parts[j];
-            if (!(parts[i].Near2() & parts[j]).Empty() &&
+            if (!(parts[i].Within(kClusterReach) & parts[j]).Empty() &&
                 MatchKnown(both.Shape()).object != nullptr) {
                 parts[i] = both;
                 parts.erase(parts.begin() + static_cast<std::ptrdiff_t>(j));
@@ -125,34 +202,42 @@ void MergeKnown(std::vector<Field>& parts)
     }
 }
 
-// A cluster's objects: its pieces of touching cells, merged where they act on one another
-// within the look-ahead, or make a common object together.
+std::vector<Part> Pieces(const Field& cluster)
+{
+    std::vector<Part> pieces;
+    for (Field rest = cluster; !rest.Empty();) {
+        const Field piece = rest.Reached(rest.First(), kTouching);
+        pieces.emplace_back(piece);
+        rest = rest.Without(piece);
+    }
+    return pieces;
+}
+
+// A cluster's objects: its pieces, merged where they act on one another within kApartFor
+// generations, or make a common object together.
 std::vector<Field> Split(const Field& cluster)
 {
     if (MatchKnown(cluster.Shape()).object != nullptr) {
         return {cluster};
     }
-    std::vector<Part> parts;
-    for (Field rest = cluster; !rest.Empty();) {
-        const Field piece = rest.Connected(rest.First());
-        parts.emplace_back(piece);
-        rest = rest.Without(piece);
-    }
+    std::vector<Part> parts = Pieces(cluster);
     Part whole(cluster);
     for (int t = 1; t <= kApartFor && parts.size() > 1;) {
         Field apart;
         for (Part& part : parts) {
             apart = apart | part.At(t);
         }
-        const Field now = whole.At(t);
+        const Field& now = whole.At(t);
         if (apart == now) {
             ++t;
             continue;
         }
-        t = MergeActing(parts, t - 1, apart.Without(now) | now.Without(apart));
-        if (t == 0) {
+        const std::optional<int> from =
+            MergeActing(parts, t - 1, apart.Without(now) | now.Without(apart));
+        if (!from) {
             return {cluster}; // cannot happen, but a census must end
         }
+        t = *from;
     }
     std::vector<Field> objects;
     objects.reserve(parts.size());
@@ -163,7 +248,29 @@ std::vector<Field> Split(const Field& cluster)
     return objects;
 }
 
-BoardObject Describe(const Field& cells)
+// --- Identifying an object --------------------------------------------------------------------
+
+// Run on its own: back where it was (a period), or the same shape elsewhere (a heading too), or
+// neither within the look-ahead (still changing).
+void RunAlone(BoardObject& object, const std::vector<Field::Row>& shape)
+{
+    Field later = object.cells;
+    for (int t = 1; t <= kLookAhead; ++t) {
+        later = later.Next();
+        if (later.Empty()) {
+            return;
+        }
+        if (later.Count() == object.size && later.Shape() == shape) {
+            const FieldCell moved = later.TopLeft();
+            object.period = t;
+            object.heading =
+                HeadingOf(moved.row - object.topLeft.row, moved.column - object.topLeft.column);
+            return;
+        }
+    }
+}
+
+BoardObject Identify(const Field& cells)
 {
     BoardObject object;
     object.cells = cells;
@@ -177,170 +284,60 @@ BoardObject Describe(const Field& cells)
         object.heading = match.heading;
         return object;
     }
-    // Run on its own: back where it was, or the same shape elsewhere, or neither.
-    Field later = cells;
-    for (int t = 1; t <= kLookAhead; ++t) {
-        later = later.Next();
-        if (later.Empty()) {
-            break;
-        }
-        if (later.Count() == object.size && later.Shape() == shape) {
-            const FieldCell moved = later.TopLeft();
-            object.period = t;
-            object.heading =
-                HeadingOf(moved.row - object.topLeft.row, moved.column - object.topLeft.column);
-            break;
-        }
-    }
+    RunAlone(object, shape);
     return object;
 }
 
-Message HeadingWords(Heading heading)
-{
-    switch (heading) {
-    case Heading::Up:
-        return {QUARN_TRANSLATE_NOOP("Census", "up")};
-    case Heading::Down:
-        return {QUARN_TRANSLATE_NOOP("Census", "down")};
-    case Heading::Left:
-        return {QUARN_TRANSLATE_NOOP("Census", "left")};
-    case Heading::Right:
-        return {QUARN_TRANSLATE_NOOP("Census", "right")};
-    case Heading::UpLeft:
-        return {QUARN_TRANSLATE_NOOP("Census", "up and to the left")};
-    case Heading::UpRight:
-        return {QUARN_TRANSLATE_NOOP("Census", "up and to the right")};
-    case Heading::DownLeft:
-        return {QUARN_TRANSLATE_NOOP("Census", "down and to the left")};
-    case Heading::DownRight:
-        return {QUARN_TRANSLATE_NOOP("Census", "down and to the right")};
-    case Heading::None:
-        break;
-    }
-    return {};
-}
+// --- Pass 3: join the phases ------------------------------------------------------------------
 
-// What the object is, as its line begins: "Glider", "Still life of 13 cells".
-Message Title(const BoardObject& object)
-{
-    const Message size = Message::Number(object.size);
-    const Message period = Message::Number(object.period);
-    if (object.known != nullptr) {
-        return {object.known->name};
-    }
-    if (object.period == 0 && object.size == 1) {
-        return {QUARN_TRANSLATE_NOOP("Census", "Lone cell")};
-    }
-    if (object.period == 0) {
-        return {QUARN_TRANSLATE_NOOP("Census", "Changing group of %1 cells"), {size}};
-    }
-    if (object.heading != Heading::None) {
-        return {QUARN_TRANSLATE_NOOP("Census", "Ship of period %1, %2 cells"), {period, size}};
-    }
-    if (object.period == 1) {
-        return {QUARN_TRANSLATE_NOOP("Census", "Still life of %1 cells"), {size}};
-    }
-    return {QUARN_TRANSLATE_NOOP("Census", "Oscillator of period %1, %2 cells"), {period, size}};
-}
-
-// So many objects of the kind, as a list names them: "a glider", "3 gliders".
-Message Counted(const BoardObject& object, int count)
-{
-    const bool one = count == 1;
-    const Message many = Message::Number(count);
-    const Message size = Message::Number(object.size);
-    const Message period = Message::Number(object.period);
-    if (object.known != nullptr) {
-        return one ? Message{object.known->one} : Message{object.known->many, {many}};
-    }
-    if (object.period == 0 && object.size == 1) {
-        return one ? Message{QUARN_TRANSLATE_NOOP("Census", "a lone cell")}
-                   : Message{QUARN_TRANSLATE_NOOP("Census", "%1 lone cells"), {many}};
-    }
-    if (object.period == 0) {
-        return one ? Message{QUARN_TRANSLATE_NOOP("Census", "a changing group of %1 cells"), {size}}
-                   : Message{QUARN_TRANSLATE_NOOP("Census", "%1 changing groups of %2 cells"),
-                             {many, size}};
-    }
-    if (object.heading != Heading::None) {
-        return one ? Message{QUARN_TRANSLATE_NOOP("Census", "a ship of period %1, %2 cells"),
-                             {period, size}}
-                   : Message{QUARN_TRANSLATE_NOOP("Census", "%1 ships of period %2, %3 cells"),
-                             {many, period, size}};
-    }
-    if (object.period == 1) {
-        return one ? Message{QUARN_TRANSLATE_NOOP("Census", "a still life of %1 cells"), {size}}
-                   : Message{QUARN_TRANSLATE_NOOP("Census", "%1 still lifes of %2 cells"),
-                             {many, size}};
-    }
-    return one ? Message{QUARN_TRANSLATE_NOOP("Census", "an oscillator of period %1, %2 cells"),
-                         {period, size}}
-               : Message{QUARN_TRANSLATE_NOOP("Census", "%1 oscillators of period %2, %3 cells"),
-                         {many, period, size}};
-}
-
-// Items joined as a person lists them: "a, b and c".
-Message Listed(const std::vector<Message>& items)
-{
-    Message list = items.front();
-    for (std::size_t i = 1; i + 1 < items.size(); ++i) {
-        list = {QUARN_TRANSLATE_NOOP("Census", "%1, %2"), {list, items[i]}};
-    }
-    if (items.size() > 1) {
-        list = {QUARN_TRANSLATE_NOOP("Census", "%1 and %2"), {list, items.back()}};
-    }
-    return list;
-}
-
-// How far apart the pieces of one oscillator may lie in some phase: a pentadecathlon's halves
-// are seven cells apart in some.
-constexpr int kPhaseReach = 8;
-
-// An oscillator may fall apart in some of its phases into pieces further than two cells from one
-// another, which change on their own: pieces near one another that together repeat are one.
-void JoinPhases(std::vector<BoardObject>& objects)
+// The still-changing objects, by their place among all, in groups of those within kPhaseReach
+// of one another, and of those, and so on.
+std::vector<std::vector<std::size_t>> ChangingWithinReach(const std::vector<BoardObject>& objects)
 {
     std::vector<std::size_t> changing;
-    std::vector<Field> reach;
     for (std::size_t i = 0; i < objects.size(); ++i) {
         if (objects[i].period == 0) {
             changing.push_back(i);
-            Field near = objects[i].cells;
-            for (int step = 0; step < kPhaseReach; step += 2) {
-                near = near.Near2();
-            }
-            reach.push_back(near);
         }
     }
+    std::vector<std::vector<std::size_t>> groups;
     std::vector<bool> taken(changing.size(), false);
-    std::vector<BoardObject> joined;
-    std::vector<bool> gone(objects.size(), false);
     for (std::size_t i = 0; i < changing.size(); ++i) {
         if (taken[i]) {
             continue;
         }
-        // The pieces within reach of this one, and of those, and so on.
-        std::vector<std::size_t> group{i};
         taken[i] = true;
+        std::vector<std::size_t> group{changing[i]};
         for (std::size_t next = 0; next < group.size(); ++next) {
+            const Field reach = objects[group[next]].cells.Within(kPhaseReach);
             for (std::size_t j = 0; j < changing.size(); ++j) {
-                if (!taken[j] && !(reach[group[next]] & objects[changing[j]].cells).Empty()) {
+                if (!taken[j] && !(reach & objects[changing[j]].cells).Empty()) {
                     taken[j] = true;
-                    group.push_back(j);
+                    group.push_back(changing[j]);
                 }
             }
         }
+        groups.push_back(std::move(group));
+    }
+    return groups;
+}
+
+// Pieces near one another that change on their own but together repeat are one oscillator.
+void JoinPhases(std::vector<BoardObject>& objects)
+{
+    std::vector<bool> gone(objects.size(), false);
+    std::vector<BoardObject> joined;
+    for (const std::vector<std::size_t>& group : ChangingWithinReach(objects)) {
         if (group.size() < 2) {
             continue;
         }
         Field cells;
-        for (const std::size_t j : group) {
-            cells = cells | objects[changing[j]].cells;
+        for (const std::size_t i : group) {
+            cells = cells | objects[i].cells;
         }
-        BoardObject together = Describe(cells);
-        if (together.period != 0) {
-            for (const std::size_t j : group) {
-                gone[changing[j]] = true;
+        if (BoardObject together = Identify(cells); together.period != 0) {
+            for (const std::size_t i : group) {
+                gone[i] = true;
             }
             joined.push_back(together);
         }
@@ -357,58 +354,6 @@ void JoinPhases(std::vector<BoardObject>& objects)
 
 } // namespace
 
-Message BoardObject::Line() const
-{
-    if (heading == Heading::None) {
-        return {QUARN_TRANSLATE_NOOP("Census", "%1 at row %2, column %3."),
-                {Title(*this), Message::Number(topLeft.row), Message::Number(topLeft.column)}};
-    }
-    return {QUARN_TRANSLATE_NOOP("Census", "%1 at row %2, column %3, heading %4."),
-            {Title(*this), Message::Number(topLeft.row), Message::Number(topLeft.column),
-             HeadingWords(heading)}};
-}
-
-Message Census::Summary() const
-{
-    if (objects.empty()) {
-        return {QUARN_TRANSLATE_NOOP("Census", "The board is empty: no live cells.")};
-    }
-    if (live == 1) {
-        return {QUARN_TRANSLATE_NOOP("Census", "1 live cell in 1 object: %1."), {List()}};
-    }
-    if (objects.size() == 1) {
-        return {QUARN_TRANSLATE_NOOP("Census", "%1 live cells in 1 object: %2."),
-                {Message::Number(live), List()}};
-    }
-    return {QUARN_TRANSLATE_NOOP("Census", "%1 live cells in %2 objects: %3."),
-            {Message::Number(live), Message::Number(static_cast<int>(objects.size())), List()}};
-}
-
-// Alike objects counted together, in the order they first come.
-Message Census::List() const
-{
-    std::vector<const BoardObject*> kinds;
-    std::vector<int> counts;
-    for (const BoardObject& object : objects) {
-        const std::string kind = Counted(object, 1).English();
-        const auto same =
-            std::find_if(kinds.begin(), kinds.end(), [&kind](const BoardObject* seen) {
-                return Counted(*seen, 1).English() == kind;
-            });
-        if (same == kinds.end()) {
-            kinds.push_back(&object);
-            counts.push_back(1);
-        } else {
-            ++counts[static_cast<std::size_t>(same - kinds.begin())];
-        }
-    }
-    std::vector<Message> items;
-    for (std::size_t i = 0; i < kinds.size(); ++i) {
-        items.push_back(Counted(*kinds[i], counts[i]));
-    }
-    return items.empty() ? Message{} : Listed(items);
-}
-
 Census CensusOf(const Board& board)
 {
     return CensusOf(Field::Of(board));
@@ -419,10 +364,10 @@ Census CensusOf(const Field& field)
     Census census;
     census.live = field.Count();
     for (Field rest = field; !rest.Empty();) {
-        const Field cluster = rest.Clustered(rest.First());
+        const Field cluster = rest.Reached(rest.First(), kClusterReach);
         rest = rest.Without(cluster);
         for (const Field& cells : Split(cluster)) {
-            census.objects.push_back(Describe(cells));
+            census.objects.push_back(Identify(cells));
         }
     }
     JoinPhases(census.objects);

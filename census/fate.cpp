@@ -5,10 +5,15 @@
 #include <algorithm>
 #include <cstdint>
 #include <limits>
+#include <optional>
 
 namespace quarn {
 
 namespace {
+
+// Brent's search strides to the next power of two before it compares, so it sees a cycle that
+// starts by the horizon, and is no longer than it, within three horizons of generations.
+constexpr int kSearchStrides = 3;
 
 Field Ahead(Field field, int generations)
 {
@@ -26,23 +31,17 @@ int StepAhead(const Board& board, int generations)
                     static_cast<int>(std::numeric_limits<std::int16_t>::max()));
 }
 
-} // namespace
-
-// Brent's cycle finding: no generation is kept but two, whatever the length of the run.
-Fate FateOf(const Board& board)
+// Brent's cycle finding, which keeps no generation but two however long the run: the period of
+// the cycle the field runs into, if it shows within so many generations.
+std::optional<int> PeriodOf(const Field& start, int generations)
 {
-    const Field start = Field::Of(board);
-    Fate fate;
     int power = 1;
     int period = 1;
-    int looked = 1;
     Field tortoise = start;
     Field hare = start.Next();
-    while (tortoise != hare) {
-        if (looked >= Fate::kHorizon) {
-            fate.ahead = looked;
-            fate.step = StepAhead(board, looked);
-            return fate;
+    for (int looked = 1; tortoise != hare; ++looked) {
+        if (looked >= generations) {
+            return std::nullopt;
         }
         if (power == period) {
             tortoise = hare;
@@ -51,45 +50,57 @@ Fate FateOf(const Board& board)
         }
         hare = hare.Next();
         ++period;
-        ++looked;
     }
-    // The first state of the cycle: the one that the same state a period later meets first.
-    tortoise = start;
-    hare = Ahead(start, period);
-    int first = 0;
-    while (tortoise != hare) {
-        tortoise = tortoise.Next();
-        hare = hare.Next();
-        ++first;
-    }
-    fate.ahead = first;
-    fate.period = period;
-    fate.step = StepAhead(board, first);
-    fate.end = tortoise.Empty() ? Fate::End::DiesOut
-               : period == 1    ? Fate::End::Settles
-                                : Fate::End::Repeats;
-    fate.census = CensusOf(tortoise);
-    return fate;
+    return period;
 }
 
-Message Fate::Line() const
+// The cycle's first state: the first that the state a period later meets, if that is at most
+// so many generations from the start.
+struct CycleStart
 {
-    switch (end) {
-    case End::DiesOut:
-        return {QUARN_TRANSLATE_NOOP("Census", "The board dies out at step %1."),
-                {Message::Number(step)}};
-    case End::Settles:
-        return {QUARN_TRANSLATE_NOOP("Census", "The board settles at step %1 into %2."),
-                {Message::Number(step), census.List()}};
-    case End::Repeats:
-        return {
-            QUARN_TRANSLATE_NOOP("Census", "The board repeats every %1 steps from step %2, as %3."),
-            {Message::Number(period), Message::Number(step), census.List()}};
-    case End::StillChanging:
-        break;
+    int first = 0; // generations from the start
+    Field state;
+};
+
+std::optional<CycleStart> FirstOfCycle(const Field& start, int period, int generations)
+{
+    CycleStart cycle{0, start};
+    Field later = Ahead(start, period);
+    while (cycle.state != later) {
+        if (cycle.first >= generations) {
+            return std::nullopt;
+        }
+        cycle.state = cycle.state.Next();
+        later = later.Next();
+        ++cycle.first;
     }
-    return {QUARN_TRANSLATE_NOOP("Census", "The board is still changing after %1 steps."),
-            {Message::Number(ahead)}};
+    return cycle;
+}
+
+} // namespace
+
+Fate FateOf(const Board& board, int horizon)
+{
+    const Field start = Field::Of(board);
+    Fate fate;
+    fate.ahead = horizon;
+    fate.step = StepAhead(board, horizon);
+    const std::optional<int> period = PeriodOf(start, kSearchStrides * horizon);
+    if (!period || *period > horizon) {
+        return fate;
+    }
+    const std::optional<CycleStart> cycle = FirstOfCycle(start, *period, horizon);
+    if (!cycle) {
+        return fate;
+    }
+    fate.ahead = cycle->first;
+    fate.period = *period;
+    fate.step = StepAhead(board, cycle->first);
+    fate.end = cycle->state.Empty() ? Fate::End::DiesOut
+               : *period == 1       ? Fate::End::Settles
+                                    : Fate::End::Repeats;
+    fate.census = CensusOf(cycle->state);
+    return fate;
 }
 
 } // namespace quarn

@@ -32,6 +32,7 @@ struct Fate
     Message Line() const;
 };
 
-Fate FateOf(const Board& board);
+// Looks at most horizon generations ahead.
+Fate FateOf(const Board& board, int horizon = Fate::kHorizon);
 
 } // namespace quarn

@@ -128,7 +128,7 @@ Field Field::Next() const
     return next;
 }
 
-Field Field::Near1() const
+Field Field::Near() const
 {
     std::array<Row, kSide> wide{};
     for (std::size_t i = 0; i < kSide; ++i) {
@@ -141,27 +141,21 @@ Field Field::Near1() const
     return near;
 }
 
-Field Field::Near2() const
+Field Field::Within(int radius) const
 {
-    return Near1().Near1();
+    Field near = *this;
+    for (int i = 0; i < radius; ++i) {
+        near = near.Near();
+    }
+    return near;
 }
 
-Field Field::Connected(FieldCell from) const
-{
-    return Grown(&Field::Near1, from);
-}
-
-Field Field::Clustered(FieldCell from) const
-{
-    return Grown(&Field::Near2, from);
-}
-
-Field Field::Grown(Field (Field::*near)() const, FieldCell from) const
+Field Field::Reached(FieldCell from, int radius) const
 {
     Field reached;
     reached.Set(from.row, from.column);
     for (;;) {
-        const Field grown = (reached.*near)() & *this;
+        const Field grown = reached.Within(radius) & *this;
         if (grown == reached) {
             return reached;
         }

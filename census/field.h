@@ -41,13 +41,11 @@ public:
 
     // The field one generation on.
     Field Next() const;
-    // The cells at most one, or two, cells from a live one, diagonals included.
-    Field Near1() const;
-    Field Near2() const;
-    // The live cells reached from the given live cell through live cells at most one (or two)
-    // cells apart.
-    Field Connected(FieldCell from) const;
-    Field Clustered(FieldCell from) const;
+    // The cells at most radius cells from a live one, across or diagonally: its king's moves.
+    Field Within(int radius) const;
+    // The live cells reached from the given live cell through live cells at most radius cells
+    // apart.
+    Field Reached(FieldCell from, int radius) const;
 
     // The live cells' rows, moved to the top-left corner: the same shape anywhere gives the
     // same rows, and another shape other rows.
@@ -63,7 +61,8 @@ public:
 private:
     static constexpr Row kMask = (Row{1} << kSide) - 1;
 
-    Field Grown(Field (Field::*near)() const, FieldCell from) const;
+    // The cells at most one cell from a live one.
+    Field Near() const;
 
     std::array<Row, kSide> rows_{}; // row r is rows_[r - 1]; column c is bit c - 1
 };

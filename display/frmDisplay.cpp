@@ -218,10 +218,6 @@ void frmDisplay::ConnectCommands()
         history_->CloseRun();
         announcer_->Stopped();
     });
-    // The keyboard's way in on the buttons: Enter.
-    for (QPushButton* button : {&cmdAllOn, &cmdAllOff, &cmdRandom, &cmdOneStep, &cmdGo, &cmdStop}) {
-        buttonKeys_->Watch(*button);
-    }
 }
 
 void frmDisplay::ConnectMouse()
@@ -234,9 +230,13 @@ void frmDisplay::ConnectMouse()
         [this](int button, int /*shift*/, float /*x*/, float /*y*/) { stroke_->Release(button); });
 }
 
-// The keyboard's cursor and the mouse's strokes, each toggling cells through the window.
+// The keyboard's cursor and the mouse's strokes, each toggling cells through the window, and
+// the keyboard's way in on the buttons: Enter.
 void frmDisplay::ConnectEditing()
 {
+    for (QPushButton* button : {&cmdAllOn, &cmdAllOff, &cmdRandom, &cmdOneStep, &cmdGo, &cmdStop}) {
+        buttonKeys_->Watch(*button);
+    }
     connect(cursor_, &BoardCursor::ToggleRequested, this, &frmDisplay::ToggleAndSay);
     connect(stroke_, &BoardStroke::ToggleRequested, this, [this](int row, int column) {
         ToggleCell(static_cast<std::int16_t>(row), static_cast<std::int16_t>(column));

@@ -12,6 +12,7 @@
 #include <fstream>
 #include <map>
 #include <ostream>
+#include <random>
 #include <regex>
 #include <sstream>
 #include <string>
@@ -59,6 +60,51 @@ Field Ahead(Field field, int generations)
         field = field.Next();
     }
     return field;
+}
+
+// --- The field runs as the board runs --------------------------------------------------------
+
+class FieldRuns : public ::testing::TestWithParam<unsigned>
+{};
+
+// Random field densities, the ring left dead as the window keeps it: the bit rows' generation is
+// the board's, generation by generation.
+TEST_P(FieldRuns, AsTheBoardSteps)
+{
+    std::mt19937 rng(GetParam());
+    std::bernoulli_distribution live(0.2 + 0.1 * (GetParam() % 5));
+    quarn::Board board;
+    for (std::int16_t row = 1; row <= 30; ++row) {
+        for (std::int16_t column = 1; column <= 30; ++column) {
+            if (live(rng)) {
+                board.ToggleCell(row, column);
+            }
+        }
+    }
+    Field field = Field::Of(board);
+    for (int generation = 1; generation <= 200; ++generation) {
+        board.Step();
+        field = field.Next();
+        ASSERT_EQ(field, Field::Of(board)) << "generation " << generation;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Census, FieldRuns, ::testing::Range(1U, 9U));
+
+// A board that has not settled when the looking stops says so, counting the steps looked at.
+TEST(Fate, StillChangingAtTheHorizon)
+{
+    quarn::Board board;
+    for (const auto& [row, column] : {std::pair{1, 2}, {2, 3}, {3, 1}, {3, 2}, {3, 3}}) {
+        board.ToggleCell(static_cast<std::int16_t>(row), static_cast<std::int16_t>(column));
+    }
+    const quarn::Fate fate = quarn::FateOf(board, 40);
+    EXPECT_EQ(fate.end, quarn::Fate::End::StillChanging);
+    EXPECT_EQ(fate.Line().English(), "The board is still changing after 40 steps.");
+    EXPECT_EQ(quarn::FateOf(board).Line().English(), "The board settles at step 111 into a block.");
+    // A cycle that starts by the horizon is found, however the search's strides fall.
+    EXPECT_EQ(quarn::FateOf(board, 120).Line().English(),
+              "The board settles at step 111 into a block.");
 }
 
 // --- Every common object, named -------------------------------------------------------------

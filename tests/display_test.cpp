@@ -7,7 +7,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QHelpEvent>
-#include <QListWidget>
+#include <QListView>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -637,17 +637,17 @@ void DisplayTest::objectsWindow()
     const QImage before = Grab(*window_);
     QTest::keyClick(window_.get(), Qt::Key_O, Qt::ControlModifier | Qt::ShiftModifier);
     auto* objects = window_->findChild<QWidget*>(QStringLiteral("objectsWindow"));
-    auto* list = window_->findChild<QListWidget*>(QStringLiteral("objectsList"));
+    auto* list = window_->findChild<QListView*>(QStringLiteral("objectsList"));
     QVERIFY(objects != nullptr && objects->isVisible());
     for (int i = 0; i < steps; ++i) {
         Press(*window_, "cmdOneStep");
     }
-    list->setCurrentRow(choose);
+    list->setCurrentIndex(list->model()->index(choose, 0));
     if (!listed.isEmpty()) {
         const auto shown = [&] {
             QStringList lines{window_->findChild<QLabel*>(QStringLiteral("objectsFate"))->text()};
-            for (int i = 0; i < list->count(); ++i) {
-                lines << list->item(i)->text();
+            for (int i = 0; i < list->model()->rowCount(); ++i) {
+                lines << list->model()->index(i, 0).data().toString();
             }
             return lines;
         };

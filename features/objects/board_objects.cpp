@@ -32,24 +32,15 @@ const Census& BoardObjects::Now()
     return census_;
 }
 
-// A board that has run on from where the fate was foreseen is on the way it foresaw, which
-// counts the steps as the label does: the fate stands. Anything else sees it afresh.
 const Fate& BoardObjects::FateNow()
 {
-    constexpr int kRunOn = 64; // the most generations between two looks that are run again
-    const Field field = Field::Of(board_);
-    const int step = board_.StepCount();
-    const int ran = step - foreseenStep_;
-    Field foreseen = foreseen_;
-    for (int i = 0; i < ran && ran <= kRunOn; ++i) {
-        foreseen = foreseen.Next();
-    }
-    if (foreseenStep_ < 0 || ran < 0 || ran > kRunOn || field != foreseen) {
-        fate_ = FateOf(board_);
-    }
-    foreseen_ = field;
-    foreseenStep_ = step;
-    return fate_;
+    return foresight_.Of(board_);
+}
+
+Description BoardObjects::DescriptionNow()
+{
+    const Census& census = Now();
+    return DescriptionOf(census, FateNow());
 }
 
 QString BoardObjects::Words(const Message& message)
@@ -59,12 +50,11 @@ QString BoardObjects::Words(const Message& message)
 
 void BoardObjects::Describe()
 {
-    const Census& census = Now();
-    if (census.objects.empty()) {
-        emit Said(Words(census.Summary()));
-        return;
+    QStringList told;
+    for (const Message& message : DescriptionNow().Told()) {
+        told << Words(message);
     }
-    emit Said(Words(census.Summary()) + QLatin1Char(' ') + Words(FateNow().Line()));
+    emit Said(told.join(QLatin1Char(' ')));
 }
 
 void BoardObjects::Visit(int row, int column, bool backwards)

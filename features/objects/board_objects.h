@@ -2,8 +2,10 @@
 
 #include "board/board.h"
 #include "census/census.h"
+#include "census/description.h"
 #include "census/fate.h"
 #include "census/field.h"
+#include "census/foresight.h"
 
 #include <QObject>
 #include <QString>
@@ -23,10 +25,12 @@ public:
     // Shows its tooltips over the widget that shows the board.
     BoardObjects(QWidget& area, const Board& board);
 
-    // The census and the fate of the board as it is now. Worked out afresh only when the board
-    // has changed, and the fate only when the board went otherwise than it said.
+    // The census and the fate of the board as it is now, and the two in words. Worked out
+    // afresh only when the board has changed, and the fate only when the board went otherwise
+    // than it said.
     const Census& Now();
     const Fate& FateNow();
+    Description DescriptionNow();
 
     // A line of the census in the person's language.
     static QString Words(const Message& message);
@@ -50,9 +54,7 @@ private:
     Field seen_;           // the field the census was taken of
     bool counted_ = false; // whether there is a census of it yet
     Census census_;
-    Field foreseen_; // the field the fate was foreseen from, and its step
-    int foreseenStep_ = -1;
-    Fate fate_;
+    Foresight foresight_;
 };
 
 } // namespace quarn

@@ -103,6 +103,7 @@ ObjectsWindow::ObjectsWindow(BoardObjects& objects, QWidget* owner)
     fate_.setWordWrap(true);
     fate_.setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     list_.setObjectName(QStringLiteral("objectsList"));
+    list_.setModel(&model_);
     list_.setItemDelegate(new LineDelegate(&list_));
     list_.setAccessibleName(tr("Objects"));
     auto* layout = new QVBoxLayout(this);
@@ -110,7 +111,12 @@ ObjectsWindow::ObjectsWindow(BoardObjects& objects, QWidget* owner)
     layout->addWidget(&list_);
     resize(380, 300);
 
-    connect(&list_, &QListWidget::currentRowChanged, this, &ObjectsWindow::Choose);
+    connect(list_.selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this](const QModelIndex& current) {
+                if (!showingChosen_) {
+                    Choose(current.row());
+                }
+            });
     following_.setSingleShot(true);
     connect(&following_, &QTimer::timeout, this, &ObjectsWindow::Show);
     auto* close = new QShortcut(QKeySequence(Qt::Key_Escape), this);
@@ -171,41 +177,30 @@ void ObjectsWindow::Follow(bool running)
     }
 }
 
-// The entries are rewritten in place, so that the list keeps its place and its focus; the one
-// chosen stays with the object that overlaps the one outlined, as a glider goes on gliding.
+// The one chosen stays with the object that overlaps the one outlined, as a glider goes on
+// gliding.
 void ObjectsWindow::Show()
 {
     if (!isVisible()) {
         return;
     }
     shown_.restart();
+    const Description description = objects_.DescriptionNow();
+    fate_.setText(BoardObjects::Words(description.Outlook()));
+    QStringList lines;
+    for (const Message& line : description.lines) {
+        lines << BoardObjects::Words(line);
+    }
+    model_.SetLines(lines);
     const Census& census = objects_.Now();
-    fate_.setText(census.objects.empty() ? BoardObjects::Words(census.Summary())
-                                         : BoardObjects::Words(objects_.FateNow().Line()));
-    const auto count = static_cast<int>(census.objects.size());
-    while (list_.count() > count) {
-        delete list_.takeItem(list_.count() - 1);
-    }
     int follows = -1;
-    const Field around = chosen_.Near1();
-    for (int i = 0; i < count; ++i) {
-        const BoardObject& object = census.objects[static_cast<std::size_t>(i)];
-        const QString line = BoardObjects::Words(object.Line());
-        if (i < list_.count()) {
-            if (list_.item(i)->text() != line) {
-                list_.item(i)->setText(line);
-            }
-        } else {
-            list_.addItem(line);
-        }
-        if (follows < 0 && !chosen_.Empty() && !(around & object.cells).Empty()) {
-            follows = i;
+    const Field around = chosen_.Within(1);
+    for (std::size_t i = 0; i < census.objects.size() && follows < 0 && !chosen_.Empty(); ++i) {
+        if (!(around & census.objects[i].cells).Empty()) {
+            follows = static_cast<int>(i);
         }
     }
-    const QSignalBlocker quiet(list_);
-    if (list_.currentRow() != follows) {
-        list_.setCurrentRow(follows);
-    }
+    ShowChosen(follows);
     if (follows < 0) {
         chosen_ = {};
     } else {
@@ -214,14 +209,22 @@ void ObjectsWindow::Show()
     Outline();
 }
 
+void ObjectsWindow::ShowChosen(int entry)
+{
+    const QModelIndex index = model_.index(entry);
+    if (list_.currentIndex() == index) {
+        return;
+    }
+    showingChosen_ = true;
+    list_.selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
+    showingChosen_ = false;
+}
+
 void ObjectsWindow::hideEvent(QHideEvent* event)
 {
     following_.stop();
     chosen_ = {};
-    {
-        const QSignalBlocker quiet(list_);
-        list_.setCurrentRow(-1);
-    }
+    ShowChosen(-1);
     emit OutlineGone();
     QWidget::hideEvent(event);
 }

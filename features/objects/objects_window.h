@@ -1,10 +1,11 @@
 #pragma once
 
 #include "census/field.h"
+#include "features/objects/objects_model.h"
 
 #include <QElapsedTimer>
 #include <QLabel>
-#include <QListWidget>
+#include <QListView>
 #include <QTimer>
 #include <QWidget>
 
@@ -42,6 +43,8 @@ protected:
 private:
     void Place();
     void Show();
+    // The entry to show as chosen, or none for -1, without choosing it anew.
+    void ShowChosen(int entry);
     void Choose(int entry);
     void Outline();
 
@@ -50,8 +53,10 @@ private:
     QTimer following_;
     QElapsedTimer shown_; // since the list was last shown anew
     QLabel fate_;
-    QListWidget list_;
-    Field chosen_; // the cells of the object outlined
+    ObjectsModel model_;
+    QListView list_;
+    Field chosen_;               // the cells of the object outlined
+    bool showingChosen_ = false; // while the list is shown to follow it
 };
 
 } // namespace quarn
