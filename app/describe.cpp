@@ -28,7 +28,7 @@ void Report(const std::vector<Cell>& cells)
         board.ToggleCell(static_cast<std::int16_t>(Board::FromZeroBased(cell.row)),
                          static_cast<std::int16_t>(Board::FromZeroBased(cell.column)));
     }
-    const Description description = DescriptionOf(CensusOf(board), FateOf(board));
+    const Description description = DescriptionOf(CensusOf(board), FateOf(board), 0);
     Print(description.summary);
     for (const Message& line : description.lines) {
         Print(line);

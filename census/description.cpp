@@ -16,7 +16,7 @@ std::vector<Message> Description::Told() const
     return told;
 }
 
-Description DescriptionOf(const Census& census, const Fate& fate)
+Description DescriptionOf(const Census& census, const Fate& fate, int now)
 {
     Description description{census.Summary(), {}, std::nullopt};
     if (census.objects.empty()) {
@@ -26,7 +26,7 @@ Description DescriptionOf(const Census& census, const Fate& fate)
     for (const BoardObject& object : census.objects) {
         description.lines.push_back(object.Line());
     }
-    description.fate = fate.Line();
+    description.fate = fate.Line(now);
     return description;
 }
 

@@ -23,6 +23,7 @@ struct Description
     std::vector<Message> Told() const;
 };
 
-Description DescriptionOf(const Census& census, const Fate& fate);
+// The board at the step now, whose census and fate these are.
+Description DescriptionOf(const Census& census, const Fate& fate, int now);
 
 } // namespace quarn

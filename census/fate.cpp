@@ -23,12 +23,11 @@ Field Ahead(Field field, int generations)
     return field;
 }
 
-// The step at so many generations from the board's, as the label counts: it stops at its limit
+// The step at so many generations from this one, as the label counts: it stops at its limit
 // while the board goes on.
-int StepAhead(const Board& board, int generations)
+int StepAhead(int step, int generations)
 {
-    return std::min(board.StepCount() + generations,
-                    static_cast<int>(std::numeric_limits<std::int16_t>::max()));
+    return std::min(step + generations, static_cast<int>(std::numeric_limits<std::int16_t>::max()));
 }
 
 // Brent's cycle finding, which keeps no generation but two however long the run: the period of
@@ -79,12 +78,21 @@ std::optional<CycleStart> FirstOfCycle(const Field& start, int period, int gener
 
 } // namespace
 
+bool Fate::Reached(int now) const
+{
+    return end != End::StillChanging && now >= step;
+}
+
 Fate FateOf(const Board& board, int horizon)
 {
-    const Field start = Field::Of(board);
+    return FateOf(Field::Of(board), board.StepCount(), horizon);
+}
+
+Fate FateOf(const Field& start, int step, int horizon)
+{
     Fate fate;
     fate.ahead = horizon;
-    fate.step = StepAhead(board, horizon);
+    fate.step = StepAhead(step, horizon);
     const std::optional<int> period = PeriodOf(start, kSearchStrides * horizon);
     if (!period || *period > horizon) {
         return fate;
@@ -95,7 +103,7 @@ Fate FateOf(const Board& board, int horizon)
     }
     fate.ahead = cycle->first;
     fate.period = *period;
-    fate.step = StepAhead(board, cycle->first);
+    fate.step = StepAhead(step, cycle->first);
     fate.end = cycle->state.Empty() ? Fate::End::DiesOut
                : *period == 1       ? Fate::End::Settles
                                     : Fate::End::Repeats;

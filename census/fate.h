@@ -2,6 +2,7 @@
 
 #include "board/board.h"
 #include "census/census.h"
+#include "census/field.h"
 #include "pattern/message.h"
 
 namespace quarn {
@@ -25,14 +26,18 @@ struct Fate
     End end = End::StillChanging;
     int step = 0;   // on the label, from which it is dead, still or repeating
     int period = 0; // of the repeating
-    int ahead = 0;  // generations from now to that step, or that were looked at
+    int ahead = 0;  // generations from where it was foreseen to that step, or that were looked at
     Census census;  // of what it settles or repeats as
 
-    // "The board settles at step 202 into 4 blocks and a beehive."
-    Message Line() const;
+    // Whether the board stands at that step or past it, at the step it is at now.
+    bool Reached(int now) const;
+    // "The board settles at step 202 into 4 blocks and a beehive.", or once the board is there
+    // "The board settled at step 202 into 4 blocks and a beehive."
+    Message Line(int now) const;
 };
 
-// Looks at most horizon generations ahead.
+// What becomes of the field, at this count, looking at most horizon generations ahead.
+Fate FateOf(const Field& field, int step, int horizon = Fate::kHorizon);
 Fate FateOf(const Board& board, int horizon = Fate::kHorizon);
 
 } // namespace quarn

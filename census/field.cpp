@@ -47,6 +47,20 @@ Field Field::Of(const Board& board)
     return field;
 }
 
+Field Field::Of(const BoardState& state)
+{
+    Field field;
+    for (int row = 1; row <= kSide; ++row) {
+        for (int column = 1; column <= kSide; ++column) {
+            if (state.cells[static_cast<std::size_t>(row) * BoardState::kSide +
+                            static_cast<std::size_t>(column)]) {
+                field.Set(row, column);
+            }
+        }
+    }
+    return field;
+}
+
 bool Field::Live(int row, int column) const
 {
     return (rows_[Index(row)] & Bit(column)) != 0;

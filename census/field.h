@@ -29,6 +29,7 @@ public:
 
     // The field's live cells; the ring round it is taken as dead, as the window keeps it.
     static Field Of(const Board& board);
+    static Field Of(const BoardState& state);
 
     bool Live(int row, int column) const;
     void Set(int row, int column);

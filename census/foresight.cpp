@@ -1,22 +1,23 @@
 #include "census/foresight.h"
 
+#include <algorithm>
+
 namespace quarn {
 
-const Fate& Foresight::Of(const Board& board)
+const Fate& Foresight::Of(const RunRecord& record)
 {
-    const Field field = Field::Of(board);
-    const int step = board.StepCount();
-    const int ran = step - foreseenStep_;
-    Field foreseen = foreseen_;
-    for (int i = 0; i < ran && ran <= kRunOn; ++i) {
-        foreseen = foreseen.Next();
+    const auto found = std::find_if(kept_.begin(), kept_.end(), [&record](const Foreseen& kept) {
+        return kept.way == record.Way();
+    });
+    if (found != kept_.end()) {
+        std::rotate(found, found + 1, kept_.end());
+        return kept_.back().fate;
     }
-    if (foreseenStep_ < 0 || ran < 0 || ran > kRunOn || field != foreseen) {
-        fate_ = FateOf(board);
+    if (kept_.size() == kKept) {
+        kept_.erase(kept_.begin());
     }
-    foreseen_ = field;
-    foreseenStep_ = step;
-    return fate_;
+    kept_.push_back({record.Way(), FateOf(record.WayStart(), record.WayStartStep())});
+    return kept_.back().fate;
 }
 
 } // namespace quarn

@@ -1,27 +1,33 @@
 #pragma once
 
-#include "board/board.h"
 #include "census/fate.h"
-#include "census/field.h"
+#include "census/run_record.h"
+
+#include <cstdint>
+#include <vector>
 
 namespace quarn {
 
-// The fate of a board that is looked at again and again as it changes. A board that has run on
-// from where its fate was foreseen, by the rule alone, is on the way that was foreseen, which
-// counts its steps as the label does: the fate stands. Anything else is foreseen afresh.
+// The fate of the board, the same whenever it is asked along the way the board is on: it is
+// foreseen from where that way began, at the last reset or edit, so the step at which the board
+// dies out, settles or starts repeating is the same before the board gets there, while it runs
+// and after. Foreseen once for each way, and kept for the latest few, which undo and redo go back
+// and forth between.
 class Foresight
 {
 public:
-    // The most generations between two looks that are run again to see that the board went as
-    // foreseen; after more, the fate is foreseen afresh.
-    static constexpr int kRunOn = 64;
-
-    const Fate& Of(const Board& board);
+    const Fate& Of(const RunRecord& record);
 
 private:
-    Field foreseen_; // the field the fate was foreseen from, and its step
-    int foreseenStep_ = -1;
-    Fate fate_;
+    static constexpr std::size_t kKept = 4;
+
+    struct Foreseen
+    {
+        std::uint64_t way;
+        Fate fate;
+    };
+
+    std::vector<Foreseen> kept_; // the latest last
 };
 
 } // namespace quarn

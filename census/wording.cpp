@@ -204,19 +204,24 @@ Message Census::List() const
     return items.empty() ? Message{} : Listed(items);
 }
 
-Message Fate::Line() const
+Message Fate::Line(int now) const
 {
+    const bool past = Reached(now);
     switch (end) {
     case End::DiesOut:
-        return {QUARN_TRANSLATE_NOOP("Census", "The board dies out at step %1."),
+        return {past ? QUARN_TRANSLATE_NOOP("Census", "The board died out at step %1.")
+                     : QUARN_TRANSLATE_NOOP("Census", "The board dies out at step %1."),
                 {Message::Number(step)}};
     case End::Settles:
-        return {QUARN_TRANSLATE_NOOP("Census", "The board settles at step %1 into %2."),
+        return {past ? QUARN_TRANSLATE_NOOP("Census", "The board settled at step %1 into %2.")
+                     : QUARN_TRANSLATE_NOOP("Census", "The board settles at step %1 into %2."),
                 {Message::Number(step), census.List()}};
     case End::Repeats:
-        return {
-            QUARN_TRANSLATE_NOOP("Census", "The board repeats every %1 steps from step %2, as %3."),
-            {Message::Number(period), Message::Number(step), census.List()}};
+        return {past ? QUARN_TRANSLATE_NOOP(
+                           "Census", "The board has repeated every %1 steps since step %2, as %3.")
+                     : QUARN_TRANSLATE_NOOP("Census",
+                                            "The board repeats every %1 steps from step %2, as %3."),
+                {Message::Number(period), Message::Number(step), census.List()}};
     case End::StillChanging:
         break;
     }

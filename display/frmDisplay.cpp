@@ -1,6 +1,7 @@
 #include "display/frmDisplay.h"
 
 #include "board/checked.h"
+#include "census/field.h"
 #include "display/forms/font.h"
 #include "features/access/accessible_factory.h"
 #include "features/access/announcer.h"
@@ -80,6 +81,11 @@ frmDisplay::~frmDisplay()
 const Board& frmDisplay::board() const
 {
     return board_;
+}
+
+const RunRecord& frmDisplay::record() const
+{
+    return record_;
 }
 
 // Once the window is on the screen, so that a warning about the file opens over it.
@@ -162,9 +168,9 @@ void frmDisplay::CreateFeatures()
     access_ = Make<BoardAccess>(picFrame, board_);
     buttonKeys_ = Make<ButtonKeys>(this);
     stroke_ = Make<BoardStroke>(board_, this);
-    history_ = Make<History>(board_, this);
+    history_ = Make<History>(board_, record_, this);
     announcer_ = Make<Announcer>(lblStepCount, board_);
-    objects_ = Make<BoardObjects>(picFrame, board_);
+    objects_ = Make<BoardObjects>(picFrame, board_, record_);
     objectsWindow_ = Make<ObjectsWindow>(*objects_, this);
 }
 
@@ -287,6 +293,7 @@ void frmDisplay::ConnectObjects()
     connect(this, &frmDisplay::BoardDrawn, objectsWindow_, follow);
     connect(this, &frmDisplay::CellToggled, objectsWindow_, follow);
     connect(objectsWindow_, &ObjectsWindow::Chosen, cursor_, &BoardCursor::Place);
+    connect(objects_, &BoardObjects::Visited, objectsWindow_, &ObjectsWindow::ChooseAt);
     connect(objectsWindow_, &ObjectsWindow::Outlined, this,
             [this](int top, int left, int bottom, int right) {
                 MarkCells(kObjectMarker, top, left, bottom, right,
@@ -316,6 +323,7 @@ void frmDisplay::ConnectAccess()
     connect(this, &frmDisplay::CellToggled, access_, &BoardAccess::CellToggled);
     connect(access_, &BoardAccess::ToggleRequested, this, &frmDisplay::ToggleAndSay);
     connect(cursor_, &BoardCursor::Moved, access_, &BoardAccess::CursorMoved);
+    connect(cursor_, &BoardCursor::Placed, access_, &BoardAccess::CursorPlaced);
     connect(cursor_, &BoardCursor::StatusRequested, announcer_, &Announcer::Status);
 }
 
@@ -382,9 +390,15 @@ CellGeometry frmDisplay::Geometry() const
 
 // --- Procedures ------------------------------------------------------------------------------
 
+void frmDisplay::StartRecord()
+{
+    record_.Reset(Field::Of(board_), board_.StepCount());
+}
+
 void frmDisplay::NextGeneration()
 {
     board_.Step();
+    record_.Stepped(Field::Of(board_), board_.StepCount());
     DrawAll();
 }
 
@@ -393,14 +407,17 @@ void frmDisplay::SetAll(std::int16_t value)
     board_.FillAll(value);
     timer.Interval(0);
     board_.ResetCount();
+    StartRecord();
     DrawAll();
 }
 
-// What undo and redo show: a board and count as they were, stopped.
-void frmDisplay::ShowState(const BoardState& state)
+// What undo and redo show: a board and count as they were, stopped, with the record that went
+// with them.
+void frmDisplay::ShowState(const BoardState& state, const RunRecord& record)
 {
     timer.Interval(0);
     board_.Restore(state);
+    record_ = record;
     DrawAll();
 }
 
@@ -414,6 +431,7 @@ void frmDisplay::LoadCells(const std::vector<Cell>& cells)
     }
     timer.Interval(0);
     board_.ResetCount();
+    StartRecord();
     DrawAll();
 }
 
@@ -448,6 +466,7 @@ void frmDisplay::Form_Load()
 {
     board_.ResetCount();
     timer.Interval(0);
+    StartRecord();
     DrawAll();
 }
 
@@ -466,6 +485,7 @@ void frmDisplay::cmdRandom_Click()
     board_.FillRandom();
     timer.Interval(0);
     board_.ResetCount();
+    StartRecord();
     DrawAll();
 }
 
@@ -501,6 +521,7 @@ void frmDisplay::picFrame_MouseDown(int Button, int Shift, float X, float Y)
 void frmDisplay::ToggleCell(std::int16_t row, std::int16_t column)
 {
     board_.ToggleCell(row, column);
+    record_.Edited(Field::Of(board_));
     DrawCell(row, column);
     emit CellToggled(row, column);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "board/board.h"
+#include "census/run_record.h"
 #include "display/forms/form.h"
 #include "display/forms/interval_timer.h"
 #include "display/forms/picture_box.h"
@@ -45,6 +46,8 @@ public:
     frmDisplay& operator=(frmDisplay&&) = delete;
 
     const Board& board() const;
+    // What the board has gone through since the last reset.
+    const RunRecord& record() const;
 
     // Loads the pattern in the file, as a fill would; see PatternTransfer::OpenFile.
     void OpenPattern(const QByteArray& path);
@@ -92,10 +95,13 @@ private:
     // The cells' size and places, worked out afresh from the picture area's size at every use.
     CellGeometry Geometry() const;
 
+    // The record follows every change of the board: a reset starts it anew.
+    void StartRecord();
+
     void NextGeneration();
     void SetAll(std::int16_t value);
     void LoadCells(const std::vector<Cell>& cells);
-    void ShowState(const BoardState& state);
+    void ShowState(const BoardState& state, const RunRecord& record);
     void DrawAll();
     void DrawCell(std::int16_t row, std::int16_t column);
     void ToggleCell(std::int16_t row, std::int16_t column);
@@ -112,6 +118,7 @@ private:
     void timer_Timer();
 
     Board board_;
+    RunRecord record_;
 
     QMenuBar menuBar_;
     forms::PictureBox picFrame;

@@ -100,10 +100,10 @@ TEST(Fate, StillChangingAtTheHorizon)
     }
     const quarn::Fate fate = quarn::FateOf(board, 40);
     EXPECT_EQ(fate.end, quarn::Fate::End::StillChanging);
-    EXPECT_EQ(fate.Line().English(), "The board is still changing after 40 steps.");
-    EXPECT_EQ(quarn::FateOf(board).Line().English(), "The board settles at step 111 into a block.");
+    EXPECT_EQ(fate.Line(0).English(), "The board is still changing after 40 steps.");
+    EXPECT_EQ(quarn::FateOf(board).Line(0).English(), "The board settles at step 111 into a block.");
     // A cycle that starts by the horizon is found, however the search's strides fall.
-    EXPECT_EQ(quarn::FateOf(board, 120).Line().English(),
+    EXPECT_EQ(quarn::FateOf(board, 120).Line(0).English(),
               "The board settles at step 111 into a block.");
 }
 

@@ -269,7 +269,7 @@ void AccessibilityTest::announcementsSayWhatHappened_data()
     QTest::newRow("D, then N from the last object round to the first")
         << "Space Right Right Right Space D N"
         << "live | live | 2 live cells in 2 objects: 2 lone cells. The board dies out at step 1. | "
-           "Lone cell at row 1, column 1.";
+           "Lone cell at row 1, column 1. Cursor on row 1, column 1.";
 }
 
 // What the status bar's notification says, which a screen reader speaks where the focus is.

@@ -176,8 +176,10 @@ def run(start):
           "Page_Down space".split())
     expect([("d", "4 live cells in 2 objects: a blinker and a lone cell. The board repeats every 2 "
                   "steps from step 1, as a blinker.", "D names the objects"),
-            ("n", "Blinker at row 2, column 1.", "N goes round to the first object"),
-            ("shift+n", "Lone cell at row 12, column 3.", "Shift+N goes back round to the last")])
+            ("n", "Blinker at row 2, column 1. Cursor on row 2, column 1.",
+             "N goes round to the first object, and says where the cursor went"),
+            ("shift+n", "Lone cell at row 12, column 3. Cursor on row 12, column 3.",
+             "Shift+N goes back round to the last")])
 
 
 def expect(rows):  # each row's keys pressed, and what Orca said last checked

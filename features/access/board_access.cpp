@@ -78,6 +78,12 @@ void BoardAccess::CursorMoved(int row, int column)
     }
 }
 
+void BoardAccess::CursorPlaced(int row, int column)
+{
+    cursorRow_ = row;
+    cursorColumn_ = column;
+}
+
 bool BoardAccess::Listening() const
 {
     return QAccessible::isActive() && QAccessible::queryAccessibleInterface(&area_) != nullptr;

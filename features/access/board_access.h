@@ -39,10 +39,11 @@ public:
     void RequestToggle(int row, int column);
 
     // What the window tells it: the whole board may have changed, one cell has toggled, the
-    // cursor has moved while the board has the focus.
+    // cursor has moved while the board has the focus, or been placed by words said already.
     void BoardChanged();
     void CellToggled(int row, int column);
     void CursorMoved(int row, int column);
+    void CursorPlaced(int row, int column);
 
 signals:
     void ToggleRequested(int row, int column);

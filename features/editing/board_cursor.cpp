@@ -66,7 +66,7 @@ void BoardCursor::Clicked(int row, int column)
 
 void BoardCursor::Place(int row, int column)
 {
-    MoveTo(row, column);
+    MoveTo(row, column, true);
 }
 
 QColor BoardCursor::MarkerColor(const QPalette& palette)
@@ -157,7 +157,7 @@ bool BoardCursor::KeyPressed(const QKeyEvent& key)
         if (key.key() == Qt::Key_S) {
             emit StatusRequested();
         } else {
-            emit DescribeRequested();
+            emit DescribeRequested(row_, column_);
         }
         return true;
     case Qt::Key_N:
@@ -176,7 +176,7 @@ bool BoardCursor::KeyPressed(const QKeyEvent& key)
     return true;
 }
 
-void BoardCursor::MoveTo(int row, int column)
+void BoardCursor::MoveTo(int row, int column, bool quietly)
 {
     if (row == row_ && column == column_) {
         return;
@@ -184,7 +184,9 @@ void BoardCursor::MoveTo(int row, int column)
     row_ = row;
     column_ = column;
     UpdateMarker();
-    if (area_.hasFocus()) {
+    if (quietly) {
+        emit Placed(row_, column_);
+    } else if (area_.hasFocus()) {
         emit Moved(row_, column_);
     }
 }

@@ -29,7 +29,8 @@ public:
     // A click on a cell: the cursor follows it if the board has the focus, and the marker goes
     // until the keyboard is used again.
     void Clicked(int row, int column);
-    // The cursor put on a cell by the keyboard's other ways round the board: object by object.
+    // The cursor put on a cell by the keyboard's other ways round the board, object by object,
+    // which say where it went in their own words: it moves without a word of its own.
     void Place(int row, int column);
 
     // At least 3:1 against both the silver gap and a black box, as WCAG 2.2 asks of a focus
@@ -40,12 +41,13 @@ signals:
     void ToggleRequested(int row, int column);
     // S on the board: what the board holds, said aloud.
     void StatusRequested();
-    // D: what is on the board, and what becomes of it.
-    void DescribeRequested();
+    // D: what is on the board, and what becomes of it, with the cursor on this cell.
+    void DescribeRequested(int row, int column);
     // N or Shift+N: the object after, or before, the cursor cell.
     void ObjectRequested(int row, int column, bool backwards);
-    // The cursor moved while the board has the focus.
+    // The cursor moved while the board has the focus; or was placed, without a word.
     void Moved(int row, int column);
+    void Placed(int row, int column);
     // The marker is to show this cell, in this colour, or to go.
     void MarkerShown(int row, int column, const QColor& color);
     void MarkerHidden();
@@ -55,7 +57,7 @@ protected:
 
 private:
     bool KeyPressed(const QKeyEvent& key);
-    void MoveTo(int row, int column);
+    void MoveTo(int row, int column, bool quietly = false);
     void ShowMarker(bool shown);
     void UpdateMarker();
 

@@ -9,8 +9,7 @@ namespace quarn {
 class History::Entry : public QUndoCommand
 {
 public:
-    Entry(History& history, const QString& action, const BoardState& before,
-          const BoardState& after)
+    Entry(History& history, const QString& action, const Snapshot& before, const Snapshot& after)
         : QUndoCommand(action),
           history_(history),
           before_(before),
@@ -18,6 +17,14 @@ public:
     {}
 
     void undo() override { history_.Restore(before_); }
+
+    int RecordSize() const { return after_.record ? after_.record->Size() : 0; }
+
+    void DropRecords()
+    {
+        before_.record.reset();
+        after_.record.reset();
+    }
 
     void redo() override
     {
@@ -29,15 +36,16 @@ public:
 
 private:
     History& history_;
-    BoardState before_;
-    BoardState after_;
+    Snapshot before_;
+    Snapshot after_;
     bool pushed_ = false;
 };
 
-History::History(const Board& board, QObject* parent)
+History::History(const Board& board, const RunRecord& record, QObject* parent)
     : QObject(parent),
       board_(board),
-      current_(board.State())
+      record_(record),
+      current_{board.State(), record}
 {
     stack_.setUndoLimit(kLimit);
     connect(&stack_, &QUndoStack::indexChanged, this, &History::Announce);
@@ -112,19 +120,40 @@ void History::SettleBeforeUndo()
 
 void History::Checkpoint(const QString& action)
 {
-    const BoardState now = board_.State();
-    if (now == current_) {
+    const Snapshot now{board_.State(), record_};
+    if (now.state == current_.state) {
+        current_.record = record_;
         return;
     }
     // Named in the person's language, as the menus and the screen reader say it.
     stack_.push(new Entry(*this, tr(action.toUtf8().constData()), current_, now));
     current_ = now;
+    KeepWithinBudget();
 }
 
-void History::Restore(const BoardState& state)
+// Counted from the latest entry back; steps that entries share are counted for each, which
+// errs on the side of keeping less.
+void History::KeepWithinBudget()
 {
-    current_ = state;
-    emit RestoreRequested(state);
+    int kept = 0;
+    for (int i = stack_.count() - 1; i >= 0; --i) {
+        // The stack holds our entries only, and gives them back const.
+        auto* entry = static_cast<Entry*>(const_cast<QUndoCommand*>(stack_.command(i)));
+        kept += entry->RecordSize();
+        if (kept > kRecordBudget) {
+            entry->DropRecords();
+        }
+    }
+}
+
+void History::Restore(const Snapshot& snapshot)
+{
+    current_ = snapshot;
+    if (!current_.record) {
+        current_.record.emplace();
+        current_.record->Reset(Field::Of(snapshot.state), snapshot.state.stepCount);
+    }
+    emit RestoreRequested(current_.state, *current_.record);
 }
 
 // A run under way can always be undone: undo stops it, and it becomes the entry undone.

@@ -11,10 +11,11 @@
 
 namespace quarn {
 
-BoardObjects::BoardObjects(QWidget& area, const Board& board)
+BoardObjects::BoardObjects(QWidget& area, const Board& board, const RunRecord& record)
     : QObject(&area),
       area_(area),
-      board_(board)
+      board_(board),
+      record_(record)
 {
     area_.installEventFilter(this);
     // The tips show while another window has the focus too, such as the window of objects.
@@ -34,13 +35,23 @@ const Census& BoardObjects::Now()
 
 const Fate& BoardObjects::FateNow()
 {
-    return foresight_.Of(board_);
+    return foresight_.Of(record_);
 }
 
 Description BoardObjects::DescriptionNow()
 {
     const Census& census = Now();
-    return DescriptionOf(census, FateNow());
+    return DescriptionOf(census, FateNow(), board_.StepCount());
+}
+
+const RunRecord& BoardObjects::Record() const
+{
+    return record_;
+}
+
+QWidget& BoardObjects::Area() const
+{
+    return area_;
 }
 
 QString BoardObjects::Words(const Message& message)
@@ -48,13 +59,13 @@ QString BoardObjects::Words(const Message& message)
     return Translated(message, "Census");
 }
 
-void BoardObjects::Describe()
+void BoardObjects::Describe(int row, int column)
 {
     QStringList told;
     for (const Message& message : DescriptionNow().Told()) {
         told << Words(message);
     }
-    emit Said(told.join(QLatin1Char(' ')));
+    Tell(told.join(QLatin1Char(' ')), row, column);
 }
 
 void BoardObjects::Visit(int row, int column, bool backwards)
@@ -62,7 +73,7 @@ void BoardObjects::Visit(int row, int column, bool backwards)
     const Census& census = Now();
     const auto count = static_cast<int>(census.objects.size());
     if (count == 0) {
-        emit Said(Words(census.Summary()));
+        Tell(Words(census.Summary()), row, column);
         return;
     }
     // The object the cell is in, or where the cell stands among them.
@@ -79,8 +90,21 @@ void BoardObjects::Visit(int row, int column, bool backwards)
     const int next = here >= 0 ? here + (backwards ? -1 : 1) : (backwards ? before - 1 : before);
     const BoardObject& object =
         census.objects[static_cast<std::size_t>((next % count + count) % count)];
-    emit CursorRequested(object.first.row, object.first.column);
-    emit Said(Words(object.Line()));
+    const FieldCell cursor = object.first;
+    emit CursorRequested(cursor.row, cursor.column);
+    emit Visited(cursor.row, cursor.column);
+    Tell(Words(object.Line()) + QLatin1Char(' ') +
+             tr("Cursor on row %1, column %2.").arg(cursor.row).arg(cursor.column),
+         cursor.row, cursor.column);
+}
+
+void BoardObjects::Tell(const QString& words, int row, int column)
+{
+    emit Said(words);
+    // Below the cell, so that the tip leaves it in sight.
+    const PixelRect slot =
+        CellGeometry::OfPixels(area_.width(), area_.height()).SlotPixels(row, column);
+    QToolTip::showText(area_.mapToGlobal(QPoint(slot.left, slot.top + slot.height)), words, &area_);
 }
 
 // A tooltip with the line of the object under the pointer, over its live cells only.

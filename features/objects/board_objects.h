@@ -6,6 +6,7 @@
 #include "census/fate.h"
 #include "census/field.h"
 #include "census/foresight.h"
+#include "census/run_record.h"
 
 #include <QObject>
 #include <QString>
@@ -15,42 +16,52 @@ class QWidget;
 namespace quarn {
 
 // The census of the board for a person: what is on it and what becomes of it, said on request;
-// its objects one by one from the keyboard's cursor; and a tooltip over each object's cells.
-// What it says goes out by Said, and the cursor's moves by CursorRequested.
+// its objects one by one from the keyboard's cursor; and a tooltip over each object's cells. What
+// it says goes out by Said, and shows in a tip beside the cursor's cell for whoever can see it;
+// the cursor's moves go out by CursorRequested.
 class BoardObjects : public QObject
 {
     Q_OBJECT
 
 public:
-    // Shows its tooltips over the widget that shows the board.
-    BoardObjects(QWidget& area, const Board& board);
+    // Shows its tips over the widget that shows the board.
+    BoardObjects(QWidget& area, const Board& board, const RunRecord& record);
 
-    // The census and the fate of the board as it is now, and the two in words. Worked out
-    // afresh only when the board has changed, and the fate only when the board went otherwise
-    // than it said.
+    // The census and the fate of the board as it is now, and the two in words. The census is
+    // taken afresh only when the board has changed, the fate once for the way it is on.
     const Census& Now();
     const Fate& FateNow();
     Description DescriptionNow();
+    const RunRecord& Record() const;
+    // The widget that shows the board.
+    QWidget& Area() const;
 
     // A line of the census in the person's language.
     static QString Words(const Message& message);
 
-    // What is on the board and what becomes of it, said in one.
-    void Describe();
+    // What is on the board and what becomes of it, said in one, with the cursor on this cell.
+    void Describe(int row, int column);
     // The object after (or before) the one at or after the cell, in reading order, round from
-    // the last to the first: the cursor is sent to its first live cell, and its line said.
+    // the last to the first: the cursor is sent to its first live cell, and its line said with
+    // where the cursor went.
     void Visit(int row, int column, bool backwards);
 
 signals:
     void Said(const QString& words);
     void CursorRequested(int row, int column);
+    // The object Visit went to, by its first live cell.
+    void Visited(int row, int column);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // Words said shown too, in a tip beside the cell.
+    void Tell(const QString& words, int row, int column);
+
     QWidget& area_;
     const Board& board_;
+    const RunRecord& record_;
     Field seen_;           // the field the census was taken of
     bool counted_ = false; // whether there is a census of it yet
     Census census_;

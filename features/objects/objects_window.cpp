@@ -2,16 +2,16 @@
 
 #include "features/objects/board_objects.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QHash>
-#include <QKeySequence>
 #include <QPainter>
 #include <QScreen>
-#include <QShortcut>
 #include <QStaticText>
 #include <QStyledItemDelegate>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <cmath>
 
 namespace quarn {
@@ -21,11 +21,14 @@ namespace {
 // At most once a second while the board runs: a list rewritten at every generation of a run costs
 // more to draw than the board does, and nobody can read it that fast.
 constexpr qint64 kFollowEveryMs = 1000;
+// The most generations a chosen object is run on to follow it; after more, it is found again
+// among the objects.
+constexpr int kTrackFor = 64;
 
-// An entry drawn as the style draws it, but for its text, which is laid out once for each line
-// it has held of late: as the board runs, an entry's line changes at every generation, and lines
-// come round again (an oscillator's, in each phase), where the style would lay every one out
-// afresh at every painting, more than once.
+// An entry drawn as the style draws it, but for its text, which is wrapped to the list's width
+// and laid out once for each line it has held of late: as the board runs, an entry's line
+// changes at every generation, and lines come round again (an oscillator's, in each phase),
+// where the style would lay every one out afresh at every painting, more than once.
 class LineDelegate : public QStyledItemDelegate
 {
 public:
@@ -41,38 +44,52 @@ public:
         QStyle* style = view != nullptr ? view->style() : QApplication::style();
         style->drawControl(QStyle::CE_ItemViewItem, &item, painter, view);
         const QRect room = style->subElementRect(QStyle::SE_ItemViewItemText, &item, view);
-        const QStaticText& line = Laid(text, item.font);
+        const QStaticText& line = Laid(text, item.font, TextWidth(option));
         painter->setFont(item.font);
         painter->setPen(item.palette.color(item.state.testFlag(QStyle::State_Selected)
                                                ? QPalette::HighlightedText
                                                : QPalette::Text));
         const QSizeF size = line.size();
         painter->drawStaticText(
-            QPointF(room.left() + 2, room.top() + (room.height() - size.height()) / 2), line);
+            QPointF(room.left() + kMargin / 2, room.top() + (room.height() - size.height()) / 2),
+            line);
     }
 
-    // As wide as the line, so that the list scrolls to a long one.
+    // As tall as the line wrapped to the list's width.
     QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override
     {
-        const QStaticText& line = Laid(index.data().toString(), option.font);
-        constexpr int kMargin = 4;
-        return {static_cast<int>(std::ceil(line.size().width())) + 2 * kMargin,
-                option.fontMetrics.height() + kMargin};
+        const int width = TextWidth(option);
+        const QStaticText& line = Laid(index.data().toString(), option.font, width);
+        return {width + 2 * kMargin,
+                std::max(static_cast<int>(std::ceil(line.size().height())),
+                         option.fontMetrics.height()) +
+                    kMargin};
     }
 
 private:
-    const QStaticText& Laid(const QString& text, const QFont& font) const
+    static constexpr int kMargin = 4;
+
+    static int TextWidth(const QStyleOptionViewItem& option)
+    {
+        const auto* view = qobject_cast<const QAbstractItemView*>(option.widget);
+        const int room = view != nullptr ? view->viewport()->width() : option.rect.width();
+        return std::max(room - 3 * kMargin, 4 * kMargin);
+    }
+
+    const QStaticText& Laid(const QString& text, const QFont& font, int width) const
     {
         constexpr qsizetype kKept = 512;
         if (laid_.size() > kKept) {
             laid_.clear();
         }
-        auto found = laid_.find(text);
+        const QString key = QString::number(width) + QLatin1Char(' ') + text;
+        auto found = laid_.find(key);
         if (found == laid_.end()) {
             QStaticText line(text);
             line.setTextFormat(Qt::PlainText);
+            line.setTextWidth(width);
             line.prepare(QTransform(), font);
-            found = laid_.insert(text, line);
+            found = laid_.insert(key, line);
         }
         return found.value();
     }
@@ -94,7 +111,7 @@ FieldCell BottomRight(const Field& cells)
 } // namespace
 
 ObjectsWindow::ObjectsWindow(BoardObjects& objects, QWidget* owner)
-    : QWidget(owner, Qt::Window),
+    : QDialog(owner),
       objects_(objects)
 {
     setWindowTitle(tr("Objects"));
@@ -105,22 +122,27 @@ ObjectsWindow::ObjectsWindow(BoardObjects& objects, QWidget* owner)
     list_.setObjectName(QStringLiteral("objectsList"));
     list_.setModel(&model_);
     list_.setItemDelegate(new LineDelegate(&list_));
-    list_.setAccessibleName(tr("Objects"));
+    list_.setWordWrap(true);
+    list_.setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    list_.setResizeMode(QListView::Adjust);
+    // No entry is current until a person chooses one: the list would otherwise make its first
+    // entry current as it takes the focus, and say it.
+    list_.setCurrentIndex({});
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(&fate_);
     layout->addWidget(&list_);
     resize(380, 300);
 
-    connect(list_.selectionModel(), &QItemSelectionModel::currentRowChanged, this,
-            [this](const QModelIndex& current) {
-                if (!showingChosen_) {
-                    Choose(current.row());
-                }
-            });
+    // A choice is a selection, by the mouse or the arrows, not the current entry that the focus
+    // alone may give the list.
+    connect(list_.selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
+        if (!showingChosen_) {
+            const QModelIndexList selected = list_.selectionModel()->selectedIndexes();
+            Choose(selected.isEmpty() ? -1 : selected.front().row());
+        }
+    });
     following_.setSingleShot(true);
     connect(&following_, &QTimer::timeout, this, &ObjectsWindow::Show);
-    auto* close = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-    connect(close, &QShortcut::activated, this, &QWidget::close);
 }
 
 void ObjectsWindow::Open()
@@ -134,31 +156,57 @@ void ObjectsWindow::Open()
     raise();
     activateWindow();
     if (opening) {
+        Remember({});
         Show();
         list_.setFocus();
     }
 }
 
-// Wide enough for the lines of the board as it is, in the person's language, and beside the
-// board: to its right, else to its left, else as far right as the screen goes.
+// As wide as the lines of the board as it is, in the person's language, and where it covers
+// nothing of the window: to its right, else to its left, else below it. Where none of those has
+// room, it is made smaller to fit beside the window; where not even that fits, it goes over the
+// board, never over the buttons and the count.
 void ObjectsWindow::Place()
 {
-    const QRect board = parentWidget()->frameGeometry();
-    const QRect screen = parentWidget()->screen()->availableGeometry();
+    const QWidget& owner = *parentWidget();
+    const QRect window = owner.frameGeometry();
+    const QRect screen = owner.screen()->availableGeometry();
+    // This window's frame, which it does not have until it is shown: taken to be the owner's.
+    const QSize frame = window.size() - owner.size();
     int widest = list_.fontMetrics().horizontalAdvance(fate_.text());
-    for (const BoardObject& object : objects_.Now().objects) {
-        widest = std::max(
-            widest, list_.fontMetrics().horizontalAdvance(BoardObjects::Words(object.Line())));
+    for (const Message& line : objects_.DescriptionNow().lines) {
+        widest = std::max(widest, list_.fontMetrics().horizontalAdvance(BoardObjects::Words(line)));
     }
     constexpr int kRoom = 48; // the margins, the list's frame and a scroll bar
-    resize(std::clamp(widest + kRoom, width(), screen.width() / 2), height());
-    const int gap = 8;
-    const int right = board.right() + gap;
-    const int left = board.left() - gap - width();
-    const int x = right + width() <= screen.right() ? right
-                  : left >= screen.left()           ? left
-                                          : std::max(screen.left(), screen.right() - width());
-    move(x, board.top());
+    constexpr int kGap = 8;
+    constexpr QSize kLeast(140, 100);
+    const QSize wanted(std::clamp(widest + kRoom, width(), screen.width() / 2), height());
+    const int right = screen.right() - window.right() - kGap - frame.width();
+    const int left = window.left() - screen.left() - kGap - frame.width();
+    const int below = screen.bottom() - window.bottom() - kGap - frame.height();
+    const int tall = std::min(wanted.height(), screen.bottom() - window.top() - frame.height());
+    const auto beside = [&](int room, bool onTheRight) {
+        const int w = std::min(wanted.width(), room);
+        resize(w, tall);
+        move(onTheRight ? window.right() + 1 + kGap : window.left() - kGap - frame.width() - w,
+             window.top());
+    };
+    const auto under = [&](int room) {
+        resize(std::min(wanted.width(), screen.width() - frame.width()),
+               std::min(wanted.height(), room));
+        move(std::clamp(window.left(), screen.left(), screen.right() + 1 - frameSize().width()),
+             window.bottom() + 1 + kGap);
+    };
+    if (right >= wanted.width() || (right >= kLeast.width() && right >= left)) {
+        beside(right, true);
+    } else if (left >= kLeast.width()) {
+        beside(left, false);
+    } else if (below >= kLeast.height()) {
+        under(below);
+    } else {
+        const QWidget* area = &objects_.Area();
+        setGeometry(QRect(area->mapToGlobal(QPoint(0, 0)), area->size() - frame));
+    }
 }
 
 void ObjectsWindow::Follow(bool running)
@@ -171,14 +219,30 @@ void ObjectsWindow::Follow(bool running)
         Show();
         return;
     }
+    Track();
+    Outline();
     if (!following_.isActive()) {
         const qint64 since = shown_.isValid() ? shown_.elapsed() : kFollowEveryMs;
         following_.start(static_cast<int>(std::max<qint64>(0, kFollowEveryMs - since)));
     }
 }
 
-// The one chosen stays with the object that overlaps the one outlined, as a glider goes on
-// gliding.
+void ObjectsWindow::ChooseAt(int row, int column)
+{
+    if (!isVisible()) {
+        return;
+    }
+    const Census& census = objects_.Now();
+    for (std::size_t i = 0; i < census.objects.size(); ++i) {
+        if (census.objects[i].cells.Live(row, column)) {
+            Remember(census.objects[i].cells);
+            ShowChosen(static_cast<int>(i));
+            Outline();
+            return;
+        }
+    }
+}
+
 void ObjectsWindow::Show()
 {
     if (!isVisible()) {
@@ -186,33 +250,75 @@ void ObjectsWindow::Show()
     }
     shown_.restart();
     const Description description = objects_.DescriptionNow();
-    fate_.setText(BoardObjects::Words(description.Outlook()));
+    const QString fate = BoardObjects::Words(description.Outlook());
+    fate_.setText(fate);
+    // What a screen reader says of the list as it takes the focus: the fate, and its entries.
+    list_.setAccessibleName(fate);
     QStringList lines;
     for (const Message& line : description.lines) {
         lines << BoardObjects::Words(line);
     }
     model_.SetLines(lines);
+    Track();
     const Census& census = objects_.Now();
-    int follows = -1;
-    const Field around = chosen_.Within(1);
-    for (std::size_t i = 0; i < census.objects.size() && follows < 0 && !chosen_.Empty(); ++i) {
-        if (!(around & census.objects[i].cells).Empty()) {
-            follows = static_cast<int>(i);
+    int entry = -1;
+    for (std::size_t i = 0; i < census.objects.size() && !chosen_.Empty(); ++i) {
+        if (census.objects[i].cells == chosen_) {
+            entry = static_cast<int>(i);
         }
     }
-    ShowChosen(follows);
-    if (follows < 0) {
-        chosen_ = {};
-    } else {
-        chosen_ = census.objects[static_cast<std::size_t>(follows)].cells;
-    }
+    ShowChosen(entry);
     Outline();
+}
+
+// A chosen glider goes on gliding: the object run on its own is the object, for as long as
+// nothing else on the board comes near it. Otherwise the object that overlaps the one chosen
+// is the one now, as after a click that changed it, or undo; and after a reset, nothing is.
+void ObjectsWindow::Track()
+{
+    const RunRecord& record = objects_.Record();
+    const int ran = record.Size() - chosenSize_;
+    if (chosen_.Empty() || record.Run() != chosenRun_) {
+        Remember({});
+        return;
+    }
+    if (record.Way() == chosenWay_ && ran > 0 && ran <= kTrackFor) {
+        Field moved = chosen_;
+        for (int i = 0; i < ran; ++i) {
+            moved = moved.Next();
+        }
+        if (!moved.Empty() && (record.Now() & moved.Within(1)) == moved) {
+            Remember(moved);
+            return;
+        }
+    }
+    Remember(Overlapping(chosen_));
+}
+
+Field ObjectsWindow::Overlapping(const Field& cells)
+{
+    const Field around = cells.Within(1);
+    for (const BoardObject& object : objects_.Now().objects) {
+        if (!(around & object.cells).Empty()) {
+            return object.cells;
+        }
+    }
+    return {};
+}
+
+void ObjectsWindow::Remember(const Field& chosen)
+{
+    const RunRecord& record = objects_.Record();
+    chosen_ = chosen;
+    chosenRun_ = record.Run();
+    chosenWay_ = record.Way();
+    chosenSize_ = record.Size();
 }
 
 void ObjectsWindow::ShowChosen(int entry)
 {
     const QModelIndex index = model_.index(entry);
-    if (list_.currentIndex() == index) {
+    if (list_.currentIndex() == index && list_.selectionModel()->isSelected(index) == (entry >= 0)) {
         return;
     }
     showingChosen_ = true;
@@ -223,22 +329,22 @@ void ObjectsWindow::ShowChosen(int entry)
 void ObjectsWindow::hideEvent(QHideEvent* event)
 {
     following_.stop();
-    chosen_ = {};
+    Remember({});
     ShowChosen(-1);
     emit OutlineGone();
-    QWidget::hideEvent(event);
+    QDialog::hideEvent(event);
 }
 
 void ObjectsWindow::Choose(int entry)
 {
     const Census& census = objects_.Now();
     if (entry < 0 || entry >= static_cast<int>(census.objects.size())) {
-        chosen_ = {};
+        Remember({});
         Outline();
         return;
     }
     const BoardObject& object = census.objects[static_cast<std::size_t>(entry)];
-    chosen_ = object.cells;
+    Remember(object.cells);
     Outline();
     emit Chosen(object.first.row, object.first.column);
 }

@@ -1,0 +1,144 @@
+#include "census/run_record.h"
+
+#include <atomic>
+#include <cstddef>
+
+namespace quarn {
+
+namespace {
+
+// Ways and runs alike, each told apart from every other for as long as the program runs.
+std::uint64_t NewId()
+{
+    static std::atomic<std::uint64_t> last{0};
+    return ++last;
+}
+
+std::int16_t Count16(const Field& field)
+{
+    return static_cast<std::int16_t>(field.Count()); // at most 900
+}
+
+} // namespace
+
+RunRecord::RunRecord()
+{
+    Reset({}, 0);
+}
+
+void RunRecord::Reset(const Field& field, int step)
+{
+    chunks_.clear();
+    size_ = 0;
+    before_ = field;
+    now_ = field;
+    trail_ = field;
+    chunks_.push_back(std::make_shared<Chunk>());
+    chunks_.back()->push_back({static_cast<std::int16_t>(step), Count16(field), 0, 0});
+    size_ = 1;
+    run_ = NewId();
+    StartWay(field, step);
+}
+
+void RunRecord::Stepped(const Field& field, int step)
+{
+    const Point point{static_cast<std::int16_t>(step), Count16(field),
+                      Count16(field.Without(now_)), Count16(now_.Without(field))};
+    if (step == Last().step) {
+        LastForWriting() = point;
+        StartWay(field, step);
+    } else {
+        if (size_ % kChunk == 0) {
+            chunks_.push_back(std::make_shared<Chunk>());
+            chunks_.back()->reserve(kChunk);
+        }
+        before_ = now_;
+        ++size_;
+        LastForWriting() = point;
+    }
+    now_ = field;
+    trail_ = trail_ | field;
+}
+
+// The edits at a step count together against the step before, as the generation that led to it
+// does.
+void RunRecord::Edited(const Field& field)
+{
+    Point& last = LastForWriting();
+    last.live = Count16(field);
+    last.born = Count16(field.Without(before_));
+    last.died = Count16(before_.Without(field));
+    now_ = field;
+    trail_ = trail_ | field;
+    StartWay(field, last.step);
+}
+
+int RunRecord::Size() const
+{
+    return size_;
+}
+
+RunRecord::Point RunRecord::At(int index) const
+{
+    const auto at = static_cast<std::size_t>(index);
+    return (*chunks_[at / kChunk])[at % kChunk];
+}
+
+RunRecord::Point RunRecord::Last() const
+{
+    return At(size_ - 1);
+}
+
+const Field& RunRecord::Trail() const
+{
+    return trail_;
+}
+
+const Field& RunRecord::Now() const
+{
+    return now_;
+}
+
+const Field& RunRecord::WayStart() const
+{
+    return wayStart_;
+}
+
+int RunRecord::WayStartStep() const
+{
+    return wayStartStep_;
+}
+
+std::uint64_t RunRecord::Way() const
+{
+    return way_;
+}
+
+std::uint64_t RunRecord::Run() const
+{
+    return run_;
+}
+
+void RunRecord::StartWay(const Field& field, int step)
+{
+    wayStart_ = field;
+    wayStartStep_ = step;
+    way_ = NewId();
+}
+
+// The last step's chunk, copied first if another record shares it. A new step's place is made
+// here too.
+RunRecord::Point& RunRecord::LastForWriting()
+{
+    std::shared_ptr<Chunk>& chunk = chunks_.back();
+    if (chunk.use_count() > 1) {
+        chunk = std::make_shared<Chunk>(*chunk);
+    }
+    const auto place = static_cast<std::size_t>(size_ - 1) % kChunk;
+    if (chunk->size() <= place) {
+        chunk->resize(place + 1);
+    }
+    return (*chunk)[place];
+}
+
+} // namespace quarn

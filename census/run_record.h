@@ -1,0 +1,76 @@
+#pragma once
+
+#include "census/field.h"
+
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+namespace quarn {
+
+// What the board has gone through since the last reset (a fill, a load, the start): how many
+// cells lived at each step the label counted, and how many were born and died on the way there;
+// every cell that has lived since; and where the way it is on now began, at the reset or at the
+// last edit, from which its fate is foreseen. The one source of the past for the fate, the
+// population graph and the trail.
+//
+// A copy is cheap, and copies share the steps they have in common, so that every entry of the
+// history can keep the record that went with its board.
+class RunRecord
+{
+public:
+    // One step: its count on the label, its live cells, and the cells born and dead in the
+    // generation that led to it, or changed by the edits made at it; none at a reset.
+    struct Point
+    {
+        std::int16_t step = 0;
+        std::int16_t live = 0;
+        std::int16_t born = 0;
+        std::int16_t died = 0;
+    };
+
+    RunRecord();
+
+    // A fresh record: the board after a fill, a load or at the start, at its count.
+    void Reset(const Field& field, int step);
+    // The board went a generation on, to this count. At the count's limit the board goes on
+    // but the count does not: the last step is the board's latest, on a way of its own.
+    void Stepped(const Field& field, int step);
+    // The board was edited at the step it is at: a click, a stroke, a key.
+    void Edited(const Field& field);
+
+    int Size() const;
+    Point At(int index) const;
+    Point Last() const;
+    // Every cell that has lived since the reset, the board's own live cells among them.
+    const Field& Trail() const;
+    // The board now.
+    const Field& Now() const;
+
+    // Where the way the board is on began, and at what count: the reset, or the last edit. Every
+    // record on one way, at whatever step along it, has the same way.
+    const Field& WayStart() const;
+    int WayStartStep() const;
+    std::uint64_t Way() const;
+    // Which reset the record began at: the same for every record since it, on every way.
+    std::uint64_t Run() const;
+
+private:
+    static constexpr int kChunk = 256;
+    using Chunk = std::vector<Point>;
+
+    void StartWay(const Field& field, int step);
+    Point& LastForWriting();
+
+    std::vector<std::shared_ptr<Chunk>> chunks_; // shared until written
+    int size_ = 0;
+    Field before_; // the board at the step before the last, or at the reset
+    Field now_;
+    Field trail_;
+    Field wayStart_;
+    int wayStartStep_ = 0;
+    std::uint64_t way_ = 0;
+    std::uint64_t run_ = 0;
+};
+
+} // namespace quarn
