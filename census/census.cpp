@@ -89,9 +89,39 @@ private:
     std::vector<std::size_t> owner_;
 };
 
+// Whether two parts, run together for the generation after t, give the cell another state than
+// each gives it alone.
+bool ActAt(std::vector<Part>& parts, std::size_t a, std::size_t b, int t, FieldCell cell)
+{
+    const Field together = (parts[a].At(t) | parts[b].At(t)).Next();
+    const Field apart = parts[a].At(t + 1) | parts[b].At(t + 1);
+    return together.Live(cell.row, cell.column) != apart.Live(cell.row, cell.column);
+}
+
+// Joins the parts near the cell that act on one another there, two by two; where no two do,
+// it took more of them together, and all of them are joined.
+bool JoinActingAt(std::vector<Part>& parts, const std::vector<std::size_t>& near, int t,
+                  FieldCell cell, Groups& groups)
+{
+    bool joined = false;
+    bool paired = false;
+    for (std::size_t i = 0; i < near.size(); ++i) {
+        for (std::size_t j = i + 1; j < near.size(); ++j) {
+            if (ActAt(parts, near[i], near[j], t, cell)) {
+                paired = true;
+                joined = groups.Join(near[i], near[j]) || joined;
+            }
+        }
+    }
+    for (std::size_t i = 1; !paired && i < near.size(); ++i) {
+        joined = groups.Join(near.front(), near[i]) || joined;
+    }
+    return joined;
+}
+
 // Whether a cell lives in the generation after t is settled by the 3 x 3 cells round it: where
-// running the parts apart gives another cell than running them together, the parts with cells
-// round it acted on one another there. None if no two parts did.
+// running the parts apart gives another cell than running them together, parts with cells round
+// it acted on one another there. None if no two parts did.
 std::optional<Groups> ActingGroups(std::vector<Part>& parts, int t, const Field& differs)
 {
     std::vector<Field> round;
@@ -102,17 +132,13 @@ std::optional<Groups> ActingGroups(std::vector<Part>& parts, int t, const Field&
     Groups groups(parts.size());
     bool joined = false;
     for (const FieldCell& cell : differs.Cells()) {
-        std::optional<std::size_t> first;
+        std::vector<std::size_t> near;
         for (std::size_t i = 0; i < parts.size(); ++i) {
-            if (!round[i].Live(cell.row, cell.column)) {
-                continue;
-            }
-            if (!first) {
-                first = i;
-            } else {
-                joined = groups.Join(*first, i) || joined;
+            if (round[i].Live(cell.row, cell.column)) {
+                near.push_back(i);
             }
         }
+        joined = JoinActingAt(parts, near, t, cell, groups) || joined;
     }
     if (!joined) {
         return std::nullopt;
@@ -213,15 +239,15 @@ std::vector<Part> Pieces(const Field& cluster)
     return pieces;
 }
 
-// A cluster's objects: its pieces, merged where they act on one another within kApartFor
-// generations, or make a common object together.
-std::vector<Field> Split(const Field& cluster)
+// The parts, merged where they act on one another within kApartFor generations; all in one if
+// that cannot be told.
+std::vector<Field> Separated(std::vector<Part> parts)
 {
-    if (MatchKnown(cluster.Shape()).object != nullptr) {
-        return {cluster};
+    Field all;
+    for (const Part& part : parts) {
+        all = all | part.path.front();
     }
-    std::vector<Part> parts = Pieces(cluster);
-    Part whole(cluster);
+    Part whole(all);
     for (int t = 1; t <= kApartFor && parts.size() > 1;) {
         Field apart;
         for (Part& part : parts) {
@@ -235,36 +261,68 @@ std::vector<Field> Split(const Field& cluster)
         const std::optional<int> from =
             MergeActing(parts, t - 1, apart.Without(now) | now.Without(apart));
         if (!from) {
-            return {cluster}; // cannot happen, but a census must end
+            return {all}; // cannot happen, but a census must end
         }
         t = *from;
     }
-    std::vector<Field> objects;
-    objects.reserve(parts.size());
+    std::vector<Field> separated;
+    separated.reserve(parts.size());
     for (const Part& part : parts) {
-        objects.push_back(part.path.front());
+        separated.push_back(part.path.front());
     }
+    return separated;
+}
+
+// A cluster's objects: its pieces, merged where they act on one another within kApartFor
+// generations, or make a common object together.
+std::vector<Field> Split(const Field& cluster)
+{
+    if (MatchKnown(cluster.Shape()).object != nullptr) {
+        return {cluster};
+    }
+    std::vector<Field> objects = Separated(Pieces(cluster));
     MergeKnown(objects);
     return objects;
 }
 
 // --- Identifying an object --------------------------------------------------------------------
 
-// Run on its own: back where it was (a period), or the same shape elsewhere (a heading too), or
-// neither within the look-ahead (still changing).
+// Whether the cells run for so many generations as they would on an open plane, the dead edge
+// changing nothing: a common object is that object on this board only if it goes through its
+// phases here.
+bool RunsAsOnAPlane(Field cells, int generations)
+{
+    for (int t = 0; t < generations; ++t) {
+        if (cells.EdgeActs()) {
+            return false;
+        }
+        cells = cells.Next();
+    }
+    return true;
+}
+
+// Run on its own: back where it was (a period), or the same shape elsewhere without the edge
+// having had a hand in it (a ship, with its heading), or neither within the look-ahead (still
+// changing).
 void RunAlone(BoardObject& object, const std::vector<Field::Row>& shape)
 {
     Field later = object.cells;
+    bool onAPlane = true;
     for (int t = 1; t <= kLookAhead; ++t) {
+        onAPlane = onAPlane && !later.EdgeActs();
         later = later.Next();
         if (later.Empty()) {
             return;
         }
-        if (later.Count() == object.size && later.Shape() == shape) {
-            const FieldCell moved = later.TopLeft();
+        if (later.Count() != object.size || later.Shape() != shape) {
+            continue;
+        }
+        const FieldCell moved = later.TopLeft();
+        const Heading heading =
+            HeadingOf(moved.row - object.topLeft.row, moved.column - object.topLeft.column);
+        if (heading == Heading::None || onAPlane) {
             object.period = t;
-            object.heading =
-                HeadingOf(moved.row - object.topLeft.row, moved.column - object.topLeft.column);
+            object.heading = heading;
             return;
         }
     }
@@ -278,7 +336,8 @@ BoardObject Identify(const Field& cells)
     object.first = cells.First();
     object.size = cells.Count();
     const std::vector<Field::Row> shape = cells.Shape();
-    if (const Match match = MatchKnown(shape); match.object != nullptr) {
+    if (const Match match = MatchKnown(shape);
+        match.object != nullptr && RunsAsOnAPlane(cells, match.object->period)) {
         object.known = match.object;
         object.period = match.object->period;
         object.heading = match.heading;
@@ -286,6 +345,49 @@ BoardObject Identify(const Field& cells)
     }
     RunAlone(object, shape);
     return object;
+}
+
+// The common still lifes that make up the cells, each of which stands as it is alone; none if
+// they are not such. The first live cell left is the first of the still life it belongs to.
+std::optional<std::vector<Field>> AsCommonStillLifes(const Field& cells, int& tries)
+{
+    if (cells.Empty()) {
+        return std::vector<Field>{};
+    }
+    const FieldCell first = cells.First();
+    for (const std::vector<Field::Row>& shape : CommonStillLifeShapes()) {
+        if (--tries < 0) {
+            return std::nullopt;
+        }
+        const auto placed = Field::Placed(shape, first);
+        if (!placed || (*placed & cells) != *placed || !RunsAsOnAPlane(*placed, 1)) {
+            continue;
+        }
+        if (auto rest = AsCommonStillLifes(cells.Without(*placed), tries)) {
+            rest->push_back(*placed);
+            return rest;
+        }
+    }
+    return std::nullopt;
+}
+
+// Still lifes side by side, each of which would stand alone, are counted one by one, as the
+// field's censuses count them: two ponds, not a still life of 16 cells.
+std::vector<BoardObject> Identified(const Field& cells)
+{
+    BoardObject object = Identify(cells);
+    if (object.known == nullptr && object.period == 1 && object.heading == Heading::None) {
+        constexpr int kTries = 4096; // enough for any still life this board holds
+        int tries = kTries;
+        if (const auto parts = AsCommonStillLifes(cells, tries); parts && parts->size() > 1) {
+            std::vector<BoardObject> objects;
+            for (const Field& part : *parts) {
+                objects.push_back(Identify(part));
+            }
+            return objects;
+        }
+    }
+    return {object};
 }
 
 // --- Pass 3: join the phases ------------------------------------------------------------------
@@ -322,33 +424,82 @@ std::vector<std::vector<std::size_t>> ChangingWithinReach(const std::vector<Boar
     return groups;
 }
 
-// Pieces near one another that change on their own but together repeat are one oscillator.
-void JoinPhases(std::vector<BoardObject>& objects)
+// How near the nearest cell of the piece comes to the cells, counted as the census counts
+// reach; more than kPhaseReach if not within it.
+int Reach(const Field& cells, const Field& piece)
 {
-    std::vector<bool> gone(objects.size(), false);
-    std::vector<BoardObject> joined;
-    for (const std::vector<std::size_t>& group : ChangingWithinReach(objects)) {
-        if (group.size() < 2) {
-            continue;
-        }
-        Field cells;
-        for (const std::size_t i : group) {
-            cells = cells | objects[i].cells;
-        }
-        if (BoardObject together = Identify(cells); together.period != 0) {
-            for (const std::size_t i : group) {
-                gone[i] = true;
-            }
-            joined.push_back(together);
+    Field near = cells;
+    for (int radius = 1; radius <= kPhaseReach; ++radius) {
+        near = near.Within(1);
+        if (!(near & piece).Empty()) {
+            return radius;
         }
     }
+    return kPhaseReach + 1;
+}
+
+// The first of the pieces, and the nearest of the rest added one at a time, until together they
+// repeat: the pieces of one oscillator; none if they never repeat.
+std::optional<std::vector<std::size_t>> OneOscillator(const std::vector<Field>& pieces,
+                                                      std::vector<std::size_t> rest)
+{
+    std::vector<std::size_t> taken{rest.front()};
+    rest.erase(rest.begin());
+    Field cells = pieces[taken.front()];
+    if (Identify(cells).period != 0) {
+        return taken;
+    }
+    while (!rest.empty()) {
+        const auto nearest = std::min_element(rest.begin(), rest.end(), [&](auto a, auto b) {
+            return Reach(cells, pieces[a]) < Reach(cells, pieces[b]);
+        });
+        if (Reach(cells, pieces[*nearest]) > kPhaseReach) {
+            return std::nullopt;
+        }
+        taken.push_back(*nearest);
+        cells = cells | pieces[*nearest];
+        rest.erase(nearest);
+        if (Identify(cells).period != 0) {
+            return taken;
+        }
+    }
+    return std::nullopt;
+}
+
+// Pieces near one another that change on their own but together repeat are one oscillator. They
+// are told apart first where they act on one another as they run, and then taken together from
+// the nearest, so that the pieces of two oscillators that never act on each other stay two.
+void JoinPhases(std::vector<BoardObject>& objects)
+{
     std::vector<BoardObject> kept;
+    std::vector<bool> grouped(objects.size(), false);
+    for (const std::vector<std::size_t>& group : ChangingWithinReach(objects)) {
+        std::vector<Part> parts;
+        for (const std::size_t i : group) {
+            parts.emplace_back(objects[i].cells);
+            grouped[i] = true;
+        }
+        const std::vector<Field> pieces = group.size() < 2
+                                              ? std::vector<Field>{parts.front().path.front()}
+                                              : Separated(std::move(parts));
+        std::vector<std::size_t> rest(pieces.size());
+        std::iota(rest.begin(), rest.end(), 0);
+        while (!rest.empty()) {
+            const auto oscillator = OneOscillator(pieces, rest);
+            const std::vector<std::size_t> taken = oscillator.value_or(std::vector{rest.front()});
+            Field cells;
+            for (const std::size_t i : taken) {
+                cells = cells | pieces[i];
+                rest.erase(std::find(rest.begin(), rest.end(), i));
+            }
+            kept.push_back(Identify(cells));
+        }
+    }
     for (std::size_t i = 0; i < objects.size(); ++i) {
-        if (!gone[i]) {
+        if (!grouped[i]) {
             kept.push_back(objects[i]);
         }
     }
-    kept.insert(kept.end(), joined.begin(), joined.end());
     objects = std::move(kept);
 }
 
@@ -367,7 +518,9 @@ Census CensusOf(const Field& field)
         const Field cluster = rest.Reached(rest.First(), kClusterReach);
         rest = rest.Without(cluster);
         for (const Field& cells : Split(cluster)) {
-            census.objects.push_back(Identify(cells));
+            for (const BoardObject& object : Identified(cells)) {
+                census.objects.push_back(object);
+            }
         }
     }
     JoinPhases(census.objects);

@@ -78,9 +78,19 @@ std::optional<CycleStart> FirstOfCycle(const Field& start, int period, int gener
 
 } // namespace
 
+// A repeat is seen once a whole period has gone by.
 bool Fate::Reached(int now) const
 {
-    return end != End::StillChanging && now >= step;
+    switch (end) {
+    case End::DiesOut:
+    case End::Settles:
+        return now >= step;
+    case End::Repeats:
+        return now >= step + period;
+    case End::StillChanging:
+        break;
+    }
+    return false;
 }
 
 Fate FateOf(const Board& board, int horizon)

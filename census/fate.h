@@ -29,7 +29,8 @@ struct Fate
     int ahead = 0;  // generations from where it was foreseen to that step, or that were looked at
     Census census;  // of what it settles or repeats as
 
-    // Whether the board stands at that step or past it, at the step it is at now.
+    // Whether the board has got there by the step it is at now: it stands at that step or past
+    // it, or has gone once round what it repeats.
     bool Reached(int now) const;
     // "The board settles at step 202 into 4 blocks and a beehive.", or once the board is there
     // "The board settled at step 202 into 4 blocks and a beehive."

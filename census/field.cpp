@@ -155,6 +155,23 @@ Field Field::Near() const
     return near;
 }
 
+// A cell of the ring has at most three neighbours in the field, in a line along the edge: it
+// would be born where all three live.
+bool Field::EdgeActs() const
+{
+    const auto threeInARow = [](Row bits) { return (bits & (bits << 1U) & (bits >> 1U)) != 0; };
+    if (threeInARow(rows_.front()) || threeInARow(rows_.back())) {
+        return true;
+    }
+    const Row edges = Bit(1) | Bit(kSide);
+    for (std::size_t i = 1; i + 1 < kSide; ++i) {
+        if ((rows_[i - 1] & rows_[i] & rows_[i + 1] & edges) != 0) {
+            return true;
+        }
+    }
+    return false;
+}
+
 Field Field::Within(int radius) const
 {
     Field near = *this;
@@ -198,6 +215,25 @@ FieldCell Field::TopLeft() const
         any |= row;
     }
     return {First().row, std::countr_zero(any) + 1};
+}
+
+std::optional<Field> Field::Placed(const std::vector<Row>& shape, FieldCell first)
+{
+    if (shape.empty() || shape.front() == 0) {
+        return std::nullopt;
+    }
+    const int left = first.column - std::countr_zero(shape.front()); // the shape's column 0
+    if (left < 1 || first.row + static_cast<int>(shape.size()) - 1 > kSide) {
+        return std::nullopt;
+    }
+    Field placed;
+    for (std::size_t i = 0; i < shape.size(); ++i) {
+        if (static_cast<int>(std::bit_width(shape[i])) + left - 1 > kSide) {
+            return std::nullopt;
+        }
+        placed.rows_[Index(first.row) + i] = shape[i] << static_cast<unsigned>(left - 1);
+    }
+    return placed;
 }
 
 Field Field::operator|(const Field& other) const

@@ -5,6 +5,7 @@
 #include <array>
 #include <compare>
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 namespace quarn {
@@ -42,6 +43,9 @@ public:
 
     // The field one generation on.
     Field Next() const;
+    // Whether the dead ring round the field changes what the next generation is: a cell beyond
+    // the edge would be born there on an open plane, so the field runs otherwise than there.
+    bool EdgeActs() const;
     // The cells at most radius cells from a live one, across or diagonally: its king's moves.
     Field Within(int radius) const;
     // The live cells reached from the given live cell through live cells at most radius cells
@@ -53,6 +57,9 @@ public:
     std::vector<Row> Shape() const;
     // The top-left cell of the live cells' box; the field must not be empty.
     FieldCell TopLeft() const;
+    // The shape, as Shape gives it, placed with its first live cell on the given cell; none where
+    // it does not fit in the field.
+    static std::optional<Field> Placed(const std::vector<Row>& shape, FieldCell first);
 
     Field operator|(const Field& other) const;
     Field operator&(const Field& other) const;

@@ -167,10 +167,24 @@ std::map<std::vector<Field::Row>, Entry> Table(std::vector<KnownObject>& objects
     return table;
 }
 
+std::vector<std::vector<Field::Row>>
+StillLifeShapes(const std::vector<KnownObject>& objects,
+                const std::map<std::vector<Field::Row>, Entry>& table)
+{
+    std::vector<std::vector<Field::Row>> shapes;
+    for (const auto& [shape, entry] : table) {
+        if (objects[entry.object].period == 1) {
+            shapes.push_back(shape);
+        }
+    }
+    return shapes;
+}
+
 struct Known
 {
     std::vector<KnownObject> objects = Objects();
     std::map<std::vector<Field::Row>, Entry> table = Table(objects);
+    std::vector<std::vector<Field::Row>> stillLifes = StillLifeShapes(objects, table);
 };
 
 const Known& TheKnown()
@@ -205,6 +219,11 @@ Match MatchKnown(const std::vector<Field::Row>& shape)
 const std::vector<KnownObject>& KnownObjects()
 {
     return TheKnown().objects;
+}
+
+const std::vector<std::vector<Field::Row>>& CommonStillLifeShapes()
+{
+    return TheKnown().stillLifes;
 }
 
 } // namespace quarn

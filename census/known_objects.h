@@ -48,4 +48,7 @@ Match MatchKnown(const std::vector<Field::Row>& shape);
 // Every common object the census knows, as each names itself.
 const std::vector<KnownObject>& KnownObjects();
 
+// The shapes of the common still lifes, in every orientation.
+const std::vector<std::vector<Field::Row>>& CommonStillLifeShapes();
+
 } // namespace quarn

@@ -42,8 +42,8 @@ void RunRecord::Reset(const Field& field, int step)
 
 void RunRecord::Stepped(const Field& field, int step)
 {
-    const Point point{static_cast<std::int16_t>(step), Count16(field),
-                      Count16(field.Without(now_)), Count16(now_.Without(field))};
+    const Point point{static_cast<std::int16_t>(step), Count16(field), Count16(field.Without(now_)),
+                      Count16(now_.Without(field))};
     if (step == Last().step) {
         LastForWriting() = point;
         StartWay(field, step);

@@ -3,7 +3,9 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <iterator>
 #include <tuple>
+#include <utility>
 
 // The census in words: each object's line, the summary and the list of the board's objects, and
 // its fate. Objects are worded, and counted together in a list, by their structural kind.
@@ -104,12 +106,74 @@ Message Counted(const BoardObject& object, int count)
     return {WordsOf(object).many, figures};
 }
 
-// Objects that a list counts together: of one kind, with the same name or the same figures.
+// Items joined as a person lists them: "a, b and c".
+Message Listed(const std::vector<Message>& items)
+{
+    Message list = items.front();
+    for (std::size_t i = 1; i + 1 < items.size(); ++i) {
+        list = {QUARN_TRANSLATE_NOOP("Census", "%1, %2"), {list, items[i]}};
+    }
+    if (items.size() > 1) {
+        list = {QUARN_TRANSLATE_NOOP("Census", "%1 and %2"), {list, items.back()}};
+    }
+    return list;
+}
+
+// Objects that a list counts together: of one kind, with the same name or the same figures. In
+// the order of the names' table, and the unnamed after the named, kind by kind.
 auto SortOf(const BoardObject& object)
 {
     const Kind kind = KindOf(object);
     const bool figured = kind != Kind::Known && kind != Kind::LoneCell;
-    return std::tuple(kind, object.known, figured ? object.period : 0, figured ? object.size : 0);
+    const std::vector<KnownObject>& known = KnownObjects();
+    const auto named = object.known != nullptr ? object.known - known.data()
+                                               : static_cast<std::ptrdiff_t>(known.size());
+    return std::tuple(named, kind, figured ? object.period : 0, figured ? object.size : 0);
+}
+
+// The objects as a list counts them: each sort once, with how many there are, the most common
+// first.
+std::vector<std::pair<const BoardObject*, int>> Sorts(const std::vector<BoardObject>& objects)
+{
+    std::vector<std::pair<const BoardObject*, int>> sorts;
+    for (const BoardObject& object : objects) {
+        const auto same = std::find_if(sorts.begin(), sorts.end(), [&object](const auto& seen) {
+            return SortOf(*seen.first) == SortOf(object);
+        });
+        if (same == sorts.end()) {
+            sorts.emplace_back(&object, 1);
+        } else {
+            ++same->second;
+        }
+    }
+    std::sort(sorts.begin(), sorts.end(), [](const auto& a, const auto& b) {
+        return a.second != b.second ? a.second > b.second : SortOf(*a.first) < SortOf(*b.first);
+    });
+    return sorts;
+}
+
+Message ListOf(const std::vector<BoardObject>& objects)
+{
+    std::vector<Message> items;
+    for (const auto& [object, count] : Sorts(objects)) {
+        items.push_back(Counted(*object, count));
+    }
+    return items.empty() ? Message{} : Listed(items);
+}
+
+// Where one changing group holds most of a crowded board, as a random fill leaves it, the board
+// is told by that group: a list that says "a changing group of 421 cells" says nothing.
+constexpr int kCrowd = 100;
+
+const BoardObject* CrowdOf(const Census& census)
+{
+    for (const BoardObject& object : census.objects) {
+        if (KindOf(object) == Kind::Changing && object.size >= kCrowd &&
+            2 * object.size > census.live) {
+            return &object;
+        }
+    }
+    return nullptr;
 }
 
 Message HeadingWords(Heading heading)
@@ -137,19 +201,6 @@ Message HeadingWords(Heading heading)
     return {};
 }
 
-// Items joined as a person lists them: "a, b and c".
-Message Listed(const std::vector<Message>& items)
-{
-    Message list = items.front();
-    for (std::size_t i = 1; i + 1 < items.size(); ++i) {
-        list = {QUARN_TRANSLATE_NOOP("Census", "%1, %2"), {list, items[i]}};
-    }
-    if (items.size() > 1) {
-        list = {QUARN_TRANSLATE_NOOP("Census", "%1 and %2"), {list, items.back()}};
-    }
-    return list;
-}
-
 } // namespace
 
 Message BoardObject::Line() const
@@ -169,6 +220,20 @@ Message Census::Summary() const
     if (objects.empty()) {
         return {QUARN_TRANSLATE_NOOP("Census", "The board is empty: no live cells.")};
     }
+    if (const BoardObject* crowd = CrowdOf(*this)) {
+        if (objects.size() == 1) {
+            return {
+                QUARN_TRANSLATE_NOOP("Census", "%1 live cells, all of them one changing group."),
+                {Message::Number(live)}};
+        }
+        std::vector<BoardObject> rest;
+        std::copy_if(objects.begin(), objects.end(), std::back_inserter(rest),
+                     [crowd](const BoardObject& object) { return &object != crowd; });
+        return {QUARN_TRANSLATE_NOOP(
+                    "Census",
+                    "%1 live cells, most of them one changing group of %2 cells; besides it, %3."),
+                {Message::Number(live), Message::Number(crowd->size), ListOf(rest)}};
+    }
     if (live == 1) {
         return {QUARN_TRANSLATE_NOOP("Census", "1 live cell in 1 object: %1."), {List()}};
     }
@@ -180,28 +245,11 @@ Message Census::Summary() const
             {Message::Number(live), Message::Number(static_cast<int>(objects.size())), List()}};
 }
 
-// Alike objects counted together, in the order they first come.
+// Alike objects counted together, the most common first, and those as common in the order of
+// the names' table.
 Message Census::List() const
 {
-    std::vector<const BoardObject*> sorts;
-    std::vector<int> counts;
-    for (const BoardObject& object : objects) {
-        const auto same = std::find_if(sorts.begin(), sorts.end(), [&object](const auto* seen) {
-            return SortOf(*seen) == SortOf(object);
-        });
-        if (same == sorts.end()) {
-            sorts.push_back(&object);
-            counts.push_back(1);
-        } else {
-            ++counts[static_cast<std::size_t>(same - sorts.begin())];
-        }
-    }
-    std::vector<Message> items;
-    items.reserve(sorts.size());
-    for (std::size_t i = 0; i < sorts.size(); ++i) {
-        items.push_back(Counted(*sorts[i], counts[i]));
-    }
-    return items.empty() ? Message{} : Listed(items);
+    return ListOf(objects);
 }
 
 Message Fate::Line(int now) const
@@ -219,8 +267,8 @@ Message Fate::Line(int now) const
     case End::Repeats:
         return {past ? QUARN_TRANSLATE_NOOP(
                            "Census", "The board has repeated every %1 steps since step %2, as %3.")
-                     : QUARN_TRANSLATE_NOOP("Census",
-                                            "The board repeats every %1 steps from step %2, as %3."),
+                     : QUARN_TRANSLATE_NOOP(
+                           "Census", "The board repeats every %1 steps from step %2, as %3."),
                 {Message::Number(period), Message::Number(step), census.List()}};
     case End::StillChanging:
         break;

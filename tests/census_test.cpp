@@ -1,6 +1,8 @@
 #include "census/census.h"
 #include "census/fate.h"
+#include "census/foresight.h"
 #include "census/known_objects.h"
+#include "census/run_record.h"
 #include "pattern/pattern_reader.h"
 #include "pattern/placement.h"
 
@@ -101,10 +103,44 @@ TEST(Fate, StillChangingAtTheHorizon)
     const quarn::Fate fate = quarn::FateOf(board, 40);
     EXPECT_EQ(fate.end, quarn::Fate::End::StillChanging);
     EXPECT_EQ(fate.Line(0).English(), "The board is still changing after 40 steps.");
-    EXPECT_EQ(quarn::FateOf(board).Line(0).English(), "The board settles at step 111 into a block.");
+    EXPECT_EQ(quarn::FateOf(board).Line(0).English(),
+              "The board settles at step 111 into a block.");
     // A cycle that starts by the horizon is found, however the search's strides fall.
     EXPECT_EQ(quarn::FateOf(board, 120).Line(0).English(),
               "The board settles at step 111 into a block.");
+}
+
+// --- The fate, whenever it is asked ----------------------------------------------------------
+
+// A glider in the middle, as the example is placed: it settles into a block in the corner at step
+// 59. Asked before, during and after, the fate is that step; an edit foresees it afresh.
+TEST(Fate, IsTheSameWheneverItIsAsked)
+{
+    Field field = FieldOf(".O./..O/OOO", 14, 14);
+    quarn::RunRecord record;
+    record.Reset(field, 0);
+    quarn::Foresight foresight;
+    const auto said = [&] { return foresight.Of(record).Line(record.Last().step).English(); };
+    EXPECT_EQ(said(), "The board settles at step 59 into a block.");
+    for (int step = 1; step <= 220; ++step) {
+        field = field.Next();
+        record.Stepped(field, step);
+        if (step == 10 || step == 58) {
+            EXPECT_EQ(said(), "The board settles at step 59 into a block.") << step;
+        }
+    }
+    EXPECT_EQ(said(), "The board settled at step 59 into a block.");
+    quarn::Foresight later; // as a window opened now sees it
+    EXPECT_EQ(later.Of(record).Line(220).English(), "The board settled at step 59 into a block.");
+    quarn::RunRecord copy = record;
+    field.Set(5, 5);
+    record.Edited(field);
+    EXPECT_EQ(said(), "The board settles at step 221 into a block.");
+    EXPECT_EQ(foresight.Of(copy).Line(220).English(), "The board settled at step 59 into a block.");
+    EXPECT_EQ(copy.Size(), 221);
+    EXPECT_EQ(copy.Last().live, 4);
+    EXPECT_EQ(record.Last().live, 5);
+    EXPECT_EQ(record.Last().born, 1);
 }
 
 // --- Every common object, named -------------------------------------------------------------
@@ -137,6 +173,62 @@ std::vector<NamedCase> NamedCases()
     return cases;
 }
 
+// What each object does, as the field knows it: its period, and for a ship where it heads in
+// the phase the names' table gives, as rows down and columns right.
+struct Known
+{
+    int period;
+    int down = 0;
+    int right = 0;
+};
+
+const std::map<std::string, Known>& KnownAsTheFieldKnowsThem()
+{
+    static const std::map<std::string, Known> known{
+        {"Block", {1}},
+        {"Beehive", {1}},
+        {"Loaf", {1}},
+        {"Boat", {1}},
+        {"Ship", {1}},
+        {"Tub", {1}},
+        {"Pond", {1}},
+        {"Barge", {1}},
+        {"Long boat", {1}},
+        {"Snake", {1}},
+        {"Aircraft carrier", {1}},
+        {"Fishhook", {1}},
+        {"Long barge", {1}},
+        {"Blinker", {2}},
+        {"Toad", {2}},
+        {"Beacon", {2}},
+        {"Clock", {2}},
+        {"Pulsar", {3}},
+        {"Pentadecathlon", {15}},
+        {"Figure eight", {8}},
+        {"Glider", {4, 1, 1}},
+        {"Lightweight ship", {4, 0, -1}},
+        {"Middleweight ship", {4, 0, -1}},
+        {"Heavyweight ship", {4, 0, -1}},
+    };
+    return known;
+}
+
+// Where a ship heads once turned as FieldOf turns it, in words.
+std::string HeadingTurned(Known known, int symmetry)
+{
+    if ((symmetry & 4) != 0) {
+        std::swap(known.down, known.right);
+    }
+    const int down = (symmetry & 1) != 0 ? -known.down : known.down;
+    const int right = (symmetry & 2) != 0 ? -known.right : known.right;
+    const char* const vertical = down > 0 ? "down" : down < 0 ? "up" : "";
+    const char* const across = right > 0 ? "right" : right < 0 ? "left" : "";
+    if (*vertical != '\0' && *across != '\0') {
+        return std::string(vertical) + " and to the " + across;
+    }
+    return std::string(vertical) + across;
+}
+
 class EveryCommonObject : public ::testing::TestWithParam<NamedCase>
 {};
 
@@ -157,11 +249,15 @@ TEST_P(EveryCommonObject, IsNamedInEveryOrientationAndPhase)
                                  [&placed](const auto& object) { return object.cells == placed; });
     ASSERT_NE(it, census.objects.end()) << "its cells are not one object";
     EXPECT_EQ(it->known, c.object);
-    EXPECT_EQ(it->period, c.object->period);
+    const Known known = KnownAsTheFieldKnowsThem().at(c.object->name);
+    EXPECT_EQ(it->period, known.period);
     // A ship heads where it goes; anything else goes nowhere.
     const FieldCell from = placed.TopLeft();
-    const FieldCell to = Ahead(placed, c.object->period).TopLeft();
-    EXPECT_EQ(it->heading, quarn::HeadingOf(to.row - from.row, to.column - from.column));
+    const std::string heading = HeadingTurned(known, c.symmetry);
+    EXPECT_EQ(it->Line().English(), std::string(c.object->name) + " at row " +
+                                        std::to_string(from.row) + ", column " +
+                                        std::to_string(from.column) +
+                                        (heading.empty() ? "." : ", heading " + heading + "."));
     if (c.beside) {
         EXPECT_EQ(census.objects.front().Line().English(),
                   "Block at row " + std::to_string(from.row) + ", column " +
@@ -176,8 +272,10 @@ INSTANTIATE_TEST_SUITE_P(Census, EveryCommonObject, ::testing::ValuesIn(NamedCas
 struct SplitCase
 {
     const char* name;
-    std::string rows; // with their top-left cell at (10, 10)
+    std::string rows; // with their top-left cell at (top, left)
     std::string said; // the summary, then each object's line
+    int top = 10;
+    int left = 10;
 };
 
 void PrintTo(const SplitCase& c, std::ostream* out)
@@ -190,7 +288,8 @@ class Objects : public ::testing::TestWithParam<SplitCase>
 
 TEST_P(Objects, AreToldApartAndNamed)
 {
-    const Census census = quarn::CensusOf(FieldOf(GetParam().rows, 10, 10));
+    const Census census =
+        quarn::CensusOf(FieldOf(GetParam().rows, GetParam().top, GetParam().left));
     std::string said = census.Summary().English();
     for (const quarn::BoardObject& object : census.objects) {
         said += " " + object.Line().English();
@@ -221,7 +320,75 @@ INSTANTIATE_TEST_SUITE_P(
         SplitCase{"ALoneCell", "O",
                   "1 live cell in 1 object: a lone cell. Lone cell at row 10, "
                   "column 10."},
-        SplitCase{"Nothing", "", "The board is empty: no live cells."}));
+        SplitCase{"Nothing", "", "The board is empty: no live cells."},
+        // At the dead edge an object is what it does there.
+        SplitCase{"ABlinkerAlongTheTopEdge", "OOO",
+                  "3 live cells in 1 object: a changing group of 3 cells. Changing group of 3 "
+                  "cells at row 1, column 10.",
+                  1},
+        SplitCase{"ABlinkerStandingOnTheTopEdge", "O/O/O",
+                  "3 live cells in 1 object: a blinker. Blinker at row 1, column 10.", 1},
+        SplitCase{"AToadAlongTheTopEdge", ".OOO/OOO.",
+                  "6 live cells in 1 object: a changing group of 6 cells. Changing group of 6 "
+                  "cells at row 1, column 10.",
+                  1},
+        SplitCase{"AFigureEightAgainstTheLeftEdge", "OOO.../OOO.../OOO.../...OOO/...OOO/...OOO",
+                  "18 live cells in 1 object: a changing group of 18 cells. Changing group of 18 "
+                  "cells at row 10, column 1.",
+                  10, 1},
+        SplitCase{"AGliderIntoTheBottomEdge", ".O./..O/OOO",
+                  "5 live cells in 1 object: a changing group of 5 cells. Changing group of 5 "
+                  "cells at row 28, column 10.",
+                  28},
+        SplitCase{"ABeehiveAgainstTheRightEdge", ".OO./O..O/.OO.",
+                  "6 live cells in 1 object: a beehive. Beehive at row 10, column 27.", 10, 27},
+        SplitCase{"ABlockInTheBottomRightCorner", "OO/OO",
+                  "4 live cells in 1 object: a block. Block at row 29, column 29.", 29, 29},
+        SplitCase{"APieceThatTheEdgeMovesIsNoShip", ".O/OO/.O",
+                  "4 live cells in 1 object: a changing group of 4 cells. Changing group of 4 "
+                  "cells at row 7, column 1.",
+                  7, 1},
+        // Still lifes side by side, each of which stands alone, are counted one by one.
+        SplitCase{"TwoPondsCornerToCorner",
+                  ".OO..../O..O.../O..O.../.OO.OO./...O..O/...O..O/....OO.",
+                  "16 live cells in 2 objects: 2 ponds. Pond at row 10, column 10. Pond at row 13, "
+                  "column 13."},
+        SplitCase{"TwoShipsCornerToCorner", "OO..../O.O.../.OO.../...OO./...O.O/....OO",
+                  "12 live cells in 2 objects: 2 ships. Ship at row 10, column 10. Ship at row "
+                  "13, column 13."},
+        SplitCase{"ABoatOnAnAircraftCarrier", "OO...../O..O.../..OO.../....OO./....O.O/.....O.",
+                  "11 live cells in 2 objects: a boat and an aircraft carrier. Aircraft carrier "
+                  "at row 10, column 10. Boat at row 13, column 14."},
+        // Two oscillators whose widest phases come within two cells, never changing each other.
+        SplitCase{"TwoPentadecathlonsThatNeverMeet",
+                  "..OO......OO............./.O..O....O..O............/OOOOOO..OOOOOO.........../"
+                  ".O..O....O..O............/..OO......OO............./........................./"
+                  ".............OO......OO../............O..O....O..O./...........OOOOOO..OOOOOO/"
+                  "............O..O....O..O./.............OO......OO..",
+                  "56 live cells in 2 objects: 2 pentadecathlons. Pentadecathlon at row 7, column "
+                  "3. Pentadecathlon at row 13, column 14.",
+                  7, 3},
+        // Listed the most common first, and as common in the order of the names' table.
+        SplitCase{"AListInItsOrder",
+                  ".O....OOO...OO.....OO./O.O.........O.O...O..O/.O...........O.....OO./"
+                  "....................../....................../OO....OO....OO...OO.../"
+                  "OO...O..O...OO...OO.../......OO............../....................../"
+                  "....................../.OO....OO............./O..O...OO............./"
+                  ".OO...................",
+                  "46 live cells in 10 objects: 4 blocks, 3 beehives, a boat, a tub and a "
+                  "blinker. Tub at row 10, column 5. Blinker at row 10, column 11. Boat at row 10, "
+                  "column 17. Beehive at row 10, column 23. Block at row 15, column 5. Beehive at "
+                  "row 15, column 10. Block at row 15, column 17. Block at row 15, column 22. "
+                  "Beehive at row 20, column 5. Block at row 20, column 12.",
+                  10, 5},
+        // A crowd of changing cells, as a random fill leaves, is told as one.
+        SplitCase{"MostlyOneChangingGroup",
+                  "OOOOOOOOOO.../OOOOOOOOOO.../OOOOOOOOOO.../OOOOOOOOOO.../OOOOOOOOOO.../"
+                  "OOOOOOOOOO.../OOOOOOOOOO.../OOOOOOOOOO.../OOOOOOOOOO.../OOOOOOOOOO.../"
+                  "............./............./...........OO/...........OO",
+                  "104 live cells, most of them one changing group of 100 cells; besides it, a "
+                  "block. Changing group of 100 cells at row 10, column 10. Block at row 22, "
+                  "column 21."}));
 
 // --- The examples, held to their comments ---------------------------------------------------
 

@@ -60,10 +60,9 @@ public:
     {
         const int width = TextWidth(option);
         const QStaticText& line = Laid(index.data().toString(), option.font, width);
-        return {width + 2 * kMargin,
-                std::max(static_cast<int>(std::ceil(line.size().height())),
-                         option.fontMetrics.height()) +
-                    kMargin};
+        return {width + 2 * kMargin, std::max(static_cast<int>(std::ceil(line.size().height())),
+                                              option.fontMetrics.height()) +
+                                         kMargin};
     }
 
 private:
@@ -318,7 +317,8 @@ void ObjectsWindow::Remember(const Field& chosen)
 void ObjectsWindow::ShowChosen(int entry)
 {
     const QModelIndex index = model_.index(entry);
-    if (list_.currentIndex() == index && list_.selectionModel()->isSelected(index) == (entry >= 0)) {
+    if (list_.currentIndex() == index &&
+        list_.selectionModel()->isSelected(index) == (entry >= 0)) {
         return;
     }
     showingChosen_ = true;
