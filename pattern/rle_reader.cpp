@@ -62,11 +62,12 @@ RleReader::RleReader(std::string_view text)
 
 Pattern RleReader::Read()
 {
-    // Comment lines and blank lines, then the header.
+    // Comment lines and blank lines, then the header; a text that ends first has no line where
+    // the header went wrong.
     for (;;) {
         if (!lines_.Next(line_)) {
             throw PatternError(
-                lines_.NextNumber(), 1,
+                0, 0,
                 {QUARN_TRANSLATE_NOOP(
                     "Pattern", "The pattern has no header line \"x = width, y = height\".")});
         }

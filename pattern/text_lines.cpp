@@ -49,11 +49,6 @@ bool TextLines::Next(Line& line)
     return true;
 }
 
-int TextLines::NextNumber() const
-{
-    return number_ + 1;
-}
-
 int TextLines::ColumnOf(std::string_view line, std::size_t offset)
 {
     int column = 1;

@@ -24,9 +24,6 @@ public:
     // The next line, or false at the end. A line end at the very end starts no further line.
     bool Next(Line& line);
 
-    // The number that the line after the last one read would have.
-    int NextNumber() const;
-
     // The column of the byte at offset, counting characters rather than bytes.
     static int ColumnOf(std::string_view line, std::size_t offset);
 

@@ -1,7 +1,9 @@
+#include "features/editing/board_cursor.h"
 #include "support/display_probe.h"
 
 #include <QAccessible>
 #include <QApplication>
+#include <QClipboard>
 #include <QTest>
 #include <qpa/qplatformaccessibility.h>
 #include <qpa/qplatformintegration.h>
@@ -83,6 +85,7 @@ private slots:
     void announcementsSayWhatHappened_data();
     void announcementsSayWhatHappened();
     void windowIsAWindow();
+    void objectsWindowOpensWithItsFate();
     void everyCellAnswers();
     void cursorIsTheFocusedCell();
     void toggleActionTogglesTheCell();
@@ -266,6 +269,10 @@ void AccessibilityTest::announcementsSayWhatHappened_data()
                            << "Running | Stopped at step 0";
     QTest::newRow("N on an empty board") << "N"
                                          << "The board is empty: no live cells.";
+    QTest::newRow("N: the object's line, then where the cursor went")
+        << "Paste:bo$2bo$3o! N"
+        << "Pattern loaded, 5 live | Glider at row 14, column 14, heading down and to the right. "
+           "Cursor on row 14, column 15.";
     QTest::newRow("D, then N from the last object round to the first")
         << "Space Right Right Right Space D N"
         << "live | live | 2 live cells in 2 objects: 2 lone cells. The board dies out at step 1. | "
@@ -282,6 +289,9 @@ void AccessibilityTest::announcementsSayWhatHappened()
     for (const QString& step : done.split(QLatin1Char(' '))) {
         if (step.startsWith(QStringLiteral("cmd"))) {
             Press(*window_, qPrintable(step));
+        } else if (step.startsWith(QStringLiteral("Paste:"))) {
+            QApplication::clipboard()->setText(step.mid(6));
+            QTest::keyClick(window_.get(), Qt::Key_V, Qt::ControlModifier);
         } else {
             const QKeyCombination key = QKeySequence(step)[0];
             QTest::keyClick(QApplication::focusWidget(), key.key(), key.keyboardModifiers());
@@ -300,6 +310,32 @@ void AccessibilityTest::windowIsAWindow()
 
 // Every index answers, and the mapping from children to indices and back is exact: the holes
 // through which screen readers have crashed Qt's own tables.
+// Opening the window of objects: a dialog named once, its list named by the fate and counting
+// the objects, nothing in it chosen, and the board's cursor where it was.
+void AccessibilityTest::objectsWindowOpensWithItsFate()
+{
+    QApplication::setActiveWindow(window_.get());
+    QApplication::clipboard()->setText(QStringLiteral("x = 12, y = 7\nbo$2bo$3o2$9b3o$9bo$10bo!"));
+    QTest::keyClick(window_.get(), Qt::Key_V, Qt::ControlModifier);
+    QTest::keyClick(window_.get(), Qt::Key_O, Qt::ControlModifier | Qt::ShiftModifier);
+    auto* objects = window_->findChild<QWidget*>(QStringLiteral("objectsWindow"));
+    QTRY_VERIFY(objects->isVisible());
+    QTRY_VERIFY(objects->findChild<QWidget*>("objectsList")->hasFocus());
+    QAccessibleInterface* dialog = QAccessible::queryAccessibleInterface(objects);
+    QCOMPARE(dialog->role(), QAccessible::Dialog);
+    QCOMPARE(dialog->text(QAccessible::Name), QStringLiteral("Objects"));
+    QAccessibleInterface* list =
+        QAccessible::queryAccessibleInterface(objects->findChild<QWidget*>("objectsList"));
+    QCOMPARE(list->role(), QAccessible::List);
+    QCOMPARE(list->text(QAccessible::Name),
+             QStringLiteral("The board settles at step 27 into 4 blocks."));
+    QCOMPARE(list->tableInterface()->rowCount(), 2);
+    QCOMPARE(list->tableInterface()->selectedCellCount(), 0);
+    QCOMPARE(list->focusChild(), nullptr); // no entry to say
+    const auto* cursor = PictureArea(*window_)->findChild<quarn::BoardCursor*>();
+    QCOMPARE(QPoint(cursor->Row(), cursor->Column()), QPoint(1, 1));
+}
+
 void AccessibilityTest::everyCellAnswers()
 {
     QAccessibleInterface* area = QAccessible::queryAccessibleInterface(PictureArea(*window_));

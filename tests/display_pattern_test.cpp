@@ -82,6 +82,23 @@ void PatternTest::initTestCase()
     QFile bad(scratch_.filePath(QStringLiteral("bad.rle")));
     QVERIFY(bad.open(QIODevice::WriteOnly));
     bad.write("x = 3, y = 3\nbo$2bq!\n");
+    QFile comments(scratch_.filePath(QStringLiteral("comments.rle")));
+    QVERIFY(comments.open(QIODevice::WriteOnly));
+    comments.write("#C one\n#C two\n");
+    // A blinker along the top edge, at columns 10 to 12, which the edge breaks, and a standing
+    // one at column 2, rows 20 to 22: 30 rows of 30, so that it is placed where it stands.
+    QFile edge(scratch_.filePath(QStringLiteral("edge.cells")));
+    QVERIFY(edge.open(QIODevice::WriteOnly));
+    for (int row = 1; row <= 30; ++row) {
+        QByteArray line(30, '.');
+        if (row == 1) {
+            line.replace(9, 3, "OOO");
+        }
+        if (row >= 20 && row <= 22) {
+            line[1] = 'O';
+        }
+        edge.write(line + '\n');
+    }
     QCOMPARE(mkfifo(QFile::encodeName(scratch_.filePath(QStringLiteral("pipe.rle"))), 0600), 0);
 }
 
@@ -390,6 +407,25 @@ void PatternTest::commandLine_data()
         << QStringList{scratch_.filePath(QStringLiteral("pipe.rle"))} << true << -1
         << "It is a pipe, and nothing came through it" << QStringList{};
 
+    const QString examples = QStringLiteral(QUARN_EXAMPLES_DIR "/");
+    QTest::newRow("--describe: a glider, placed as Open places it")
+        << QStringList{"--describe", examples + "glider.cells"} << false << 0
+        << "5 live cells in 1 object: a glider.\nGlider at row 14, column 14, heading down and "
+           "to the right.\nThe board settles at step 59 into a block.\n"
+        << QStringList{};
+    QTest::newRow("--describe: rows and columns, and the dead edge")
+        << QStringList{"--describe", scratch_.filePath(QStringLiteral("edge.cells"))} << false << 0
+        << "6 live cells in 2 objects: a blinker and a changing group of 3 cells.\n"
+           "Changing group of 3 cells at row 1, column 10.\nBlinker at row 20, column 2.\n"
+           "The board repeats every 2 steps from step 2, as a blinker.\n"
+        << QStringList{};
+    QTest::newRow("--describe: a device, named as given")
+        << QStringList{"--describe", "/dev/zero"} << false << 1
+        << "Could not open “/dev/zero”. It is a device, not a file." << QStringList{};
+    QTest::newRow("--describe: comments and no pattern, at no line")
+        << QStringList{"--describe", scratch_.filePath(QStringLiteral("comments.rle"))} << false
+        << 1 << "is not a pattern the board can take. The pattern has no header line"
+        << QStringList{};
     QTest::newRow("--help-all in every language, whole")
         << QStringList{"--help-all"} << false << 0 << "--platform"
         << QStringList{"de_DE.UTF-8", "fr_FR.UTF-8", "es_ES.UTF-8"};

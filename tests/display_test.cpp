@@ -11,6 +11,8 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QScreen>
+#include <QSignalSpy>
 #include <QTest>
 #include <QToolTip>
 #include <QTranslator>
@@ -82,10 +84,21 @@ private slots:
     void objectsWindow();
     void tooltipSaysTheObjectUnderThePointer_data();
     void tooltipSaysTheObjectUnderThePointer();
+    void fateIsTheSameOnEveryRoad_data();
+    void fateIsTheSameOnEveryRoad();
+    void objectsWindowChoice_data();
+    void objectsWindowChoice();
+    void outlineFollowsARunningGlider();
+    void objectsWindowLeavesTheCommandsInSight_data();
+    void objectsWindowLeavesTheCommandsInSight();
 
 private:
     void ClickTwips(double x, double y, Qt::MouseButton button = Qt::LeftButton);
     void PasteTwoGliders();
+    void Paste(const char* rle);
+    QWidget* OpenObjects();
+    QString ObjectsFate() const;
+    int ChosenEntry() const;
     QString Mismatch() const;
 
     std::unique_ptr<frmDisplay> window_;
@@ -661,6 +674,7 @@ void DisplayTest::objectsWindow()
     const double ratio = after.devicePixelRatio();
     const QRect around(QPoint(11 * 18 - 1, 11 * 15 - 1), QPoint(11 * 21, 11 * 18));
     QRect changed;
+    std::set<int> across; // across the outline's left side, through the object's middle row
     for (int y = 0; y < after.height(); ++y) {
         for (int x = 0; x < after.width(); ++x) {
             if (after.pixel(x, y) != before.pixel(x, y)) {
@@ -668,10 +682,15 @@ void DisplayTest::objectsWindow()
                 QVERIFY2(around.contains(at),
                          qPrintable(QStringLiteral("pixel (%1, %2) changed").arg(x).arg(y)));
                 changed |= QRect(at, QSize(1, 1));
+                if (at.y() == 11 * 16 + 5 && at.x() <= 11 * 18 + 2) {
+                    across.insert(at.x());
+                }
             }
         }
     }
     QVERIFY2(changed.contains(around.adjusted(1, 1, -1, -1)), "the ring does not go all round");
+    // Two logical pixels wide, so that it stands out against black and silver alike.
+    QCOMPARE(across.size(), std::size_t{2});
     QCOMPARE(Mismatch(), QString());
     objects->close();
     QCOMPARE(Grab(*window_), before);
@@ -700,6 +719,207 @@ void DisplayTest::tooltipSaysTheObjectUnderThePointer()
     QHelpEvent help(QEvent::ToolTip, at, area->mapToGlobal(at));
     QApplication::sendEvent(area, &help);
     QTRY_COMPARE(QToolTip::text(), tip);
+}
+
+void DisplayTest::Paste(const char* rle)
+{
+    QApplication::setActiveWindow(window_.get());
+    QApplication::clipboard()->setText(QString::fromLatin1(rle));
+    QTest::keyClick(window_.get(), Qt::Key_V, Qt::ControlModifier);
+}
+
+QWidget* DisplayTest::OpenObjects()
+{
+    QTest::keyClick(window_.get(), Qt::Key_O, Qt::ControlModifier | Qt::ShiftModifier);
+    return window_->findChild<QWidget*>(QStringLiteral("objectsWindow"));
+}
+
+QString DisplayTest::ObjectsFate() const
+{
+    return window_->findChild<QLabel*>(QStringLiteral("objectsFate"))->text();
+}
+
+// The entry shown as chosen, or -1.
+int DisplayTest::ChosenEntry() const
+{
+    const auto* list = window_->findChild<QListView*>(QStringLiteral("objectsList"));
+    const QModelIndexList chosen = list->selectionModel()->selectedIndexes();
+    return chosen.isEmpty() ? -1 : chosen.front().row();
+}
+
+void DisplayTest::fateIsTheSameOnEveryRoad_data()
+{
+    QTest::addColumn<int>("steps");    // 1 Step pressed so many times
+    QTest::addColumn<bool>("running"); // and then a run, looked at while it runs
+    QTest::addColumn<bool>("open");    // the window of objects open from the start
+    QTest::addColumn<bool>("undo");    // then 1 Step and undo
+    QTest::addColumn<QString>("fate");
+
+    const QString ahead = QStringLiteral("The board settles at step 59 into a block.");
+    const QString past = QStringLiteral("The board settled at step 59 into a block.");
+    QTest::newRow("before it runs") << 0 << false << false << false << ahead;
+    QTest::newRow("ten steps on, the window open") << 10 << false << true << false << ahead;
+    QTest::newRow("while it runs, the window open") << 10 << true << true << false << ahead;
+    QTest::newRow("while it runs, the window shut") << 10 << true << false << false << ahead;
+    QTest::newRow("stopped at 220") << 220 << false << false << false << past;
+    QTest::newRow("stopped at 220, the window open") << 220 << false << true << false << past;
+    QTest::newRow("1 Step and undo, the window open") << 220 << false << true << true << past;
+}
+
+// The glider example settles into a block at step 59, as its comment says: D, the window of
+// objects and the tip say so, before it gets there and after, however it got there.
+void DisplayTest::fateIsTheSameOnEveryRoad()
+{
+    QFETCH(int, steps);
+    QFETCH(bool, running);
+    QFETCH(bool, open);
+    QFETCH(bool, undo);
+    QFETCH(QString, fate);
+
+    Paste("x = 3, y = 3\nbo$2bo$3o!");
+    QWidget* objects = open ? OpenObjects() : nullptr;
+    for (int i = 0; i < steps; ++i) {
+        Press(*window_, "cmdOneStep");
+    }
+    if (running) {
+        Press(*window_, "cmdGo");
+        QTRY_COMPARE(LabelText(*window_), QStringLiteral("Steps: %1").arg(steps + 2));
+    }
+    if (undo) {
+        Press(*window_, "cmdOneStep");
+        QTest::keyClick(window_.get(), Qt::Key_Z, Qt::ControlModifier);
+    }
+    QTest::keyClick(PictureArea(*window_), Qt::Key_D);
+    QVERIFY2(QToolTip::text().endsWith(fate), qPrintable(QToolTip::text()));
+    if (objects != nullptr) {
+        objects->close();
+        OpenObjects();
+        QCOMPARE(ObjectsFate(), fate);
+    }
+}
+
+void DisplayTest::objectsWindowChoice_data()
+{
+    QTest::addColumn<QString>("done"); // after the second glider is chosen
+    QTest::addColumn<int>("chosen");
+
+    QTest::newRow("chosen by the arrows") << "" << 1;
+    QTest::newRow("a step on, the same glider") << "cmdOneStep" << 1;
+    QTest::newRow("a fill takes it away") << "cmdAllOn" << -1;
+    QTest::newRow("and undo does not bring it back") << "cmdAllOn undo" << -1;
+    QTest::newRow("a load takes it away") << "paste" << -1;
+    QTest::newRow("undo of a click keeps it") << "click undo" << 1;
+    QTest::newRow("N chooses the object it goes to") << "N" << 0;
+}
+
+// Nothing is chosen until a person chooses; what they chose stays chosen while it is there.
+void DisplayTest::objectsWindowChoice()
+{
+    QFETCH(QString, done);
+    QFETCH(int, chosen);
+
+    PasteTwoGliders();
+    OpenObjects();
+    auto* list = window_->findChild<QListView*>(QStringLiteral("objectsList"));
+    QTRY_COMPARE(list->model()->rowCount(), 2);
+    QCOMPARE(ChosenEntry(), -1);
+    QTest::keyClick(list, Qt::Key_Down);
+    QTest::keyClick(list, Qt::Key_Down);
+    QCOMPARE(ChosenEntry(), 1);
+    for (const QString& action : done.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        if (action.startsWith(QStringLiteral("cmd"))) {
+            Press(*window_, qPrintable(action));
+        } else if (action == QStringLiteral("undo")) {
+            QTest::keyClick(window_.get(), Qt::Key_Z, Qt::ControlModifier);
+        } else if (action == QStringLiteral("paste")) {
+            PasteTwoGliders();
+        } else if (action == QStringLiteral("click")) {
+            ClickTwips(165 * 2 + 80, 165 * 2 + 80);
+        } else {
+            PictureArea(*window_)->setFocus();
+            QTest::keyClick(PictureArea(*window_), Qt::Key_N);
+        }
+    }
+    QCOMPARE(ChosenEntry(), chosen);
+}
+
+// The chosen glider's outline goes with it at every generation of a run.
+void DisplayTest::outlineFollowsARunningGlider()
+{
+    PasteTwoGliders();
+    QWidget* objects = OpenObjects();
+    auto* list = window_->findChild<QListView*>(QStringLiteral("objectsList"));
+    QTRY_COMPARE(list->model()->rowCount(), 2);
+    QTest::keyClick(list, Qt::Key_Down);
+    QSignalSpy outlined(objects, SIGNAL(Outlined(int, int, int, int)));
+    Press(*window_, "cmdGo");
+    for (int step = 1; step <= 6; ++step) {
+        QTRY_COMPARE(LabelText(*window_), QStringLiteral("Steps: %1").arg(step));
+        QVERIFY(!outlined.isEmpty());
+        // The first glider heads down and to the right: its box, rows 12 to 14 and columns 10
+        // to 12 at the start, is a cell further every 4 steps, and leans in between.
+        int top = 30;
+        int left = 30;
+        int bottom = 0;
+        int right = 0;
+        for (const auto& [r, c] : LiveCells(window_->board())) {
+            if (r < 20 && c < 16) {
+                top = std::min(top, r);
+                left = std::min(left, c);
+                bottom = std::max(bottom, r);
+                right = std::max(right, c);
+            }
+        }
+        const QList<QVariant> last = outlined.takeLast();
+        QCOMPARE(QRect(QPoint(last[1].toInt(), last[0].toInt()),
+                       QPoint(last[3].toInt(), last[2].toInt())),
+                 QRect(QPoint(left, top), QPoint(right, bottom)));
+        outlined.clear();
+    }
+    Press(*window_, "cmdStop");
+}
+
+void DisplayTest::objectsWindowLeavesTheCommandsInSight_data()
+{
+    QTest::addColumn<int>("screen");  // of the screens the test's configuration gives
+    QTest::addColumn<bool>("beside"); // clear of the whole window, not only of the commands
+
+    QTest::newRow("1024 x 768, as a school projector") << 0 << true;
+    QTest::newRow("800 x 600, narrower") << 1 << true;
+    QTest::newRow("640 x 480, over the board") << 2 << false;
+}
+
+// With the window in the middle of a small screen, the window of objects covers none of its
+// buttons or its count, and where it can, nothing of it.
+void DisplayTest::objectsWindowLeavesTheCommandsInSight()
+{
+    QFETCH(int, screen);
+    QFETCH(bool, beside);
+    // Only in the run on the screens of support/objects_screens.json, which CTest makes.
+    if (!qEnvironmentVariable("QT_QPA_PLATFORM").contains(QStringLiteral("objects_screens"))) {
+        return;
+    }
+    const QList<QScreen*> screens = QGuiApplication::screens();
+    QCOMPARE_GT(screens.size(), screen);
+    const QRect area = screens[screen]->availableGeometry();
+    window_->move(area.center() - window_->rect().center());
+    QTRY_COMPARE(window_->screen(), screens[screen]);
+    PasteTwoGliders();
+    QWidget* objects = OpenObjects();
+    QTRY_VERIFY(objects->isVisible());
+    const QRect placed = objects->frameGeometry();
+    QVERIFY2(area.contains(placed), qPrintable(QStringLiteral("%1,%2 %3x%4")
+                                                   .arg(placed.x())
+                                                   .arg(placed.y())
+                                                   .arg(placed.width())
+                                                   .arg(placed.height())));
+    for (const char* name :
+         {"cmdAllOn", "cmdAllOff", "cmdRandom", "cmdOneStep", "cmdGo", "cmdStop", "lblStepCount"}) {
+        auto* control = window_->findChild<QWidget*>(QString::fromLatin1(name));
+        const QRect where(control->mapToGlobal(QPoint(0, 0)), control->size());
+        QVERIFY2(!placed.intersects(where), name);
+    }
+    QCOMPARE(!placed.intersects(window_->frameGeometry()), beside);
 }
 
 QTEST_MAIN(DisplayTest)

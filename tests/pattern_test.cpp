@@ -161,7 +161,8 @@ INSTANTIATE_TEST_SUITE_P(
         BadCase{"WideCharacterCountedAsOne", "x = 3, y = 3\n\xC3\xA9q", 2, 1,
                 "Unexpected '\xC3\xA9'"},
         BadCase{"SpaceInsideAPlaintextRow", ".O O\n", 1, 3, "Unexpected space"},
-        BadCase{"NoHeader", "#N Glider\n#C nothing else\n", 3, 1, "no header"},
+        // Nowhere in particular: not on a line past the end.
+        BadCase{"NoHeader", "#N Glider\n#C nothing else\n", 0, 0, "no header"},
         BadCase{"GarbledHeader", "x = 3 y = 3\nbo!", 1, 7, "comma"},
         BadCase{"HeaderWithoutWidth", "x = , y = 3\nbo!", 1, 5, "number"},
         BadCase{"HeaderWidthTooLarge", "x = 99999999999, y = 3\nbo!", 1, 5, "too large"},

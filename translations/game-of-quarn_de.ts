@@ -167,11 +167,11 @@
     </message>
     <message>
         <source>The board settles at step %1 into %2.</source>
-        <translation>Das Spielfeld kommt bei Schritt %1 zur Ruhe, als %2.</translation>
+        <translation>Das Spielfeld kommt bei Schritt %1 zur Ruhe: %2.</translation>
     </message>
     <message>
         <source>The board repeats every %1 steps from step %2, as %3.</source>
-        <translation>Das Spielfeld wiederholt sich ab Schritt %2 alle %1 Schritte, als %3.</translation>
+        <translation>Das Spielfeld wiederholt sich ab Schritt %2 alle %1 Schritte: %3.</translation>
     </message>
     <message>
         <source>The board is still changing after %1 steps.</source>
@@ -464,6 +464,26 @@
     <message>
         <source>%1 heavyweight ships</source>
         <translation>%1 schwere Schiffe</translation>
+    </message>
+    <message>
+        <source>%1 live cells, all of them one changing group.</source>
+        <translation>%1 lebende Zellen, alle in einer sich wandelnden Gruppe.</translation>
+    </message>
+    <message>
+        <source>%1 live cells, most of them one changing group of %2 cells; besides it, %3.</source>
+        <translation>%1 lebende Zellen, die meisten in einer sich wandelnden Gruppe aus %2 Zellen; daneben %3.</translation>
+    </message>
+    <message>
+        <source>The board died out at step %1.</source>
+        <translation>Das Spielfeld ist bei Schritt %1 ausgestorben.</translation>
+    </message>
+    <message>
+        <source>The board settled at step %1 into %2.</source>
+        <translation>Das Spielfeld ist bei Schritt %1 zur Ruhe gekommen: %2.</translation>
+    </message>
+    <message>
+        <source>The board has repeated every %1 steps since step %2, as %3.</source>
+        <translation>Das Spielfeld wiederholt sich seit Schritt %2 alle %1 Schritte: %3.</translation>
     </message>
 </context>
 <context>
@@ -771,6 +791,13 @@
     </message>
 </context>
 <context>
+    <name>quarn::BoardObjects</name>
+    <message>
+        <source>Cursor on row %1, column %2.</source>
+        <translation>Cursor in Zeile %1, Spalte %2.</translation>
+    </message>
+</context>
+<context>
     <name>quarn::History</name>
     <message>
         <source>All On</source>
@@ -1028,20 +1055,20 @@
         <translation>D</translation>
     </message>
     <message>
-        <source>Say what is on the board and what becomes of it</source>
-        <translation>Sagen, was auf dem Spielfeld ist und was daraus wird</translation>
-    </message>
-    <message>
         <source>N, Shift+N</source>
         <translation>N, Umschalt+N</translation>
     </message>
     <message>
-        <source>To the next or the previous object, and say what it is</source>
-        <translation>Zum nächsten oder vorigen Objekt, und sagen, was es ist</translation>
-    </message>
-    <message>
         <source>The objects on the board, in a window of their own</source>
         <translation>Die Objekte auf dem Spielfeld, in einem eigenen Fenster</translation>
+    </message>
+    <message>
+        <source>Say what is on the board and what becomes of it, and show it in a tip</source>
+        <translation>Sagen, was auf dem Spielfeld ist und was daraus wird, und es in einem Tipp zeigen</translation>
+    </message>
+    <message>
+        <source>To the next or the previous object: say what it is, and show it in a tip</source>
+        <translation>Zum nächsten oder vorigen Objekt: sagen, was es ist, und es in einem Tipp zeigen</translation>
     </message>
 </context>
 <context>

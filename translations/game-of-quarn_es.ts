@@ -167,11 +167,11 @@
     </message>
     <message>
         <source>The board settles at step %1 into %2.</source>
-        <translation>El tablero se detiene en el paso %1 como %2.</translation>
+        <translation>El tablero se estabiliza en el paso %1: %2.</translation>
     </message>
     <message>
         <source>The board repeats every %1 steps from step %2, as %3.</source>
-        <translation>El tablero se repite cada %1 pasos desde el paso %2, como %3.</translation>
+        <translation>El tablero se repite cada %1 pasos desde el paso %2: %3.</translation>
     </message>
     <message>
         <source>The board is still changing after %1 steps.</source>
@@ -464,6 +464,26 @@
     <message>
         <source>%1 heavyweight ships</source>
         <translation>%1 naves pesadas</translation>
+    </message>
+    <message>
+        <source>%1 live cells, all of them one changing group.</source>
+        <translation>%1 células vivas, todas en un mismo grupo cambiante.</translation>
+    </message>
+    <message>
+        <source>%1 live cells, most of them one changing group of %2 cells; besides it, %3.</source>
+        <translation>%1 células vivas, la mayoría en un grupo cambiante de %2 células; además, %3.</translation>
+    </message>
+    <message>
+        <source>The board died out at step %1.</source>
+        <translation>El tablero se extinguió en el paso %1.</translation>
+    </message>
+    <message>
+        <source>The board settled at step %1 into %2.</source>
+        <translation>El tablero se estabilizó en el paso %1: %2.</translation>
+    </message>
+    <message>
+        <source>The board has repeated every %1 steps since step %2, as %3.</source>
+        <translation>El tablero se viene repitiendo cada %1 pasos desde el paso %2: %3.</translation>
     </message>
 </context>
 <context>
@@ -771,6 +791,13 @@
     </message>
 </context>
 <context>
+    <name>quarn::BoardObjects</name>
+    <message>
+        <source>Cursor on row %1, column %2.</source>
+        <translation>Cursor en la fila %1, columna %2.</translation>
+    </message>
+</context>
+<context>
     <name>quarn::History</name>
     <message>
         <source>All On</source>
@@ -1028,20 +1055,20 @@
         <translation>D</translation>
     </message>
     <message>
-        <source>Say what is on the board and what becomes of it</source>
-        <translation>Decir qué hay en el tablero y en qué se convierte</translation>
-    </message>
-    <message>
         <source>N, Shift+N</source>
         <translation>N, Mayús+N</translation>
     </message>
     <message>
-        <source>To the next or the previous object, and say what it is</source>
-        <translation>Al objeto siguiente o anterior, y decir qué es</translation>
-    </message>
-    <message>
         <source>The objects on the board, in a window of their own</source>
         <translation>Los objetos del tablero, en una ventana propia</translation>
+    </message>
+    <message>
+        <source>Say what is on the board and what becomes of it, and show it in a tip</source>
+        <translation>Decir qué hay en el tablero y en qué se convierte, y mostrarlo en una nota</translation>
+    </message>
+    <message>
+        <source>To the next or the previous object: say what it is, and show it in a tip</source>
+        <translation>Al objeto siguiente o anterior: decir qué es, y mostrarlo en una nota</translation>
     </message>
 </context>
 <context>

@@ -465,6 +465,26 @@
         <source>%1 heavyweight ships</source>
         <translation>%1 vaisseaux lourds</translation>
     </message>
+    <message>
+        <source>%1 live cells, all of them one changing group.</source>
+        <translation>%1 cellules vivantes, toutes dans un même groupe changeant.</translation>
+    </message>
+    <message>
+        <source>%1 live cells, most of them one changing group of %2 cells; besides it, %3.</source>
+        <translation>%1 cellules vivantes, la plupart dans un groupe changeant de %2 cellules ; en outre, %3.</translation>
+    </message>
+    <message>
+        <source>The board died out at step %1.</source>
+        <translation>Le plateau s&apos;est éteint au pas %1.</translation>
+    </message>
+    <message>
+        <source>The board settled at step %1 into %2.</source>
+        <translation>Le plateau s&apos;est figé au pas %1 en %2.</translation>
+    </message>
+    <message>
+        <source>The board has repeated every %1 steps since step %2, as %3.</source>
+        <translation>Le plateau se répète tous les %1 pas depuis le pas %2, en %3.</translation>
+    </message>
 </context>
 <context>
     <name>Pattern</name>
@@ -771,6 +791,13 @@
     </message>
 </context>
 <context>
+    <name>quarn::BoardObjects</name>
+    <message>
+        <source>Cursor on row %1, column %2.</source>
+        <translation>Curseur à la ligne %1, colonne %2.</translation>
+    </message>
+</context>
+<context>
     <name>quarn::History</name>
     <message>
         <source>All On</source>
@@ -1028,20 +1055,20 @@
         <translation>D</translation>
     </message>
     <message>
-        <source>Say what is on the board and what becomes of it</source>
-        <translation>Dire ce qui est sur le plateau et ce qu&apos;il devient</translation>
-    </message>
-    <message>
         <source>N, Shift+N</source>
         <translation>N, Maj+N</translation>
     </message>
     <message>
-        <source>To the next or the previous object, and say what it is</source>
-        <translation>Vers l&apos;objet suivant ou précédent, et dire ce qu&apos;il est</translation>
-    </message>
-    <message>
         <source>The objects on the board, in a window of their own</source>
         <translation>Les objets du plateau, dans une fenêtre à eux</translation>
+    </message>
+    <message>
+        <source>Say what is on the board and what becomes of it, and show it in a tip</source>
+        <translation>Dire ce qui est sur le plateau et ce qu&apos;il devient, et l&apos;afficher dans une bulle</translation>
+    </message>
+    <message>
+        <source>To the next or the previous object: say what it is, and show it in a tip</source>
+        <translation>Vers l&apos;objet suivant ou précédent : dire ce qu&apos;il est, et l&apos;afficher dans une bulle</translation>
     </message>
 </context>
 <context>

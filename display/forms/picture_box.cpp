@@ -82,7 +82,6 @@ void PictureBox::paintEvent(QPaintEvent* event)
                       QRectF(exposed.x() * ratio, exposed.y() * ratio, exposed.width() * ratio,
                              exposed.height() * ratio));
     // Four bars of whole device pixels per marker, so that each stays sharp at any scale.
-    const int edge = EdgeWidth();
     const auto logical = [ratio](const QRect& device) {
         return QRectF(device.x() / ratio, device.y() / ratio, device.width() / ratio,
                       device.height() / ratio);
@@ -90,6 +89,7 @@ void PictureBox::paintEvent(QPaintEvent* event)
     for (const auto& entry : markers_) {
         const Marker& marker = entry.second;
         const QRect around = MarkerDeviceRect(marker.box);
+        const int edge = EdgeWidth() * marker.pixels;
         for (const QRect& bar :
              {QRect(around.left(), around.top(), around.width(), edge),
               QRect(around.left(), around.bottom() - edge + 1, around.width(), edge),
@@ -100,11 +100,11 @@ void PictureBox::paintEvent(QPaintEvent* event)
     }
 }
 
-void PictureBox::Mark(int marker, float x1, float y1, float x2, float y2, QColor color)
+void PictureBox::Mark(int marker, float x1, float y1, float x2, float y2, QColor color, int pixels)
 {
     Unmark(marker);
     const Box box{std::min(x1, x2), std::min(y1, y2), std::max(x1, x2), std::max(y1, y2)};
-    markers_[marker] = {box, color};
+    markers_[marker] = {box, color, pixels};
     update(LogicalRect(MarkerDeviceRect(box)));
 }
 

@@ -41,11 +41,11 @@ public:
     // they are drawn.
     void Line(float x1, float y1, float x2, float y2, OleColor outline);
 
-    // Marks the box with corners (x1, y1) and (x2, y2) with a line one pixel wide just outside
-    // it, in the given colour. A marker is painted over the picture, never into it, so what is
-    // drawn stays as it was. Each marker, told apart by its number, marks one box at most, and
-    // Unmark takes it away.
-    void Mark(int marker, float x1, float y1, float x2, float y2, QColor color);
+    // Marks the box with corners (x1, y1) and (x2, y2) with a line just outside it, in the given
+    // colour: a pixel wide, or as many as given, the others over the box's own edge. A marker is
+    // painted over the picture, never into it, so what is drawn stays as it was. Each marker,
+    // told apart by its number, marks one box at most, and Unmark takes it away.
+    void Mark(int marker, float x1, float y1, float x2, float y2, QColor color, int pixels = 1);
     void Unmark(int marker);
 
 signals:
@@ -109,6 +109,7 @@ private:
     {
         Box box{};
         QColor color;
+        int pixels = 1;
     };
 
     // The device pixels a marker covers, and the logical ones to repaint for it.

@@ -43,13 +43,14 @@ PatternFile::PatternFile(QObject* parent)
         }
     });
     connect(&reader_, &PatternFileReader::Failed, this, [this](const QString& why) {
-        emit Refused(tr("Could not open “%1”.").arg(name_), why);
+        emit Refused(tr("Could not open “%1”.").arg(given_), why);
     });
 }
 
 void PatternFile::Open(const QByteArray& path)
 {
-    name_ = QFileInfo(QFile::decodeName(path)).fileName();
+    given_ = QFile::decodeName(path);
+    name_ = QFileInfo(given_).fileName();
     reader_.Start(path);
 }
 

@@ -34,6 +34,7 @@ signals:
 
 private:
     PatternFileReader reader_;
+    QString given_; // the path as the person gave it, which a file that cannot be opened names
     QString name_;
 };
 

@@ -155,9 +155,11 @@ void Menus::ShowKeys()
     table += row.arg(tr("Page Up, Page Down"), tr("Ten rows up or down"));
     table += row.arg(tr("Space, Enter"), tr("Switch the cursor cell on or off"));
     table += row.arg(tr("S"), tr("Say the step and the live cells, with a screen reader"));
-    table += row.arg(tr("D"), tr("Say what is on the board and what becomes of it"));
+    table += row.arg(tr("D"), tr("Say what is on the board and what becomes of it, and show it in "
+                                 "a tip"));
     table +=
-        row.arg(tr("N, Shift+N"), tr("To the next or the previous object, and say what it is"));
+        row.arg(tr("N, Shift+N"),
+                tr("To the next or the previous object: say what it is, and show it in a tip"));
     table += row.arg(tr("Tab, Shift+Tab"), tr("On to the buttons, and back"));
     table += QStringLiteral("<tr><th colspan='2' align='left'>%1</th></tr>").arg(tr("Anywhere"));
     table += row.arg(tr("Space, Enter"), tr("Press the button that has the focus"));

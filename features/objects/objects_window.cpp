@@ -257,7 +257,10 @@ void ObjectsWindow::Show()
     for (const Message& line : description.lines) {
         lines << BoardObjects::Words(line);
     }
+    // Entries that come and go move the current one, which is no choice of anyone's.
+    showingChosen_ = true;
     model_.SetLines(lines);
+    showingChosen_ = false;
     Track();
     const Census& census = objects_.Now();
     int entry = -1;
