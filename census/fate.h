@@ -38,7 +38,7 @@ struct Fate
 };
 
 // What becomes of the field, at this count, looking at most horizon generations ahead.
-Fate FateOf(const Field& field, int step, int horizon = Fate::kHorizon);
+Fate FateOf(const Field& start, int step, int horizon = Fate::kHorizon);
 Fate FateOf(const Board& board, int horizon = Fate::kHorizon);
 
 } // namespace quarn

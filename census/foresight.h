@@ -23,7 +23,7 @@ private:
 
     struct Foreseen
     {
-        std::uint64_t way;
+        std::uint64_t way = 0;
         Fate fate;
     };
 

@@ -15,6 +15,7 @@
 #include "features/menus/menus.h"
 #include "features/objects/board_objects.h"
 #include "features/objects/objects_window.h"
+#include "features/population/population_window.h"
 
 #include <QString>
 
@@ -171,7 +172,8 @@ void frmDisplay::CreateFeatures()
     history_ = Make<History>(board_, record_, this);
     announcer_ = Make<Announcer>(lblStepCount, board_);
     objects_ = Make<BoardObjects>(picFrame, board_, record_);
-    objectsWindow_ = Make<ObjectsWindow>(*objects_, this);
+    objectsWindow_ = Make<ObjectsWindow>(*objects_, *this);
+    populationWindow_ = Make<PopulationWindow>(record_, *this, picFrame);
 }
 
 // --- Connections -----------------------------------------------------------------------------
@@ -187,6 +189,7 @@ void frmDisplay::ConnectHandlers()
     ConnectHistory();
     ConnectFiles();
     ConnectObjects();
+    ConnectPopulation();
     ConnectMenus();
     ConnectAccess();
 }
@@ -303,6 +306,15 @@ void frmDisplay::ConnectObjects()
             [this] { picFrame.Unmark(kObjectMarker); });
 }
 
+// The population at every step, which follows the board at every change and generation.
+void frmDisplay::ConnectPopulation()
+{
+    connect(menus_, &Menus::PopulationRequested, populationWindow_, &PopulationWindow::OpenOrRaise);
+    connect(this, &frmDisplay::BoardDrawn, populationWindow_, &PopulationWindow::Follow);
+    connect(this, &frmDisplay::CellToggled, populationWindow_, &PopulationWindow::Follow);
+    connect(populationWindow_, &PopulationWindow::Said, announcer_, &Announcer::Say);
+}
+
 void frmDisplay::ConnectMenus()
 {
     connect(menus_, &Menus::OpenRequested, transfer_, &PatternTransfer::Open);
@@ -312,7 +324,7 @@ void frmDisplay::ConnectMenus()
     connect(menus_, &Menus::PasteRequested, transfer_, &PatternTransfer::Paste);
     connect(menus_, &Menus::UndoRequested, history_, &History::Undo);
     connect(menus_, &Menus::RedoRequested, history_, &History::Redo);
-    connect(menus_, &Menus::ObjectsRequested, objectsWindow_, &ObjectsWindow::Open);
+    connect(menus_, &Menus::ObjectsRequested, objectsWindow_, &ObjectsWindow::OpenOrRaise);
     connect(menus_, &Menus::QuitRequested, this, &QWidget::close);
 }
 

@@ -28,6 +28,7 @@ class History;
 class Menus;
 class ObjectsWindow;
 class PatternTransfer;
+class PopulationWindow;
 
 // The program's one window: the board on the left, the commands and the generation count in a
 // column on the right. It owns the board for as long as it exists; everything shown is drawn
@@ -79,6 +80,7 @@ private:
     void ConnectHistory();
     void ConnectFiles();
     void ConnectObjects();
+    void ConnectPopulation();
     void ConnectMenus();
     void ConnectAccess();
 
@@ -143,6 +145,7 @@ private:
     Announcer* announcer_ = nullptr;
     BoardObjects* objects_ = nullptr;
     ObjectsWindow* objectsWindow_ = nullptr;
+    PopulationWindow* populationWindow_ = nullptr;
     std::vector<QObject*> made_; // every feature, in the order made
 };
 

@@ -610,6 +610,13 @@
     </message>
 </context>
 <context>
+    <name>PopulationAccessible</name>
+    <message>
+        <source>Live cells at each step</source>
+        <translation>Lebende Zellen bei jedem Schritt</translation>
+    </message>
+</context>
+<context>
     <name>main</name>
     <message>
         <source>The platform plugin: xcb, wayland, offscreen, ...</source>
@@ -1070,6 +1077,50 @@
         <source>To the next or the previous object: say what it is, and show it in a tip</source>
         <translation>Zum nächsten oder vorigen Objekt: sagen, was es ist, und es in einem Tipp zeigen</translation>
     </message>
+    <message>
+        <source>&amp;Population</source>
+        <translation>&amp;Bevölkerung</translation>
+    </message>
+    <message>
+        <source>The population graph</source>
+        <translation>Die Kurve der Bevölkerung</translation>
+    </message>
+    <message>
+        <source>Left, Right</source>
+        <translation>Links, Rechts</translation>
+    </message>
+    <message>
+        <source>The step before or after, said</source>
+        <translation>Der Schritt davor oder danach, gesagt</translation>
+    </message>
+    <message>
+        <source>The first or the last step</source>
+        <translation>Der erste oder der letzte Schritt</translation>
+    </message>
+    <message>
+        <source>A tenth of the steps back or on</source>
+        <translation>Ein Zehntel der Schritte zurück oder weiter</translation>
+    </message>
+    <message>
+        <source>H, L</source>
+        <translation>H, L</translation>
+    </message>
+    <message>
+        <source>The highest or the lowest point</source>
+        <translation>Der höchste oder der tiefste Punkt</translation>
+    </message>
+    <message>
+        <source>Say the summary: the start, the highest, the lowest, now</source>
+        <translation>Die Übersicht sagen: der Anfang, das Höchste, das Tiefste, jetzt</translation>
+    </message>
+    <message>
+        <source>Copy the steps as CSV, for a spreadsheet</source>
+        <translation>Die Schritte als CSV kopieren, für eine Tabellenkalkulation</translation>
+    </message>
+    <message>
+        <source>The live cells at each step, in a graph</source>
+        <translation>Die lebenden Zellen bei jedem Schritt, als Kurve</translation>
+    </message>
 </context>
 <context>
     <name>quarn::ObjectsWindow</name>
@@ -1189,6 +1240,48 @@
     <message>
         <source>Game of Quarn</source>
         <translation>Game of Quarn</translation>
+    </message>
+</context>
+<context>
+    <name>quarn::PopulationGraph</name>
+    <message>
+        <source>and on</source>
+        <translation>und weiter</translation>
+    </message>
+    <message>
+        <source>Step %1, ahead: 1 live cell.</source>
+        <translation>Schritt %1, voraus: 1 lebende Zelle.</translation>
+    </message>
+    <message>
+        <source>Step %1, ahead: %2 live cells.</source>
+        <translation>Schritt %1, voraus: %2 lebende Zellen.</translation>
+    </message>
+    <message>
+        <source>%1 And on.</source>
+        <translation>%1 Und so weiter.</translation>
+    </message>
+    <message>
+        <source>Step %1: 1 live cell, %2 born, %3 died.</source>
+        <translation>Schritt %1: 1 lebende Zelle, %2 geboren, %3 gestorben.</translation>
+    </message>
+    <message>
+        <source>Step %1: %2 live cells, %3 born, %4 died.</source>
+        <translation>Schritt %1: %2 lebende Zellen, %3 geboren, %4 gestorben.</translation>
+    </message>
+    <message>
+        <source>At step %1: %2 live cells.</source>
+        <translation>Bei Schritt %1: %2 lebende Zellen.</translation>
+    </message>
+    <message>
+        <source>From step %1 to step %2: %3 live cells at the start, at most %4 at step %5, at least %6 at step %7, %8 now.</source>
+        <translation>Von Schritt %1 bis Schritt %2: %3 lebende Zellen am Anfang, höchstens %4 bei Schritt %5, mindestens %6 bei Schritt %7, jetzt %8.</translation>
+    </message>
+</context>
+<context>
+    <name>quarn::PopulationWindow</name>
+    <message>
+        <source>Population</source>
+        <translation>Bevölkerung</translation>
     </message>
 </context>
 <context>

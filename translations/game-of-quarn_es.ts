@@ -610,6 +610,13 @@
     </message>
 </context>
 <context>
+    <name>PopulationAccessible</name>
+    <message>
+        <source>Live cells at each step</source>
+        <translation>Células vivas en cada paso</translation>
+    </message>
+</context>
+<context>
     <name>main</name>
     <message>
         <source>The platform plugin: xcb, wayland, offscreen, ...</source>
@@ -1070,6 +1077,50 @@
         <source>To the next or the previous object: say what it is, and show it in a tip</source>
         <translation>Al objeto siguiente o anterior: decir qué es, y mostrarlo en una nota</translation>
     </message>
+    <message>
+        <source>&amp;Population</source>
+        <translation>&amp;Población</translation>
+    </message>
+    <message>
+        <source>The population graph</source>
+        <translation>La gráfica de la población</translation>
+    </message>
+    <message>
+        <source>Left, Right</source>
+        <translation>Izquierda, Derecha</translation>
+    </message>
+    <message>
+        <source>The step before or after, said</source>
+        <translation>El paso anterior o el siguiente, dicho</translation>
+    </message>
+    <message>
+        <source>The first or the last step</source>
+        <translation>El primer o el último paso</translation>
+    </message>
+    <message>
+        <source>A tenth of the steps back or on</source>
+        <translation>Una décima parte de los pasos atrás o adelante</translation>
+    </message>
+    <message>
+        <source>H, L</source>
+        <translation>H, L</translation>
+    </message>
+    <message>
+        <source>The highest or the lowest point</source>
+        <translation>El punto más alto o el más bajo</translation>
+    </message>
+    <message>
+        <source>Say the summary: the start, the highest, the lowest, now</source>
+        <translation>Decir el resumen: el inicio, lo más alto, lo más bajo, ahora</translation>
+    </message>
+    <message>
+        <source>Copy the steps as CSV, for a spreadsheet</source>
+        <translation>Copiar los pasos como CSV, para una hoja de cálculo</translation>
+    </message>
+    <message>
+        <source>The live cells at each step, in a graph</source>
+        <translation>Las células vivas en cada paso, en una gráfica</translation>
+    </message>
 </context>
 <context>
     <name>quarn::ObjectsWindow</name>
@@ -1189,6 +1240,48 @@
     <message>
         <source>Game of Quarn</source>
         <translation>Game of Quarn</translation>
+    </message>
+</context>
+<context>
+    <name>quarn::PopulationGraph</name>
+    <message>
+        <source>and on</source>
+        <translation>y más allá</translation>
+    </message>
+    <message>
+        <source>Step %1, ahead: 1 live cell.</source>
+        <translation>Paso %1, por venir: 1 célula viva.</translation>
+    </message>
+    <message>
+        <source>Step %1, ahead: %2 live cells.</source>
+        <translation>Paso %1, por venir: %2 células vivas.</translation>
+    </message>
+    <message>
+        <source>%1 And on.</source>
+        <translation>%1 Y más allá.</translation>
+    </message>
+    <message>
+        <source>Step %1: 1 live cell, %2 born, %3 died.</source>
+        <translation>Paso %1: 1 célula viva, %2 nacidas, %3 muertas.</translation>
+    </message>
+    <message>
+        <source>Step %1: %2 live cells, %3 born, %4 died.</source>
+        <translation>Paso %1: %2 células vivas, %3 nacidas, %4 muertas.</translation>
+    </message>
+    <message>
+        <source>At step %1: %2 live cells.</source>
+        <translation>En el paso %1: %2 células vivas.</translation>
+    </message>
+    <message>
+        <source>From step %1 to step %2: %3 live cells at the start, at most %4 at step %5, at least %6 at step %7, %8 now.</source>
+        <translation>Del paso %1 al paso %2: %3 células vivas al inicio, como mucho %4 en el paso %5, como poco %6 en el paso %7, %8 ahora.</translation>
+    </message>
+</context>
+<context>
+    <name>quarn::PopulationWindow</name>
+    <message>
+        <source>Population</source>
+        <translation>Población</translation>
     </message>
 </context>
 <context>

@@ -610,6 +610,13 @@
     </message>
 </context>
 <context>
+    <name>PopulationAccessible</name>
+    <message>
+        <source>Live cells at each step</source>
+        <translation>Cellules vivantes à chaque pas</translation>
+    </message>
+</context>
+<context>
     <name>main</name>
     <message>
         <source>The platform plugin: xcb, wayland, offscreen, ...</source>
@@ -1070,6 +1077,50 @@
         <source>To the next or the previous object: say what it is, and show it in a tip</source>
         <translation>Vers l&apos;objet suivant ou précédent : dire ce qu&apos;il est, et l&apos;afficher dans une bulle</translation>
     </message>
+    <message>
+        <source>&amp;Population</source>
+        <translation>&amp;Population</translation>
+    </message>
+    <message>
+        <source>The population graph</source>
+        <translation>Le graphique de la population</translation>
+    </message>
+    <message>
+        <source>Left, Right</source>
+        <translation>Gauche, Droite</translation>
+    </message>
+    <message>
+        <source>The step before or after, said</source>
+        <translation>Le pas d&apos;avant ou d&apos;après, dit</translation>
+    </message>
+    <message>
+        <source>The first or the last step</source>
+        <translation>Le premier ou le dernier pas</translation>
+    </message>
+    <message>
+        <source>A tenth of the steps back or on</source>
+        <translation>Un dixième des pas en arrière ou en avant</translation>
+    </message>
+    <message>
+        <source>H, L</source>
+        <translation>H, L</translation>
+    </message>
+    <message>
+        <source>The highest or the lowest point</source>
+        <translation>Le point le plus haut ou le plus bas</translation>
+    </message>
+    <message>
+        <source>Say the summary: the start, the highest, the lowest, now</source>
+        <translation>Dire le résumé : le début, le plus haut, le plus bas, maintenant</translation>
+    </message>
+    <message>
+        <source>Copy the steps as CSV, for a spreadsheet</source>
+        <translation>Copier les pas en CSV, pour un tableur</translation>
+    </message>
+    <message>
+        <source>The live cells at each step, in a graph</source>
+        <translation>Les cellules vivantes à chaque pas, en graphique</translation>
+    </message>
 </context>
 <context>
     <name>quarn::ObjectsWindow</name>
@@ -1189,6 +1240,48 @@
     <message>
         <source>Game of Quarn</source>
         <translation>Game of Quarn</translation>
+    </message>
+</context>
+<context>
+    <name>quarn::PopulationGraph</name>
+    <message>
+        <source>and on</source>
+        <translation>et au-delà</translation>
+    </message>
+    <message>
+        <source>Step %1, ahead: 1 live cell.</source>
+        <translation>Pas %1, à venir : 1 cellule vivante.</translation>
+    </message>
+    <message>
+        <source>Step %1, ahead: %2 live cells.</source>
+        <translation>Pas %1, à venir : %2 cellules vivantes.</translation>
+    </message>
+    <message>
+        <source>%1 And on.</source>
+        <translation>%1 Et au-delà.</translation>
+    </message>
+    <message>
+        <source>Step %1: 1 live cell, %2 born, %3 died.</source>
+        <translation>Pas %1 : 1 cellule vivante, %2 nées, %3 mortes.</translation>
+    </message>
+    <message>
+        <source>Step %1: %2 live cells, %3 born, %4 died.</source>
+        <translation>Pas %1 : %2 cellules vivantes, %3 nées, %4 mortes.</translation>
+    </message>
+    <message>
+        <source>At step %1: %2 live cells.</source>
+        <translation>Au pas %1 : %2 cellules vivantes.</translation>
+    </message>
+    <message>
+        <source>From step %1 to step %2: %3 live cells at the start, at most %4 at step %5, at least %6 at step %7, %8 now.</source>
+        <translation>Du pas %1 au pas %2 : %3 cellules vivantes au début, au plus %4 au pas %5, au moins %6 au pas %7, %8 maintenant.</translation>
+    </message>
+</context>
+<context>
+    <name>quarn::PopulationWindow</name>
+    <message>
+        <source>Population</source>
+        <translation>Population</translation>
     </message>
 </context>
 <context>

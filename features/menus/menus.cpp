@@ -49,6 +49,11 @@ QList<QKeySequence> ObjectsKeys()
     return {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O)};
 }
 
+QList<QKeySequence> PopulationKeys()
+{
+    return {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P)};
+}
+
 } // namespace
 
 Menus::Menus(QMenuBar& bar, QWidget& window, const QStringList& examples)
@@ -80,6 +85,7 @@ Menus::Menus(QMenuBar& bar, QWidget& window, const QStringList& examples)
 
     QMenu* view = bar_.addMenu(tr("&View"));
     AddEntry(*view, tr("&Objects"), ObjectsKeys(), &Menus::ObjectsRequested);
+    AddEntry(*view, tr("&Population"), PopulationKeys(), &Menus::PopulationRequested);
 
     QMenu* help = bar_.addMenu(tr("&Help"));
     help->addAction(tr("&Keys and Mouse…"), this, &Menus::ShowKeys);
@@ -161,6 +167,14 @@ void Menus::ShowKeys()
         row.arg(tr("N, Shift+N"),
                 tr("To the next or the previous object: say what it is, and show it in a tip"));
     table += row.arg(tr("Tab, Shift+Tab"), tr("On to the buttons, and back"));
+    table += QStringLiteral("<tr><th colspan='2' align='left'>%1</th></tr>")
+                 .arg(tr("The population graph"));
+    table += row.arg(tr("Left, Right"), tr("The step before or after, said"));
+    table += row.arg(tr("Home, End"), tr("The first or the last step"));
+    table += row.arg(tr("Page Up, Page Down"), tr("A tenth of the steps back or on"));
+    table += row.arg(tr("H, L"), tr("The highest or the lowest point"));
+    table += row.arg(tr("S"), tr("Say the summary: the start, the highest, the lowest, now"));
+    table += row.arg(Key(QKeySequence::Copy), tr("Copy the steps as CSV, for a spreadsheet"));
     table += QStringLiteral("<tr><th colspan='2' align='left'>%1</th></tr>").arg(tr("Anywhere"));
     table += row.arg(tr("Space, Enter"), tr("Press the button that has the focus"));
     table += row.arg(Key(QKeySequence::Open), tr("Open a pattern"));
@@ -168,6 +182,7 @@ void Menus::ShowKeys()
     table += row.arg(Key(QKeySequence::Copy), tr("Copy the board as RLE"));
     table += row.arg(Key(QKeySequence::Paste), tr("Load the pattern on the clipboard"));
     table += row.arg(Keys(ObjectsKeys()), tr("The objects on the board, in a window of their own"));
+    table += row.arg(Keys(PopulationKeys()), tr("The live cells at each step, in a graph"));
     table += row.arg(Key(QKeySequence::Undo), tr("Undo"));
     table += row.arg(Keys(RedoKeys()), tr("Redo"));
     table += row.arg(Keys({QKeySequence(Qt::Key_F10)}), tr("Open the menus"));

@@ -37,6 +37,7 @@ signals:
     void CopyRequested();
     void PasteRequested();
     void ObjectsRequested();
+    void PopulationRequested();
 
 private:
     QAction* AddEntry(QMenu& menu, const QString& text, const QList<QKeySequence>& keys,

@@ -51,7 +51,7 @@ public:
                                                : QPalette::Text));
         const QSizeF size = line.size();
         painter->drawStaticText(
-            QPointF(room.left() + kMargin / 2, room.top() + (room.height() - size.height()) / 2),
+            QPointF(room.left() + kMargin / 2.0, room.top() + (room.height() - size.height()) / 2),
             line);
     }
 
@@ -109,8 +109,8 @@ FieldCell BottomRight(const Field& cells)
 
 } // namespace
 
-ObjectsWindow::ObjectsWindow(BoardObjects& objects, QWidget* owner)
-    : QDialog(owner),
+ObjectsWindow::ObjectsWindow(BoardObjects& objects, QWidget& owner)
+    : SideWindow(owner, objects.Area()),
       objects_(objects)
 {
     setWindowTitle(tr("Objects"));
@@ -144,68 +144,23 @@ ObjectsWindow::ObjectsWindow(BoardObjects& objects, QWidget* owner)
     connect(&following_, &QTimer::timeout, this, &ObjectsWindow::Show);
 }
 
-void ObjectsWindow::Open()
+void ObjectsWindow::OpenOrRaise()
 {
-    const bool opening = !isVisible();
-    if (!placed_ && parentWidget() != nullptr) {
-        placed_ = true;
-        Place();
-    }
-    show();
-    raise();
-    activateWindow();
-    if (opening) {
+    if (Present(WantedWidth())) {
         Remember({});
         Show();
         list_.setFocus();
     }
 }
 
-// As wide as the lines of the board as it is, in the person's language, and where it covers
-// nothing of the window: to its right, else to its left, else below it. Where none of those has
-// room, it is made smaller to fit beside the window; where not even that fits, it goes over the
-// board, never over the buttons and the count.
-void ObjectsWindow::Place()
+int ObjectsWindow::WantedWidth()
 {
-    const QWidget& owner = *parentWidget();
-    const QRect window = owner.frameGeometry();
-    const QRect screen = owner.screen()->availableGeometry();
-    // This window's frame, which it does not have until it is shown: taken to be the owner's.
-    const QSize frame = window.size() - owner.size();
     int widest = list_.fontMetrics().horizontalAdvance(fate_.text());
     for (const Message& line : objects_.DescriptionNow().lines) {
         widest = std::max(widest, list_.fontMetrics().horizontalAdvance(BoardObjects::Words(line)));
     }
     constexpr int kRoom = 48; // the margins, the list's frame and a scroll bar
-    constexpr int kGap = 8;
-    constexpr QSize kLeast(140, 100);
-    const QSize wanted(std::clamp(widest + kRoom, width(), screen.width() / 2), height());
-    const int right = screen.right() - window.right() - kGap - frame.width();
-    const int left = window.left() - screen.left() - kGap - frame.width();
-    const int below = screen.bottom() - window.bottom() - kGap - frame.height();
-    const int tall = std::min(wanted.height(), screen.bottom() - window.top() - frame.height());
-    const auto beside = [&](int room, bool onTheRight) {
-        const int w = std::min(wanted.width(), room);
-        resize(w, tall);
-        move(onTheRight ? window.right() + 1 + kGap : window.left() - kGap - frame.width() - w,
-             window.top());
-    };
-    const auto under = [&](int room) {
-        resize(std::min(wanted.width(), screen.width() - frame.width()),
-               std::min(wanted.height(), room));
-        move(std::clamp(window.left(), screen.left(), screen.right() + 1 - frameSize().width()),
-             window.bottom() + 1 + kGap);
-    };
-    if (right >= wanted.width() || (right >= kLeast.width() && right >= left)) {
-        beside(right, true);
-    } else if (left >= kLeast.width()) {
-        beside(left, false);
-    } else if (below >= kLeast.height()) {
-        under(below);
-    } else {
-        const QWidget* area = &objects_.Area();
-        setGeometry(QRect(area->mapToGlobal(QPoint(0, 0)), area->size() - frame));
-    }
+    return widest + kRoom;
 }
 
 void ObjectsWindow::Follow(bool running)
@@ -335,7 +290,7 @@ void ObjectsWindow::hideEvent(QHideEvent* event)
     Remember({});
     ShowChosen(-1);
     emit OutlineGone();
-    QDialog::hideEvent(event);
+    SideWindow::hideEvent(event);
 }
 
 void ObjectsWindow::Choose(int entry)

@@ -2,8 +2,8 @@
 
 #include "census/field.h"
 #include "features/objects/objects_model.h"
+#include "features/windows/side_window.h"
 
-#include <QDialog>
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QListView>
@@ -20,15 +20,15 @@ class BoardObjects;
 // the arrows, asks for that object to be outlined and the keyboard's cursor to go to it; the
 // outline follows the object at every generation, and goes when the window closes. Nothing is
 // chosen until a person chooses, and a fill or a load takes the choice away.
-class ObjectsWindow : public QDialog
+class ObjectsWindow : public SideWindow
 {
     Q_OBJECT
 
 public:
-    ObjectsWindow(BoardObjects& objects, QWidget* owner);
+    ObjectsWindow(BoardObjects& objects, QWidget& owner);
 
     // Opens the window, or brings it to the front.
-    void Open();
+    void OpenOrRaise();
     // The board may have changed: shown anew while the window is open, at once; or, while the
     // board runs, the outline at once and the lines at most once a second.
     void Follow(bool running);
@@ -46,7 +46,8 @@ protected:
     void hideEvent(QHideEvent* event) override;
 
 private:
-    void Place();
+    // As wide as the lines of the board as it is, in the person's language.
+    int WantedWidth();
     void Show();
     // The chosen object where the board has taken it: run on with it, found again among the
     // objects, or gone with a reset.
@@ -60,7 +61,6 @@ private:
     void Outline();
 
     BoardObjects& objects_;
-    bool placed_ = false; // beside the board, the first time it opens
     QTimer following_;
     QElapsedTimer shown_; // since the list was last shown anew
     QLabel fate_;

@@ -1,0 +1,141 @@
+#include "census/population.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <limits>
+
+namespace quarn {
+
+namespace {
+
+constexpr int kLastStep = std::numeric_limits<std::int16_t>::max();
+
+std::int16_t Count16(const Field& field)
+{
+    return static_cast<std::int16_t>(field.Count()); // at most 900
+}
+
+// Where the steps ahead end: at the fate's step, if it lies ahead within kAhead, else kAhead on;
+// never past the count's limit.
+int EndAhead(const Fate& fate, int now)
+{
+    const int most = now + Population::kAhead;
+    const int end = fate.end == Fate::End::StillChanging ? most : std::min(fate.step, most);
+    return std::min(end, kLastStep);
+}
+
+} // namespace
+
+void Population::Follow(const RunRecord& record, const Fate& fate)
+{
+    record_ = &record;
+    const int now = record.Last().step;
+    end_ = EndAhead(fate, now);
+    andOn_ = fate.end == Fate::End::StillChanging || fate.step > end_;
+    // On the same way and forward, within the steps foreseen: those now past are let go.
+    const bool onTheWay =
+        record.Way() == way_ && now >= syncedStep_ && !ahead_.empty() && now <= ahead_.back().step;
+    syncedStep_ = now;
+    onTheWay_ = onTheWay;
+    if (!onTheWay) {
+        way_ = record.Way();
+        RunAhead();
+        return;
+    }
+    while (aheadFrom_ < ahead_.size() && ahead_[aheadFrom_].step <= now) {
+        ++aheadFrom_;
+    }
+    // Now and then, not at every step, the steps gone by are let go.
+    if (aheadFrom_ > static_cast<std::size_t>(kAhead)) {
+        ahead_.erase(ahead_.begin(), ahead_.begin() + static_cast<std::ptrdiff_t>(aheadFrom_));
+        aheadFrom_ = 0;
+    }
+    Extend();
+}
+
+int Population::Size() const
+{
+    return PastSize() + static_cast<int>(ahead_.size() - aheadFrom_);
+}
+
+int Population::PastSize() const
+{
+    return record_ != nullptr ? record_->Size() : 0;
+}
+
+Population::Point Population::At(int index) const
+{
+    return index < PastSize() ? record_->At(index)
+                              : ahead_[aheadFrom_ + static_cast<std::size_t>(index - PastSize())];
+}
+
+bool Population::Ahead(int index) const
+{
+    return index >= PastSize();
+}
+
+bool Population::AndOn() const
+{
+    return andOn_;
+}
+
+bool Population::FollowedOnTheWay() const
+{
+    return onTheWay_;
+}
+
+Population::Figures Population::PastFigures() const
+{
+    Figures figures{At(0), At(0), At(0), At(PastSize() - 1)};
+    for (int i = 1; i < PastSize(); ++i) {
+        const Point point = At(i);
+        figures.highest = point.live > figures.highest.live ? point : figures.highest;
+        figures.lowest = point.live < figures.lowest.live ? point : figures.lowest;
+    }
+    return figures;
+}
+
+int Population::HighestIndex() const
+{
+    int highest = 0;
+    for (int i = 1; i < Size(); ++i) {
+        highest = At(i).live > At(highest).live ? i : highest;
+    }
+    return highest;
+}
+
+int Population::LowestIndex() const
+{
+    int lowest = 0;
+    for (int i = 1; i < Size(); ++i) {
+        lowest = At(i).live < At(lowest).live ? i : lowest;
+    }
+    return lowest;
+}
+
+void Population::RunAhead()
+{
+    ahead_.clear();
+    aheadFrom_ = 0;
+    last_ = record_->Now();
+    Extend();
+}
+
+void Population::Extend()
+{
+    if (ahead_.size() == aheadFrom_) {
+        ahead_.clear();
+        aheadFrom_ = 0;
+        last_ = record_->Now();
+    }
+    int step = ahead_.empty() ? record_->Last().step : ahead_.back().step;
+    while (step < end_) {
+        const Field next = last_.Next();
+        ++step;
+        ahead_.push_back({static_cast<std::int16_t>(step), Count16(next),
+                          Count16(next.Without(last_)), Count16(last_.Without(next))});
+        last_ = next;
+    }
+}
+
+} // namespace quarn

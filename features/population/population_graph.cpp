@@ -1,0 +1,516 @@
+#include "features/population/population_graph.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QKeyEvent>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QPainterPath>
+
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+namespace quarn {
+
+namespace {
+
+constexpr int kLeastAxis = 10;
+constexpr int kMarginTop = 8;
+constexpr int kMarginRight = 14;
+constexpr int kTick = 4;
+constexpr int kMarkReach = 8; // the marks round a point reach this far either side
+
+// At least 3:1 against the white ground, as lines that carry meaning should be.
+const QColor kGround = Qt::white;
+const QColor kGrid(0xE4, 0xE4, 0xE4);
+const QColor kAxis(0x60, 0x60, 0x60);
+const QColor kPast(0x1A, 0x4F, 0x9C);
+const QColor kAheadColor(0x4E, 0x79, 0xB8);
+const QColor kNow(0xC2, 0x4E, 0x00);
+const QColor kMarker(0x00, 0x00, 0x00);
+
+// The least of 1, 2 and 5 times a power of ten at or above the value.
+int RoundAbove(int value)
+{
+    int power = 1;
+    while (true) {
+        for (const int step : {1, 2, 5}) {
+            if (step * power >= value) {
+                return step * power;
+            }
+        }
+        power *= 10;
+    }
+}
+
+// The ticks of an axis that shows up to the value: round ones, from 3 to 6 of them.
+int TickOf(int value)
+{
+    return RoundAbove(std::max(1, (value + 4) / 5));
+}
+
+// Where an axis that shows up to the value ends: at the tick at or past it.
+int AxisEnd(int value)
+{
+    const int tick = TickOf(value);
+    return (value + tick - 1) / tick * tick;
+}
+
+// A column of the line: the lowest and the highest of the steps drawn in it, the first and the
+// last, and whether they lie ahead.
+struct Column
+{
+    int x;
+    int low;
+    int high;
+    int first;
+    int last;
+    bool ahead;
+};
+
+} // namespace
+
+PopulationGraph::PopulationGraph(const Population& population, QWidget* parent)
+    : QWidget(parent),
+      population_(population)
+{
+    setFocusPolicy(Qt::StrongFocus);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setMinimumSize(240, 160);
+}
+
+QSize PopulationGraph::sizeHint() const
+{
+    return {480, 260};
+}
+
+int PopulationGraph::Marked() const
+{
+    return marked_;
+}
+
+void PopulationGraph::SetOutlook(const QString& outlook)
+{
+    outlook_ = outlook;
+}
+
+void PopulationGraph::Follow()
+{
+    const int size = population_.Size();
+    if (marked_ >= size) {
+        marked_ = size - 1;
+    }
+    if (image_.isNull() || !population_.FollowedOnTheWay() || drawnNow_ < 0) {
+        RedrawAll();
+        return;
+    }
+    const int now = population_.At(population_.PastSize() - 1).step;
+    const int last = population_.At(size - 1).step;
+    if (Rescale()) {
+        RedrawAll();
+        return;
+    }
+    // As wide as the marks round a point, and a step either side.
+    const auto column = [this](int step) { return static_cast<int>(std::floor(XOf(step))); };
+    RedrawColumns(column(std::min(drawnNow_, now) - 1) - kMarkReach,
+                  column(std::max(drawnNow_, now) + 1) + kMarkReach);
+    if (last != drawnLast_) {
+        RedrawColumns(column(std::min(drawnLast_, last) - 1) - kMarkReach,
+                      column(std::max(drawnLast_, last) + 1) + kMarkReach);
+    }
+    drawnNow_ = now;
+    drawnLast_ = last;
+}
+
+QRect PopulationGraph::Plot() const
+{
+    return plot_;
+}
+
+void PopulationGraph::LayOutPlot()
+{
+    const QFontMetrics metrics = fontMetrics();
+    const int left = metrics.horizontalAdvance(QStringLiteral("0000")) + kTick + 6;
+    const int bottom = metrics.height() + kTick + 4;
+    plot_ =
+        QRect(QPoint(left, kMarginTop), QPoint(width() - kMarginRight - 1, height() - bottom - 1));
+}
+
+double PopulationGraph::XOf(int step) const
+{
+    const QRect plot = Plot();
+    const int first = population_.Size() > 0 ? population_.At(0).step : 0;
+    const int span = std::max(1, stepsAxis_ - first);
+    return plot.left() + (step - first) * static_cast<double>(plot.width()) / span;
+}
+
+double PopulationGraph::YOf(int live) const
+{
+    const QRect plot = Plot();
+    return plot.bottom() - live * static_cast<double>(plot.height()) / liveAxis_;
+}
+
+bool PopulationGraph::Rescale()
+{
+    const int size = population_.Size();
+    if (size == 0) {
+        return false;
+    }
+    int highest = 0;
+    for (int i = 0; i < size; ++i) {
+        highest = std::max<int>(highest, population_.At(i).live);
+    }
+    const int first = population_.At(0).step;
+    const int steps = AxisEnd(std::max(kLeastAxis, population_.At(size - 1).step - first));
+    const int live = AxisEnd(std::max(kLeastAxis, highest));
+    const bool grew = first + steps > stepsAxis_ || live > liveAxis_;
+    if (grew) {
+        stepsAxis_ = std::max(stepsAxis_, first + steps);
+        liveAxis_ = std::max(liveAxis_, live);
+    }
+    return grew;
+}
+
+void PopulationGraph::RedrawAll()
+{
+    EnsureImage();
+    stepsAxis_ = kLeastAxis;
+    liveAxis_ = kLeastAxis;
+    Rescale();
+    QPainter painter(&image_);
+    painter.fillRect(rect(), kGround);
+    DrawAxes(painter);
+    painter.end();
+    const QRect plot = Plot();
+    RedrawColumns(plot.left() - 2, plot.right() + 2);
+    const int size = population_.Size();
+    drawnNow_ = size > 0 ? population_.At(population_.PastSize() - 1).step : -1;
+    drawnLast_ = size > 0 ? population_.At(size - 1).step : -1;
+    update();
+}
+
+void PopulationGraph::RedrawColumns(int x0, int x1)
+{
+    EnsureImage();
+    const QRect plot = Plot();
+    const QRect strip = QRect(QPoint(x0, plot.top() - 6), QPoint(x1, plot.bottom() + 1))
+                            .intersected(plot.adjusted(-3, -6, 3, 0));
+    if (strip.isEmpty()) {
+        return;
+    }
+    QPainter painter(&image_);
+    painter.setClipRect(strip);
+    painter.fillRect(strip, kGround);
+    painter.setPen(kGrid);
+    const int tick = TickOf(liveAxis_);
+    for (int live = tick; live <= liveAxis_; live += tick) {
+        const int y = static_cast<int>(std::lround(YOf(live)));
+        painter.drawLine(strip.left(), y, strip.right(), y);
+    }
+    painter.setPen(kAxis);
+    painter.drawLine(strip.left(), plot.bottom(), strip.right(), plot.bottom());
+    DrawLine(painter, strip.left(), strip.right());
+    DrawMarks(painter);
+    painter.end();
+    update(strip);
+}
+
+void PopulationGraph::DrawAxes(QPainter& painter) const
+{
+    const QRect plot = Plot();
+    painter.setPen(kAxis);
+    painter.setFont(font());
+    painter.drawLine(plot.left(), plot.top(), plot.left(), plot.bottom());
+    const QFontMetrics metrics = fontMetrics();
+    const int liveTick = TickOf(liveAxis_);
+    for (int live = 0; live <= liveAxis_; live += liveTick) {
+        const int y = static_cast<int>(std::lround(YOf(live)));
+        painter.drawLine(plot.left() - kTick, y, plot.left(), y);
+        const QRect label(0, y - metrics.height() / 2, plot.left() - kTick - 2, metrics.height());
+        painter.drawText(label, Qt::AlignRight | Qt::AlignVCenter, QString::number(live));
+    }
+    const int first = population_.Size() > 0 ? population_.At(0).step : 0;
+    const int stepTick = TickOf(std::max(1, stepsAxis_ - first));
+    for (int step = first; step <= stepsAxis_; step += stepTick) {
+        const int x = static_cast<int>(std::lround(XOf(step)));
+        painter.drawLine(x, plot.bottom(), x, plot.bottom() + kTick);
+        const QString text = QString::number(step);
+        const int w = metrics.horizontalAdvance(text);
+        const int left = std::clamp(x - w / 2, 0, width() - w);
+        painter.drawText(QRect(left, plot.bottom() + kTick + 1, w, metrics.height()),
+                         Qt::AlignCenter, text);
+    }
+}
+
+// A column of pixels to each step while steps are wider than pixels; the lowest and the highest
+// of the steps in each column once they are narrower.
+void PopulationGraph::DrawLine(QPainter& painter, int x0, int x1) const
+{
+    const int size = population_.Size();
+    if (size == 0) {
+        return;
+    }
+    const double perStep = XOf(1) - XOf(0);
+    const int firstStep = population_.At(0).step;
+    const int from =
+        std::max(0, IndexAtOrAfter(firstStep +
+                                   static_cast<int>(std::floor((x0 - XOf(firstStep)) / perStep))) -
+                        1);
+    const int to = std::min(
+        size - 1,
+        IndexAtOrAfter(firstStep + static_cast<int>(std::ceil((x1 - XOf(firstStep)) / perStep))) +
+            1);
+    std::vector<Column> columns;
+    for (int i = from; i <= to; ++i) {
+        const Population::Point point = population_.At(i);
+        const int x = static_cast<int>(std::floor(XOf(point.step)));
+        const bool ahead = population_.Ahead(i);
+        if (columns.empty() || columns.back().x != x || columns.back().ahead != ahead) {
+            columns.push_back({x, point.live, point.live, point.live, point.live, ahead});
+        } else {
+            Column& column = columns.back();
+            column.low = std::min<int>(column.low, point.live);
+            column.high = std::max<int>(column.high, point.live);
+            column.last = point.live;
+        }
+    }
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    QPen past(kPast, 2.0);
+    past.setCapStyle(Qt::FlatCap);
+    QPen ahead(kAheadColor, 2.0, Qt::DashLine);
+    ahead.setCapStyle(Qt::FlatCap);
+    for (std::size_t k = 0; k < columns.size(); ++k) {
+        const Column& column = columns[k];
+        painter.setPen(column.ahead ? ahead : past);
+        const double x = column.x + 0.5;
+        if (k > 0) {
+            painter.drawLine(QPointF(columns[k - 1].x + 0.5, YOf(columns[k - 1].last)),
+                             QPointF(x, YOf(column.first)));
+        }
+        if (column.high != column.low) {
+            painter.drawLine(QPointF(x, YOf(column.low)), QPointF(x, YOf(column.high)));
+        }
+    }
+    painter.setRenderHint(QPainter::Antialiasing, false);
+}
+
+void PopulationGraph::DrawMarks(QPainter& painter) const
+{
+    const int size = population_.Size();
+    if (size == 0) {
+        return;
+    }
+    const QRect plot = Plot();
+    const Population::Point now = population_.At(population_.PastSize() - 1);
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    painter.setPen(QPen(kNow, 1.0, Qt::SolidLine));
+    const double x = std::floor(XOf(now.step)) + 0.5;
+    painter.drawLine(QPointF(x, plot.top() - 4), QPointF(x, plot.bottom()));
+    painter.setBrush(kNow);
+    painter.drawEllipse(QPointF(x, YOf(now.live)), 3.5, 3.5);
+    if (marked_ >= 0 && marked_ < size) {
+        const Population::Point point = population_.At(marked_);
+        painter.setBrush(Qt::NoBrush);
+        painter.setPen(QPen(kMarker, 2.0));
+        painter.drawEllipse(QPointF(std::floor(XOf(point.step)) + 0.5, YOf(point.live)), 6.0, 6.0);
+    }
+    painter.setRenderHint(QPainter::Antialiasing, false);
+}
+
+int PopulationGraph::IndexAtOrAfter(int step) const
+{
+    int low = 0;
+    int high = population_.Size();
+    while (low < high) {
+        const int middle = (low + high) / 2;
+        if (population_.At(middle).step < step) {
+            low = middle + 1;
+        } else {
+            high = middle;
+        }
+    }
+    return low;
+}
+
+void PopulationGraph::EnsureImage()
+{
+    const double ratio = devicePixelRatioF();
+    const QSize device(static_cast<int>(std::ceil(width() * ratio)),
+                       static_cast<int>(std::ceil(height() * ratio)));
+    if (!image_.isNull() && image_.size() == device && image_.devicePixelRatio() == ratio) {
+        return;
+    }
+    image_ = QImage(device, QImage::Format_RGB32);
+    image_.setDevicePixelRatio(ratio);
+    image_.fill(kGround);
+    drawnNow_ = -1;
+}
+
+void PopulationGraph::paintEvent(QPaintEvent* event)
+{
+    const double ratio = devicePixelRatioF();
+    if (image_.isNull() || image_.devicePixelRatio() != ratio) {
+        RedrawAll();
+    }
+    const QRect exposed = event->rect();
+    QPainter painter(this);
+    painter.drawImage(exposed.topLeft(), image_,
+                      QRectF(exposed.x() * ratio, exposed.y() * ratio, exposed.width() * ratio,
+                             exposed.height() * ratio));
+    if (population_.AndOn()) {
+        // Over the picture: the steps ahead go on past the last one drawn.
+        const QRect plot = Plot();
+        painter.setPen(kAheadColor);
+        painter.drawText(QRect(plot.left(), plot.top(), plot.width() - 4, fontMetrics().height()),
+                         Qt::AlignRight | Qt::AlignTop, tr("and on"));
+    }
+    if (hasFocus()) {
+        painter.setPen(QPen(palette().color(QPalette::Highlight), 2.0));
+        painter.drawRect(rect().adjusted(1, 1, -1, -1));
+    }
+}
+
+void PopulationGraph::resizeEvent(QResizeEvent* /*event*/)
+{
+    LayOutPlot();
+    RedrawAll();
+}
+
+void PopulationGraph::focusInEvent(QFocusEvent* event)
+{
+    update();
+    QWidget::focusInEvent(event);
+}
+
+void PopulationGraph::focusOutEvent(QFocusEvent* event)
+{
+    update();
+    QWidget::focusOutEvent(event);
+}
+
+void PopulationGraph::keyPressEvent(QKeyEvent* event)
+{
+    const int size = population_.Size();
+    if (size == 0) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    if (event->matches(QKeySequence::Copy)) {
+        QGuiApplication::clipboard()->setText(Csv());
+        return;
+    }
+    const int from = marked_ >= 0 ? marked_ : population_.PastSize() - 1;
+    const int page = std::max(1, size / 10);
+    switch (event->key()) {
+    case Qt::Key_Left:
+        MoveMarker(from - 1);
+        return;
+    case Qt::Key_Right:
+        MoveMarker(from + 1);
+        return;
+    case Qt::Key_Home:
+        MoveMarker(0);
+        return;
+    case Qt::Key_End:
+        MoveMarker(size - 1);
+        return;
+    case Qt::Key_PageUp:
+        MoveMarker(from - page);
+        return;
+    case Qt::Key_PageDown:
+        MoveMarker(from + page);
+        return;
+    case Qt::Key_H:
+        MoveMarker(population_.HighestIndex());
+        return;
+    case Qt::Key_L:
+        MoveMarker(population_.LowestIndex());
+        return;
+    case Qt::Key_S:
+        emit Said(Summary());
+        return;
+    default:
+        QWidget::keyPressEvent(event);
+    }
+}
+
+void PopulationGraph::MoveMarker(int index)
+{
+    const int size = population_.Size();
+    const int to = std::clamp(index, 0, size - 1);
+    const int was = marked_;
+    marked_ = to;
+    const auto column = [this](int i) {
+        return static_cast<int>(std::floor(XOf(population_.At(i).step)));
+    };
+    if (was >= 0 && was < size) {
+        RedrawColumns(column(was) - kMarkReach, column(was) + kMarkReach);
+    }
+    RedrawColumns(column(to) - kMarkReach, column(to) + kMarkReach);
+    emit Said(PointWords(to));
+}
+
+QString PopulationGraph::PointWords(int index) const
+{
+    const Population::Point point = population_.At(index);
+    if (population_.Ahead(index)) {
+        const QString words =
+            point.live == 1 ? tr("Step %1, ahead: 1 live cell.").arg(point.step)
+                            : tr("Step %1, ahead: %2 live cells.").arg(point.step).arg(point.live);
+        return index == population_.Size() - 1 && population_.AndOn() ? tr("%1 And on.").arg(words)
+                                                                      : words;
+    }
+    if (point.live == 1) {
+        return tr("Step %1: 1 live cell, %2 born, %3 died.")
+            .arg(point.step)
+            .arg(point.born)
+            .arg(point.died);
+    }
+    return tr("Step %1: %2 live cells, %3 born, %4 died.")
+        .arg(point.step)
+        .arg(point.live)
+        .arg(point.born)
+        .arg(point.died);
+}
+
+QString PopulationGraph::Summary() const
+{
+    if (population_.PastSize() == 0) {
+        return outlook_;
+    }
+    const Population::Figures figures = population_.PastFigures();
+    QString summary;
+    if (population_.PastSize() == 1) {
+        summary = tr("At step %1: %2 live cells.").arg(figures.first.step).arg(figures.first.live);
+    } else {
+        summary = tr("From step %1 to step %2: %3 live cells at the start, at most %4 at step %5, "
+                     "at least %6 at step %7, %8 now.")
+                      .arg(figures.first.step)
+                      .arg(figures.last.step)
+                      .arg(figures.first.live)
+                      .arg(figures.highest.live)
+                      .arg(figures.highest.step)
+                      .arg(figures.lowest.live)
+                      .arg(figures.lowest.step)
+                      .arg(figures.last.live);
+    }
+    return outlook_.isEmpty() ? summary : summary + QLatin1Char(' ') + outlook_;
+}
+
+QString PopulationGraph::Csv() const
+{
+    QString csv = QStringLiteral("step,live,born,died,ahead\n");
+    for (int i = 0; i < population_.Size(); ++i) {
+        const Population::Point point = population_.At(i);
+        csv += QStringLiteral("%1,%2,%3,%4,%5\n")
+                   .arg(point.step)
+                   .arg(point.live)
+                   .arg(point.born)
+                   .arg(point.died)
+                   .arg(population_.Ahead(i) ? 1 : 0);
+    }
+    return csv;
+}
+
+} // namespace quarn

@@ -1,0 +1,84 @@
+#pragma once
+
+#include "census/population.h"
+
+#include <QImage>
+#include <QString>
+#include <QWidget>
+
+namespace quarn {
+
+// The population as a line: live cells up the side, steps along the bottom, each axis with a
+// few round ticks, scaled to what is shown and growing with it. The steps past are a solid
+// line, the steps ahead a lighter dashed one; a mark stands at the step the board is at. A long
+// run is drawn to the width, the lowest and the highest of each pixel column.
+//
+// It takes the focus, and the keys walk it point by point, each move said by Said: Left and
+// Right a step, Home and End the first and the last, Page Up and Page Down a tenth, H and L the
+// highest and the lowest; S says the summary, which is also what it tells assistive technology
+// it is, and Ctrl+C copies the steps as CSV.
+//
+// Drawn into a persistent image at the screen's pixel ratio: a step of a run draws only the
+// columns it changes.
+class PopulationGraph : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit PopulationGraph(const Population& population, QWidget* parent = nullptr);
+
+    // The population has changed: from a step of a run on the way foreseen, or otherwise.
+    void Follow();
+    // The board's fate in words, which the summary ends with.
+    void SetOutlook(const QString& outlook);
+
+    // Where the point marker stands, or -1 before a key has moved it; and what is said there.
+    int Marked() const;
+    QString PointWords(int index) const;
+    QString Summary() const;
+    // The steps as CSV: "step,live,born,died,ahead", then a row for each.
+    QString Csv() const;
+
+    QSize sizeHint() const override;
+
+signals:
+    void Said(const QString& words);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+
+private:
+    // The plot's room inside the axes, in logical pixels, laid out as the widget is sized.
+    QRect Plot() const;
+    void LayOutPlot();
+    double XOf(int step) const;
+    double YOf(int live) const;
+    // Whether what is shown outgrows the axes, which then grow.
+    bool Rescale();
+    void RedrawAll();
+    // Redraws the plot's columns from x0 to x1, and asks to repaint them.
+    void RedrawColumns(int x0, int x1);
+    void DrawAxes(QPainter& painter) const;
+    void DrawLine(QPainter& painter, int x0, int x1) const;
+    void DrawMarks(QPainter& painter) const;
+    // The first index whose step is at or after the step, and so on.
+    int IndexAtOrAfter(int step) const;
+    void MoveMarker(int index);
+    void EnsureImage();
+
+    const Population& population_;
+    QString outlook_;
+    QImage image_;
+    QRect plot_;
+    int stepsAxis_ = 10; // the axes' ends, round numbers
+    int liveAxis_ = 10;
+    int marked_ = -1;
+    int drawnNow_ = -1;  // the step the now mark was drawn at
+    int drawnLast_ = -1; // the last step drawn
+};
+
+} // namespace quarn

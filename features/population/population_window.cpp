@@ -1,0 +1,54 @@
+#include "features/population/population_window.h"
+
+#include "census/census.h"
+#include "features/population/population_accessible.h"
+#include "translations/translations.h"
+
+#include <QVBoxLayout>
+
+namespace quarn {
+
+PopulationWindow::PopulationWindow(const RunRecord& record, QWidget& owner, const QWidget& board)
+    : SideWindow(owner, board),
+      record_(record),
+      graph_(population_)
+{
+    PopulationAccessible::Install();
+    setWindowTitle(tr("Population"));
+    setObjectName(QStringLiteral("populationWindow"));
+    fate_.setObjectName(QStringLiteral("populationFate"));
+    fate_.setWordWrap(true);
+    fate_.setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    graph_.setObjectName(QStringLiteral("populationGraph"));
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(&fate_);
+    layout->addWidget(&graph_, 1);
+    resize(520, 320);
+    connect(&graph_, &PopulationGraph::Said, this, &PopulationWindow::Said);
+}
+
+void PopulationWindow::OpenOrRaise()
+{
+    if (Present(width())) {
+        Follow();
+        graph_.setFocus();
+    }
+}
+
+void PopulationWindow::Follow()
+{
+    if (!isVisible()) {
+        return;
+    }
+    const Fate& fate = foresight_.Of(record_);
+    population_.Follow(record_, fate);
+    const RunRecord::Point now = record_.Last();
+    // An empty board has no fate to tell: its summary instead, as everywhere.
+    const Message outlook = now.live == 0 ? Census{}.Summary() : fate.Line(now.step);
+    const QString words = Translated(outlook, "Census");
+    fate_.setText(words);
+    graph_.SetOutlook(words);
+    graph_.Follow();
+}
+
+} // namespace quarn

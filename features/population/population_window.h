@@ -1,0 +1,40 @@
+#pragma once
+
+#include "census/foresight.h"
+#include "census/population.h"
+#include "census/run_record.h"
+#include "features/population/population_graph.h"
+#include "features/windows/side_window.h"
+
+#include <QLabel>
+
+namespace quarn {
+
+// The window of the population: the board's fate above, and the graph of its live cells at
+// each step since the last reset and ahead to its fate below. While it is open it follows the
+// board at every change and every generation; what the graph says goes out by Said.
+class PopulationWindow : public SideWindow
+{
+    Q_OBJECT
+
+public:
+    // Over the board, the widget that shows it, if it must.
+    PopulationWindow(const RunRecord& record, QWidget& owner, const QWidget& board);
+
+    // Opens the window, or brings it to the front.
+    void OpenOrRaise();
+    // The board may have changed.
+    void Follow();
+
+signals:
+    void Said(const QString& words);
+
+private:
+    const RunRecord& record_;
+    Foresight foresight_;
+    Population population_;
+    QLabel fate_;
+    PopulationGraph graph_;
+};
+
+} // namespace quarn
