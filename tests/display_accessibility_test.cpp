@@ -273,6 +273,20 @@ void AccessibilityTest::announcementsSayWhatHappened_data()
         << "Paste:bo$2bo$3o! N"
         << "Pattern loaded, 5 live | Glider at row 14, column 14, heading down and to the right. "
            "Cursor on row 14, column 15.";
+    // The population graph, walked point by point from the step the board is at.
+    QTest::newRow("the graph's moves and summary, ties at their first step")
+        << "Paste:3o! cmdOneStep*2 Ctrl+Shift+P Graph Left Home S"
+        << "Pattern loaded, 3 live | Step 1, 3 live | Step 2, 3 live | Step 1: 3 live cells, 2 "
+           "born, 2 died. | Step 0: 3 live cells, 0 born, 0 died. | From step 0 to step 2: 3 live "
+           "cells at the start, at most 3 at step 0, at least 3 at step 0, 3 now. The board has "
+           "repeated every 2 steps since step 0, as a blinker.";
+    QTest::newRow("the graph's steps ahead, the highest and the lowest")
+        << "Paste:bo$2bo$3o! Ctrl+Shift+P Graph Right End H L"
+        << "Pattern loaded, 5 live | Step 1, ahead: 5 live cells. | Step 59, ahead: 4 live cells. "
+           "| Step 0: 5 live cells, 0 born, 0 died. | Step 58, ahead: 3 live cells.";
+    QTest::newRow("the graph of an empty board")
+        << "Ctrl+Shift+P Graph S"
+        << "At step 0: 0 live cells. The board is empty: no live cells.";
     QTest::newRow("D, then N from the last object round to the first")
         << "Space Right Right Right Space D N"
         << "live | live | 2 live cells in 2 objects: 2 lone cells. The board dies out at step 1. | "
@@ -288,7 +302,12 @@ void AccessibilityTest::announcementsSayWhatHappened()
     QApplication::setActiveWindow(window_.get());
     for (const QString& step : done.split(QLatin1Char(' '))) {
         if (step.startsWith(QStringLiteral("cmd"))) {
-            Press(*window_, qPrintable(step));
+            for (int i = 0; i < step.section(QLatin1Char('*'), 1).toInt() || i == 0; ++i) {
+                Press(*window_, qPrintable(step.section(QLatin1Char('*'), 0, 0)));
+            }
+        } else if (step == QStringLiteral("Graph")) {
+            QTRY_COMPARE(QApplication::focusWidget()->objectName(),
+                         QStringLiteral("populationGraph"));
         } else if (step.startsWith(QStringLiteral("Paste:"))) {
             QApplication::clipboard()->setText(step.mid(6));
             QTest::keyClick(window_.get(), Qt::Key_V, Qt::ControlModifier);

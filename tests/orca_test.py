@@ -180,6 +180,17 @@ def run(start):
              "N goes round to the first object, and says where the cursor went"),
             ("shift+n", "Lone cell at row 12, column 3. Cursor on row 12, column 3.",
              "Shift+N goes back round to the last")])
+    # 8. The windows beside the board: the objects, named once with the fate and how many; the
+    # population, whose summary is said as the graph takes the focus, and a step at a time.
+    heard = say("ctrl+shift+o", quiet=1.5)
+    check(" ".join(heard).count("Objects") == 1 and
+          " ".join(heard).count("The board repeats every 2 steps") == 1 and
+          any("2 items" in text for text in heard), "the window of objects opens", heard)
+    say("Escape")
+    heard = say("ctrl+shift+p", quiet=1.5)
+    check(any(text.startswith("At step 0: 4 live cells.") for text in heard),
+          "the population's summary is said as the graph takes the focus", heard)
+    expect([("Right", "Step 1, ahead: 3 live cells.", "Right says the next step")])
 
 
 def expect(rows):  # each row's keys pressed, and what Orca said last checked

@@ -119,6 +119,9 @@ ObjectsWindow::ObjectsWindow(BoardObjects& objects, QWidget& owner)
     fate_.setWordWrap(true);
     fate_.setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     list_.setObjectName(QStringLiteral("objectsList"));
+    // The fate names the list, which a screen reader says as the list takes the focus, and not
+    // again as a line of the window's own: it labels the list.
+    fate_.setBuddy(&list_);
     list_.setModel(&model_);
     list_.setItemDelegate(new LineDelegate(&list_));
     list_.setWordWrap(true);

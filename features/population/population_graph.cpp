@@ -92,7 +92,11 @@ int PopulationGraph::Marked() const
 
 void PopulationGraph::SetOutlook(const QString& outlook)
 {
-    outlook_ = outlook;
+    if (outlook != outlook_) {
+        outlook_ = outlook;
+        LayOutPlot();
+        RedrawAll();
+    }
 }
 
 void PopulationGraph::Follow()
@@ -133,8 +137,10 @@ void PopulationGraph::LayOutPlot()
     const QFontMetrics metrics = fontMetrics();
     const int left = metrics.horizontalAdvance(QStringLiteral("0000")) + kTick + 6;
     const int bottom = metrics.height() + kTick + 4;
-    plot_ =
-        QRect(QPoint(left, kMarginTop), QPoint(width() - kMarginRight - 1, height() - bottom - 1));
+    outlookRect_ = metrics.boundingRect(QRect(kMarginTop, kMarginTop, width() - 2 * kMarginTop, 0),
+                                        Qt::TextWordWrap, outlook_);
+    const int top = outlookRect_.bottom() + 1 + 2 * kMarginTop;
+    plot_ = QRect(QPoint(left, top), QPoint(width() - kMarginRight - 1, height() - bottom - 1));
 }
 
 double PopulationGraph::XOf(int step) const
@@ -219,8 +225,10 @@ void PopulationGraph::RedrawColumns(int x0, int x1)
 void PopulationGraph::DrawAxes(QPainter& painter) const
 {
     const QRect plot = Plot();
-    painter.setPen(kAxis);
+    painter.setPen(palette().color(QPalette::WindowText));
     painter.setFont(font());
+    painter.drawText(outlookRect_, Qt::TextWordWrap, outlook_);
+    painter.setPen(kAxis);
     painter.drawLine(plot.left(), plot.top(), plot.left(), plot.bottom());
     const QFontMetrics metrics = fontMetrics();
     const int liveTick = TickOf(liveAxis_);
@@ -387,6 +395,17 @@ void PopulationGraph::focusOutEvent(QFocusEvent* event)
 {
     update();
     QWidget::focusOutEvent(event);
+}
+
+// Ctrl+C copies the graph's steps here, not the board as it does in the main window.
+bool PopulationGraph::event(QEvent* event)
+{
+    if (event->type() == QEvent::ShortcutOverride &&
+        static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy)) {
+        event->accept();
+        return true;
+    }
+    return QWidget::event(event);
 }
 
 void PopulationGraph::keyPressEvent(QKeyEvent* event)

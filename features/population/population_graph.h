@@ -8,8 +8,9 @@
 
 namespace quarn {
 
-// The population as a line: live cells up the side, steps along the bottom, each axis with a
-// few round ticks, scaled to what is shown and growing with it. The steps past are a solid
+// The population as a line, under the board's fate in words: live cells up the side, steps
+// along the bottom, each axis with a few round ticks, scaled to what is shown and growing with
+// it. The steps past are a solid
 // line, the steps ahead a lighter dashed one; a mark stands at the step the board is at. A long
 // run is drawn to the width, the lowest and the highest of each pixel column.
 //
@@ -45,6 +46,7 @@ signals:
     void Said(const QString& words);
 
 protected:
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
@@ -74,6 +76,7 @@ private:
     QString outlook_;
     QImage image_;
     QRect plot_;
+    QRect outlookRect_;  // where the fate stands, above the plot
     int stepsAxis_ = 10; // the axes' ends, round numbers
     int liveAxis_ = 10;
     int marked_ = -1;

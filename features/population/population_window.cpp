@@ -16,12 +16,8 @@ PopulationWindow::PopulationWindow(const RunRecord& record, QWidget& owner, cons
     PopulationAccessible::Install();
     setWindowTitle(tr("Population"));
     setObjectName(QStringLiteral("populationWindow"));
-    fate_.setObjectName(QStringLiteral("populationFate"));
-    fate_.setWordWrap(true);
-    fate_.setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     graph_.setObjectName(QStringLiteral("populationGraph"));
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(&fate_);
     layout->addWidget(&graph_, 1);
     resize(520, 320);
     connect(&graph_, &PopulationGraph::Said, this, &PopulationWindow::Said);
@@ -45,9 +41,7 @@ void PopulationWindow::Follow()
     const RunRecord::Point now = record_.Last();
     // An empty board has no fate to tell: its summary instead, as everywhere.
     const Message outlook = now.live == 0 ? Census{}.Summary() : fate.Line(now.step);
-    const QString words = Translated(outlook, "Census");
-    fate_.setText(words);
-    graph_.SetOutlook(words);
+    graph_.SetOutlook(Translated(outlook, "Census"));
     graph_.Follow();
 }
 

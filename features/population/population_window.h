@@ -6,12 +6,10 @@
 #include "features/population/population_graph.h"
 #include "features/windows/side_window.h"
 
-#include <QLabel>
-
 namespace quarn {
 
-// The window of the population: the board's fate above, and the graph of its live cells at
-// each step since the last reset and ahead to its fate below. While it is open it follows the
+// The window of the population: the graph of the board's live cells at each step since the last
+// reset and ahead to its fate, with the fate above it. While it is open it follows the
 // board at every change and every generation; what the graph says goes out by Said.
 class PopulationWindow : public SideWindow
 {
@@ -33,7 +31,6 @@ private:
     const RunRecord& record_;
     Foresight foresight_;
     Population population_;
-    QLabel fate_;
     PopulationGraph graph_;
 };
 
