@@ -1,4 +1,8 @@
+#include "census/fate.h"
+#include "census/population.h"
+#include "census/run_record.h"
 #include "display/frmDisplay.h"
+#include "features/population/population_graph.h"
 
 #include <QAction>
 #include <QApplication>
@@ -7,6 +11,8 @@
 #include <QPushButton>
 
 #include <benchmark/benchmark.h>
+
+#include <random>
 
 namespace {
 
@@ -129,6 +135,91 @@ void BM_Undo(benchmark::State& state)
                            benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
 }
 BENCHMARK(BM_Undo);
+
+// A record of so many steps of a busy board: a fifth to a half of its cells live, changing at
+// every step.
+quarn::RunRecord BusyRecord(int steps, unsigned seed)
+{
+    std::mt19937 random(seed);
+    std::bernoulli_distribution live(0.3);
+    const auto field = [&] {
+        quarn::Field cells;
+        for (int row = 1; row <= 30; ++row) {
+            for (int column = 1; column <= 30; ++column) {
+                if (live(random)) {
+                    cells.Set(row, column);
+                }
+            }
+        }
+        return cells;
+    };
+    quarn::RunRecord record;
+    record.Reset(field(), 0);
+    for (int step = 1; step < steps; ++step) {
+        record.Stepped(field(), step);
+    }
+    return record;
+}
+
+// The whole graph of the longest run the count can show, 32,767 steps, drawn to the width of
+// the window: what a reset, an undo or a new way costs the graph.
+void BM_PopulationDrawLongRun(benchmark::State& state)
+{
+    const quarn::RunRecord records[] = {BusyRecord(32768, 1), BusyRecord(32768, 2)};
+    quarn::Population population;
+    quarn::PopulationGraph graph(population);
+    graph.resize(graph.sizeHint());
+    graph.show();
+    QCoreApplication::processEvents();
+    std::size_t next = 0;
+    for (auto _ : state) {
+        population.Follow(records[next], quarn::Fate{});
+        graph.Follow();
+        next = 1 - next;
+    }
+}
+BENCHMARK(BM_PopulationDrawLongRun)->Unit(benchmark::kMillisecond);
+
+// A generation of a run with the graph open: one point added, a step ahead foreseen where the
+// fate lies further than the graph shows, and the columns that changed drawn into the graph's
+// picture; and, painted, the same with the repaint that Qt then does of those columns.
+void BM_PopulationAddPoint(benchmark::State& state, bool painted)
+{
+    quarn::RunRecord record;
+    quarn::Field field = BusyRecord(1, 3).Now();
+    record.Reset(field, 0);
+    quarn::Population population;
+    quarn::PopulationGraph graph(population);
+    graph.resize(graph.sizeHint());
+    graph.show();
+    population.Follow(record, quarn::Fate{});
+    graph.Follow();
+    QCoreApplication::processEvents();
+    int step = 0;
+    for (auto _ : state) {
+        field = field.Next();
+        record.Stepped(field, ++step);
+        population.Follow(record, quarn::Fate{});
+        graph.Follow();
+        if (painted) {
+            QCoreApplication::processEvents();
+        }
+        if (step == 2000) {
+            state.PauseTiming();
+            step = 0;
+            field = BusyRecord(1, static_cast<unsigned>(state.iterations())).Now();
+            record.Reset(field, 0);
+            population.Follow(record, quarn::Fate{});
+            graph.Follow();
+            state.ResumeTiming();
+        }
+    }
+    state.counters["us"] =
+        benchmark::Counter(static_cast<double>(state.iterations()),
+                           benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+}
+BENCHMARK_CAPTURE(BM_PopulationAddPoint, drawn, false);
+BENCHMARK_CAPTURE(BM_PopulationAddPoint, painted, true);
 
 } // namespace
 

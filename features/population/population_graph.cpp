@@ -5,7 +5,6 @@
 #include <QKeyEvent>
 #include <QPaintEvent>
 #include <QPainter>
-#include <QPainterPath>
 
 #include <algorithm>
 #include <cmath>
@@ -26,7 +25,7 @@ const QColor kGround = Qt::white;
 const QColor kGrid(0xE4, 0xE4, 0xE4);
 const QColor kAxis(0x60, 0x60, 0x60);
 const QColor kPast(0x1A, 0x4F, 0x9C);
-const QColor kAheadColor(0x4E, 0x79, 0xB8);
+const QColor kAheadColor(0x6A, 0x8F, 0xCB);
 const QColor kNow(0xC2, 0x4E, 0x00);
 const QColor kMarker(0x00, 0x00, 0x00);
 
@@ -111,18 +110,23 @@ void PopulationGraph::Follow()
     }
     const int now = population_.At(population_.PastSize() - 1).step;
     const int last = population_.At(size - 1).step;
+    // On the way foreseen only steps ahead are new; those that turned past were drawn.
+    for (int i = IndexAtOrAfter(drawnLast_ + 1); i < size; ++i) {
+        highest_ = std::max<int>(highest_, population_.At(i).live);
+    }
     if (Rescale()) {
         RedrawAll();
         return;
     }
     // As wide as the marks round a point, and a step either side.
     const auto column = [this](int step) { return static_cast<int>(std::floor(XOf(step))); };
-    RedrawColumns(column(std::min(drawnNow_, now) - 1) - kMarkReach,
-                  column(std::max(drawnNow_, now) + 1) + kMarkReach);
+    std::vector<std::pair<int, int>> strips{{column(std::min(drawnNow_, now) - 1) - kMarkReach,
+                                             column(std::max(drawnNow_, now) + 1) + kMarkReach}};
     if (last != drawnLast_) {
-        RedrawColumns(column(std::min(drawnLast_, last) - 1) - kMarkReach,
-                      column(std::max(drawnLast_, last) + 1) + kMarkReach);
+        strips.emplace_back(column(std::min(drawnLast_, last) - 1) - kMarkReach,
+                            column(std::max(drawnLast_, last) + 1) + kMarkReach);
     }
+    RedrawStrips(strips);
     drawnNow_ = now;
     drawnLast_ = last;
 }
@@ -139,7 +143,8 @@ void PopulationGraph::LayOutPlot()
     const int bottom = metrics.height() + kTick + 4;
     outlookRect_ = metrics.boundingRect(QRect(kMarginTop, kMarginTop, width() - 2 * kMarginTop, 0),
                                         Qt::TextWordWrap, outlook_);
-    const int top = outlookRect_.bottom() + 1 + 2 * kMarginTop;
+    // Room for "and on" below the fate, clear of the marks that reach above the plot.
+    const int top = outlookRect_.bottom() + 1 + metrics.height() + kMarkReach;
     plot_ = QRect(QPoint(left, top), QPoint(width() - kMarginRight - 1, height() - bottom - 1));
 }
 
@@ -163,13 +168,9 @@ bool PopulationGraph::Rescale()
     if (size == 0) {
         return false;
     }
-    int highest = 0;
-    for (int i = 0; i < size; ++i) {
-        highest = std::max<int>(highest, population_.At(i).live);
-    }
     const int first = population_.At(0).step;
     const int steps = AxisEnd(std::max(kLeastAxis, population_.At(size - 1).step - first));
-    const int live = AxisEnd(std::max(kLeastAxis, highest));
+    const int live = AxisEnd(std::max(kLeastAxis, highest_));
     const bool grew = first + steps > stepsAxis_ || live > liveAxis_;
     if (grew) {
         stepsAxis_ = std::max(stepsAxis_, first + steps);
@@ -183,43 +184,51 @@ void PopulationGraph::RedrawAll()
     EnsureImage();
     stepsAxis_ = kLeastAxis;
     liveAxis_ = kLeastAxis;
+    highest_ = 0;
+    for (int i = 0; i < population_.Size(); ++i) {
+        highest_ = std::max<int>(highest_, population_.At(i).live);
+    }
     Rescale();
     QPainter painter(&image_);
     painter.fillRect(rect(), kGround);
     DrawAxes(painter);
     painter.end();
     const QRect plot = Plot();
-    RedrawColumns(plot.left() - 2, plot.right() + 2);
+    RedrawStrips({{plot.left() - 2, plot.right() + 2}});
     const int size = population_.Size();
     drawnNow_ = size > 0 ? population_.At(population_.PastSize() - 1).step : -1;
     drawnLast_ = size > 0 ? population_.At(size - 1).step : -1;
     update();
 }
 
-void PopulationGraph::RedrawColumns(int x0, int x1)
+void PopulationGraph::RedrawStrips(const std::vector<std::pair<int, int>>& strips)
 {
     EnsureImage();
     const QRect plot = Plot();
-    const QRect strip = QRect(QPoint(x0, plot.top() - 6), QPoint(x1, plot.bottom() + 1))
-                            .intersected(plot.adjusted(-3, -6, 3, 0));
-    if (strip.isEmpty()) {
-        return;
-    }
     QPainter painter(&image_);
-    painter.setClipRect(strip);
-    painter.fillRect(strip, kGround);
-    painter.setPen(kGrid);
-    const int tick = TickOf(liveAxis_);
-    for (int live = tick; live <= liveAxis_; live += tick) {
-        const int y = static_cast<int>(std::lround(YOf(live)));
-        painter.drawLine(strip.left(), y, strip.right(), y);
+    for (const auto& [x0, x1] : strips) {
+        const QRect strip = QRect(QPoint(x0, plot.top() - kMarkReach), QPoint(x1, plot.bottom()))
+                                .intersected(plot.adjusted(-kMarkReach, -kMarkReach, 3, 0));
+        if (strip.isEmpty()) {
+            continue;
+        }
+        painter.setClipRect(strip);
+        painter.fillRect(strip, kGround);
+        painter.setPen(kGrid);
+        const int tick = TickOf(liveAxis_);
+        for (int live = tick; live <= liveAxis_; live += tick) {
+            const int y = static_cast<int>(std::lround(YOf(live)));
+            painter.drawLine(strip.left(), y, strip.right(), y);
+        }
+        painter.setPen(kAxis);
+        painter.drawLine(strip.left(), plot.bottom(), strip.right(), plot.bottom());
+        if (strip.left() < plot.left()) {
+            painter.drawLine(plot.left(), strip.top(), plot.left(), plot.bottom());
+        }
+        DrawLine(painter, strip.left(), strip.right());
+        DrawMarks(painter, strip);
+        update(strip);
     }
-    painter.setPen(kAxis);
-    painter.drawLine(strip.left(), plot.bottom(), strip.right(), plot.bottom());
-    DrawLine(painter, strip.left(), strip.right());
-    DrawMarks(painter);
-    painter.end();
-    update(strip);
 }
 
 void PopulationGraph::DrawAxes(QPainter& painter) const
@@ -228,6 +237,14 @@ void PopulationGraph::DrawAxes(QPainter& painter) const
     painter.setPen(palette().color(QPalette::WindowText));
     painter.setFont(font());
     painter.drawText(outlookRect_, Qt::TextWordWrap, outlook_);
+    if (population_.AndOn()) {
+        // The steps ahead go on past the last one drawn.
+        const QFontMetrics metrics = fontMetrics();
+        painter.setPen(kAheadColor);
+        painter.drawText(
+            QRect(plot.left(), outlookRect_.bottom() + 1, plot.width(), metrics.height()),
+            Qt::AlignRight | Qt::AlignTop, tr("and on"));
+    }
     painter.setPen(kAxis);
     painter.drawLine(plot.left(), plot.top(), plot.left(), plot.bottom());
     const QFontMetrics metrics = fontMetrics();
@@ -283,10 +300,12 @@ void PopulationGraph::DrawLine(QPainter& painter, int x0, int x1) const
             column.last = point.live;
         }
     }
+    // The steps ahead lighter and thinner than the past, which tells them apart without their
+    // colour too. Solid: dashes would cost a long run ten times as much to draw.
     painter.setRenderHint(QPainter::Antialiasing, true);
     QPen past(kPast, 2.0);
     past.setCapStyle(Qt::FlatCap);
-    QPen ahead(kAheadColor, 2.0, Qt::DashLine);
+    QPen ahead(kAheadColor, 1.25);
     ahead.setCapStyle(Qt::FlatCap);
     for (std::size_t k = 0; k < columns.size(); ++k) {
         const Column& column = columns[k];
@@ -303,25 +322,34 @@ void PopulationGraph::DrawLine(QPainter& painter, int x0, int x1) const
     painter.setRenderHint(QPainter::Antialiasing, false);
 }
 
-void PopulationGraph::DrawMarks(QPainter& painter) const
+// The marks that reach into the strip: where the board is now, and the point marker.
+void PopulationGraph::DrawMarks(QPainter& painter, const QRect& strip) const
 {
     const int size = population_.Size();
     if (size == 0) {
         return;
     }
     const QRect plot = Plot();
-    const Population::Point now = population_.At(population_.PastSize() - 1);
+    const auto near = [&strip](double x) {
+        return x >= strip.left() - kMarkReach && x <= strip.right() + kMarkReach;
+    };
     painter.setRenderHint(QPainter::Antialiasing, true);
-    painter.setPen(QPen(kNow, 1.0, Qt::SolidLine));
+    const Population::Point now = population_.At(population_.PastSize() - 1);
     const double x = std::floor(XOf(now.step)) + 0.5;
-    painter.drawLine(QPointF(x, plot.top() - 4), QPointF(x, plot.bottom()));
-    painter.setBrush(kNow);
-    painter.drawEllipse(QPointF(x, YOf(now.live)), 3.5, 3.5);
+    if (near(x)) {
+        painter.setPen(QPen(kNow, 1.0, Qt::SolidLine));
+        painter.drawLine(QPointF(x, plot.top() - 4), QPointF(x, plot.bottom()));
+        painter.setBrush(kNow);
+        painter.drawEllipse(QPointF(x, YOf(now.live)), 3.5, 3.5);
+    }
     if (marked_ >= 0 && marked_ < size) {
         const Population::Point point = population_.At(marked_);
-        painter.setBrush(Qt::NoBrush);
-        painter.setPen(QPen(kMarker, 2.0));
-        painter.drawEllipse(QPointF(std::floor(XOf(point.step)) + 0.5, YOf(point.live)), 6.0, 6.0);
+        const double at = std::floor(XOf(point.step)) + 0.5;
+        if (near(at)) {
+            painter.setBrush(Qt::NoBrush);
+            painter.setPen(QPen(kMarker, 2.0));
+            painter.drawEllipse(QPointF(at, YOf(point.live)), 6.0, 6.0);
+        }
     }
     painter.setRenderHint(QPainter::Antialiasing, false);
 }
@@ -366,13 +394,6 @@ void PopulationGraph::paintEvent(QPaintEvent* event)
     painter.drawImage(exposed.topLeft(), image_,
                       QRectF(exposed.x() * ratio, exposed.y() * ratio, exposed.width() * ratio,
                              exposed.height() * ratio));
-    if (population_.AndOn()) {
-        // Over the picture: the steps ahead go on past the last one drawn.
-        const QRect plot = Plot();
-        painter.setPen(kAheadColor);
-        painter.drawText(QRect(plot.left(), plot.top(), plot.width() - 4, fontMetrics().height()),
-                         Qt::AlignRight | Qt::AlignTop, tr("and on"));
-    }
     if (hasFocus()) {
         painter.setPen(QPen(palette().color(QPalette::Highlight), 2.0));
         painter.drawRect(rect().adjusted(1, 1, -1, -1));
@@ -463,10 +484,11 @@ void PopulationGraph::MoveMarker(int index)
     const auto column = [this](int i) {
         return static_cast<int>(std::floor(XOf(population_.At(i).step)));
     };
+    std::vector<std::pair<int, int>> strips{{column(to) - kMarkReach, column(to) + kMarkReach}};
     if (was >= 0 && was < size) {
-        RedrawColumns(column(was) - kMarkReach, column(was) + kMarkReach);
+        strips.emplace_back(column(was) - kMarkReach, column(was) + kMarkReach);
     }
-    RedrawColumns(column(to) - kMarkReach, column(to) + kMarkReach);
+    RedrawStrips(strips);
     emit Said(PointWords(to));
 }
 

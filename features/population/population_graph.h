@@ -6,6 +6,9 @@
 #include <QString>
 #include <QWidget>
 
+#include <utility>
+#include <vector>
+
 namespace quarn {
 
 // The population as a line, under the board's fate in words: live cells up the side, steps
@@ -62,11 +65,11 @@ private:
     // Whether what is shown outgrows the axes, which then grow.
     bool Rescale();
     void RedrawAll();
-    // Redraws the plot's columns from x0 to x1, and asks to repaint them.
-    void RedrawColumns(int x0, int x1);
+    // Redraws the plot's columns from x0 to x1 in each strip, and asks to repaint them.
+    void RedrawStrips(const std::vector<std::pair<int, int>>& strips);
     void DrawAxes(QPainter& painter) const;
     void DrawLine(QPainter& painter, int x0, int x1) const;
-    void DrawMarks(QPainter& painter) const;
+    void DrawMarks(QPainter& painter, const QRect& strip) const;
     // The first index whose step is at or after the step, and so on.
     int IndexAtOrAfter(int step) const;
     void MoveMarker(int index);
@@ -79,6 +82,7 @@ private:
     QRect outlookRect_;  // where the fate stands, above the plot
     int stepsAxis_ = 10; // the axes' ends, round numbers
     int liveAxis_ = 10;
+    int highest_ = 0; // the most live cells at any step shown
     int marked_ = -1;
     int drawnNow_ = -1;  // the step the now mark was drawn at
     int drawnLast_ = -1; // the last step drawn
