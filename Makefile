@@ -2,7 +2,7 @@
 
 BUILD_PACKAGES := cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libvulkan-dev \
                   qt6-tools-dev qt6-l10n-tools qt6-translations-l10n \
-                  libgtest-dev libbenchmark-dev fonts-liberation
+                  libgtest-dev libbenchmark-dev fonts-liberation libgif-dev
 TEST_PACKAGES  := qt6-base-private-dev xvfb xauth xdotool x11-utils python3 clang libclang-rt-14-dev \
                   desktop-file-utils appstream file imagemagick fonts-dejavu-core \
                   shared-mime-info libglib2.0-bin python3-pyatspi at-spi2-core dbus-daemon
@@ -11,6 +11,7 @@ ORCA_PACKAGES  := orca openbox
 # What building and checking the Debian package needs: its Build-Depends, the Debian tools,
 # and the validators and virtual X server its test uses.
 PACKAGE_PACKAGES := debhelper dpkg-dev cmake ninja-build qt6-base-dev qt6-tools-dev qt6-l10n-tools \
+                    libgif-dev \
                     lintian \
                     desktop-file-utils appstream xvfb xauth xdotool x11-utils
 

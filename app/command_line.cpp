@@ -34,6 +34,21 @@ constexpr Option kOptions[] = {
      QT_TRANSLATE_NOOP("main", "Prints what is on the board that FILE makes, object by object, "
                                "and what becomes of it, without opening the window."),
      false},
+    {"export", QT_TRANSLATE_NOOP("main", "OUT"),
+     QT_TRANSLATE_NOOP("main",
+                       "Saves a picture of the board that FILE makes, for OUT ending in .png, "
+                       "or an animation of its run, for .gif, without opening the window."),
+     false},
+    {"steps", QT_TRANSLATE_NOOP("main", "N"),
+     QT_TRANSLATE_NOOP("main", "With --export: the generations the animation shows, 0 to 1000; "
+                               "as far as the board's fate if not given."),
+     false},
+    {"scale", QT_TRANSLATE_NOOP("main", "K"),
+     QT_TRANSLATE_NOOP("main", "With --export: the picture's size, 1 to 8 times the board's "
+                               "pixels; 1 if not given."),
+     false},
+    {"trail", nullptr,
+     QT_TRANSLATE_NOOP("main", "With --export: shows where life has been since the start."), false},
     {"platform", QT_TRANSLATE_NOOP("main", "name"),
      QT_TRANSLATE_NOOP("main", "The platform plugin: xcb, wayland, offscreen, ..."), true},
     {"platformpluginpath", QT_TRANSLATE_NOOP("main", "path"),
@@ -170,34 +185,84 @@ QByteArray RawArgument(int argc, char* argv[], const QString& decoded)
 
 } // namespace
 
+// A command line answered on the spot, with the status to exit with.
+Request Answered(int status)
+{
+    Request request;
+    request.exitStatus = status;
+    return request;
+}
+
+// A whole number from least to most, or none.
+std::optional<int> NumberIn(const QString& text, int least, int most)
+{
+    bool number = false;
+    const int value = text.toInt(&number);
+    if (!number || value < least || value > most) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+// What is wrong with the command line, in the person's words, or nothing.
+QString Mistake(const QCommandLineParser& parser, bool parsed)
+{
+    const qsizetype files = parser.positionalArguments().size();
+    if (!parsed) {
+        return parser.errorText();
+    }
+    if (files > 1) {
+        return QCoreApplication::translate("main", "Give one file at most.");
+    }
+    if (parser.isSet(QStringLiteral("describe")) && files == 0) {
+        return QCoreApplication::translate("main", "Give the file to describe.");
+    }
+    if (parser.isSet(QStringLiteral("export")) && files == 0) {
+        return QCoreApplication::translate("main", "Give the file to export.");
+    }
+    if (parser.isSet(QStringLiteral("steps")) &&
+        !NumberIn(parser.value(QStringLiteral("steps")), 0, 1000)) {
+        return QCoreApplication::translate("main", "--steps takes a number from 0 to 1000.");
+    }
+    if (parser.isSet(QStringLiteral("scale")) &&
+        !NumberIn(parser.value(QStringLiteral("scale")), 1, 8)) {
+        return QCoreApplication::translate("main", "--scale takes a number from 1 to 8.");
+    }
+    return {};
+}
+
 Request ParseCommandLine(int argc, char* argv[])
 {
     QCommandLineParser parser;
     AddOptions(parser);
     const bool parsed = parser.parse(QCoreApplication::arguments());
     const bool describe = parser.isSet(QStringLiteral("describe"));
-    const qsizetype files = parser.positionalArguments().size();
-    if (!parsed || files > 1 || (describe && files == 0)) {
-        const QString error =
-            !parsed     ? parser.errorText()
-            : files > 1 ? QCoreApplication::translate("main", "Give one file at most.")
-                        : QCoreApplication::translate("main", "Give the file to describe.");
+    if (const QString error = Mistake(parser, parsed); !error.isEmpty()) {
         std::fprintf(stderr, "game-of-quarn: %s\n\n%s", qPrintable(error),
                      qPrintable(HelpText(false)));
-        return {{}, false, false, 1};
+        return Answered(1);
     }
     if (parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("help-all"))) {
         std::fputs(qPrintable(HelpText(parser.isSet(QStringLiteral("help-all")))), stdout);
-        return {{}, false, false, 0};
+        return Answered(0);
     }
     if (parser.isSet(QStringLiteral("version"))) {
         std::printf("game-of-quarn %s\n", QUARN_VERSION);
-        return {{}, false, false, 0};
+        return Answered(0);
     }
     const QStringList named = parser.positionalArguments();
-    return {named.isEmpty() ? QByteArray() : RawArgument(argc, argv, named.front()), describe,
-            parser.isSet(QStringLiteral("platform")) || parser.isSet(QStringLiteral("display")),
-            std::nullopt};
+    Request request;
+    request.file = named.isEmpty() ? QByteArray() : RawArgument(argc, argv, named.front());
+    request.describe = describe;
+    request.platformChosen =
+        parser.isSet(QStringLiteral("platform")) || parser.isSet(QStringLiteral("display"));
+    request.exportTo = parser.value(QStringLiteral("export"));
+    if (parser.isSet(QStringLiteral("steps"))) {
+        request.steps = NumberIn(parser.value(QStringLiteral("steps")), 0, 1000);
+    }
+    request.scale = NumberIn(parser.value(QStringLiteral("scale")), 1, 8).value_or(1);
+    request.trail = parser.isSet(QStringLiteral("trail"));
+    return request;
 }
 
 } // namespace quarn

@@ -1,19 +1,26 @@
 #pragma once
 
 #include <QByteArray>
+#include <QString>
 
 #include <optional>
 
 namespace quarn {
 
-// What the command line asks for: a file to open or to describe, or, where it has been answered
-// already (--help, --version or a mistake), the status to exit with.
+// What the command line asks for: a file to open, to describe or to export, or, where it has
+// been answered already (--help, --version or a mistake), the status to exit with.
 struct Request
 {
     QByteArray file; // as the system gives it: a name need not be valid UTF-8
     bool describe = false;
     bool platformChosen = false;
     std::optional<int> exitStatus;
+    // --export OUT, with how many generations (none: as far as the fate), how large and whether
+    // with the trail.
+    QString exportTo;
+    std::optional<int> steps;
+    int scale = 1;
+    bool trail = false;
 };
 
 // Reads the command line, and answers --help, --help-all, --version and a mistake on the spot,

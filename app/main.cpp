@@ -1,5 +1,6 @@
 #include "app/command_line.h"
 #include "app/describe.h"
+#include "app/export.h"
 #include "display/frmDisplay.h"
 #include "translations/translations.h"
 
@@ -64,6 +65,9 @@ std::optional<int> Answered(int argc, char* argv[], quarn::Request& request)
     request = quarn::ParseCommandLine(argc, argv);
     if (!request.exitStatus && request.describe) {
         return quarn::PrintDescription(request.file);
+    }
+    if (!request.exitStatus && !request.exportTo.isEmpty()) {
+        return quarn::ExportFile(request);
     }
     return request.exitStatus;
 }

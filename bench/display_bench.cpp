@@ -2,6 +2,7 @@
 #include "census/population.h"
 #include "census/run_record.h"
 #include "display/frmDisplay.h"
+#include "features/pictures/run_animation.h"
 #include "features/population/population_graph.h"
 
 #include <QAction>
@@ -220,6 +221,29 @@ void BM_PopulationAddPoint(benchmark::State& state, bool painted)
 }
 BENCHMARK_CAPTURE(BM_PopulationAddPoint, drawn, false);
 BENCHMARK_CAPTURE(BM_PopulationAddPoint, painted, true);
+
+// An animation of 1,000 generations of a random board at 1x, as Export Animation or --export
+// --steps 1000 makes it, and the size of its file.
+void BM_ExportAnimation(benchmark::State& state, int generations, bool random)
+{
+    quarn::Field start;
+    if (random) {
+        start = BusyRecord(1, 4).Now();
+    } else {
+        for (const auto& [row, column] :
+             {std::pair{14, 15}, {15, 16}, {16, 14}, {16, 15}, {16, 16}}) {
+            start.Set(row, column); // the glider example as placed, which settles at step 59
+        }
+    }
+    std::size_t bytes = 0;
+    for (auto _ : state) {
+        bytes = static_cast<std::size_t>(
+            quarn::run_animation::Animation(start, &start, generations, 1).size());
+    }
+    state.counters["kB"] = static_cast<double>(bytes) / 1000.0;
+}
+BENCHMARK_CAPTURE(BM_ExportAnimation, random_1000, 1000, true)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_ExportAnimation, glider_to_its_fate, 59, false)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -15,6 +15,7 @@
 #include "features/menus/menus.h"
 #include "features/objects/board_objects.h"
 #include "features/objects/objects_window.h"
+#include "features/pictures/picture_export.h"
 #include "features/population/population_window.h"
 
 #include <QString>
@@ -37,6 +38,7 @@ constexpr OleColor kWindowColor = 0xE0E0E0;
 constexpr OleColor kBoardColor = 0xC0C0C0;
 constexpr OleColor kLiveColor = 0x00FFFF; // yellow
 constexpr OleColor kDeadColor = 0x000000;
+constexpr OleColor kTrailColor = 0xA64D4D; // a dim blue-violet, 0x4D4DA6
 constexpr OleColor kOutlineColor = 0x000000;
 
 constexpr double kFontPoints = 12.0;
@@ -174,6 +176,7 @@ void frmDisplay::CreateFeatures()
     objects_ = Make<BoardObjects>(picFrame, board_, record_);
     objectsWindow_ = Make<ObjectsWindow>(*objects_, *this);
     populationWindow_ = Make<PopulationWindow>(record_, *this, picFrame);
+    pictures_ = Make<PictureExport>(*this, record_, *transfer_);
 }
 
 // --- Connections -----------------------------------------------------------------------------
@@ -190,6 +193,7 @@ void frmDisplay::ConnectHandlers()
     ConnectFiles();
     ConnectObjects();
     ConnectPopulation();
+    ConnectPictures();
     ConnectMenus();
     ConnectAccess();
 }
@@ -315,6 +319,16 @@ void frmDisplay::ConnectPopulation()
     connect(populationWindow_, &PopulationWindow::Said, announcer_, &Announcer::Say);
 }
 
+// The trail on the board and in what is said and saved of it, and the board saved as pictures.
+void frmDisplay::ConnectPictures()
+{
+    connect(menus_, &Menus::TrailShown, this, &frmDisplay::ShowTrail);
+    connect(menus_, &Menus::TrailShown, objects_, &BoardObjects::ShowTrail);
+    connect(menus_, &Menus::TrailShown, pictures_, &PictureExport::ShowTrail);
+    connect(menus_, &Menus::ExportPictureRequested, pictures_, &PictureExport::ExportPicture);
+    connect(menus_, &Menus::ExportAnimationRequested, pictures_, &PictureExport::ExportAnimation);
+}
+
 void frmDisplay::ConnectMenus()
 {
     connect(menus_, &Menus::OpenRequested, transfer_, &PatternTransfer::Open);
@@ -410,6 +424,12 @@ void frmDisplay::StartRecord()
     record_.Reset(Field::Of(board_), board_.StepCount());
 }
 
+void frmDisplay::ShowTrail(bool shown)
+{
+    trailShown_ = shown;
+    DrawAll();
+}
+
 void frmDisplay::NextGeneration()
 {
     board_.Step();
@@ -464,7 +484,10 @@ void frmDisplay::DrawAll()
 void frmDisplay::DrawCell(std::int16_t row, std::int16_t column)
 {
     const TwipsBox box = Geometry().Box(row, column);
-    picFrame.FillColor(board_.CellAt(row, column) != 0 ? kLiveColor : kDeadColor);
+    const bool lived = trailShown_ && record_.Trail().Live(row, column);
+    picFrame.FillColor(board_.CellAt(row, column) != 0 ? kLiveColor
+                       : lived                         ? kTrailColor
+                                                       : kDeadColor);
     picFrame.Line(box.x1, box.y1, box.x2, box.y2, kOutlineColor);
 }
 

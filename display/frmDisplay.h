@@ -28,6 +28,7 @@ class History;
 class Menus;
 class ObjectsWindow;
 class PatternTransfer;
+class PictureExport;
 class PopulationWindow;
 
 // The program's one window: the board on the left, the commands and the generation count in a
@@ -81,6 +82,7 @@ private:
     void ConnectFiles();
     void ConnectObjects();
     void ConnectPopulation();
+    void ConnectPictures();
     void ConnectMenus();
     void ConnectAccess();
 
@@ -99,6 +101,10 @@ private:
 
     // The record follows every change of the board: a reset starts it anew.
     void StartRecord();
+
+    // View ▸ Trail: the cells that have lived since the last reset, dead now, in a colour of
+    // their own; off, the board as it always is.
+    void ShowTrail(bool shown);
 
     void NextGeneration();
     void SetAll(std::int16_t value);
@@ -121,6 +127,7 @@ private:
 
     Board board_;
     RunRecord record_;
+    bool trailShown_ = false;
 
     QMenuBar menuBar_;
     forms::PictureBox picFrame;
@@ -146,6 +153,7 @@ private:
     BoardObjects* objects_ = nullptr;
     ObjectsWindow* objectsWindow_ = nullptr;
     PopulationWindow* populationWindow_ = nullptr;
+    PictureExport* pictures_ = nullptr;
     std::vector<QObject*> made_; // every feature, in the order made
 };
 

@@ -2,17 +2,21 @@
 #include "features/files/pattern_file_reader.h"
 #include "support/board_helpers.h"
 #include "support/display_probe.h"
+#include "support/reference_model.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QDir>
+#include <QImageReader>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPointer>
 #include <QProcess>
+#include <QProgressDialog>
 #include <QRegularExpression>
 #include <QSet>
+#include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -61,6 +65,11 @@ private slots:
     void save();
     void commandLine_data();
     void commandLine();
+    void exportedFramesAreTheRun_data();
+    void exportedFramesAreTheRun();
+    void exportFromTheWindow_data();
+    void exportFromTheWindow();
+    void exportToAFullDiskKeepsTheOldFile();
 
 private:
     // The program run with the arguments, in the language if one is given, checked against the
@@ -426,6 +435,23 @@ void PatternTest::commandLine_data()
         << QStringList{"--describe", scratch_.filePath(QStringLiteral("comments.rle"))} << false
         << 1 << "is not a pattern the board can take. The pattern has no header line"
         << QStringList{};
+    QTest::newRow("--export: a file it cannot read, as Open says")
+        << QStringList{"--export", scratch_.filePath(QStringLiteral("no.png")), bad} << false << 1
+        << "bad.rle” is not a pattern the board can take. Line 2, column 6" << QStringList{};
+    QTest::newRow("--export: another type of file")
+        << QStringList{"--export", scratch_.filePath(QStringLiteral("no.jpg")),
+                       examples + "glider.cells"}
+        << false << 1 << "A picture is saved as .png and an animation as .gif" << QStringList{};
+    QTest::newRow("--export: a folder that is not there")
+        << QStringList{"--export", scratch_.filePath(QStringLiteral("gone/no.png")),
+                       examples + "glider.cells"}
+        << false << 1 << "Could not export “" << QStringList{};
+    QTest::newRow("--export: --steps past 1000")
+        << QStringList{"--export", "no.gif", "--steps", "1001", examples + "glider.cells"} << false
+        << 1 << "--steps takes a number from 0 to 1000." << QStringList{};
+    QTest::newRow("--export: --scale not a number")
+        << QStringList{"--export", "no.gif", "--scale", "big", examples + "glider.cells"} << false
+        << 1 << "--scale takes a number from 1 to 8." << QStringList{};
     QTest::newRow("--help-all in every language, whole")
         << QStringList{"--help-all"} << false << 0 << "--platform"
         << QStringList{"de_DE.UTF-8", "fr_FR.UTF-8", "es_ES.UTF-8"};
@@ -503,6 +529,207 @@ void PatternTest::Run(const QStringList& arguments, bool display, int status, co
     QVERIFY(program.waitForFinished(10000));
     QVERIFY2(read().contains(says), qPrintable(output));
     QCOMPARE(program.exitCode(), status);
+}
+
+namespace {
+
+// The field's cells of a picture or frame at so many times the board's pixels, by the colour at
+// the middle of each box: yellow live, the trail's blue-violet where it lived; anything else
+// dead.
+void CellsOf(const QImage& image, int scale, CellSet& live, CellSet& trail)
+{
+    live.clear();
+    trail.clear();
+    for (int r = 1; r <= 30; ++r) {
+        for (int c = 1; c <= 30; ++c) {
+            const QPoint middle = CellCentre(r, c) * scale + QPoint(scale / 2, scale / 2);
+            const QRgb pixel = image.pixel(middle) | 0xFF000000U;
+            if (pixel == quarn::testing::kLive) {
+                live.insert({r, c});
+            } else if (pixel == qRgb(0x4D, 0x4D, 0xA6)) {
+                trail.insert({r, c});
+            }
+        }
+    }
+}
+
+CellSet ModelCells(const quarn::testing::ReferenceModel& model)
+{
+    CellSet cells;
+    for (int r = 1; r <= 30; ++r) {
+        for (int c = 1; c <= 30; ++c) {
+            if (model.At(r, c)) {
+                cells.insert({r, c});
+            }
+        }
+    }
+    return cells;
+}
+
+} // namespace
+
+void PatternTest::exportedFramesAreTheRun_data()
+{
+    QTest::addColumn<QString>("example");
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<QString>("out");
+    QTest::addColumn<int>("frames");
+    QTest::addColumn<int>("scale");
+
+    QTest::newRow("a glider: to where it settles, that step included")
+        << "glider.cells" << QStringList{} << "glider.gif" << 60 << 1;
+    QTest::newRow("a board that dies out: to the step where it is empty")
+        << "diehard.cells" << QStringList{} << "diehard.gif" << 131 << 1;
+    QTest::newRow("one that repeats: round its first period and no further")
+        << "blinker-toad-beacon.cells" << QStringList{} << "oscillators.gif" << 2 << 1;
+    QTest::newRow("so many steps, 3 times the size, with the trail")
+        << "glider-collision.cells" << QStringList{"--steps", "12", "--scale", "3", "--trail"}
+        << "collision.gif" << 13 << 3;
+    QTest::newRow("a picture, 2 times the size")
+        << "r-pentomino.cells" << QStringList{"--scale", "2"} << "r.png" << 1 << 2;
+}
+
+// --export of an example, read back with Qt's own reader: the frames, each 100 ms, round for
+// ever, at the size asked, each the board at its step as a model of the rule runs it.
+void PatternTest::exportedFramesAreTheRun()
+{
+    QFETCH(QString, example);
+    QFETCH(QStringList, options);
+    QFETCH(QString, out);
+    QFETCH(int, frames);
+    QFETCH(int, scale);
+
+    const QString path = scratch_.filePath(out);
+    const QString source = QStringLiteral(QUARN_EXAMPLES_DIR "/") + example;
+    QString said;
+    Run(QStringList{"--export", path, source} + options, false, 0, QString(), {}, said);
+    QImageReader reader(path);
+    QCOMPARE(reader.imageCount(), frames);
+    if (out.endsWith(QStringLiteral(".gif"))) {
+        QCOMPARE(reader.loopCount(), -1);
+    }
+    // The model starts from the board the window shows for the same file.
+    window_->OpenPattern(QFile::encodeName(source));
+    QTRY_VERIFY(!LiveCells(window_->board()).empty());
+    quarn::testing::ReferenceModel model;
+    for (const auto& [r, c] : LiveCells(window_->board())) {
+        model.Toggle(r, c);
+    }
+    CellSet lived = ModelCells(model);
+    const bool withTrail = options.contains(QStringLiteral("--trail"));
+    for (int frame = 0; frame < frames; ++frame) {
+        const QImage image = reader.read();
+        QCOMPARE(image.size(), QSize(333 * scale, 333 * scale));
+        if (out.endsWith(QStringLiteral(".gif"))) {
+            QCOMPARE(reader.nextImageDelay(), 100);
+        }
+        CellSet live;
+        CellSet trail;
+        CellsOf(image, scale, live, trail);
+        QCOMPARE(live, ModelCells(model));
+        CellSet dead;
+        for (const auto& cell : lived) {
+            if (live.count(cell) == 0) {
+                dead.insert(cell);
+            }
+        }
+        QCOMPARE(trail, withTrail ? dead : CellSet{});
+        model.Step();
+        for (const auto& cell : ModelCells(model)) {
+            lived.insert(cell);
+        }
+    }
+}
+
+void PatternTest::exportFromTheWindow_data()
+{
+    QTest::addColumn<QString>("entry");
+    QTest::addColumn<int>("scale");
+    QTest::addColumn<bool>("cancel"); // the progress's Cancel, as soon as it shows
+    QTest::addColumn<bool>("made");   // a new file there afterwards; an old one is kept if not
+
+    QTest::newRow("the picture, as the picture area shows it")
+        << "Export Picture…" << 1 << false << true;
+    QTest::newRow("a long animation, cancelled, leaves the old file")
+        << "Export Animation…" << 8 << true << false;
+}
+
+// From the File menu, as a person exports: the dialog's suggestion, a size, Save; and for a long
+// animation, Cancel in its progress.
+void PatternTest::exportFromTheWindow()
+{
+    QFETCH(QString, entry);
+    QFETCH(int, scale);
+    QFETCH(bool, cancel);
+    QFETCH(bool, made);
+
+    Press(*window_, "cmdRandom");
+    QTemporaryDir folder;
+    const QString path = folder.filePath(
+        QStringLiteral("board.") + (entry.contains(QStringLiteral("Picture")) ? "png" : "gif"));
+    QFile old(path);
+    QVERIFY(old.open(QIODevice::WriteOnly));
+    old.write("old\n");
+    old.close();
+    QTimer answer;
+    connect(&answer, &QTimer::timeout, this, [&] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (auto* progress = qobject_cast<QProgressDialog*>(modal); progress && cancel) {
+            progress->cancel();
+        } else if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+            box->button(QMessageBox::Yes)->click();
+        } else if (auto* edit = modal != nullptr
+                                    ? modal->findChild<QLineEdit*>(QStringLiteral("exportPath"))
+                                    : nullptr) {
+            edit->setText(path);
+            modal->findChild<QSpinBox*>(QStringLiteral("exportScale"))->setValue(scale);
+            if (auto* steps = modal->findChild<QSpinBox*>(QStringLiteral("exportGenerations"))) {
+                steps->setValue(1000);
+            }
+            QMetaObject::invokeMethod(modal, "accept", Qt::QueuedConnection);
+        }
+    });
+    answer.start(20);
+    for (QAction* action : window_->findChildren<QAction*>()) {
+        if (action->text().remove(QLatin1Char('&')) == entry) {
+            action->trigger();
+            break;
+        }
+    }
+    answer.stop();
+    QFile written(path);
+    QVERIFY(written.open(QIODevice::ReadOnly));
+    const QByteArray bytes = written.readAll();
+    QCOMPARE(bytes != QByteArray("old\n"), made);
+    if (made) {
+        // The board as the picture area draws it, pixel for pixel.
+        QCOMPARE(QImage::fromData(bytes).convertToFormat(QImage::Format_RGB32),
+                 quarn::testing::Grab(*window_));
+    }
+}
+
+// A disk that fills as the animation is written, as a size limit makes it: the old file whole,
+// and why it failed said.
+void PatternTest::exportToAFullDiskKeepsTheOldFile()
+{
+    const QString path = scratch_.filePath(QStringLiteral("kept.gif"));
+    QFile old(path);
+    QVERIFY(old.open(QIODevice::WriteOnly));
+    old.write("old\n");
+    old.close();
+    rlimit unlimited = {};
+    getrlimit(RLIMIT_FSIZE, &unlimited);
+    std::signal(SIGXFSZ, SIG_IGN);
+    const rlimit limit{1024, unlimited.rlim_max};
+    setrlimit(RLIMIT_FSIZE, &limit); // the program started now keeps it
+    QString said;
+    Run({"--export", path, QStringLiteral(QUARN_EXAMPLES_DIR "/glider-collision.cells")}, false, 1,
+        "Could not export “", {}, said);
+    setrlimit(RLIMIT_FSIZE, &unlimited);
+    QVERIFY2(said.contains(QStringLiteral("File too large")), qPrintable(said));
+    QVERIFY(old.open(QIODevice::ReadOnly));
+    QCOMPARE(old.readAll(), QByteArray("old\n"));
+    QCOMPARE(QDir(scratch_.path()).entryList({QStringLiteral("kept.gif*")}, QDir::Files).size(), 1);
 }
 
 QTEST_MAIN(PatternTest)

@@ -93,6 +93,7 @@ private slots:
     void objectsWindowLeavesTheCommandsInSight_data();
     void objectsWindowLeavesTheCommandsInSight();
     void populationFollowsTheBoard();
+    void trailFollowsTheRun();
     void populationLineIsWhereItShouldBe();
 
 private:
@@ -1075,6 +1076,50 @@ void DisplayTest::populationLineIsWhereItShouldBe()
         }
     }
     QVERIFY(drawn > 0);
+}
+
+// View ▸ Trail over a blinker, one step on: the ends of its first phase dead now, in the trail's
+// colour; gone with a fill, back with undo, gone with redo; and D counts the cells life reached.
+void DisplayTest::trailFollowsTheRun()
+{
+    Paste("x = 3, y = 1\n3o!");
+    QAction* trail = nullptr;
+    for (QAction* action : window_->findChildren<QAction*>()) {
+        trail = action->text() == QStringLiteral("&Trail") ? action : trail;
+    }
+    QVERIFY(trail != nullptr && trail->isCheckable() && !trail->isChecked());
+    trail->setChecked(true);
+    Press(*window_, "cmdOneStep");
+    const QRgb lived = qRgb(0x4D, 0x4D, 0xA6);
+    const auto trailed = [this, lived] {
+        CellSet cells;
+        const QImage image = Grab(*window_);
+        for (int r = 1; r <= 30; ++r) {
+            for (int c = 1; c <= 30; ++c) {
+                if (PixelAt(image, CellCentre(r, c)) == lived) {
+                    cells.insert({r, c});
+                }
+            }
+        }
+        return cells;
+    };
+    const CellSet ends{{15, 14}, {15, 16}};
+    QCOMPARE(trailed(), ends);
+    QCOMPARE(PixelAt(Grab(*window_), CellCentre(14, 15)), quarn::testing::kLive);
+    QTest::keyClick(PictureArea(*window_), Qt::Key_D);
+    QVERIFY2(QToolTip::text().endsWith(QStringLiteral("Life has reached 5 of 900 cells.")),
+             qPrintable(QToolTip::text()));
+    Press(*window_, "cmdAllOff");
+    QCOMPARE(trailed(), CellSet{});
+    QTest::keyClick(window_.get(), Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(trailed(), ends);
+    QTest::keyClick(window_.get(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(trailed(), CellSet{});
+    // Off, the board is drawn as it always is.
+    QTest::keyClick(window_.get(), Qt::Key_Z, Qt::ControlModifier);
+    trail->setChecked(false);
+    QCOMPARE(trailed(), CellSet{});
+    QCOMPARE(Mismatch(), QString());
 }
 
 QTEST_MAIN(DisplayTest)

@@ -758,6 +758,58 @@
         <source>Give the file to describe.</source>
         <translation>Geben Sie die zu beschreibende Datei an.</translation>
     </message>
+    <message>
+        <source>OUT</source>
+        <translation>AUSGABE</translation>
+    </message>
+    <message>
+        <source>Saves a picture of the board that FILE makes, for OUT ending in .png, or an animation of its run, for .gif, without opening the window.</source>
+        <translation>Speichert ein Bild des Spielfelds, das DATEI ergibt, für eine AUSGABE auf .png, oder eine Animation seines Laufs, für .gif, ohne das Fenster zu öffnen.</translation>
+    </message>
+    <message>
+        <source>N</source>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>With --export: the generations the animation shows, 0 to 1000; as far as the board&apos;s fate if not given.</source>
+        <translation>Mit --export: die Generationen, die die Animation zeigt, 0 bis 1000; ohne Angabe bis zum Schicksal des Spielfelds.</translation>
+    </message>
+    <message>
+        <source>K</source>
+        <translation>K</translation>
+    </message>
+    <message>
+        <source>With --export: the picture&apos;s size, 1 to 8 times the board&apos;s pixels; 1 if not given.</source>
+        <translation>Mit --export: die Größe des Bildes, das 1- bis 8-Fache der Pixel des Spielfelds; ohne Angabe 1.</translation>
+    </message>
+    <message>
+        <source>With --export: shows where life has been since the start.</source>
+        <translation>Mit --export: zeigt, wo seit dem Anfang Leben war.</translation>
+    </message>
+    <message>
+        <source>Give the file to export.</source>
+        <translation>Die zu exportierende Datei angeben.</translation>
+    </message>
+    <message>
+        <source>--steps takes a number from 0 to 1000.</source>
+        <translation>--steps nimmt eine Zahl von 0 bis 1000.</translation>
+    </message>
+    <message>
+        <source>--scale takes a number from 1 to 8.</source>
+        <translation>--scale nimmt eine Zahl von 1 bis 8.</translation>
+    </message>
+    <message>
+        <source>The picture could not be made.</source>
+        <translation>Das Bild ließ sich nicht erstellen.</translation>
+    </message>
+    <message>
+        <source>Could not export “%1”.</source>
+        <translation>„%1“ ließ sich nicht exportieren.</translation>
+    </message>
+    <message>
+        <source>A picture is saved as .png and an animation as .gif: give a name that ends in one of them.</source>
+        <translation>Ein Bild wird als .png und eine Animation als .gif gespeichert: einen Namen angeben, der auf eines davon endet.</translation>
+    </message>
 </context>
 <context>
     <name>quarn::Announcer</name>
@@ -802,6 +854,37 @@
     <message>
         <source>Cursor on row %1, column %2.</source>
         <translation>Cursor in Zeile %1, Spalte %2.</translation>
+    </message>
+    <message>
+        <source>Life has reached %1 of %2 cells.</source>
+        <translation>Das Leben hat %1 von %2 Zellen erreicht.</translation>
+    </message>
+</context>
+<context>
+    <name>quarn::ExportDialog</name>
+    <message>
+        <source>&amp;Browse…</source>
+        <translation>&amp;Durchsuchen…</translation>
+    </message>
+    <message>
+        <source>&amp;File:</source>
+        <translation>&amp;Datei:</translation>
+    </message>
+    <message>
+        <source>&amp;Size:</source>
+        <translation>&amp;Größe:</translation>
+    </message>
+    <message>
+        <source>&amp;Generations:</source>
+        <translation>&amp;Generationen:</translation>
+    </message>
+    <message>
+        <source>“%1” already exists. Replace it?</source>
+        <translation>„%1“ gibt es schon. Ersetzen?</translation>
+    </message>
+    <message>
+        <source>%1 files (*.%2)</source>
+        <translation>%1-Dateien (*.%2)</translation>
     </message>
 </context>
 <context>
@@ -1121,6 +1204,22 @@
         <source>The live cells at each step, in a graph</source>
         <translation>Die lebenden Zellen bei jedem Schritt, als Kurve</translation>
     </message>
+    <message>
+        <source>Export &amp;Picture…</source>
+        <translation>&amp;Bild exportieren…</translation>
+    </message>
+    <message>
+        <source>Export A&amp;nimation…</source>
+        <translation>A&amp;nimation exportieren…</translation>
+    </message>
+    <message>
+        <source>&amp;Trail</source>
+        <translation>&amp;Spur</translation>
+    </message>
+    <message>
+        <source>Show where life has been since the last fill or load</source>
+        <translation>Zeigen, wo seit dem letzten Füllen oder Laden Leben war</translation>
+    </message>
 </context>
 <context>
     <name>quarn::ObjectsWindow</name>
@@ -1236,6 +1335,41 @@
     <message>
         <source>Could not save “%1”.</source>
         <translation>„%1“ ließ sich nicht speichern.</translation>
+    </message>
+    <message>
+        <source>Game of Quarn</source>
+        <translation>Game of Quarn</translation>
+    </message>
+</context>
+<context>
+    <name>quarn::PictureExport</name>
+    <message>
+        <source>Export Picture</source>
+        <translation>Bild exportieren</translation>
+    </message>
+    <message>
+        <source>Export Animation</source>
+        <translation>Animation exportieren</translation>
+    </message>
+    <message>
+        <source>Making the animation…</source>
+        <translation>Die Animation entsteht…</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>board</source>
+        <translation>spielfeld</translation>
+    </message>
+    <message>
+        <source>The picture could not be made.</source>
+        <translation>Das Bild ließ sich nicht erstellen.</translation>
+    </message>
+    <message>
+        <source>Could not export “%1”.</source>
+        <translation>„%1“ ließ sich nicht exportieren.</translation>
     </message>
     <message>
         <source>Game of Quarn</source>

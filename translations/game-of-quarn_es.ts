@@ -758,6 +758,58 @@
         <source>Give the file to describe.</source>
         <translation>Indique el archivo que describir.</translation>
     </message>
+    <message>
+        <source>OUT</source>
+        <translation>SALIDA</translation>
+    </message>
+    <message>
+        <source>Saves a picture of the board that FILE makes, for OUT ending in .png, or an animation of its run, for .gif, without opening the window.</source>
+        <translation>Guarda una imagen del tablero que da ARCHIVO, para una SALIDA en .png, o una animación de su evolución, para .gif, sin abrir la ventana.</translation>
+    </message>
+    <message>
+        <source>N</source>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>With --export: the generations the animation shows, 0 to 1000; as far as the board&apos;s fate if not given.</source>
+        <translation>Con --export: las generaciones que muestra la animación, de 0 a 1000; si no, hasta el destino del tablero.</translation>
+    </message>
+    <message>
+        <source>K</source>
+        <translation>K</translation>
+    </message>
+    <message>
+        <source>With --export: the picture&apos;s size, 1 to 8 times the board&apos;s pixels; 1 if not given.</source>
+        <translation>Con --export: el tamaño de la imagen, de 1 a 8 veces los píxeles del tablero; 1 si no.</translation>
+    </message>
+    <message>
+        <source>With --export: shows where life has been since the start.</source>
+        <translation>Con --export: muestra por dónde ha pasado la vida desde el inicio.</translation>
+    </message>
+    <message>
+        <source>Give the file to export.</source>
+        <translation>Indique el archivo que exportar.</translation>
+    </message>
+    <message>
+        <source>--steps takes a number from 0 to 1000.</source>
+        <translation>--steps toma un número de 0 a 1000.</translation>
+    </message>
+    <message>
+        <source>--scale takes a number from 1 to 8.</source>
+        <translation>--scale toma un número de 1 a 8.</translation>
+    </message>
+    <message>
+        <source>The picture could not be made.</source>
+        <translation>No se pudo hacer la imagen.</translation>
+    </message>
+    <message>
+        <source>Could not export “%1”.</source>
+        <translation>No se pudo exportar «%1».</translation>
+    </message>
+    <message>
+        <source>A picture is saved as .png and an animation as .gif: give a name that ends in one of them.</source>
+        <translation>Una imagen se guarda como .png y una animación como .gif: indique un nombre que acabe en uno de ellos.</translation>
+    </message>
 </context>
 <context>
     <name>quarn::Announcer</name>
@@ -802,6 +854,37 @@
     <message>
         <source>Cursor on row %1, column %2.</source>
         <translation>Cursor en la fila %1, columna %2.</translation>
+    </message>
+    <message>
+        <source>Life has reached %1 of %2 cells.</source>
+        <translation>La vida ha llegado a %1 de %2 células.</translation>
+    </message>
+</context>
+<context>
+    <name>quarn::ExportDialog</name>
+    <message>
+        <source>&amp;Browse…</source>
+        <translation>&amp;Examinar…</translation>
+    </message>
+    <message>
+        <source>&amp;File:</source>
+        <translation>&amp;Archivo:</translation>
+    </message>
+    <message>
+        <source>&amp;Size:</source>
+        <translation>&amp;Tamaño:</translation>
+    </message>
+    <message>
+        <source>&amp;Generations:</source>
+        <translation>&amp;Generaciones:</translation>
+    </message>
+    <message>
+        <source>“%1” already exists. Replace it?</source>
+        <translation>«%1» ya existe. ¿Reemplazarlo?</translation>
+    </message>
+    <message>
+        <source>%1 files (*.%2)</source>
+        <translation>Archivos %1 (*.%2)</translation>
     </message>
 </context>
 <context>
@@ -1121,6 +1204,22 @@
         <source>The live cells at each step, in a graph</source>
         <translation>Las células vivas en cada paso, en una gráfica</translation>
     </message>
+    <message>
+        <source>Export &amp;Picture…</source>
+        <translation>Exportar &amp;imagen…</translation>
+    </message>
+    <message>
+        <source>Export A&amp;nimation…</source>
+        <translation>Exportar a&amp;nimación…</translation>
+    </message>
+    <message>
+        <source>&amp;Trail</source>
+        <translation>&amp;Rastro</translation>
+    </message>
+    <message>
+        <source>Show where life has been since the last fill or load</source>
+        <translation>Mostrar por dónde ha pasado la vida desde el último llenado o carga</translation>
+    </message>
 </context>
 <context>
     <name>quarn::ObjectsWindow</name>
@@ -1236,6 +1335,41 @@
     <message>
         <source>Could not save “%1”.</source>
         <translation>No se pudo guardar «%1».</translation>
+    </message>
+    <message>
+        <source>Game of Quarn</source>
+        <translation>Game of Quarn</translation>
+    </message>
+</context>
+<context>
+    <name>quarn::PictureExport</name>
+    <message>
+        <source>Export Picture</source>
+        <translation>Exportar imagen</translation>
+    </message>
+    <message>
+        <source>Export Animation</source>
+        <translation>Exportar animación</translation>
+    </message>
+    <message>
+        <source>Making the animation…</source>
+        <translation>Haciendo la animación…</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>board</source>
+        <translation>tablero</translation>
+    </message>
+    <message>
+        <source>The picture could not be made.</source>
+        <translation>No se pudo hacer la imagen.</translation>
+    </message>
+    <message>
+        <source>Could not export “%1”.</source>
+        <translation>No se pudo exportar «%1».</translation>
     </message>
     <message>
         <source>Game of Quarn</source>

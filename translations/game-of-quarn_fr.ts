@@ -758,6 +758,58 @@
         <source>Give the file to describe.</source>
         <translation>Indiquez le fichier à décrire.</translation>
     </message>
+    <message>
+        <source>OUT</source>
+        <translation>SORTIE</translation>
+    </message>
+    <message>
+        <source>Saves a picture of the board that FILE makes, for OUT ending in .png, or an animation of its run, for .gif, without opening the window.</source>
+        <translation>Enregistre une image du plateau que donne FICHIER, pour une SORTIE en .png, ou une animation de son déroulement, pour .gif, sans ouvrir la fenêtre.</translation>
+    </message>
+    <message>
+        <source>N</source>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>With --export: the generations the animation shows, 0 to 1000; as far as the board&apos;s fate if not given.</source>
+        <translation>Avec --export : les générations que montre l&apos;animation, de 0 à 1000 ; sinon jusqu&apos;au destin du plateau.</translation>
+    </message>
+    <message>
+        <source>K</source>
+        <translation>K</translation>
+    </message>
+    <message>
+        <source>With --export: the picture&apos;s size, 1 to 8 times the board&apos;s pixels; 1 if not given.</source>
+        <translation>Avec --export : la taille de l&apos;image, de 1 à 8 fois les pixels du plateau ; 1 sinon.</translation>
+    </message>
+    <message>
+        <source>With --export: shows where life has been since the start.</source>
+        <translation>Avec --export : montre où la vie est passée depuis le début.</translation>
+    </message>
+    <message>
+        <source>Give the file to export.</source>
+        <translation>Donnez le fichier à exporter.</translation>
+    </message>
+    <message>
+        <source>--steps takes a number from 0 to 1000.</source>
+        <translation>--steps prend un nombre de 0 à 1000.</translation>
+    </message>
+    <message>
+        <source>--scale takes a number from 1 to 8.</source>
+        <translation>--scale prend un nombre de 1 à 8.</translation>
+    </message>
+    <message>
+        <source>The picture could not be made.</source>
+        <translation>L&apos;image n&apos;a pas pu être faite.</translation>
+    </message>
+    <message>
+        <source>Could not export “%1”.</source>
+        <translation>Impossible d&apos;exporter « %1 ».</translation>
+    </message>
+    <message>
+        <source>A picture is saved as .png and an animation as .gif: give a name that ends in one of them.</source>
+        <translation>Une image s&apos;enregistre en .png et une animation en .gif : donnez un nom qui finit par l&apos;un des deux.</translation>
+    </message>
 </context>
 <context>
     <name>quarn::Announcer</name>
@@ -802,6 +854,37 @@
     <message>
         <source>Cursor on row %1, column %2.</source>
         <translation>Curseur à la ligne %1, colonne %2.</translation>
+    </message>
+    <message>
+        <source>Life has reached %1 of %2 cells.</source>
+        <translation>La vie a atteint %1 cellules sur %2.</translation>
+    </message>
+</context>
+<context>
+    <name>quarn::ExportDialog</name>
+    <message>
+        <source>&amp;Browse…</source>
+        <translation>&amp;Parcourir…</translation>
+    </message>
+    <message>
+        <source>&amp;File:</source>
+        <translation>&amp;Fichier :</translation>
+    </message>
+    <message>
+        <source>&amp;Size:</source>
+        <translation>&amp;Taille :</translation>
+    </message>
+    <message>
+        <source>&amp;Generations:</source>
+        <translation>&amp;Générations :</translation>
+    </message>
+    <message>
+        <source>“%1” already exists. Replace it?</source>
+        <translation>« %1 » existe déjà. Le remplacer ?</translation>
+    </message>
+    <message>
+        <source>%1 files (*.%2)</source>
+        <translation>Fichiers %1 (*.%2)</translation>
     </message>
 </context>
 <context>
@@ -1121,6 +1204,22 @@
         <source>The live cells at each step, in a graph</source>
         <translation>Les cellules vivantes à chaque pas, en graphique</translation>
     </message>
+    <message>
+        <source>Export &amp;Picture…</source>
+        <translation>Exporter une &amp;image…</translation>
+    </message>
+    <message>
+        <source>Export A&amp;nimation…</source>
+        <translation>Exporter une a&amp;nimation…</translation>
+    </message>
+    <message>
+        <source>&amp;Trail</source>
+        <translation>&amp;Traînée</translation>
+    </message>
+    <message>
+        <source>Show where life has been since the last fill or load</source>
+        <translation>Montrer où la vie est passée depuis le dernier remplissage ou chargement</translation>
+    </message>
 </context>
 <context>
     <name>quarn::ObjectsWindow</name>
@@ -1236,6 +1335,41 @@
     <message>
         <source>Could not save “%1”.</source>
         <translation>Impossible d&apos;enregistrer « %1 ».</translation>
+    </message>
+    <message>
+        <source>Game of Quarn</source>
+        <translation>Game of Quarn</translation>
+    </message>
+</context>
+<context>
+    <name>quarn::PictureExport</name>
+    <message>
+        <source>Export Picture</source>
+        <translation>Exporter une image</translation>
+    </message>
+    <message>
+        <source>Export Animation</source>
+        <translation>Exporter une animation</translation>
+    </message>
+    <message>
+        <source>Making the animation…</source>
+        <translation>L&apos;animation se fait…</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>board</source>
+        <translation>plateau</translation>
+    </message>
+    <message>
+        <source>The picture could not be made.</source>
+        <translation>L&apos;image n&apos;a pas pu être faite.</translation>
+    </message>
+    <message>
+        <source>Could not export “%1”.</source>
+        <translation>Impossible d&apos;exporter « %1 ».</translation>
     </message>
     <message>
         <source>Game of Quarn</source>

@@ -1,6 +1,7 @@
 #include "features/files/pattern_transfer.h"
 
 #include "features/files/examples.h"
+#include "features/files/whole_file.h"
 #include "pattern/board_pattern.h"
 #include "pattern/pattern_error.h"
 #include "pattern/pattern_reader.h"
@@ -18,16 +19,12 @@
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QMimeData>
-#include <QSaveFile>
 #include <QStandardPaths>
 #include <QTimer>
 #include <QUrl>
 #include <QWidget>
 
-#include <cerrno>
 #include <cstdio>
-#include <cstring>
-#include <unistd.h>
 
 namespace quarn {
 
@@ -235,39 +232,28 @@ bool PatternTransfer::Load(const QByteArray& text, const QString& source)
     return true;
 }
 
-// Through a QSaveFile, so that a failed save leaves no half-written file and an existing one
-// as it was. Unbuffered, and every step checked: a buffered write that fails only when commit()
-// flushes it has gone unreported on Qt 6.4, putting an empty file in place of the old one.
 bool PatternTransfer::Write(const QString& path, Pattern pattern)
 {
     pattern.name = QFileInfo(path).completeBaseName().toStdString();
     const std::string text = IsPlaintextName(path) ? WritePlaintext(pattern) : BoardRle(pattern);
-    const auto size = static_cast<qint64>(text.size());
-    QSaveFile file(path);
-    qint64 written = 0;
-    const bool opened = file.open(QIODevice::WriteOnly | QIODevice::Unbuffered);
-    // On after a short write: the write after it fails and says why.
-    while (opened && written < size) {
-        const qint64 wrote = file.write(text.data() + written, size - written);
-        if (wrote <= 0) {
-            break;
-        }
-        written += wrote;
-    }
-    const bool complete = written == size && file.flush();
-    QString why;
-    if (complete && ::fsync(file.handle()) != 0) {
-        why = QString::fromLocal8Bit(std::strerror(errno));
-    } else if (!complete || !file.commit()) {
-        why = file.errorString();
-    }
+    const QString why =
+        WriteWholeFile(path, QByteArray(text.data(), static_cast<qsizetype>(text.size())));
     if (!why.isEmpty()) {
-        file.cancelWriting();
         Warn(tr("Could not save “%1”.").arg(QFileInfo(path).fileName()), why);
         return false;
     }
     Remember(path);
     return true;
+}
+
+QString PatternTransfer::SuggestedFolder() const
+{
+    return SaveFolder(lastFolder_);
+}
+
+QString PatternTransfer::SuggestedName() const
+{
+    return lastName_.isEmpty() ? QString() : QFileInfo(lastName_).completeBaseName();
 }
 
 // Open and Save start where the last file was, and Save suggests its name.

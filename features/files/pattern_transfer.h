@@ -36,6 +36,11 @@ public:
     void Save();
     void OpenExample(const QString& name);
 
+    // Where Save As would suggest saving now, and the name of the pattern opened or saved last
+    // without its extension, if any: other files saved from the board start where Save As does.
+    QString SuggestedFolder() const;
+    QString SuggestedName() const;
+
 signals:
     // A pattern was read and placed: its live cells on the field, counted from 0.
     void PatternRead(const std::vector<Cell>& cells);

@@ -54,6 +54,11 @@ QList<QKeySequence> PopulationKeys()
     return {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P)};
 }
 
+QList<QKeySequence> TrailKeys()
+{
+    return {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_T)};
+}
+
 } // namespace
 
 Menus::Menus(QMenuBar& bar, QWidget& window, const QStringList& examples)
@@ -69,6 +74,8 @@ Menus::Menus(QMenuBar& bar, QWidget& window, const QStringList& examples)
              &Menus::OpenRequested);
     AddExamples(*file->addMenu(tr("Open &Example")), examples);
     AddEntry(*file, tr("Save &As…"), SaveKeys(), &Menus::SaveRequested);
+    AddEntry(*file, tr("Export &Picture…"), {}, &Menus::ExportPictureRequested);
+    AddEntry(*file, tr("Export A&nimation…"), {}, &Menus::ExportAnimationRequested);
     file->addSeparator();
     AddEntry(*file, tr("&Quit"), QKeySequence::keyBindings(QKeySequence::Quit),
              &Menus::QuitRequested);
@@ -86,6 +93,11 @@ Menus::Menus(QMenuBar& bar, QWidget& window, const QStringList& examples)
     QMenu* view = bar_.addMenu(tr("&View"));
     AddEntry(*view, tr("&Objects"), ObjectsKeys(), &Menus::ObjectsRequested);
     AddEntry(*view, tr("&Population"), PopulationKeys(), &Menus::PopulationRequested);
+    view->addSeparator();
+    QAction* trail = view->addAction(tr("&Trail"));
+    trail->setShortcuts(TrailKeys());
+    trail->setCheckable(true);
+    connect(trail, &QAction::toggled, this, &Menus::TrailShown);
 
     QMenu* help = bar_.addMenu(tr("&Help"));
     help->addAction(tr("&Keys and Mouse…"), this, &Menus::ShowKeys);
@@ -183,6 +195,7 @@ void Menus::ShowKeys()
     table += row.arg(Key(QKeySequence::Paste), tr("Load the pattern on the clipboard"));
     table += row.arg(Keys(ObjectsKeys()), tr("The objects on the board, in a window of their own"));
     table += row.arg(Keys(PopulationKeys()), tr("The live cells at each step, in a graph"));
+    table += row.arg(Keys(TrailKeys()), tr("Show where life has been since the last fill or load"));
     table += row.arg(Key(QKeySequence::Undo), tr("Undo"));
     table += row.arg(Keys(RedoKeys()), tr("Redo"));
     table += row.arg(Keys({QKeySequence(Qt::Key_F10)}), tr("Open the menus"));

@@ -31,6 +31,8 @@ signals:
     // The name of the example chosen.
     void ExampleRequested(const QString& name);
     void SaveRequested();
+    void ExportPictureRequested();
+    void ExportAnimationRequested();
     void QuitRequested();
     void UndoRequested();
     void RedoRequested();
@@ -38,6 +40,8 @@ signals:
     void PasteRequested();
     void ObjectsRequested();
     void PopulationRequested();
+    // View ▸ Trail, on or off.
+    void TrailShown(bool shown);
 
 private:
     QAction* AddEntry(QMenu& menu, const QString& text, const QList<QKeySequence>& keys,

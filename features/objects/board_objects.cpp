@@ -65,7 +65,18 @@ void BoardObjects::Describe(int row, int column)
     for (const Message& message : DescriptionNow().Told()) {
         told << Words(message);
     }
+    if (trail_) {
+        // The cells alive now, or at any step since the reset.
+        told << tr("Life has reached %1 of %2 cells.")
+                    .arg(record_.Trail().Count())
+                    .arg(Field::kSide * Field::kSide);
+    }
     Tell(told.join(QLatin1Char(' ')), row, column);
+}
+
+void BoardObjects::ShowTrail(bool shown)
+{
+    trail_ = shown;
 }
 
 void BoardObjects::Visit(int row, int column, bool backwards)

@@ -39,8 +39,10 @@ public:
     // A line of the census in the person's language.
     static QString Words(const Message& message);
 
-    // What is on the board and what becomes of it, said in one, with the cursor on this cell.
+    // What is on the board and what becomes of it, said in one, with the cursor on this cell;
+    // while the trail shows, how much of the board life has reached since the reset too.
     void Describe(int row, int column);
+    void ShowTrail(bool shown);
     // The object after (or before) the one at or after the cell, in reading order, round from
     // the last to the first: the cursor is sent to its first live cell, and its line said with
     // where the cursor went.
@@ -66,6 +68,7 @@ private:
     bool counted_ = false; // whether there is a census of it yet
     Census census_;
     Foresight foresight_;
+    bool trail_ = false;
 };
 
 } // namespace quarn

@@ -1,0 +1,83 @@
+#include "app/export.h"
+
+#include "board/board.h"
+#include "census/fate.h"
+#include "census/field.h"
+#include "features/files/pattern_file.h"
+#include "features/files/whole_file.h"
+#include "features/pictures/run_animation.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+
+#include <cstdio>
+
+namespace quarn {
+
+namespace {
+
+int Refuse(const QString& what, const QString& why)
+{
+    std::fprintf(stderr, "game-of-quarn: %s %s\n", qPrintable(what), qPrintable(why));
+    return 1;
+}
+
+Field FieldOf(const std::vector<Cell>& cells)
+{
+    Field field;
+    for (const Cell& cell : cells) {
+        field.Set(Board::FromZeroBased(cell.row), Board::FromZeroBased(cell.column));
+    }
+    return field;
+}
+
+// The board as a load leaves it, at step 0, saved as the request asks: the trail of a board at
+// its start is the board itself, and grows as the animation runs.
+int Save(const Request& request, const std::vector<Cell>& cells)
+{
+    const Field field = FieldOf(cells);
+    const bool animation = QFileInfo(request.exportTo).suffix().toLower() == QStringLiteral("gif");
+    const QByteArray bytes =
+        animation
+            ? run_animation::Animation(
+                  field, request.trail ? &field : nullptr,
+                  request.steps.value_or(run_animation::DefaultGenerations(FateOf(field, 0), 0)),
+                  request.scale)
+            : run_animation::Picture(field, request.trail ? field : Field{}, request.scale);
+    const QString why = bytes.isEmpty()
+                            ? QCoreApplication::translate("main", "The picture could not be made.")
+                            : WriteWholeFile(request.exportTo, bytes);
+    if (!why.isEmpty()) {
+        return Refuse(
+            QCoreApplication::translate("main", "Could not export “%1”.").arg(request.exportTo),
+            why);
+    }
+    return 0;
+}
+
+} // namespace
+
+int ExportFile(const Request& request)
+{
+    const QString type = QFileInfo(request.exportTo).suffix().toLower();
+    if (type != QStringLiteral("png") && type != QStringLiteral("gif")) {
+        return Refuse(
+            QCoreApplication::translate("main", "Could not export “%1”.").arg(request.exportTo),
+            QCoreApplication::translate(
+                "main", "A picture is saved as .png and an animation as .gif: give a "
+                        "name that ends in one of them."));
+    }
+    PatternFile pattern;
+    QObject::connect(&pattern, &PatternFile::Placed, [&request](const std::vector<Cell>& cells) {
+        QCoreApplication::exit(Save(request, cells));
+    });
+    QObject::connect(&pattern, &PatternFile::Refused, [](const QString& what, const QString& why) {
+        QCoreApplication::exit(Refuse(what, why));
+    });
+    // Once the loop runs, so that a file read at once can end it.
+    QMetaObject::invokeMethod(
+        &pattern, [&pattern, &request] { pattern.Open(request.file); }, Qt::QueuedConnection);
+    return QCoreApplication::exec();
+}
+
+} // namespace quarn

@@ -1,0 +1,101 @@
+#include "features/pictures/picture_export.h"
+
+#include "features/files/pattern_transfer.h"
+#include "features/files/whole_file.h"
+#include "features/pictures/export_dialog.h"
+#include "features/pictures/run_animation.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QProgressDialog>
+#include <QWidget>
+
+#include <cstdio>
+
+namespace quarn {
+
+namespace {
+
+// An animation's progress shows once it has taken this long.
+constexpr int kProgressAfterMs = 300;
+
+} // namespace
+
+PictureExport::PictureExport(QWidget& window, const RunRecord& record,
+                             const PatternTransfer& transfer)
+    : QObject(&window),
+      window_(window),
+      record_(record),
+      transfer_(transfer)
+{}
+
+void PictureExport::ShowTrail(bool shown)
+{
+    trail_ = shown;
+}
+
+// The board as it was when asked, whatever a run does behind the dialog.
+void PictureExport::ExportPicture()
+{
+    const Field cells = record_.Now();
+    const Field trail = trail_ ? record_.Trail() : Field{};
+    ExportDialog dialog(window_, tr("Export Picture"), Suggested(QStringLiteral("png")),
+                        QStringLiteral("png"), -1);
+    if (dialog.exec() == QDialog::Accepted) {
+        Save(dialog.Path(), run_animation::Picture(cells, trail, dialog.Scale()));
+    }
+}
+
+void PictureExport::ExportAnimation()
+{
+    const Field cells = record_.Now();
+    const Field trail = record_.Trail();
+    const bool withTrail = trail_;
+    const int suggested =
+        run_animation::DefaultGenerations(foresight_.Of(record_), record_.Last().step);
+    ExportDialog dialog(window_, tr("Export Animation"), Suggested(QStringLiteral("gif")),
+                        QStringLiteral("gif"), suggested);
+    if (dialog.exec() != QDialog::Accepted) {
+        return;
+    }
+    QProgressDialog progress(tr("Making the animation…"), tr("Cancel"), 0, dialog.Generations() + 1,
+                             &window_);
+    progress.setWindowTitle(tr("Export Animation"));
+    progress.setWindowModality(Qt::WindowModal);
+    progress.setMinimumDuration(kProgressAfterMs);
+    const QByteArray bytes =
+        run_animation::Animation(cells, withTrail ? &trail : nullptr, dialog.Generations(),
+                                 dialog.Scale(), [&progress](int made) {
+                                     progress.setValue(made);
+                                     return !progress.wasCanceled();
+                                 });
+    const bool cancelled = progress.wasCanceled();
+    progress.reset();
+    if (!cancelled) {
+        Save(dialog.Path(), bytes);
+    }
+}
+
+QString PictureExport::Suggested(const QString& extension) const
+{
+    const QString name = transfer_.SuggestedName();
+    return QDir(transfer_.SuggestedFolder())
+        .filePath((name.isEmpty() ? tr("board") : name) + QLatin1Char('.') + extension);
+}
+
+void PictureExport::Save(const QString& path, const QByteArray& bytes)
+{
+    const QString why =
+        bytes.isEmpty() ? tr("The picture could not be made.") : WriteWholeFile(path, bytes);
+    if (why.isEmpty()) {
+        return;
+    }
+    const QString what = tr("Could not export “%1”.").arg(QFileInfo(path).fileName());
+    std::fprintf(stderr, "game-of-quarn: %s %s\n", qPrintable(what), qPrintable(why));
+    QMessageBox box(QMessageBox::Warning, tr("Game of Quarn"), what, QMessageBox::Ok, &window_);
+    box.setInformativeText(why);
+    box.exec();
+}
+
+} // namespace quarn

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "census/foresight.h"
+#include "census/run_record.h"
+
+#include <QByteArray>
+#include <QObject>
+#include <QString>
+
+class QWidget;
+
+namespace quarn {
+
+class PatternTransfer;
+
+// File ▸ Export Picture and File ▸ Export Animation: the board as it is now as a PNG, and the run
+// from it as an animated GIF, each at 1x to 8x, with the trail where it is shown. Saved as Save
+// As saves, whole or not at all, where Save As suggests; a long animation shows its progress and
+// can be cancelled, which leaves no file. The board in the window does not change.
+class PictureExport : public QObject
+{
+    Q_OBJECT
+
+public:
+    PictureExport(QWidget& window, const RunRecord& record, const PatternTransfer& transfer);
+
+    void ShowTrail(bool shown);
+    void ExportPicture();
+    void ExportAnimation();
+
+private:
+    QString Suggested(const QString& extension) const;
+    void Save(const QString& path, const QByteArray& bytes);
+
+    QWidget& window_;
+    const RunRecord& record_;
+    const PatternTransfer& transfer_;
+    Foresight foresight_;
+    bool trail_ = false;
+};
+
+} // namespace quarn
