@@ -1090,8 +1090,8 @@ void DisplayTest::trailFollowsTheRun()
     QVERIFY(trail != nullptr && trail->isCheckable() && !trail->isChecked());
     trail->setChecked(true);
     Press(*window_, "cmdOneStep");
-    const QRgb lived = qRgb(0x4D, 0x4D, 0xA6);
-    const auto trailed = [this, lived] {
+    constexpr QRgb lived = qRgb(0x4D, 0x4D, 0xA6);
+    const auto trailed = [this] {
         CellSet cells;
         const QImage image = Grab(*window_);
         for (int r = 1; r <= 30; ++r) {
