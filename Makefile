@@ -2,16 +2,17 @@
 
 BUILD_PACKAGES := cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libvulkan-dev \
                   qt6-tools-dev qt6-l10n-tools qt6-translations-l10n \
-                  libgtest-dev libbenchmark-dev fonts-liberation libgif-dev
+                  libgtest-dev libbenchmark-dev fonts-liberation libgif-dev qt6-multimedia-dev
 TEST_PACKAGES  := qt6-base-private-dev xvfb xauth xdotool x11-utils python3 clang libclang-rt-14-dev \
                   desktop-file-utils appstream file imagemagick fonts-dejavu-core \
-                  shared-mime-info libglib2.0-bin python3-pyatspi at-spi2-core dbus-daemon
+                  shared-mime-info libglib2.0-bin python3-pyatspi at-spi2-core dbus-daemon \
+                  pulseaudio pulseaudio-utils
 LINT_PACKAGES  := clang-format clang-tidy
 ORCA_PACKAGES  := orca openbox
 # What building and checking the Debian package needs: its Build-Depends, the Debian tools,
 # and the validators and virtual X server its test uses.
 PACKAGE_PACKAGES := debhelper dpkg-dev cmake ninja-build qt6-base-dev qt6-tools-dev qt6-l10n-tools \
-                    libgif-dev \
+                    libgif-dev qt6-multimedia-dev \
                     lintian \
                     desktop-file-utils appstream xvfb xauth xdotool x11-utils
 
@@ -101,8 +102,8 @@ memcheck: deps
 BENCH_PLATFORM ?= xcb
 bench: test-deps
 	cmake --preset release
-	cmake --build --preset release --target quarn-bench
-	QT_QPA_PLATFORM=$(BENCH_PLATFORM) xvfb-run -a -s "-screen 0 1024x768x24" \
+	cmake --build --preset release --target quarn-bench quarn-sound-output
+	QT_QPA_PLATFORM=$(BENCH_PLATFORM) tools/with-null-sink xvfb-run -a -s "-screen 0 1024x768x24" \
 		build/release/bench/quarn-bench --benchmark_repetitions=5 \
 		--benchmark_enable_random_interleaving=true --benchmark_report_aggregates_only=true
 
@@ -115,8 +116,8 @@ soak: deps
 # The real program on a virtual X server: start-up time, CPU, memory and run cadence.
 measure: test-deps
 	cmake --preset release
-	cmake --build --preset release --target game-of-quarn quarn-cadence
-	xvfb-run -a -s "-screen 0 1024x768x24" tools/measure
+	cmake --build --preset release --target game-of-quarn quarn-cadence quarn-sound-output
+	tools/with-null-sink xvfb-run -a -s "-screen 0 1024x768x24" tools/measure
 
 format:
 	@tools/install-deps $(LINT_PACKAGES)

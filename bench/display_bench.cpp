@@ -4,6 +4,7 @@
 #include "display/frmDisplay.h"
 #include "features/pictures/run_animation.h"
 #include "features/population/population_graph.h"
+#include "features/sound/sound_player.h"
 
 #include <QAction>
 #include <QApplication>
@@ -244,6 +245,37 @@ void BM_ExportAnimation(benchmark::State& state, int generations, bool random)
 }
 BENCHMARK_CAPTURE(BM_ExportAnimation, random_1000, 1000, true)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_ExportAnimation, glider_to_its_fate, 59, false)->Unit(benchmark::kMillisecond);
+
+// P in the graph to the first tones handed to the sound output, the sound layer loaded and the
+// output opened on the first press, as in a program that has played nothing yet; the presses
+// after, with all that done. Needs a sound server: make bench starts one with a null sink.
+void BM_SoundStart(benchmark::State& state, bool first)
+{
+    quarn::RunRecord record = BusyRecord(200, 5);
+    quarn::Population population;
+    population.Follow(record, quarn::Fate{});
+    auto player = std::make_unique<quarn::SoundPlayer>(record);
+    if (!first) {
+        player->PlayGraph(population);
+    }
+    for (auto _ : state) {
+        if (first) {
+            state.PauseTiming();
+            player = std::make_unique<quarn::SoundPlayer>(record);
+            state.ResumeTiming();
+        }
+        player->PlayGraph(population);
+        if (!player->Playing()) {
+            state.SkipWithError("no sound output: start a sound server");
+            break;
+        }
+        state.PauseTiming();
+        player->Stop();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK_CAPTURE(BM_SoundStart, first_press, true)->Unit(benchmark::kMillisecond)->Iterations(1);
+BENCHMARK_CAPTURE(BM_SoundStart, later_presses, false)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

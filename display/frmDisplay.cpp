@@ -17,6 +17,7 @@
 #include "features/objects/objects_window.h"
 #include "features/pictures/picture_export.h"
 #include "features/population/population_window.h"
+#include "features/sound/sound_player.h"
 
 #include <QString>
 
@@ -177,6 +178,7 @@ void frmDisplay::CreateFeatures()
     objectsWindow_ = Make<ObjectsWindow>(*objects_, *this);
     populationWindow_ = Make<PopulationWindow>(record_, *this, picFrame);
     pictures_ = Make<PictureExport>(*this, record_, *transfer_);
+    sound_ = Make<SoundPlayer>(record_, this);
 }
 
 // --- Connections -----------------------------------------------------------------------------
@@ -194,6 +196,7 @@ void frmDisplay::ConnectHandlers()
     ConnectObjects();
     ConnectPopulation();
     ConnectPictures();
+    ConnectSound();
     ConnectMenus();
     ConnectAccess();
 }
@@ -327,6 +330,26 @@ void frmDisplay::ConnectPictures()
     connect(menus_, &Menus::TrailShown, pictures_, &PictureExport::ShowTrail);
     connect(menus_, &Menus::ExportPictureRequested, pictures_, &PictureExport::ExportPicture);
     connect(menus_, &Menus::ExportAnimationRequested, pictures_, &PictureExport::ExportAnimation);
+}
+
+// The population heard: the graph on P, with its marker where the sound is; and, while the
+// board runs, a tone for each generation.
+void frmDisplay::ConnectSound()
+{
+    connect(populationWindow_, &PopulationWindow::PlayRequested, sound_, [this] {
+        sound_->PlayGraph(populationWindow_->Series());
+        populationWindow_->ShowPlaying(sound_->Playing());
+    });
+    connect(populationWindow_, &PopulationWindow::StopRequested, sound_, &SoundPlayer::Stop);
+    connect(sound_, &SoundPlayer::Reached, populationWindow_, &PopulationWindow::MarkPoint);
+    connect(sound_, &SoundPlayer::Stopped, populationWindow_, [this](int point) {
+        populationWindow_->MarkPoint(point);
+        populationWindow_->ShowPlaying(false);
+    });
+    connect(sound_, &SoundPlayer::Said, announcer_, &Announcer::Say);
+    connect(menus_, &Menus::SoundWhileRunning, sound_, &SoundPlayer::PlayWhileRunning);
+    connect(this, &frmDisplay::BoardDrawn, sound_,
+            [this] { sound_->Follow(timer.Interval() != 0); });
 }
 
 void frmDisplay::ConnectMenus()

@@ -30,6 +30,7 @@ class ObjectsWindow;
 class PatternTransfer;
 class PictureExport;
 class PopulationWindow;
+class SoundPlayer;
 
 // The program's one window: the board on the left, the commands and the generation count in a
 // column on the right. It owns the board for as long as it exists; everything shown is drawn
@@ -83,6 +84,7 @@ private:
     void ConnectObjects();
     void ConnectPopulation();
     void ConnectPictures();
+    void ConnectSound();
     void ConnectMenus();
     void ConnectAccess();
 
@@ -154,6 +156,7 @@ private:
     ObjectsWindow* objectsWindow_ = nullptr;
     PopulationWindow* populationWindow_ = nullptr;
     PictureExport* pictures_ = nullptr;
+    SoundPlayer* sound_ = nullptr;
     std::vector<QObject*> made_; // every feature, in the order made
 };
 

@@ -284,6 +284,10 @@ void AccessibilityTest::announcementsSayWhatHappened_data()
         << "Paste:bo$2bo$3o! Ctrl+Shift+P Graph Right End H L"
         << "Pattern loaded, 5 live | Step 1, ahead: 5 live cells. | Step 59, ahead: 4 live cells. "
            "| Step 0: 5 live cells, 0 born, 0 died. | Step 58, ahead: 3 live cells.";
+    QTest::newRow("the graph heard with no sound output: said once, and the graph goes on")
+        << "Paste:3o! Ctrl+Shift+P Graph P P Right"
+        << "Pattern loaded, 3 live | No sound output is available. | Step 0: 3 live cells, 0 "
+           "born, 0 died.";
     QTest::newRow("the graph of an empty board")
         << "Ctrl+Shift+P Graph S"
         << "At step 0: 0 live cells. The board is empty: no live cells.";

@@ -1220,6 +1220,22 @@
         <source>Show where life has been since the last fill or load</source>
         <translation>Zeigen, wo seit dem letzten Füllen oder Laden Leben war</translation>
     </message>
+    <message>
+        <source>&amp;Sound While Running</source>
+        <translation>&amp;Ton beim Laufen</translation>
+    </message>
+    <message>
+        <source>P</source>
+        <translation>P</translation>
+    </message>
+    <message>
+        <source>Hear the graph as tones, higher for more cells; P again or Escape stops</source>
+        <translation>Die Kurve als Töne hören, höher für mehr Zellen; P noch einmal oder Esc hält an</translation>
+    </message>
+    <message>
+        <source>Hear each generation of a run as a tone</source>
+        <translation>Jede Generation eines Laufs als Ton hören</translation>
+    </message>
 </context>
 <context>
     <name>quarn::ObjectsWindow</name>
@@ -1416,6 +1432,13 @@
     <message>
         <source>Population</source>
         <translation>Bevölkerung</translation>
+    </message>
+</context>
+<context>
+    <name>quarn::SoundPlayer</name>
+    <message>
+        <source>No sound output is available.</source>
+        <translation>Keine Tonausgabe verfügbar.</translation>
     </message>
 </context>
 <context>

@@ -1220,6 +1220,22 @@
         <source>Show where life has been since the last fill or load</source>
         <translation>Mostrar por dónde ha pasado la vida desde el último llenado o carga</translation>
     </message>
+    <message>
+        <source>&amp;Sound While Running</source>
+        <translation>&amp;Sonido en marcha</translation>
+    </message>
+    <message>
+        <source>P</source>
+        <translation>P</translation>
+    </message>
+    <message>
+        <source>Hear the graph as tones, higher for more cells; P again or Escape stops</source>
+        <translation>Oír la gráfica como tonos, más agudos con más células; P de nuevo o Escape la para</translation>
+    </message>
+    <message>
+        <source>Hear each generation of a run as a tone</source>
+        <translation>Oír cada generación de una marcha como un tono</translation>
+    </message>
 </context>
 <context>
     <name>quarn::ObjectsWindow</name>
@@ -1416,6 +1432,13 @@
     <message>
         <source>Population</source>
         <translation>Población</translation>
+    </message>
+</context>
+<context>
+    <name>quarn::SoundPlayer</name>
+    <message>
+        <source>No sound output is available.</source>
+        <translation>No hay ninguna salida de sonido disponible.</translation>
     </message>
 </context>
 <context>

@@ -1220,6 +1220,22 @@
         <source>Show where life has been since the last fill or load</source>
         <translation>Montrer où la vie est passée depuis le dernier remplissage ou chargement</translation>
     </message>
+    <message>
+        <source>&amp;Sound While Running</source>
+        <translation>&amp;Son pendant la marche</translation>
+    </message>
+    <message>
+        <source>P</source>
+        <translation>P</translation>
+    </message>
+    <message>
+        <source>Hear the graph as tones, higher for more cells; P again or Escape stops</source>
+        <translation>Entendre le graphique en sons, plus aigus pour plus de cellules ; P de nouveau ou Échap arrête</translation>
+    </message>
+    <message>
+        <source>Hear each generation of a run as a tone</source>
+        <translation>Entendre chaque génération d&apos;une marche comme un son</translation>
+    </message>
 </context>
 <context>
     <name>quarn::ObjectsWindow</name>
@@ -1416,6 +1432,13 @@
     <message>
         <source>Population</source>
         <translation>Population</translation>
+    </message>
+</context>
+<context>
+    <name>quarn::SoundPlayer</name>
+    <message>
+        <source>No sound output is available.</source>
+        <translation>Aucune sortie son n&apos;est disponible.</translation>
     </message>
 </context>
 <context>

@@ -59,6 +59,11 @@ QList<QKeySequence> TrailKeys()
     return {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_T)};
 }
 
+QList<QKeySequence> SoundKeys()
+{
+    return {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_H)};
+}
+
 } // namespace
 
 Menus::Menus(QMenuBar& bar, QWidget& window, const QStringList& examples)
@@ -98,6 +103,10 @@ Menus::Menus(QMenuBar& bar, QWidget& window, const QStringList& examples)
     trail->setShortcuts(TrailKeys());
     trail->setCheckable(true);
     connect(trail, &QAction::toggled, this, &Menus::TrailShown);
+    QAction* sound = view->addAction(tr("&Sound While Running"));
+    sound->setShortcuts(SoundKeys());
+    sound->setCheckable(true);
+    connect(sound, &QAction::toggled, this, &Menus::SoundWhileRunning);
 
     QMenu* help = bar_.addMenu(tr("&Help"));
     help->addAction(tr("&Keys and Mouse…"), this, &Menus::ShowKeys);
@@ -186,6 +195,8 @@ void Menus::ShowKeys()
     table += row.arg(tr("Page Up, Page Down"), tr("A tenth of the steps back or on"));
     table += row.arg(tr("H, L"), tr("The highest or the lowest point"));
     table += row.arg(tr("S"), tr("Say the summary: the start, the highest, the lowest, now"));
+    table += row.arg(tr("P"), tr("Hear the graph as tones, higher for more cells; P again or "
+                                 "Escape stops"));
     table += row.arg(Key(QKeySequence::Copy), tr("Copy the steps as CSV, for a spreadsheet"));
     table += QStringLiteral("<tr><th colspan='2' align='left'>%1</th></tr>").arg(tr("Anywhere"));
     table += row.arg(tr("Space, Enter"), tr("Press the button that has the focus"));
@@ -196,6 +207,7 @@ void Menus::ShowKeys()
     table += row.arg(Keys(ObjectsKeys()), tr("The objects on the board, in a window of their own"));
     table += row.arg(Keys(PopulationKeys()), tr("The live cells at each step, in a graph"));
     table += row.arg(Keys(TrailKeys()), tr("Show where life has been since the last fill or load"));
+    table += row.arg(Keys(SoundKeys()), tr("Hear each generation of a run as a tone"));
     table += row.arg(Key(QKeySequence::Undo), tr("Undo"));
     table += row.arg(Keys(RedoKeys()), tr("Redo"));
     table += row.arg(Keys({QKeySequence(Qt::Key_F10)}), tr("Open the menus"));

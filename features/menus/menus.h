@@ -40,8 +40,9 @@ signals:
     void PasteRequested();
     void ObjectsRequested();
     void PopulationRequested();
-    // View ▸ Trail, on or off.
+    // View ▸ Trail, and View ▸ Sound While Running, on or off.
     void TrailShown(bool shown);
+    void SoundWhileRunning(bool on);
 
 private:
     QAction* AddEntry(QMenu& menu, const QString& text, const QList<QKeySequence>& keys,

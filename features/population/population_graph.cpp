@@ -418,15 +418,42 @@ void PopulationGraph::focusOutEvent(QFocusEvent* event)
     QWidget::focusOutEvent(event);
 }
 
-// Ctrl+C copies the graph's steps here, not the board as it does in the main window.
+// Ctrl+C copies the graph's steps here, not the board as it does in the main window; Escape
+// stops the sound before it closes the window.
 bool PopulationGraph::event(QEvent* event)
 {
-    if (event->type() == QEvent::ShortcutOverride &&
-        static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy)) {
-        event->accept();
-        return true;
+    if (event->type() == QEvent::ShortcutOverride) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->matches(QKeySequence::Copy) || (playing_ && key->key() == Qt::Key_Escape)) {
+            event->accept();
+            return true;
+        }
     }
     return QWidget::event(event);
+}
+
+void PopulationGraph::Mark(int index)
+{
+    const int size = population_.Size();
+    if (size == 0) {
+        return;
+    }
+    const int was = marked_;
+    marked_ = std::clamp(index, 0, size - 1);
+    const auto column = [this](int i) {
+        return static_cast<int>(std::floor(XOf(population_.At(i).step)));
+    };
+    std::vector<std::pair<int, int>> strips{
+        {column(marked_) - kMarkReach, column(marked_) + kMarkReach}};
+    if (was >= 0 && was < size) {
+        strips.emplace_back(column(was) - kMarkReach, column(was) + kMarkReach);
+    }
+    RedrawStrips(strips);
+}
+
+void PopulationGraph::ShowPlaying(bool playing)
+{
+    playing_ = playing;
 }
 
 void PopulationGraph::keyPressEvent(QKeyEvent* event)
@@ -470,6 +497,20 @@ void PopulationGraph::keyPressEvent(QKeyEvent* event)
     case Qt::Key_S:
         emit Said(Summary());
         return;
+    case Qt::Key_P:
+        if (playing_) {
+            emit StopRequested();
+        } else {
+            emit PlayRequested();
+        }
+        return;
+    case Qt::Key_Escape:
+        if (playing_) {
+            emit StopRequested();
+            return;
+        }
+        QWidget::keyPressEvent(event);
+        return;
     default:
         QWidget::keyPressEvent(event);
     }
@@ -477,19 +518,8 @@ void PopulationGraph::keyPressEvent(QKeyEvent* event)
 
 void PopulationGraph::MoveMarker(int index)
 {
-    const int size = population_.Size();
-    const int to = std::clamp(index, 0, size - 1);
-    const int was = marked_;
-    marked_ = to;
-    const auto column = [this](int i) {
-        return static_cast<int>(std::floor(XOf(population_.At(i).step)));
-    };
-    std::vector<std::pair<int, int>> strips{{column(to) - kMarkReach, column(to) + kMarkReach}};
-    if (was >= 0 && was < size) {
-        strips.emplace_back(column(was) - kMarkReach, column(was) + kMarkReach);
-    }
-    RedrawStrips(strips);
-    emit Said(PointWords(to));
+    Mark(index);
+    emit Said(PointWords(marked_));
 }
 
 QString PopulationGraph::PointWords(int index) const

@@ -20,7 +20,8 @@ namespace quarn {
 // It takes the focus, and the keys walk it point by point, each move said by Said: Left and
 // Right a step, Home and End the first and the last, Page Up and Page Down a tenth, H and L the
 // highest and the lowest; S says the summary, which is also what it tells assistive technology
-// it is, and Ctrl+C copies the steps as CSV.
+// it is, and Ctrl+C copies the steps as CSV. P asks for the graph to be heard, and P again or
+// Escape for it to stop.
 //
 // Drawn into a persistent image at the screen's pixel ratio: a step of a run draws only the
 // columns it changes.
@@ -38,6 +39,10 @@ public:
 
     // Where the point marker stands, or -1 before a key has moved it; and what is said there.
     int Marked() const;
+    // The marker put on the point without a word, as the graph's sound reaches it.
+    void Mark(int index);
+    // Whether the graph is being heard: P then stops it, and so does Escape.
+    void ShowPlaying(bool playing);
     QString PointWords(int index) const;
     QString Summary() const;
     // The steps as CSV: "step,live,born,died,ahead", then a row for each.
@@ -47,6 +52,9 @@ public:
 
 signals:
     void Said(const QString& words);
+    // P: the graph to be heard from its first step to its last, or no longer.
+    void PlayRequested();
+    void StopRequested();
 
 protected:
     bool event(QEvent* event) override;
@@ -84,6 +92,7 @@ private:
     int liveAxis_ = 10;
     int highest_ = 0; // the most live cells at any step shown
     int marked_ = -1;
+    bool playing_ = false;
     int drawnNow_ = -1;  // the step the now mark was drawn at
     int drawnLast_ = -1; // the last step drawn
 };

@@ -21,6 +21,8 @@ PopulationWindow::PopulationWindow(const RunRecord& record, QWidget& owner, cons
     layout->addWidget(&graph_, 1);
     resize(520, 320);
     connect(&graph_, &PopulationGraph::Said, this, &PopulationWindow::Said);
+    connect(&graph_, &PopulationGraph::PlayRequested, this, &PopulationWindow::PlayRequested);
+    connect(&graph_, &PopulationGraph::StopRequested, this, &PopulationWindow::StopRequested);
 }
 
 void PopulationWindow::OpenOrRaise()
@@ -29,6 +31,28 @@ void PopulationWindow::OpenOrRaise()
         Follow();
         graph_.setFocus();
     }
+}
+
+// A graph that is not shown is not heard either.
+void PopulationWindow::hideEvent(QHideEvent* event)
+{
+    emit StopRequested();
+    SideWindow::hideEvent(event);
+}
+
+const Population& PopulationWindow::Series() const
+{
+    return population_;
+}
+
+void PopulationWindow::ShowPlaying(bool playing)
+{
+    graph_.ShowPlaying(playing);
+}
+
+void PopulationWindow::MarkPoint(int point)
+{
+    graph_.Mark(point);
 }
 
 void PopulationWindow::Follow()

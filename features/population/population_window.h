@@ -23,9 +23,19 @@ public:
     void OpenOrRaise();
     // The board may have changed.
     void Follow();
+    // The steps shown, past and ahead.
+    const Population& Series() const;
+    // The graph's sound: playing or not, and the point it has reached or stopped at.
+    void ShowPlaying(bool playing);
+    void MarkPoint(int point);
 
 signals:
     void Said(const QString& words);
+    void PlayRequested();
+    void StopRequested();
+
+protected:
+    void hideEvent(QHideEvent* event) override;
 
 private:
     const RunRecord& record_;

@@ -1,0 +1,165 @@
+#include "features/sound/sound_player.h"
+
+#include "features/sound/tone_output.h"
+
+#include <QCoreApplication>
+
+#include <algorithm>
+
+namespace quarn {
+
+namespace {
+
+constexpr int kFollowEveryMs = 25;
+// Tones are made and handed on this far ahead of what is heard.
+constexpr long kAheadFrames = tones::kRate * 3 / 10;
+
+// Where the sound module is: installed, beside the program's libraries; in a build, in its room.
+QStringList ModulePaths()
+{
+    const QString here = QCoreApplication::applicationDirPath() + QLatin1Char('/');
+    return {here + QStringLiteral(QUARN_SOUND_MODULE_INSTALLED),
+            here + QStringLiteral("../features/sound/" QUARN_SOUND_MODULE_NAME)};
+}
+
+} // namespace
+
+SoundPlayer::SoundPlayer(const RunRecord& record, QObject* parent)
+    : QObject(parent),
+      record_(record)
+{
+    following_.setInterval(kFollowEveryMs);
+    connect(&following_, &QTimer::timeout, this, &SoundPlayer::FollowPlaying);
+}
+
+// The output goes before the module it came from.
+SoundPlayer::~SoundPlayer()
+{
+    output_.reset();
+}
+
+void SoundPlayer::PlayGraph(const Population& population)
+{
+    ToneOutput* output = Output();
+    if (output == nullptr) {
+        return;
+    }
+    output->Clear();
+    tones_ = tones::GraphTones(population);
+    starts_ = tones::Starts(tones_);
+    rendered_ = 0;
+    reached_ = -1;
+    if (tones_.empty()) {
+        return;
+    }
+    RenderAhead();
+    following_.start();
+    FollowPlaying();
+}
+
+void SoundPlayer::Stop()
+{
+    if (!Playing()) {
+        return;
+    }
+    output_->Clear();
+    following_.stop();
+    const int point = tones_[static_cast<std::size_t>(std::max(0, reached_))].first;
+    tones_.clear();
+    emit Stopped(point);
+}
+
+bool SoundPlayer::Playing() const
+{
+    return !tones_.empty();
+}
+
+void SoundPlayer::PlayWhileRunning(bool on)
+{
+    whileRunning_ = on;
+    lastLive_ = -1;
+}
+
+// A tone for each generation on the population's scale; a board that has died out ends on its
+// low tone, and is silent while it stays empty.
+void SoundPlayer::Follow(bool running)
+{
+    if (!whileRunning_ || !running || Playing()) {
+        lastLive_ = -1;
+        return;
+    }
+    ToneOutput* output = Output();
+    if (output == nullptr) {
+        return;
+    }
+    const int live = record_.Last().live;
+    if (live == 0 && lastLive_ == 0) {
+        return;
+    }
+    lastLive_ = live;
+    population_.Follow(record_, foresight_.Of(record_));
+    const int lowest = population_.At(population_.LowestIndex()).live;
+    const int highest = population_.At(population_.HighestIndex()).live;
+    output->Queue(tones::Render({tones::RunningTone(live, lowest, highest)}));
+}
+
+ToneOutput* SoundPlayer::Output()
+{
+    if (tried_) {
+        return output_.get();
+    }
+    tried_ = true;
+    for (const QString& path : ModulePaths()) {
+        module_.setFileName(path);
+        if (module_.load()) {
+            break;
+        }
+    }
+    using Make = ToneOutput* (*)();
+    if (const auto make = reinterpret_cast<Make>(module_.resolve("QuarnMakeToneOutput"))) {
+        output_.reset(make());
+        if (!output_->Open()) {
+            output_.reset();
+        }
+    }
+    if (!output_ && !told_) {
+        told_ = true;
+        emit Said(tr("No sound output is available."));
+    }
+    return output_.get();
+}
+
+void SoundPlayer::FollowPlaying()
+{
+    if (!Playing()) {
+        following_.stop();
+        return;
+    }
+    RenderAhead();
+    const long played = output_->Played();
+    if (played >= starts_.back()) {
+        following_.stop();
+        const int point = tones_.back().last;
+        tones_.clear();
+        emit Stopped(point);
+        return;
+    }
+    const auto heard = static_cast<int>(std::upper_bound(starts_.begin(), starts_.end(), played) -
+                                        starts_.begin()) -
+                       1;
+    if (heard != reached_) {
+        reached_ = heard;
+        emit Reached(tones_[static_cast<std::size_t>(heard)].first);
+    }
+}
+
+void SoundPlayer::RenderAhead()
+{
+    const long played = output_->Played();
+    while (rendered_ < tones_.size() && starts_[rendered_] < played + kAheadFrames) {
+        output_->Queue(tones::Render({tones_[rendered_]}));
+        ++rendered_;
+    }
+}
+
+} // namespace quarn
