@@ -20,6 +20,7 @@ expected=(
     "share/icons/hicolor/128x128/apps/$id.png"
     "share/mime/packages/$id.xml"
     "share/game-of-quarn/patterns/glider.cells"
+    "$(cmake -LA -N "$build" | sed -n 's/^CMAKE_INSTALL_LIBDIR:PATH=//p')/game-of-quarn/quarn-sound-output.so"
 )
 for file in "${expected[@]}"; do
     if [[ ! -s "$root/$file" ]]; then

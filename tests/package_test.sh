@@ -42,6 +42,9 @@ expected=(
 for file in "${expected[@]}"; do
     [[ -s "$root/$file" ]] || { echo "missing from the package: $file"; exit 1; }
 done
+# The sound module, which the program loads beside its libraries only when a sound is asked for.
+ls "$root"/lib/*/game-of-quarn/quarn-sound-output.so > /dev/null ||
+    { echo "missing from the package: the sound module"; exit 1; }
 desktop-file-validate "$root/share/applications/$id.desktop"
 appstreamcli validate --no-net "$root/share/metainfo/$id.metainfo.xml"
 
