@@ -381,6 +381,12 @@ INSTANTIATE_TEST_SUITE_P(
                   "row 15, column 10. Block at row 15, column 17. Block at row 15, column 22. "
                   "Beehive at row 20, column 5. Block at row 20, column 12.",
                   10, 5},
+        // Unnamed objects of two kinds are two sorts in a list, and come after the named.
+        SplitCase{"TwoUnnamedKinds",
+                  "..O.......OO.../.O.O......O..../.O.O.......O.O./OO.OO.........O/.............OO",
+                  "17 live cells in 2 objects: a still life of 9 cells and an oscillator of "
+                  "period 2, 8 cells. Still life of 9 cells at row 10, column 10. Oscillator of "
+                  "period 2, 8 cells at row 10, column 20."},
         // A crowd of changing cells, as a random fill leaves, is told as one.
         SplitCase{"MostlyOneChangingGroup",
                   "OOOOOOOOOO.../OOOOOOOOOO.../OOOOOOOOOO.../OOOOOOOOOO.../OOOOOOOOOO.../"

@@ -632,6 +632,13 @@ void DisplayTest::objectsWindow_data()
         << QStringList{fate, "Glider at row 13, column 11, heading down and to the right.",
                        "Glider at row 15, column 18, heading up and to the left."};
     QTest::newRow("an entry chosen, outlined") << 0 << 1 << QStringList{};
+    // A click at the same step: the lines of the board as it is now, the first glider broken.
+    QTest::newRow("a click, at the same step")
+        << -1 << -1
+        << QStringList{"The board repeats every 2 steps from step 160, as 2 blinkers, a block "
+                       "and a boat.",
+                       "Changing group of 4 cells at row 13, column 10.",
+                       "Glider at row 16, column 19, heading up and to the left."};
 }
 
 // Two gliders heading for each other, the first at row 12, column 10, the second at row 16,
@@ -658,6 +665,9 @@ void DisplayTest::objectsWindow()
     QVERIFY(objects != nullptr && objects->isVisible());
     for (int i = 0; i < steps; ++i) {
         Press(*window_, "cmdOneStep");
+    }
+    if (steps < 0) {
+        ClickTwips(165 * 10 + 80, 165 * 11 + 80); // the first glider's top cell, row 12 column 11
     }
     list->setCurrentIndex(list->model()->index(choose, 0));
     if (!listed.isEmpty()) {
