@@ -37,12 +37,12 @@ public:
 
     int Count() const { return window_.board().StepCount(); }
 
-    // What the window's shortcut for a standard key does, such as Ctrl+Z for Undo. Triggered
-    // through its action: on X a synthetic key event carries no keysym to match a shortcut.
-    void Shortcut(QKeySequence::StandardKey key)
+    // What the window's shortcut for a key does, such as Ctrl+Z for Undo. Triggered through its
+    // action: on X a synthetic key event carries no keysym to match a shortcut.
+    void Shortcut(const QKeySequence& key)
     {
-        for (QAction* action : window_.actions()) {
-            if (action->shortcuts().contains(QKeySequence(key))) {
+        for (QAction* action : window_.findChildren<QAction*>()) {
+            if (action->shortcuts().contains(key)) {
                 action->trigger();
                 break;
             }
@@ -80,10 +80,14 @@ void BM_DrawAll(benchmark::State& state, bool everyCellChanges)
 BENCHMARK_CAPTURE(BM_DrawAll, every_cell_changed, true);
 BENCHMARK_CAPTURE(BM_DrawAll, unchanged, false);
 
-// "1 Step" on a busy board: a generation, its redraw and the repaint, as every tick does.
-void BM_NextGeneration(benchmark::State& state)
+// "1 Step" on a busy board: a generation, its redraw and the repaint, as every tick does; and
+// the same with the population graph open beside the board, drawing at every generation.
+void BM_NextGeneration(benchmark::State& state, bool graph)
 {
     BenchWindow window;
+    if (graph) {
+        window.Shortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P));
+    }
     window.Press("cmdRandom");
     for (auto _ : state) {
         window.Press("cmdOneStep");
@@ -95,7 +99,8 @@ void BM_NextGeneration(benchmark::State& state)
         }
     }
 }
-BENCHMARK(BM_NextGeneration);
+BENCHMARK_CAPTURE(BM_NextGeneration, alone, false);
+BENCHMARK_CAPTURE(BM_NextGeneration, with_the_graph, true);
 
 // A click on the board: the hit test, the toggle and the redraw of one cell.
 void BM_ClickCell(benchmark::State& state)
@@ -122,12 +127,12 @@ void BM_Undo(benchmark::State& state)
     window.Press("cmdStop");
     const int counted = window.Count(); // at least 1000: the timer may have ticked too
     for (auto _ : state) {
-        window.Shortcut(QKeySequence::Undo);
+        window.Shortcut(QKeySequence(QKeySequence::Undo));
         if (window.Count() != 0) {
             state.SkipWithError("undo did not take the board back before the run");
             break;
         }
-        window.Shortcut(QKeySequence::Redo);
+        window.Shortcut(QKeySequence(QKeySequence::Redo));
     }
     if (window.Count() != counted) {
         state.SkipWithError("redo did not bring back the run");
@@ -254,14 +259,15 @@ void BM_SoundStart(benchmark::State& state, bool first)
     quarn::RunRecord record = BusyRecord(200, 5);
     quarn::Population population;
     population.Follow(record, quarn::Fate{});
-    auto player = std::make_unique<quarn::SoundPlayer>(record);
+    quarn::Foresight foresight;
+    auto player = std::make_unique<quarn::SoundPlayer>(record, foresight);
     if (!first) {
         player->PlayGraph(population);
     }
     for (auto _ : state) {
         if (first) {
             state.PauseTiming();
-            player = std::make_unique<quarn::SoundPlayer>(record);
+            player = std::make_unique<quarn::SoundPlayer>(record, foresight);
             state.ResumeTiming();
         }
         player->PlayGraph(population);

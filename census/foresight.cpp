@@ -4,6 +4,11 @@
 
 namespace quarn {
 
+Foresight::Foresight()
+{
+    kept_.reserve(kKept);
+}
+
 const Fate& Foresight::Of(const RunRecord& record)
 {
     const auto found = std::find_if(kept_.begin(), kept_.end(), [&record](const Foreseen& kept) {

@@ -16,6 +16,9 @@ namespace quarn {
 class Foresight
 {
 public:
+    Foresight();
+
+    // Good until the fate of another way is asked for.
     const Fate& Of(const RunRecord& record);
 
 private:

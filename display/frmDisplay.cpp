@@ -174,11 +174,11 @@ void frmDisplay::CreateFeatures()
     stroke_ = Make<BoardStroke>(board_, this);
     history_ = Make<History>(board_, record_, this);
     announcer_ = Make<Announcer>(lblStepCount, board_);
-    objects_ = Make<BoardObjects>(picFrame, board_, record_);
+    objects_ = Make<BoardObjects>(picFrame, board_, record_, foresight_);
     objectsWindow_ = Make<ObjectsWindow>(*objects_, *this);
-    populationWindow_ = Make<PopulationWindow>(record_, *this, picFrame);
-    pictures_ = Make<PictureExport>(*this, record_, *transfer_);
-    sound_ = Make<SoundPlayer>(record_, this);
+    populationWindow_ = Make<PopulationWindow>(record_, foresight_, *this, picFrame);
+    pictures_ = Make<PictureExport>(*this, record_, foresight_, *transfer_);
+    sound_ = Make<SoundPlayer>(record_, foresight_, this);
 }
 
 // --- Connections -----------------------------------------------------------------------------

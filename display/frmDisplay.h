@@ -1,6 +1,7 @@
 #pragma once
 
 #include "board/board.h"
+#include "census/foresight.h"
 #include "census/run_record.h"
 #include "display/forms/form.h"
 #include "display/forms/interval_timer.h"
@@ -129,6 +130,8 @@ private:
 
     Board board_;
     RunRecord record_;
+    // What becomes of the board, foreseen once for each way it goes, for every feature alike.
+    Foresight foresight_;
     bool trailShown_ = false;
 
     QMenuBar menuBar_;

@@ -11,11 +11,13 @@
 
 namespace quarn {
 
-BoardObjects::BoardObjects(QWidget& area, const Board& board, const RunRecord& record)
+BoardObjects::BoardObjects(QWidget& area, const Board& board, const RunRecord& record,
+                           Foresight& foresight)
     : QObject(&area),
       area_(area),
       board_(board),
-      record_(record)
+      record_(record),
+      foresight_(foresight)
 {
     area_.installEventFilter(this);
     // The tips show while another window has the focus too, such as the window of objects.

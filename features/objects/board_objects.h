@@ -25,7 +25,8 @@ class BoardObjects : public QObject
 
 public:
     // Shows its tips over the widget that shows the board.
-    BoardObjects(QWidget& area, const Board& board, const RunRecord& record);
+    // The fate of what the record shows is foreseen by the foresight the program shares.
+    BoardObjects(QWidget& area, const Board& board, const RunRecord& record, Foresight& foresight);
 
     // The census and the fate of the board as it is now, and the two in words. The census is
     // taken afresh only when the board has changed, the fate once for the way it is on.
@@ -67,7 +68,7 @@ private:
     Field seen_;           // the field the census was taken of
     bool counted_ = false; // whether there is a census of it yet
     Census census_;
-    Foresight foresight_;
+    Foresight& foresight_;
     bool trail_ = false;
 };
 

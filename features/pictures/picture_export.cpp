@@ -22,11 +22,12 @@ constexpr int kProgressAfterMs = 300;
 
 } // namespace
 
-PictureExport::PictureExport(QWidget& window, const RunRecord& record,
+PictureExport::PictureExport(QWidget& window, const RunRecord& record, Foresight& foresight,
                              const PatternTransfer& transfer)
     : QObject(&window),
       window_(window),
       record_(record),
+      foresight_(foresight),
       transfer_(transfer)
 {}
 

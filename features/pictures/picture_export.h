@@ -22,7 +22,8 @@ class PictureExport : public QObject
     Q_OBJECT
 
 public:
-    PictureExport(QWidget& window, const RunRecord& record, const PatternTransfer& transfer);
+    PictureExport(QWidget& window, const RunRecord& record, Foresight& foresight,
+                  const PatternTransfer& transfer);
 
     void ShowTrail(bool shown);
     void ExportPicture();
@@ -34,8 +35,8 @@ private:
 
     QWidget& window_;
     const RunRecord& record_;
+    Foresight& foresight_;
     const PatternTransfer& transfer_;
-    Foresight foresight_;
     bool trail_ = false;
 };
 

@@ -389,11 +389,14 @@ void PopulationGraph::paintEvent(QPaintEvent* event)
     if (image_.isNull() || image_.devicePixelRatio() != ratio) {
         RedrawAll();
     }
-    const QRect exposed = event->rect();
+    // Each exposed rectangle alone: a step's columns where the board is now and at the end of
+    // the steps ahead, not all between them.
     QPainter painter(this);
-    painter.drawImage(exposed.topLeft(), image_,
-                      QRectF(exposed.x() * ratio, exposed.y() * ratio, exposed.width() * ratio,
-                             exposed.height() * ratio));
+    for (const QRect& exposed : event->region()) {
+        painter.drawImage(exposed.topLeft(), image_,
+                          QRectF(exposed.x() * ratio, exposed.y() * ratio, exposed.width() * ratio,
+                                 exposed.height() * ratio));
+    }
     if (hasFocus()) {
         painter.setPen(QPen(palette().color(QPalette::Highlight), 2.0));
         painter.drawRect(rect().adjusted(1, 1, -1, -1));

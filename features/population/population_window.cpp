@@ -8,9 +8,11 @@
 
 namespace quarn {
 
-PopulationWindow::PopulationWindow(const RunRecord& record, QWidget& owner, const QWidget& board)
+PopulationWindow::PopulationWindow(const RunRecord& record, Foresight& foresight, QWidget& owner,
+                                   const QWidget& board)
     : SideWindow(owner, board),
       record_(record),
+      foresight_(foresight),
       graph_(population_)
 {
     PopulationAccessible::Install();
@@ -63,9 +65,15 @@ void PopulationWindow::Follow()
     const Fate& fate = foresight_.Of(record_);
     population_.Follow(record_, fate);
     const RunRecord::Point now = record_.Last();
-    // An empty board has no fate to tell: its summary instead, as everywhere.
-    const Message outlook = now.live == 0 ? Census{}.Summary() : fate.Line(now.step);
-    graph_.SetOutlook(Translated(outlook, "Census"));
+    // The words change only with the way, the tense, or an empty board: not worded anew at
+    // every generation of a run.
+    const Outlook said{record_.Way(), fate.Reached(now.step), now.live == 0};
+    if (said != outlook_) {
+        outlook_ = said;
+        // An empty board has no fate to tell: its summary instead, as everywhere.
+        const Message words = said.empty ? Census{}.Summary() : fate.Line(now.step);
+        graph_.SetOutlook(Translated(words, "Census"));
+    }
     graph_.Follow();
 }
 

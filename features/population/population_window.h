@@ -17,7 +17,8 @@ class PopulationWindow : public SideWindow
 
 public:
     // Over the board, the widget that shows it, if it must.
-    PopulationWindow(const RunRecord& record, QWidget& owner, const QWidget& board);
+    PopulationWindow(const RunRecord& record, Foresight& foresight, QWidget& owner,
+                     const QWidget& board);
 
     // Opens the window, or brings it to the front.
     void OpenOrRaise();
@@ -38,8 +39,18 @@ protected:
     void hideEvent(QHideEvent* event) override;
 
 private:
+    // What the fate's words were last worded for.
+    struct Outlook
+    {
+        std::uint64_t way = 0;
+        bool reached = false;
+        bool empty = false;
+        bool operator==(const Outlook&) const = default;
+    };
+
     const RunRecord& record_;
-    Foresight foresight_;
+    Outlook outlook_;
+    Foresight& foresight_;
     Population population_;
     PopulationGraph graph_;
 };

@@ -17,7 +17,11 @@
 namespace {
 
 constexpr int kFrameBytes = 4; // two 16-bit channels
-constexpr int kFeedEveryMs = 10;
+constexpr int kFeedEveryMs = 50;
+// Half a second ahead: a generation's tone goes in at once, and the server asks for more seldom.
+constexpr int kBufferFrames = quarn::ToneOutput::kRate / 2;
+// Nothing queued for this long, and the stream is closed, so that nothing runs for it.
+constexpr int kIdleMs = 1500;
 
 class QtToneOutput final : public QObject, public quarn::ToneOutput
 {
@@ -26,6 +30,13 @@ public:
     {
         feeding_.setInterval(kFeedEveryMs);
         QObject::connect(&feeding_, &QTimer::timeout, this, [this] { Feed(); });
+        idle_.setSingleShot(true);
+        idle_.setInterval(kIdleMs);
+        QObject::connect(&idle_, &QTimer::timeout, this, [this] {
+            if (pending_.isEmpty() && Played() >= queued_) {
+                Clear();
+            }
+        });
     }
 
     bool Open() override
@@ -39,9 +50,7 @@ public:
             return false;
         }
         sink_ = std::make_unique<QAudioSink>(device, format);
-        // A tenth of a second ahead: enough not to stutter, little enough for the marker to keep
-        // up with what is heard.
-        sink_->setBufferSize(quarn::ToneOutput::kRate / 10 * kFrameBytes);
+        sink_->setBufferSize(kBufferFrames * kFrameBytes);
         return true;
     }
 
@@ -52,33 +61,39 @@ public:
         }
         if (io_ == nullptr) {
             io_ = sink_->start();
+            written_ = 0;
         }
         pending_.append(reinterpret_cast<const char*>(samples.data()),
                         static_cast<qsizetype>(samples.size() * sizeof(std::int16_t)));
         queued_ += static_cast<long>(samples.size() / 2);
         Feed();
-        feeding_.start();
+        if (!pending_.isEmpty()) {
+            feeding_.start();
+        }
+        idle_.start();
     }
 
     void Clear() override
     {
         feeding_.stop();
+        idle_.stop();
         pending_.clear();
         queued_ = 0;
+        written_ = 0;
         if (sink_) {
             sink_->stop();
         }
         io_ = nullptr;
     }
 
+    // What has gone to the sink less what it still holds.
     long Played() const override
     {
         if (!sink_ || io_ == nullptr) {
             return 0;
         }
-        const long played =
-            static_cast<long>(sink_->processedUSecs() * quarn::ToneOutput::kRate / 1000000);
-        return std::min(played, queued_);
+        const qsizetype held = std::max<qsizetype>(0, sink_->bufferSize() - sink_->bytesFree());
+        return std::max(0L, static_cast<long>((written_ - held) / kFrameBytes));
     }
 
     long Queued() const override { return queued_; }
@@ -95,6 +110,7 @@ private:
             if (wrote <= 0) {
                 return;
             }
+            written_ += static_cast<long>(wrote);
             pending_.remove(0, static_cast<qsizetype>(wrote));
         }
         if (pending_.isEmpty()) {
@@ -106,7 +122,9 @@ private:
     QIODevice* io_ = nullptr;
     QByteArray pending_;
     QTimer feeding_;
+    QTimer idle_;
     long queued_ = 0;
+    long written_ = 0; // bytes
 };
 
 } // namespace

@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 
 #include <algorithm>
+#include <cmath>
 
 namespace quarn {
 
@@ -24,9 +25,10 @@ QStringList ModulePaths()
 
 } // namespace
 
-SoundPlayer::SoundPlayer(const RunRecord& record, QObject* parent)
+SoundPlayer::SoundPlayer(const RunRecord& record, Foresight& foresight, QObject* parent)
     : QObject(parent),
-      record_(record)
+      record_(record),
+      foresight_(foresight)
 {
     following_.setInterval(kFollowEveryMs);
     connect(&following_, &QTimer::timeout, this, &SoundPlayer::FollowPlaying);
@@ -100,7 +102,24 @@ void SoundPlayer::Follow(bool running)
     population_.Follow(record_, foresight_.Of(record_));
     const int lowest = population_.At(population_.LowestIndex()).live;
     const int highest = population_.At(population_.HighestIndex()).live;
-    output->Queue(tones::Render({tones::RunningTone(live, lowest, highest)}));
+    output->Queue(RunningSamples(tones::RunningTone(live, lowest, highest).frequency));
+}
+
+// Each semitone's tone made once: a run's tones are on a scale, and a run plays one every tenth
+// of a second.
+const std::vector<std::int16_t>& SoundPlayer::RunningSamples(double frequency)
+{
+    const auto semitone = static_cast<int>(std::lround(12 * std::log2(frequency / tones::kLowest)));
+    auto found = running_.find(semitone);
+    if (found == running_.end()) {
+        tones::Tone tone = tones::RunningTone(0, 0, 0);
+        tone.frequency = tones::kLowest * std::exp2(semitone / 12.0);
+        // The rest of the generation's tenth of a second silent, so that the sound goes on
+        // without a break from one generation to the next while the board runs.
+        const tones::Tone rest{0, 0, false, 0.1 - tone.seconds, 0, 0};
+        found = running_.emplace(semitone, tones::Render({tone, rest})).first;
+    }
+    return found->second;
 }
 
 ToneOutput* SoundPlayer::Output()

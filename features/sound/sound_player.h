@@ -9,6 +9,8 @@
 #include <QObject>
 #include <QTimer>
 
+#include <cstdint>
+#include <map>
 #include <memory>
 #include <vector>
 
@@ -25,7 +27,7 @@ class SoundPlayer : public QObject
     Q_OBJECT
 
 public:
-    SoundPlayer(const RunRecord& record, QObject* parent = nullptr);
+    SoundPlayer(const RunRecord& record, Foresight& foresight, QObject* parent = nullptr);
     ~SoundPlayer() override;
     SoundPlayer(const SoundPlayer&) = delete;
     SoundPlayer& operator=(const SoundPlayer&) = delete;
@@ -52,6 +54,7 @@ private:
     ToneOutput* Output();
     void FollowPlaying();
     void RenderAhead();
+    const std::vector<std::int16_t>& RunningSamples(double frequency);
 
     const RunRecord& record_;
     QLibrary module_;
@@ -65,7 +68,8 @@ private:
     QTimer following_;
     bool whileRunning_ = false;
     int lastLive_ = -1;
-    Foresight foresight_;
+    std::map<int, std::vector<std::int16_t>> running_; // a generation's tone, by its semitone
+    Foresight& foresight_;
     Population population_;
 };
 
