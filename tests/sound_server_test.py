@@ -11,6 +11,7 @@ import struct
 import subprocess
 import sys
 import tempfile
+import threading
 import time
 
 RATE = 44100
@@ -29,19 +30,27 @@ def succeeds(*command, **kwargs):
     return subprocess.run(command, capture_output=True, **kwargs).returncode == 0
 
 
-def pitches(raw):
-    """The pitch of each loud 50 ms of the left channel, from its zero crossings."""
-    frames = len(raw) // 4
-    left = struct.unpack(f"<{frames * 2}h", raw[:frames * 4])[0::2]
-    window = RATE // 20
-    heard = []
-    for start in range(0, frames - window, window):
-        part = left[start:start + window]
-        if max(abs(sample) for sample in part) < 1000:
-            continue
-        crossings = sum(1 for a, b in zip(part, part[1:]) if (a < 0) != (b < 0))
-        heard.append(crossings / 2 / (window / RATE))
-    return heard
+class Recording:
+    """The sink's monitor, read as it comes: the time of each 50 ms of the left channel, and
+    its pitch from its zero crossings, or None where it is quiet."""
+
+    def __init__(self, command, env):
+        self.process = subprocess.Popen(command, env=env, stdout=subprocess.PIPE)
+        self.windows = []
+        threading.Thread(target=self._read, daemon=True).start()
+
+    def _read(self):
+        window = RATE // 20
+        while chunk := self.process.stdout.read(window * 4):
+            left = struct.unpack(f"<{len(chunk) // 2}h", chunk[:len(chunk) // 2 * 2])[0::2]
+            pitch = None
+            if max(abs(sample) for sample in left) >= 1000:
+                crossings = sum(1 for a, b in zip(left, left[1:]) if (a < 0) != (b < 0))
+                pitch = crossings / 2 / (len(left) / RATE)
+            self.windows.append((time.monotonic(), pitch))
+
+    def loud_since(self, moment):
+        return [(at, pitch) for at, pitch in list(self.windows) if at >= moment and pitch]
 
 
 def main(program):
@@ -58,11 +67,10 @@ def main(program):
         if not wait_until(lambda: succeeds("pactl", "info", env=env)):
             sys.exit("sound_server_test: the sound server did not start")
         subprocess.run(["pactl", "set-default-sink", "quarn"], env=env, check=True)
-        recording = os.path.join(work, "heard.raw")
-        with open(recording, "wb") as out:
-            processes.append(subprocess.Popen(
-                ["parec", "-d", "quarn.monitor", "--format=s16le", f"--rate={RATE}",
-                 "--channels=2", "--raw"], env=env, stdout=out))
+        recording = Recording(["parec", "-d", "quarn.monitor", "--format=s16le",
+                               f"--rate={RATE}", "--channels=2", "--raw", "--latency-msec=20"],
+                              env)
+        processes.append(recording.process)
         read, write = os.pipe()
         processes.append(subprocess.Popen(
             ["Xvfb", "-displayfd", str(write), "-screen", "0", "1024x768x24", "-nolisten", "tcp",
@@ -88,16 +96,34 @@ def main(program):
         if not wait_until(lambda: succeeds(*graph, env=env)):
             sys.exit("sound_server_test: the population window did not open")
         graph_window = subprocess.run(graph, env=env, capture_output=True, text=True).stdout.split()[0]
+        pressed = time.monotonic()
         subprocess.run(["xdotool", "windowfocus", "--sync", graph_window, "key", "p"], env=env,
                        check=True)
-        time.sleep(2.5)
-        processes[1].terminate()
-        processes[1].wait(timeout=10)
-        with open(recording, "rb") as heard:
-            heard = pitches(heard.read())
+        # Nine tones of 0.15 s: heard, and then silence.
+        wait_until(lambda: recording.loud_since(pressed), timeout=5)
+        wait_until(lambda: recording.loud_since(time.monotonic() - 0.5) == [], timeout=5)
+        heard = [pitch for _, pitch in recording.loud_since(pressed)]
         print(f"heard {len(heard)} loud 50 ms windows, pitches {[round(p) for p in heard[:12]]}")
         if len(heard) < 18:
             print("FAILED  the graph was not heard")
+            return 1
+        # Played again, and stopped with Escape a third of a second after it was first heard.
+        again = time.monotonic()
+        subprocess.run(["xdotool", "key", "p"], env=env, check=True)
+        if not wait_until(lambda: recording.loud_since(again), timeout=2):
+            print("FAILED  the graph played a second time was not heard")
+            return 1
+        time.sleep(0.3)
+        escaped = time.monotonic()
+        subprocess.run(["xdotool", "key", "Escape"], env=env, check=True)
+        time.sleep(1)
+        after = recording.loud_since(escaped + 0.15)
+        if after:
+            print(f"FAILED  Escape did not stop the sound: {len(after) * 50} ms heard after it")
+            return 1
+        print("ok      the graph played again, and Escape stopped it")
+        if not succeeds(*graph, env=env):
+            print("FAILED  Escape closed the window instead of stopping the sound")
             return 1
         middle = sorted(heard)[len(heard) // 2]
         if abs(middle - FLAT) > FLAT * 0.03:

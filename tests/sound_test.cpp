@@ -84,6 +84,7 @@ TEST_P(GraphTones, FollowTheGraph)
 std::vector<int> Ramp(int steps)
 {
     std::vector<int> counts;
+    counts.reserve(static_cast<std::size_t>(steps));
     for (int i = 0; i < steps; ++i) {
         counts.push_back(10 + i * 800 / (steps - 1));
     }

@@ -50,7 +50,7 @@ public:
             return false;
         }
         sink_ = std::make_unique<QAudioSink>(device, format);
-        sink_->setBufferSize(kBufferFrames * kFrameBytes);
+        sink_->setBufferSize(qsizetype{kBufferFrames} * kFrameBytes);
         return true;
     }
 
@@ -64,7 +64,7 @@ public:
             written_ = 0;
         }
         pending_.append(reinterpret_cast<const char*>(samples.data()),
-                        static_cast<qsizetype>(samples.size() * sizeof(std::int16_t)));
+                        static_cast<qsizetype>(samples.size()) * qsizetype{sizeof(std::int16_t)});
         queued_ += static_cast<long>(samples.size() / 2);
         Feed();
         if (!pending_.isEmpty()) {
