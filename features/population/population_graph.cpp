@@ -56,9 +56,11 @@ int AxisEnd(int value)
     return (value + tick - 1) / tick * tick;
 }
 
+} // namespace
+
 // A column of the line: the lowest and the highest of the steps drawn in it, the first and the
 // last, and whether they lie ahead.
-struct Column
+struct PopulationGraph::Column
 {
     int x;
     int low;
@@ -67,8 +69,6 @@ struct Column
     int last;
     bool ahead;
 };
-
-} // namespace
 
 PopulationGraph::PopulationGraph(const Population& population, QWidget* parent)
     : QWidget(parent),
@@ -268,24 +268,26 @@ void PopulationGraph::DrawAxes(QPainter& painter) const
     }
 }
 
+// The points from the one before x0 to the one after x1, so that the line comes in from outside.
+std::pair<int, int> PopulationGraph::IndicesAcross(int x0, int x1) const
+{
+    const double perStep = XOf(1) - XOf(0);
+    const int firstStep = population_.At(0).step;
+    const auto stepAt = [&](int x, double (*round)(double)) {
+        return firstStep + static_cast<int>(round((x - XOf(firstStep)) / perStep));
+    };
+    return {std::max(0, IndexAtOrAfter(stepAt(x0, std::floor)) - 1),
+            std::min(population_.Size() - 1, IndexAtOrAfter(stepAt(x1, std::ceil)) + 1)};
+}
+
 // A column of pixels to each step while steps are wider than pixels; the lowest and the highest
 // of the steps in each column once they are narrower.
 void PopulationGraph::DrawLine(QPainter& painter, int x0, int x1) const
 {
-    const int size = population_.Size();
-    if (size == 0) {
+    if (population_.Size() == 0) {
         return;
     }
-    const double perStep = XOf(1) - XOf(0);
-    const int firstStep = population_.At(0).step;
-    const int from =
-        std::max(0, IndexAtOrAfter(firstStep +
-                                   static_cast<int>(std::floor((x0 - XOf(firstStep)) / perStep))) -
-                        1);
-    const int to = std::min(
-        size - 1,
-        IndexAtOrAfter(firstStep + static_cast<int>(std::ceil((x1 - XOf(firstStep)) / perStep))) +
-            1);
+    const auto [from, to] = IndicesAcross(x0, x1);
     std::vector<Column> columns;
     for (int i = from; i <= to; ++i) {
         const Population::Point point = population_.At(i);
@@ -300,6 +302,11 @@ void PopulationGraph::DrawLine(QPainter& painter, int x0, int x1) const
             column.last = point.live;
         }
     }
+    DrawColumns(painter, columns);
+}
+
+void PopulationGraph::DrawColumns(QPainter& painter, const std::vector<Column>& columns) const
+{
     // The steps ahead lighter and thinner than the past, which tells them apart without their
     // colour too. Solid: dashes would cost a long run ten times as much to draw.
     painter.setRenderHint(QPainter::Antialiasing, true);
