@@ -1086,6 +1086,12 @@ void DisplayTest::populationLineIsWhereItShouldBe()
         }
     }
     QVERIFY(drawn > 0);
+    // The marker to the first step and away again: the axis and its labels as they were.
+    QTest::keyClick(graph, Qt::Key_Home);
+    QTest::keyClick(graph, Qt::Key_End);
+    const QImage again = graph->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const QRect left(3, 3, image.width() / 4, image.height() - 6);
+    QVERIFY(again.copy(left) == image.copy(left));
 }
 
 // View ▸ Trail over a blinker, one step on: the ends of its first phase dead now, in the trail's

@@ -214,16 +214,18 @@ void PopulationGraph::RedrawStrips(const std::vector<std::pair<int, int>>& strip
         }
         painter.setClipRect(strip);
         painter.fillRect(strip, kGround);
+        const int left = std::max(strip.left(), plot.left());
         painter.setPen(kGrid);
         const int tick = TickOf(liveAxis_);
         for (int live = tick; live <= liveAxis_; live += tick) {
             const int y = static_cast<int>(std::lround(YOf(live)));
-            painter.drawLine(strip.left(), y, strip.right(), y);
+            painter.drawLine(left, y, strip.right(), y);
         }
         painter.setPen(kAxis);
-        painter.drawLine(strip.left(), plot.bottom(), strip.right(), plot.bottom());
-        if (strip.left() < plot.left()) {
-            painter.drawLine(plot.left(), strip.top(), plot.left(), plot.bottom());
+        painter.drawLine(left, plot.bottom(), strip.right(), plot.bottom());
+        // The marks round the first step reach over the side axis, its ticks and its labels.
+        if (strip.left() <= plot.left()) {
+            DrawAxes(painter);
         }
         DrawLine(painter, strip.left(), strip.right());
         DrawMarks(painter, strip);
