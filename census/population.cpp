@@ -53,6 +53,11 @@ void Population::Follow(const RunRecord& record, const Fate& fate)
     Extend();
 }
 
+std::uint64_t Population::Run() const
+{
+    return record_ != nullptr ? record_->Run() : 0;
+}
+
 int Population::Size() const
 {
     return PastSize() + static_cast<int>(ahead_.size() - aheadFrom_);

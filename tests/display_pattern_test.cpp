@@ -8,6 +8,7 @@
 #include <QClipboard>
 #include <QDir>
 #include <QImageReader>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QMimeData>
@@ -672,6 +673,7 @@ void PatternTest::exportFromTheWindow()
     old.write("old\n");
     old.close();
     QTimer answer;
+    bool labelsKeyed = true; // each label with a key letter leads to its field, not "&File:"
     connect(&answer, &QTimer::timeout, this, [&] {
         QWidget* modal = QApplication::activeModalWidget();
         if (auto* progress = qobject_cast<QProgressDialog*>(modal); progress && cancel) {
@@ -681,6 +683,10 @@ void PatternTest::exportFromTheWindow()
         } else if (auto* edit = modal != nullptr
                                     ? modal->findChild<QLineEdit*>(QStringLiteral("exportPath"))
                                     : nullptr) {
+            for (const QLabel* label : modal->findChildren<QLabel*>()) {
+                labelsKeyed = labelsKeyed && (!label->text().contains(QLatin1Char('&')) ||
+                                              label->buddy() != nullptr);
+            }
             edit->setText(path);
             modal->findChild<QSpinBox*>(QStringLiteral("exportScale"))->setValue(scale);
             if (auto* steps = modal->findChild<QSpinBox*>(QStringLiteral("exportGenerations"))) {
@@ -697,6 +703,7 @@ void PatternTest::exportFromTheWindow()
         }
     }
     answer.stop();
+    QVERIFY(labelsKeyed);
     QFile written(path);
     QVERIFY(written.open(QIODevice::ReadOnly));
     const QByteArray bytes = written.readAll();

@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <QFormLayout>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -37,7 +38,10 @@ ExportDialog::ExportDialog(QWidget& owner, const QString& title, const QString& 
     generations_.setValue(std::max(0, generations));
 
     auto* form = new QFormLayout;
-    form->addRow(tr("&File:"), file);
+    // A label of a row of several widgets needs its buddy by hand.
+    auto* fileLabel = new QLabel(tr("&File:"), this);
+    fileLabel->setBuddy(&path_);
+    form->addRow(fileLabel, file);
     form->addRow(tr("&Size:"), &scale_);
     if (generations >= 0) {
         form->addRow(tr("&Generations:"), &generations_);

@@ -101,6 +101,11 @@ void PopulationGraph::SetOutlook(const QString& outlook)
 void PopulationGraph::Follow()
 {
     const int size = population_.Size();
+    // A new graph after a fill or a load: no point marked on it yet.
+    if (population_.Run() != run_) {
+        run_ = population_.Run();
+        marked_ = -1;
+    }
     if (marked_ >= size) {
         marked_ = size - 1;
     }

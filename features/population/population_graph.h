@@ -95,6 +95,7 @@ private:
     int liveAxis_ = 10;
     int highest_ = 0; // the most live cells at any step shown
     int marked_ = -1;
+    std::uint64_t run_ = 0; // the reset the marker was placed after
     bool playing_ = false;
     int drawnNow_ = -1;  // the step the now mark was drawn at
     int drawnLast_ = -1; // the last step drawn
