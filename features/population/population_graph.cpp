@@ -224,10 +224,12 @@ void PopulationGraph::RedrawStrips(const std::vector<std::pair<int, int>>& strip
         const int tick = TickOf(liveAxis_);
         for (int live = tick; live <= liveAxis_; live += tick) {
             const int y = static_cast<int>(std::lround(YOf(live)));
-            painter.drawLine(left, y, strip.right(), y);
+            // On past the strip's edge, which the clip keeps: a line ends short of its last
+            // pixel at a device ratio above 1.
+            painter.drawLine(left, y, strip.right() + 1, y);
         }
         painter.setPen(kAxis);
-        painter.drawLine(left, plot.bottom(), strip.right(), plot.bottom());
+        painter.drawLine(left, plot.bottom(), strip.right() + 1, plot.bottom());
         // The marks round the first step reach over the side axis, its ticks and its labels.
         if (strip.left() <= plot.left()) {
             DrawAxes(painter);

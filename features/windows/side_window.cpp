@@ -10,7 +10,7 @@ namespace quarn {
 namespace {
 
 constexpr int kGap = 8;
-constexpr QSize kLeast(140, 100); // smaller than this a window is no use
+constexpr QSize kLeast(140, 100);
 
 } // namespace
 
@@ -47,12 +47,13 @@ void SideWindow::Place(int wantedWidth)
     const int left = window.left() - screen.left() - kGap - frame.width();
     const int below = screen.bottom() - window.bottom() - kGap - frame.height();
     const int tall = std::min(wanted.height(), screen.bottom() - window.top() - frame.height());
-    if (std::max(right, left) >= kLeast.width()) {
+    const QSize least = Least();
+    if (std::max(right, left) >= least.width() && tall >= least.height()) {
         const int w = std::min(wanted.width(), std::max(right, left));
         resize(w, tall);
         move(right >= left ? window.right() + 1 + kGap : window.left() - kGap - frame.width() - w,
              window.top());
-    } else if (below >= kLeast.height()) {
+    } else if (below >= least.height()) {
         resize(std::min(wanted.width(), screen.width() - frame.width()), below);
         move(std::clamp(window.left(), screen.left(), screen.right() + 1 - frameSize().width()),
              window.bottom() + 1 + kGap);
@@ -61,37 +62,52 @@ void SideWindow::Place(int wantedWidth)
     }
 }
 
+// Smaller than this a window is no use, nor smaller than its contents allow.
+QSize SideWindow::Least() const
+{
+    return kLeast.expandedTo(minimumSizeHint());
+}
+
+// The places tried in turn: to the right and to the left, at the top or below another such
+// window, then below. Made smaller to fit the screen there, if it must, but not below the least
+// size of use; the first place that is clear of the main window and of the others is taken.
 bool SideWindow::PlaceAmongOthers(const QSize& client, const QSize& frame, const QRect& screen,
                                   const QRect& owner)
 {
     const QSize size = client + frame;
-    const int gap = kGap;
     std::vector<QRect> taken{owner};
     std::vector<int> tops{owner.top()};
     for (const SideWindow* other : parentWidget()->findChildren<SideWindow*>()) {
         if (other != this && other->isVisible()) {
             taken.push_back(other->frameGeometry());
-            tops.push_back(other->frameGeometry().bottom() + 1 + gap);
+            tops.push_back(other->frameGeometry().bottom() + 1 + kGap);
         }
     }
-    std::vector<QPoint> places;
+    std::vector<QRect> places;
     places.reserve(2 * tops.size() + 1);
     for (const int top : tops) {
-        places.emplace_back(owner.right() + 1 + gap, top);
+        places.emplace_back(QPoint(owner.right() + 1 + kGap, top), size);
     }
     for (const int top : tops) {
-        places.emplace_back(owner.left() - gap - size.width(), top);
+        places.emplace_back(QPoint(owner.left() - kGap - size.width(), top), size);
     }
-    places.emplace_back(std::clamp(owner.left(), screen.left(), screen.right() + 1 - size.width()),
-                        owner.bottom() + 1 + gap);
-    for (const QPoint& place : places) {
-        const QRect there(place, size);
-        const bool clear = std::none_of(taken.begin(), taken.end(),
-                                        [&there](const QRect& t) { return t.intersects(there); });
-        if (clear && screen.contains(there)) {
-            resize(client);
-            move(place);
-            return true;
+    places.emplace_back(
+        QPoint(std::clamp(owner.left(), screen.left(), screen.right() + 1 - size.width()),
+               owner.bottom() + 1 + kGap),
+        size);
+    const QSize least = Least() + frame;
+    for (const bool shrunk : {false, true}) {
+        for (const QRect& place : places) {
+            const QRect there = shrunk ? place.intersected(screen) : place;
+            const bool clear = std::none_of(taken.begin(), taken.end(), [&there](const QRect& t) {
+                return t.intersects(there);
+            });
+            if (clear && screen.contains(there) && there.width() >= least.width() &&
+                there.height() >= least.height()) {
+                resize(there.size() - frame);
+                move(there.topLeft());
+                return true;
+            }
         }
     }
     return false;

@@ -24,6 +24,7 @@ protected:
 
 private:
     void Place(int wantedWidth);
+    QSize Least() const;
     // Where it would stand on the side, at the top or below another such window, if there.
     bool PlaceAmongOthers(const QSize& client, const QSize& frame, const QRect& screen,
                           const QRect& owner);
