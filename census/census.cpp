@@ -5,6 +5,7 @@
 #include <numeric>
 #include <optional>
 #include <tuple>
+#include <utility>
 
 // The census takes the board's live cells in three passes:
 //
@@ -30,6 +31,9 @@ constexpr int kClusterReach = 2;
 // How far apart the pieces of one oscillator may lie in some phase: a pentadecathlon's halves
 // are seven cells apart in some.
 constexpr int kPhaseReach = 8;
+// The most pieces one oscillator is taken together from, in a phase where they lie apart: the
+// common ones need three at most (a pentadecathlon's halves and a bit between them).
+constexpr std::size_t kMostPhasePieces = 4;
 // An object that does not repeat within this many generations is still changing.
 constexpr int kLookAhead = 60;
 // Objects that act together are told apart from ones that only sit side by side by running them
@@ -424,42 +428,65 @@ std::vector<std::vector<std::size_t>> ChangingWithinReach(const std::vector<Boar
     return groups;
 }
 
-// How near the nearest cell of the piece comes to the cells, counted as the census counts
-// reach; more than kPhaseReach if not within it.
-int Reach(const Field& cells, const Field& piece)
+// Which of the rest comes nearest to the cells, the first of them where several do, and how
+// near, counted as the census counts reach; more than kPhaseReach if none is within it.
+std::pair<std::size_t, int> Nearest(const Field& cells, const std::vector<Field>& pieces,
+                                    const std::vector<std::size_t>& rest)
 {
     Field near = cells;
     for (int radius = 1; radius <= kPhaseReach; ++radius) {
         near = near.Within(1);
-        if (!(near & piece).Empty()) {
-            return radius;
+        for (std::size_t k = 0; k < rest.size(); ++k) {
+            if (!(near & pieces[rest[k]]).Empty()) {
+                return {k, radius};
+            }
         }
     }
-    return kPhaseReach + 1;
+    return {0, kPhaseReach + 1};
+}
+
+// Whether the cells come back to their shape, in place or moved, within so many generations on
+// their own: cheaper than identifying them, and needed first.
+bool ComesBack(const Field& cells, int generations)
+{
+    const int size = cells.Count();
+    const std::vector<Field::Row> shape = cells.Shape();
+    Field later = cells;
+    for (int t = 1; t <= generations; ++t) {
+        later = later.Next();
+        if (later.Empty()) {
+            return false;
+        }
+        if (later.Count() == size && later.Shape() == shape) {
+            return true;
+        }
+    }
+    return false;
 }
 
 // The first of the pieces, and the nearest of the rest added one at a time, until together they
-// repeat: the pieces of one oscillator; none if they never repeat.
+// repeat: the pieces of one oscillator; none if they do not repeat within kApartFor
+// generations, twice the longest period of the common oscillators, or not within
+// kMostPhasePieces of them. Each piece alone, identified, is given.
 std::optional<std::vector<std::size_t>> OneOscillator(const std::vector<Field>& pieces,
+                                                      const std::vector<BoardObject>& alone,
                                                       std::vector<std::size_t> rest)
 {
     std::vector<std::size_t> taken{rest.front()};
     rest.erase(rest.begin());
-    Field cells = pieces[taken.front()];
-    if (Identify(cells).period != 0) {
+    if (alone[taken.front()].period != 0) {
         return taken;
     }
-    while (!rest.empty()) {
-        const auto nearest = std::min_element(rest.begin(), rest.end(), [&](auto a, auto b) {
-            return Reach(cells, pieces[a]) < Reach(cells, pieces[b]);
-        });
-        if (Reach(cells, pieces[*nearest]) > kPhaseReach) {
+    Field cells = pieces[taken.front()];
+    while (!rest.empty() && taken.size() < kMostPhasePieces) {
+        const auto [nearest, reach] = Nearest(cells, pieces, rest);
+        if (reach > kPhaseReach) {
             return std::nullopt;
         }
-        taken.push_back(*nearest);
-        cells = cells | pieces[*nearest];
-        rest.erase(nearest);
-        if (Identify(cells).period != 0) {
+        taken.push_back(rest[nearest]);
+        cells = cells | pieces[rest[nearest]];
+        rest.erase(rest.begin() + static_cast<std::ptrdiff_t>(nearest));
+        if (ComesBack(cells, kApartFor) && Identify(cells).period != 0) {
             return taken;
         }
     }
@@ -482,17 +509,22 @@ void JoinPhases(std::vector<BoardObject>& objects)
         const std::vector<Field> pieces = group.size() < 2
                                               ? std::vector<Field>{parts.front().path.front()}
                                               : Separated(std::move(parts));
+        std::vector<BoardObject> alone;
+        alone.reserve(pieces.size());
+        for (const Field& piece : pieces) {
+            alone.push_back(Identify(piece));
+        }
         std::vector<std::size_t> rest(pieces.size());
         std::iota(rest.begin(), rest.end(), 0);
         while (!rest.empty()) {
-            const auto oscillator = OneOscillator(pieces, rest);
+            const auto oscillator = OneOscillator(pieces, alone, rest);
             const std::vector<std::size_t> taken = oscillator.value_or(std::vector{rest.front()});
             Field cells;
             for (const std::size_t i : taken) {
                 cells = cells | pieces[i];
                 rest.erase(std::find(rest.begin(), rest.end(), i));
             }
-            kept.push_back(Identify(cells));
+            kept.push_back(taken.size() == 1 ? alone[taken.front()] : Identify(cells));
         }
     }
     for (std::size_t i = 0; i < objects.size(); ++i) {

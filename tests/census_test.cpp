@@ -368,6 +368,13 @@ INSTANTIATE_TEST_SUITE_P(
                   "56 live cells in 2 objects: 2 pentadecathlons. Pentadecathlon at row 7, column "
                   "3. Pentadecathlon at row 13, column 14.",
                   7, 3},
+        // The same six generations on, where each one's halves lie apart and change alone.
+        SplitCase{"TwoPentadecathlonsApartInTheirHalves",
+                  ".O..OO....OO..O/O...OOO..OOO...O/.O..OO....OO..O/./././............O..OO....OO.."
+                  "O/...........O...OOO..OOO...O/............O..OO....OO..O",
+                  "40 live cells in 2 objects: 2 pentadecathlons. Pentadecathlon at row 8, column "
+                  "2. Pentadecathlon at row 14, column 13.",
+                  8, 2},
         // Listed the most common first, and as common in the order of the names' table.
         SplitCase{"AListInItsOrder",
                   ".O....OOO...OO.....OO./O.O.........O.O...O..O/.O...........O.....OO./"
