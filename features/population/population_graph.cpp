@@ -19,6 +19,7 @@ constexpr int kMarginTop = 8;
 constexpr int kMarginRight = 14;
 constexpr int kTick = 4;
 constexpr int kMarkReach = 8; // the marks round a point reach this far either side
+constexpr int kLineReach = 2; // and the line this far from its points
 
 // At least 3:1 against the white ground, as lines that carry meaning should be.
 const QColor kGround = Qt::white;
@@ -123,13 +124,17 @@ void PopulationGraph::Follow()
         RedrawAll();
         return;
     }
-    // As wide as the marks round a point, and a step either side.
-    const auto column = [this](int step) { return static_cast<int>(std::floor(XOf(step))); };
+    // Where the board is now: as wide as the marks round a point, and a step either side. Where
+    // the steps ahead end: a step either side and the line's width, for no mark moves there.
+    const Scale scale = StepScale();
+    const auto column = [&scale](int step) {
+        return static_cast<int>(std::floor(scale.XOf(step)));
+    };
     std::vector<std::pair<int, int>> strips{{column(std::min(drawnNow_, now) - 1) - kMarkReach,
                                              column(std::max(drawnNow_, now) + 1) + kMarkReach}};
     if (last != drawnLast_) {
-        strips.emplace_back(column(std::min(drawnLast_, last) - 1) - kMarkReach,
-                            column(std::max(drawnLast_, last) + 1) + kMarkReach);
+        strips.emplace_back(column(std::min(drawnLast_, last) - 1) - kLineReach,
+                            column(std::max(drawnLast_, last) + 1) + kLineReach);
     }
     RedrawStrips(strips);
     drawnNow_ = now;
@@ -153,12 +158,17 @@ void PopulationGraph::LayOutPlot()
     plot_ = QRect(QPoint(left, top), QPoint(width() - kMarginRight - 1, height() - bottom - 1));
 }
 
-double PopulationGraph::XOf(int step) const
+PopulationGraph::Scale PopulationGraph::StepScale() const
 {
     const QRect plot = Plot();
     const int first = population_.Size() > 0 ? population_.At(0).step : 0;
     const int span = std::max(1, stepsAxis_ - first);
-    return plot.left() + (step - first) * static_cast<double>(plot.width()) / span;
+    return {plot.left(), first, static_cast<double>(plot.width()) / span};
+}
+
+double PopulationGraph::XOf(int step) const
+{
+    return StepScale().XOf(step);
 }
 
 double PopulationGraph::YOf(int live) const
@@ -297,10 +307,11 @@ void PopulationGraph::DrawLine(QPainter& painter, int x0, int x1) const
         return;
     }
     const auto [from, to] = IndicesAcross(x0, x1);
+    const Scale scale = StepScale();
     std::vector<Column> columns;
     for (int i = from; i <= to; ++i) {
         const Population::Point point = population_.At(i);
-        const int x = static_cast<int>(std::floor(XOf(point.step)));
+        const int x = static_cast<int>(std::floor(scale.XOf(point.step)));
         const bool ahead = population_.Ahead(i);
         if (columns.empty() || columns.back().x != x || columns.back().ahead != ahead) {
             columns.push_back({x, point.live, point.live, point.live, point.live, ahead});

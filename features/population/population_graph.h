@@ -68,6 +68,15 @@ private:
     // The plot's room inside the axes, in logical pixels, laid out as the widget is sized.
     QRect Plot() const;
     void LayOutPlot();
+    // Where a step stands along the plot, worked out once for many steps.
+    struct Scale
+    {
+        int left;
+        int first;
+        double perStep;
+        double XOf(int step) const { return left + (step - first) * perStep; }
+    };
+    Scale StepScale() const;
     double XOf(int step) const;
     double YOf(int live) const;
     // Whether what is shown outgrows the axes, which then grow.
