@@ -360,12 +360,15 @@ void PopulationGraph::DrawMarks(QPainter& painter, const QRect& strip) const
     const auto near = [&strip](double x) {
         return x >= strip.left() - kMarkReach && x <= strip.right() + kMarkReach;
     };
-    painter.setRenderHint(QPainter::Antialiasing, true);
     const Population::Point now = population_.At(population_.PastSize() - 1);
     const double x = std::floor(XOf(now.step)) + 0.5;
     if (near(x)) {
+        // A line one pixel wide along a pixel column: filled, as it falls on whole pixels.
+        painter.fillRect(QRect(QPoint(static_cast<int>(x), plot.top() - 4),
+                               QPoint(static_cast<int>(x), plot.bottom())),
+                         kNow);
+        painter.setRenderHint(QPainter::Antialiasing, true);
         painter.setPen(QPen(kNow, 1.0, Qt::SolidLine));
-        painter.drawLine(QPointF(x, plot.top() - 4), QPointF(x, plot.bottom()));
         painter.setBrush(kNow);
         painter.drawEllipse(QPointF(x, YOf(now.live)), 3.5, 3.5);
     }
@@ -373,6 +376,7 @@ void PopulationGraph::DrawMarks(QPainter& painter, const QRect& strip) const
         const Population::Point point = population_.At(marked_);
         const double at = std::floor(XOf(point.step)) + 0.5;
         if (near(at)) {
+            painter.setRenderHint(QPainter::Antialiasing, true);
             painter.setBrush(Qt::NoBrush);
             painter.setPen(QPen(kMarker, 2.0));
             painter.drawEllipse(QPointF(at, YOf(point.live)), 6.0, 6.0);
