@@ -292,11 +292,12 @@ std::pair<int, int> PopulationGraph::IndicesAcross(int x0, int x1) const
 {
     const double perStep = XOf(1) - XOf(0);
     const int firstStep = population_.At(0).step;
-    const auto stepAt = [&](int x, double (*round)(double)) {
-        return firstStep + static_cast<int>(round((x - XOf(firstStep)) / perStep));
+    const auto stepAt = [&](int x, bool up) {
+        const double steps = (x - XOf(firstStep)) / perStep;
+        return firstStep + static_cast<int>(up ? std::ceil(steps) : std::floor(steps));
     };
-    return {std::max(0, IndexAtOrAfter(stepAt(x0, std::floor)) - 1),
-            std::min(population_.Size() - 1, IndexAtOrAfter(stepAt(x1, std::ceil)) + 1)};
+    return {std::max(0, IndexAtOrAfter(stepAt(x0, false)) - 1),
+            std::min(population_.Size() - 1, IndexAtOrAfter(stepAt(x1, true)) + 1)};
 }
 
 // A column of pixels to each step while steps are wider than pixels; the lowest and the highest
