@@ -290,11 +290,10 @@ void PopulationGraph::DrawAxes(QPainter& painter) const
 // The points from the one before x0 to the one after x1, so that the line comes in from outside.
 std::pair<int, int> PopulationGraph::IndicesAcross(int x0, int x1) const
 {
-    const double perStep = XOf(1) - XOf(0);
-    const int firstStep = population_.At(0).step;
-    const auto stepAt = [&](int x, bool up) {
-        const double steps = (x - XOf(firstStep)) / perStep;
-        return firstStep + static_cast<int>(up ? std::ceil(steps) : std::floor(steps));
+    const Scale scale = StepScale();
+    const auto stepAt = [&scale](int x, bool up) {
+        const double steps = (x - scale.left) / scale.perStep;
+        return scale.first + static_cast<int>(up ? std::ceil(steps) : std::floor(steps));
     };
     return {std::max(0, IndexAtOrAfter(stepAt(x0, false)) - 1),
             std::min(population_.Size() - 1, IndexAtOrAfter(stepAt(x1, true)) + 1)};

@@ -3,6 +3,7 @@
 #include <QScreen>
 
 #include <algorithm>
+#include <utility>
 #include <vector>
 
 namespace quarn {
@@ -40,24 +41,7 @@ void SideWindow::Place(int wantedWidth)
     // This window's frame, which it does not have until it is shown: taken to be the owner's.
     const QSize frame = window.size() - owner.size();
     const QSize wanted(std::clamp(wantedWidth, width(), screen.width() / 2), height());
-    if (PlaceAmongOthers(wanted, frame, screen, window)) {
-        return;
-    }
-    const int right = screen.right() - window.right() - kGap - frame.width();
-    const int left = window.left() - screen.left() - kGap - frame.width();
-    const int below = screen.bottom() - window.bottom() - kGap - frame.height();
-    const int tall = std::min(wanted.height(), screen.bottom() - window.top() - frame.height());
-    const QSize least = Least();
-    if (std::max(right, left) >= least.width() && tall >= least.height()) {
-        const int w = std::min(wanted.width(), std::max(right, left));
-        resize(w, tall);
-        move(right >= left ? window.right() + 1 + kGap : window.left() - kGap - frame.width() - w,
-             window.top());
-    } else if (below >= least.height()) {
-        resize(std::min(wanted.width(), screen.width() - frame.width()), below);
-        move(std::clamp(window.left(), screen.left(), screen.right() + 1 - frameSize().width()),
-             window.bottom() + 1 + kGap);
-    } else {
+    if (!PlaceBeside(wanted, frame, screen, window)) {
         setGeometry(QRect(board_.mapToGlobal(QPoint(0, 0)), board_.size() - frame));
     }
 }
@@ -69,17 +53,18 @@ QSize SideWindow::Least() const
 }
 
 // The places tried in turn: to the right and to the left, at the top or below another such
-// window, then below. Made smaller to fit the screen there, if it must, but not below the least
-// size of use; the first place that is clear of the main window and of the others is taken.
-bool SideWindow::PlaceAmongOthers(const QSize& client, const QSize& frame, const QRect& screen,
-                                  const QRect& owner)
+// window, then below. The first that is clear of the others is taken: at the size wanted, else
+// made smaller to fit the screen there, but not below the least size of use; else the first that
+// fits, over another such window.
+bool SideWindow::PlaceBeside(const QSize& client, const QSize& frame, const QRect& screen,
+                             const QRect& owner)
 {
     const QSize size = client + frame;
-    std::vector<QRect> taken{owner};
+    std::vector<QRect> others;
     std::vector<int> tops{owner.top()};
     for (const SideWindow* other : parentWidget()->findChildren<SideWindow*>()) {
         if (other != this && other->isVisible()) {
-            taken.push_back(other->frameGeometry());
+            others.push_back(other->frameGeometry());
             tops.push_back(other->frameGeometry().bottom() + 1 + kGap);
         }
     }
@@ -96,12 +81,14 @@ bool SideWindow::PlaceAmongOthers(const QSize& client, const QSize& frame, const
                owner.bottom() + 1 + kGap),
         size);
     const QSize least = Least() + frame;
-    for (const bool shrunk : {false, true}) {
+    // Every place lies clear of the main window, beside it.
+    for (const auto& [shrunk, apart] : {std::pair{false, true}, {true, true}, {true, false}}) {
         for (const QRect& place : places) {
             const QRect there = shrunk ? place.intersected(screen) : place;
-            const bool clear = std::none_of(taken.begin(), taken.end(), [&there](const QRect& t) {
-                return t.intersects(there);
-            });
+            const bool clear =
+                !apart || std::none_of(others.begin(), others.end(), [&there](const QRect& other) {
+                    return other.intersects(there);
+                });
             if (clear && screen.contains(there) && there.width() >= least.width() &&
                 there.height() >= least.height()) {
                 resize(there.size() - frame);

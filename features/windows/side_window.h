@@ -25,9 +25,9 @@ protected:
 private:
     void Place(int wantedWidth);
     QSize Least() const;
-    // Where it would stand on the side, at the top or below another such window, if there.
-    bool PlaceAmongOthers(const QSize& client, const QSize& frame, const QRect& screen,
-                          const QRect& owner);
+    // Where it would stand beside the main window, if anywhere.
+    bool PlaceBeside(const QSize& client, const QSize& frame, const QRect& screen,
+                     const QRect& owner);
 
     const QWidget& board_;
     bool placed_ = false;
