@@ -40,8 +40,9 @@ constexpr Option kOptions[] = {
                        "or an animation of its run, for .gif, without opening the window."),
      false},
     {"steps", QT_TRANSLATE_NOOP("main", "N"),
-     QT_TRANSLATE_NOOP("main", "With --export: the generations the animation shows, 0 to 1000; "
-                               "as far as the board's fate if not given."),
+     QT_TRANSLATE_NOOP("main", "With --export: the generations the animation shows, 0 to 1000, "
+                               "as far as the board's fate if not given; for a picture, the "
+                               "generation it shows, the start if not given."),
      false},
     {"scale", QT_TRANSLATE_NOOP("main", "K"),
      QT_TRANSLATE_NOOP("main", "With --export: the picture's size, 1 to 8 times the board's "
@@ -219,6 +220,16 @@ QString Mistake(const QCommandLineParser& parser, bool parsed)
     }
     if (parser.isSet(QStringLiteral("export")) && files == 0) {
         return QCoreApplication::translate("main", "Give the file to export.");
+    }
+    if (parser.isSet(QStringLiteral("describe")) && parser.isSet(QStringLiteral("export"))) {
+        return QCoreApplication::translate(
+            "main", "--describe and --export do not go together: give one of them.");
+    }
+    if (!parser.isSet(QStringLiteral("export")) &&
+        (parser.isSet(QStringLiteral("steps")) || parser.isSet(QStringLiteral("scale")) ||
+         parser.isSet(QStringLiteral("trail")))) {
+        return QCoreApplication::translate("main",
+                                           "--steps, --scale and --trail go with --export.");
     }
     if (parser.isSet(QStringLiteral("steps")) &&
         !NumberIn(parser.value(QStringLiteral("steps")), 0, 1000)) {

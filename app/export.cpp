@@ -8,6 +8,7 @@
 #include "features/pictures/run_animation.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QFileInfo>
 
 #include <cstdio>
@@ -31,8 +32,20 @@ Field FieldOf(const std::vector<Cell>& cells)
     return field;
 }
 
+// The board after so many generations, with where life has been on the way.
+QByteArray PictureAfter(Field field, int generations, const Request& request)
+{
+    Field trail = field;
+    for (int step = 0; step < generations; ++step) {
+        field = field.Next();
+        trail = trail | field;
+    }
+    return run_animation::Picture(field, request.trail ? trail : Field{}, request.scale);
+}
+
 // The board as a load leaves it, at step 0, saved as the request asks: the trail of a board at
-// its start is the board itself, and grows as the animation runs.
+// its start is the board itself, and grows as the animation runs. A picture shows the board at
+// the step asked, the start if none.
 int Save(const Request& request, const std::vector<Cell>& cells)
 {
     const Field field = FieldOf(cells);
@@ -43,7 +56,7 @@ int Save(const Request& request, const std::vector<Cell>& cells)
                   field, request.trail ? &field : nullptr,
                   request.steps.value_or(run_animation::DefaultGenerations(FateOf(field, 0), 0)),
                   request.scale)
-            : run_animation::Picture(field, request.trail ? field : Field{}, request.scale);
+            : PictureAfter(field, request.steps.value_or(0), request);
     const QString why = bytes.isEmpty()
                             ? QCoreApplication::translate("main", "The picture could not be made.")
                             : WriteWholeFile(request.exportTo, bytes);
@@ -66,6 +79,13 @@ int ExportFile(const Request& request)
             QCoreApplication::translate(
                 "main", "A picture is saved as .png and an animation as .gif: give a "
                         "name that ends in one of them."));
+    }
+    // Read first and written after: a picture in place of the pattern would lose it.
+    if (SameFile(QFile::encodeName(request.exportTo), request.file)) {
+        return Refuse(
+            QCoreApplication::translate("main", "Could not export “%1”.").arg(request.exportTo),
+            QCoreApplication::translate(
+                "main", "It is the pattern file itself: give another name for the picture."));
     }
     PatternFile pattern;
     QObject::connect(&pattern, &PatternFile::Placed, [&request](const std::vector<Cell>& cells) {

@@ -110,6 +110,13 @@ void PatternTest::initTestCase()
         edge.write(line + '\n');
     }
     QCOMPARE(mkfifo(QFile::encodeName(scratch_.filePath(QStringLiteral("pipe.rle"))), 0600), 0);
+    // A pattern whose name is an animation's, a link to it, and a pipe named as an animation.
+    QFile same(scratch_.filePath(QStringLiteral("same.gif")));
+    QVERIFY(same.open(QIODevice::WriteOnly));
+    same.write(kGlider);
+    same.close();
+    QVERIFY(same.link(scratch_.filePath(QStringLiteral("link.gif"))));
+    QCOMPARE(mkfifo(QFile::encodeName(scratch_.filePath(QStringLiteral("pipe.gif"))), 0600), 0);
 }
 
 void PatternTest::init()
@@ -396,66 +403,90 @@ void PatternTest::commandLine_data()
     QTest::addColumn<QString>("says"); // on standard output or error
     // Run in each, every line said differently from English and every description whole.
     QTest::addColumn<QStringList>("languages");
+    // A file that is there before and must be there after, of the same kind and byte for byte.
+    QTest::addColumn<QString>("kept");
 
     // Without a display where none should be needed, or where an option must reach Qt.
     const QString bad = scratch_.filePath(QStringLiteral("bad.rle"));
     QTest::newRow("an unknown option, named whole")
         << QStringList{"-frobnicate"} << false << 1
-        << "Unknown option 'frobnicate'.\n\nUsage:" << QStringList{};
+        << "Unknown option 'frobnicate'.\n\nUsage:" << QStringList{} << QString();
     QTest::newRow("--version") << QStringList{"--version"} << false << 0
                                << "game-of-quarn " QUARN_VERSION "\n"
-                               << QStringList{};
+                               << QStringList{} << QString();
     QTest::newRow("--help-all names Qt's options")
-        << QStringList{"--help-all"} << false << 0 << "--platform <name>" << QStringList{};
-    QTest::newRow("one file at most")
-        << QStringList{"a.rle", "b.rle"} << false << 1 << "Give one file at most." << QStringList{};
-    QTest::newRow("Qt's options go to Qt") << QStringList{"-platform", "offscreen", bad} << false
-                                           << -1 << "bad.rle” is not a pattern" << QStringList{};
+        << QStringList{"--help-all"} << false << 0 << "--platform <name>" << QStringList{}
+        << QString();
+    QTest::newRow("one file at most") << QStringList{"a.rle", "b.rle"} << false << 1
+                                      << "Give one file at most." << QStringList{} << QString();
+    QTest::newRow("Qt's options go to Qt")
+        << QStringList{"-platform", "offscreen", bad} << false << -1 << "bad.rle” is not a pattern"
+        << QStringList{} << QString();
     QTest::newRow("a file it cannot read: the window opens anyway")
-        << QStringList{bad} << true << -1 << "Line 2, column 6" << QStringList{};
+        << QStringList{bad} << true << -1 << "Line 2, column 6" << QStringList{} << QString();
     QTest::newRow("a pipe with no writer: no hang")
         << QStringList{scratch_.filePath(QStringLiteral("pipe.rle"))} << true << -1
-        << "It is a pipe, and nothing came through it" << QStringList{};
+        << "It is a pipe, and nothing came through it" << QStringList{} << QString();
 
     const QString examples = QStringLiteral(QUARN_EXAMPLES_DIR "/");
     QTest::newRow("--describe: a glider, placed as Open places it")
         << QStringList{"--describe", examples + "glider.cells"} << false << 0
         << "5 live cells in 1 object: a glider.\nGlider at row 14, column 14, heading down and "
            "to the right.\nThe board settles at step 59 into a block.\n"
-        << QStringList{};
+        << QStringList{} << QString();
     QTest::newRow("--describe: rows and columns, and the dead edge")
         << QStringList{"--describe", scratch_.filePath(QStringLiteral("edge.cells"))} << false << 0
         << "6 live cells in 2 objects: a blinker and a changing group of 3 cells.\n"
            "Changing group of 3 cells at row 1, column 10.\nBlinker at row 20, column 2.\n"
            "The board repeats every 2 steps from step 2, as a blinker.\n"
-        << QStringList{};
+        << QStringList{} << QString();
     QTest::newRow("--describe: a device, named as given")
         << QStringList{"--describe", "/dev/zero"} << false << 1
-        << "Could not open “/dev/zero”. It is a device, not a file." << QStringList{};
+        << "Could not open “/dev/zero”. It is a device, not a file." << QStringList{} << QString();
     QTest::newRow("--describe: comments and no pattern, at no line")
         << QStringList{"--describe", scratch_.filePath(QStringLiteral("comments.rle"))} << false
         << 1 << "is not a pattern the board can take. The pattern has no header line"
-        << QStringList{};
+        << QStringList{} << QString();
     QTest::newRow("--export: a file it cannot read, as Open says")
         << QStringList{"--export", scratch_.filePath(QStringLiteral("no.png")), bad} << false << 1
-        << "bad.rle” is not a pattern the board can take. Line 2, column 6" << QStringList{};
+        << "bad.rle” is not a pattern the board can take. Line 2, column 6" << QStringList{}
+        << QString();
     QTest::newRow("--export: another type of file")
         << QStringList{"--export", scratch_.filePath(QStringLiteral("no.jpg")),
                        examples + "glider.cells"}
-        << false << 1 << "A picture is saved as .png and an animation as .gif" << QStringList{};
+        << false << 1 << "A picture is saved as .png and an animation as .gif" << QStringList{}
+        << QString();
     QTest::newRow("--export: a folder that is not there")
         << QStringList{"--export", scratch_.filePath(QStringLiteral("gone/no.png")),
                        examples + "glider.cells"}
-        << false << 1 << "Could not export “" << QStringList{};
+        << false << 1 << "Could not export “" << QStringList{} << QString();
     QTest::newRow("--export: --steps past 1000")
         << QStringList{"--export", "no.gif", "--steps", "1001", examples + "glider.cells"} << false
-        << 1 << "--steps takes a number from 0 to 1000." << QStringList{};
+        << 1 << "--steps takes a number from 0 to 1000." << QStringList{} << QString();
     QTest::newRow("--export: --scale not a number")
         << QStringList{"--export", "no.gif", "--scale", "big", examples + "glider.cells"} << false
-        << 1 << "--scale takes a number from 1 to 8." << QStringList{};
+        << 1 << "--scale takes a number from 1 to 8." << QStringList{} << QString();
+    const QString same = scratch_.filePath(QStringLiteral("same.gif"));
+    QTest::newRow("--export onto the pattern file itself: refused, the pattern kept")
+        << QStringList{"--export", same, same} << false << 1
+        << "Could not export “" + same + "”. It is the pattern file itself" << QStringList{}
+        << same;
+    QTest::newRow("--export onto a link to the pattern file: refused, the pattern kept")
+        << QStringList{"--export", scratch_.filePath(QStringLiteral("link.gif")), same} << false
+        << 1 << "It is the pattern file itself" << QStringList{} << same;
+    const QString pipe = scratch_.filePath(QStringLiteral("pipe.gif"));
+    QTest::newRow("--export into a pipe nobody reads: said, still a pipe")
+        << QStringList{"--export", pipe, examples + "glider.cells"} << false << 1
+        << "It is a pipe, and nothing is reading from it." << QStringList{} << pipe;
+    QTest::newRow("--export with --describe: not together, nothing written")
+        << QStringList{"--export", scratch_.filePath(QStringLiteral("no.gif")), "--describe", same}
+        << false << 1 << "--describe and --export do not go together" << QStringList{} << QString();
+    QTest::newRow("--trail and --steps without --export")
+        << QStringList{"--describe", "--trail", "--steps", "3", same} << false << 1
+        << "--steps, --scale and --trail go with --export." << QStringList{} << QString();
     QTest::newRow("--help-all in every language, whole")
         << QStringList{"--help-all"} << false << 0 << "--platform"
-        << QStringList{"de_DE.UTF-8", "fr_FR.UTF-8", "es_ES.UTF-8"};
+        << QStringList{"de_DE.UTF-8", "fr_FR.UTF-8", "es_ES.UTF-8"} << QString();
 }
 
 // The real program: its options answered before any window, and a file it cannot read told on
@@ -467,9 +498,28 @@ void PatternTest::commandLine()
     QFETCH(int, status);
     QFETCH(QString, says);
     QFETCH(QStringList, languages);
+    QFETCH(QString, kept);
 
+    QByteArray keptBytes;
+    if (QFileInfo(kept).isFile()) {
+        QFile file(kept);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        keptBytes = file.readAll();
+    }
     QString english;
     Run(arguments, display, status, says, {}, english);
+    if (!kept.isEmpty()) {
+        struct stat after = {};
+        QCOMPARE(stat(QFile::encodeName(kept).constData(), &after), 0);
+        QCOMPARE(S_ISFIFO(after.st_mode), kept.contains(QStringLiteral("pipe")));
+        QFile file(kept);
+        QVERIFY(S_ISFIFO(after.st_mode) || file.open(QIODevice::ReadOnly));
+        QCOMPARE(S_ISFIFO(after.st_mode) ? QByteArray() : file.readAll(), keptBytes);
+        QCOMPARE(QDir(scratch_.path())
+                     .entryList({QFileInfo(kept).fileName() + '*'}, QDir::AllEntries | QDir::System)
+                     .size(),
+                 1);
+    }
     for (const QString& language : languages) {
         QString said;
         Run(arguments, display, status, says, language, said);
@@ -588,6 +638,9 @@ void PatternTest::exportedFramesAreTheRun_data()
         << "collision.gif" << 13 << 3;
     QTest::newRow("a picture, 2 times the size")
         << "r-pentomino.cells" << QStringList{"--scale", "2"} << "r.png" << 1 << 2;
+    QTest::newRow("a picture of step 9, with the trail")
+        << "glider-collision.cells" << QStringList{"--steps", "9", "--trail"} << "nine.png" << 1
+        << 1;
 }
 
 // --export of an example, read back with Qt's own reader: the frames, each 100 ms, round for
@@ -617,6 +670,16 @@ void PatternTest::exportedFramesAreTheRun()
         model.Toggle(r, c);
     }
     CellSet lived = ModelCells(model);
+    // A picture shows the step asked for, with what lived on the way there.
+    const qsizetype steps = options.indexOf(QStringLiteral("--steps"));
+    for (int step = 0;
+         out.endsWith(QStringLiteral(".png")) && steps >= 0 && step < options.at(steps + 1).toInt();
+         ++step) {
+        model.Step();
+        for (const auto& cell : ModelCells(model)) {
+            lived.insert(cell);
+        }
+    }
     const bool withTrail = options.contains(QStringLiteral("--trail"));
     for (int frame = 0; frame < frames; ++frame) {
         const QImage image = reader.read();

@@ -617,6 +617,21 @@
     </message>
 </context>
 <context>
+    <name>WholeFile</name>
+    <message>
+        <source>It is a pipe, and nothing is reading from it.</source>
+        <translation>Es ist eine Pipe, und nichts liest aus ihr.</translation>
+    </message>
+    <message>
+        <source>It is a folder.</source>
+        <translation>Es ist ein Ordner.</translation>
+    </message>
+    <message>
+        <source>It is not a regular file, and is left as it is.</source>
+        <translation>Es ist keine gewöhnliche Datei und bleibt, wie es ist.</translation>
+    </message>
+</context>
+<context>
     <name>main</name>
     <message>
         <source>The platform plugin: xcb, wayland, offscreen, ...</source>
@@ -771,10 +786,6 @@
         <translation>N</translation>
     </message>
     <message>
-        <source>With --export: the generations the animation shows, 0 to 1000; as far as the board&apos;s fate if not given.</source>
-        <translation>Mit --export: die Generationen, die die Animation zeigt, 0 bis 1000; ohne Angabe bis zum Schicksal des Spielfelds.</translation>
-    </message>
-    <message>
         <source>K</source>
         <translation>K</translation>
     </message>
@@ -809,6 +820,22 @@
     <message>
         <source>A picture is saved as .png and an animation as .gif: give a name that ends in one of them.</source>
         <translation>Ein Bild wird als .png und eine Animation als .gif gespeichert: einen Namen angeben, der auf eines davon endet.</translation>
+    </message>
+    <message>
+        <source>With --export: the generations the animation shows, 0 to 1000, as far as the board&apos;s fate if not given; for a picture, the generation it shows, the start if not given.</source>
+        <translation>Mit --export: die Generationen, die die Animation zeigt, 0 bis 1000, ohne Angabe bis zum Schicksal des Spielfelds; für ein Bild die Generation, die es zeigt, ohne Angabe der Anfang.</translation>
+    </message>
+    <message>
+        <source>--describe and --export do not go together: give one of them.</source>
+        <translation>--describe und --export passen nicht zusammen: Geben Sie eines von beiden an.</translation>
+    </message>
+    <message>
+        <source>--steps, --scale and --trail go with --export.</source>
+        <translation>--steps, --scale und --trail gehören zu --export.</translation>
+    </message>
+    <message>
+        <source>It is the pattern file itself: give another name for the picture.</source>
+        <translation>Es ist die Musterdatei selbst: Geben Sie dem Bild einen anderen Namen.</translation>
     </message>
 </context>
 <context>

@@ -617,6 +617,21 @@
     </message>
 </context>
 <context>
+    <name>WholeFile</name>
+    <message>
+        <source>It is a pipe, and nothing is reading from it.</source>
+        <translation>Es una tubería y nada está leyendo de ella.</translation>
+    </message>
+    <message>
+        <source>It is a folder.</source>
+        <translation>Es una carpeta.</translation>
+    </message>
+    <message>
+        <source>It is not a regular file, and is left as it is.</source>
+        <translation>No es un archivo normal y se deja como está.</translation>
+    </message>
+</context>
+<context>
     <name>main</name>
     <message>
         <source>The platform plugin: xcb, wayland, offscreen, ...</source>
@@ -771,10 +786,6 @@
         <translation>N</translation>
     </message>
     <message>
-        <source>With --export: the generations the animation shows, 0 to 1000; as far as the board&apos;s fate if not given.</source>
-        <translation>Con --export: las generaciones que muestra la animación, de 0 a 1000; si no, hasta el destino del tablero.</translation>
-    </message>
-    <message>
         <source>K</source>
         <translation>K</translation>
     </message>
@@ -809,6 +820,22 @@
     <message>
         <source>A picture is saved as .png and an animation as .gif: give a name that ends in one of them.</source>
         <translation>Una imagen se guarda como .png y una animación como .gif: indique un nombre que acabe en uno de ellos.</translation>
+    </message>
+    <message>
+        <source>With --export: the generations the animation shows, 0 to 1000, as far as the board&apos;s fate if not given; for a picture, the generation it shows, the start if not given.</source>
+        <translation>Con --export: las generaciones que muestra la animación, de 0 a 1000, hasta el destino del tablero si no se indica; para una imagen, la generación que muestra, el principio si no se indica.</translation>
+    </message>
+    <message>
+        <source>--describe and --export do not go together: give one of them.</source>
+        <translation>--describe y --export no van juntos: indique uno de los dos.</translation>
+    </message>
+    <message>
+        <source>--steps, --scale and --trail go with --export.</source>
+        <translation>--steps, --scale y --trail van con --export.</translation>
+    </message>
+    <message>
+        <source>It is the pattern file itself: give another name for the picture.</source>
+        <translation>Es el propio archivo del patrón: dé otro nombre a la imagen.</translation>
     </message>
 </context>
 <context>

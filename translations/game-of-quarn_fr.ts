@@ -617,6 +617,21 @@
     </message>
 </context>
 <context>
+    <name>WholeFile</name>
+    <message>
+        <source>It is a pipe, and nothing is reading from it.</source>
+        <translation>C’est un tube, et rien ne le lit.</translation>
+    </message>
+    <message>
+        <source>It is a folder.</source>
+        <translation>C’est un dossier.</translation>
+    </message>
+    <message>
+        <source>It is not a regular file, and is left as it is.</source>
+        <translation>Ce n’est pas un fichier ordinaire ; il est laissé tel quel.</translation>
+    </message>
+</context>
+<context>
     <name>main</name>
     <message>
         <source>The platform plugin: xcb, wayland, offscreen, ...</source>
@@ -771,10 +786,6 @@
         <translation>N</translation>
     </message>
     <message>
-        <source>With --export: the generations the animation shows, 0 to 1000; as far as the board&apos;s fate if not given.</source>
-        <translation>Avec --export : les générations que montre l&apos;animation, de 0 à 1000 ; sinon jusqu&apos;au destin du plateau.</translation>
-    </message>
-    <message>
         <source>K</source>
         <translation>K</translation>
     </message>
@@ -809,6 +820,22 @@
     <message>
         <source>A picture is saved as .png and an animation as .gif: give a name that ends in one of them.</source>
         <translation>Une image s&apos;enregistre en .png et une animation en .gif : donnez un nom qui finit par l&apos;un des deux.</translation>
+    </message>
+    <message>
+        <source>With --export: the generations the animation shows, 0 to 1000, as far as the board&apos;s fate if not given; for a picture, the generation it shows, the start if not given.</source>
+        <translation>Avec --export : les générations que montre l’animation, de 0 à 1000, jusqu’au destin du plateau si rien n’est donné ; pour une image, la génération qu’elle montre, le début si rien n’est donné.</translation>
+    </message>
+    <message>
+        <source>--describe and --export do not go together: give one of them.</source>
+        <translation>--describe et --export ne vont pas ensemble : donnez l’un des deux.</translation>
+    </message>
+    <message>
+        <source>--steps, --scale and --trail go with --export.</source>
+        <translation>--steps, --scale et --trail vont avec --export.</translation>
+    </message>
+    <message>
+        <source>It is the pattern file itself: give another name for the picture.</source>
+        <translation>C’est le fichier du motif lui-même : donnez un autre nom à l’image.</translation>
     </message>
 </context>
 <context>
