@@ -163,7 +163,7 @@ quarn::RunRecord BusyRecord(int steps, unsigned seed)
     quarn::RunRecord record;
     record.Reset(field(), 0);
     for (int step = 1; step < steps; ++step) {
-        record.Stepped(field(), step);
+        record.Stepped(field());
     }
     return record;
 }
@@ -205,7 +205,8 @@ void BM_PopulationAddPoint(benchmark::State& state, bool painted)
     int step = 0;
     for (auto _ : state) {
         field = field.Next();
-        record.Stepped(field, ++step);
+        record.Stepped(field);
+        ++step;
         population.Follow(record, quarn::Fate{});
         graph.Follow();
         if (painted) {

@@ -102,11 +102,44 @@ bool ActAt(std::vector<Part>& parts, std::size_t a, std::size_t b, int t, FieldC
     return together.Live(cell.row, cell.column) != apart.Live(cell.row, cell.column);
 }
 
+// Whether the part has a hand in the cell's state after t among the others near it: whether
+// running them all together gives the cell another state than running the others together and
+// the part alone.
+bool HasAHandAt(std::vector<Part>& parts, const std::vector<std::size_t>& near, std::size_t part,
+                int t, FieldCell cell)
+{
+    Field all;
+    Field others;
+    for (const std::size_t i : near) {
+        all = all | parts[i].At(t);
+        others = i == part ? others : others | parts[i].At(t);
+    }
+    const Field without = others.Next() | parts[part].At(t + 1);
+    return all.Next().Live(cell.row, cell.column) != without.Live(cell.row, cell.column);
+}
+
+// The parts near the cell less those that have no hand in what it becomes: a still life beside
+// an oscillator whose pieces only together give the cell its state is not one of them.
+std::vector<std::size_t> WithAHand(std::vector<Part>& parts, std::vector<std::size_t> near, int t,
+                                   FieldCell cell)
+{
+    for (std::size_t k = 0; k < near.size() && near.size() > 2;) {
+        if (HasAHandAt(parts, near, near[k], t, cell)) {
+            ++k;
+        } else {
+            near.erase(near.begin() + static_cast<std::ptrdiff_t>(k));
+            k = 0;
+        }
+    }
+    return near;
+}
+
 // Joins the parts near the cell that act on one another there, two by two; where no two do,
-// it took more of them together, and all of them are joined.
-bool JoinActingAt(std::vector<Part>& parts, const std::vector<std::size_t>& near, int t,
+// it took more of them together, and those of them that have a hand in it are joined.
+bool JoinActingAt(std::vector<Part>& parts, const std::vector<std::size_t>& candidates, int t,
                   FieldCell cell, Groups& groups)
 {
+    const std::vector<std::size_t> near = WithAHand(parts, candidates, t, cell);
     bool joined = false;
     bool paired = false;
     for (std::size_t i = 0; i < near.size(); ++i) {
@@ -364,7 +397,9 @@ std::optional<std::vector<Field>> AsCommonStillLifes(const Field& cells, int& tr
             return std::nullopt;
         }
         const auto placed = Field::Placed(shape, first);
-        if (!placed || (*placed & cells) != *placed || !RunsAsOnAPlane(*placed, 1)) {
+        // An island of its own: a still life that touches the rest is one with it.
+        if (!placed || (*placed & cells) != *placed || !RunsAsOnAPlane(*placed, 1) ||
+            !(placed->Within(kTouching) & cells.Without(*placed)).Empty()) {
             continue;
         }
         if (auto rest = AsCommonStillLifes(cells.Without(*placed), tries)) {
@@ -375,8 +410,9 @@ std::optional<std::vector<Field>> AsCommonStillLifes(const Field& cells, int& tr
     return std::nullopt;
 }
 
-// Still lifes side by side, each of which would stand alone, are counted one by one, as the
-// field's censuses count them: two ponds, not a still life of 16 cells.
+// Still lifes side by side, each an island of its own that would stand alone, are counted one
+// by one, as the field's censuses count them: two ponds, not a still life of 16 cells; but a
+// long boat of one island is one still life, not a boat and a tub.
 std::vector<BoardObject> Identified(const Field& cells)
 {
     BoardObject object = Identify(cells);
@@ -535,6 +571,29 @@ void JoinPhases(std::vector<BoardObject>& objects)
     objects = std::move(kept);
 }
 
+// The field's cells in clusters of cells near one another; clusters that change on their own
+// are joined where they act on one another, as the pieces of one oscillator that lie apart do,
+// so that a piece of one is never taken without the rest: alone, it may grow into what stands
+// beside it, which the whole oscillator never touches.
+std::vector<Field> Clusters(const Field& field)
+{
+    std::vector<Field> clusters;
+    std::vector<Part> changing;
+    for (Field rest = field; !rest.Empty();) {
+        const Field cluster = rest.Reached(rest.First(), kClusterReach);
+        rest = rest.Without(cluster);
+        if (ComesBack(cluster, kApartFor)) {
+            clusters.push_back(cluster);
+        } else {
+            changing.emplace_back(cluster);
+        }
+    }
+    for (const Field& joined : Separated(std::move(changing))) {
+        clusters.push_back(joined);
+    }
+    return clusters;
+}
+
 } // namespace
 
 Census CensusOf(const Board& board)
@@ -546,9 +605,7 @@ Census CensusOf(const Field& field)
 {
     Census census;
     census.live = field.Count();
-    for (Field rest = field; !rest.Empty();) {
-        const Field cluster = rest.Reached(rest.First(), kClusterReach);
-        rest = rest.Without(cluster);
+    for (const Field& cluster : Clusters(field)) {
         for (const Field& cells : Split(cluster)) {
             for (const BoardObject& object : Identified(cells)) {
                 census.objects.push_back(object);

@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <limits>
 #include <optional>
 
 namespace quarn {
@@ -21,13 +20,6 @@ Field Ahead(Field field, int generations)
         field = field.Next();
     }
     return field;
-}
-
-// The step at so many generations from this one, as the label counts: it stops at its limit
-// while the board goes on.
-int StepAhead(int step, int generations)
-{
-    return std::min(step + generations, static_cast<int>(std::numeric_limits<std::int16_t>::max()));
 }
 
 // Brent's cycle finding, which keeps no generation but two however long the run: the period of
@@ -102,7 +94,7 @@ Fate FateOf(const Field& start, int step, int horizon)
 {
     Fate fate;
     fate.ahead = horizon;
-    fate.step = StepAhead(step, horizon);
+    fate.step = step + horizon;
     const std::optional<int> period = PeriodOf(start, kSearchStrides * horizon);
     if (!period || *period > horizon) {
         return fate;
@@ -113,7 +105,7 @@ Fate FateOf(const Field& start, int step, int horizon)
     }
     fate.ahead = cycle->first;
     fate.period = *period;
-    fate.step = StepAhead(step, cycle->first);
+    fate.step = step + cycle->first;
     fate.end = cycle->state.Empty() ? Fate::End::DiesOut
                : *period == 1       ? Fate::End::Settles
                                     : Fate::End::Repeats;

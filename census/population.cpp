@@ -2,26 +2,21 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <limits>
 
 namespace quarn {
 
 namespace {
-
-constexpr int kLastStep = std::numeric_limits<std::int16_t>::max();
 
 std::int16_t Count16(const Field& field)
 {
     return static_cast<std::int16_t>(field.Count()); // at most 900
 }
 
-// Where the steps ahead end: at the fate's step, if it lies ahead within kAhead, else kAhead on;
-// never past the count's limit.
+// Where the steps ahead end: at the fate's step, if it lies ahead within kAhead, else kAhead on.
 int EndAhead(const Fate& fate, int now)
 {
     const int most = now + Population::kAhead;
-    const int end = fate.end == Fate::End::StillChanging ? most : std::min(fate.step, most);
-    return std::min(end, kLastStep);
+    return fate.end == Fate::End::StillChanging ? most : std::min(fate.step, most);
 }
 
 } // namespace
@@ -137,8 +132,8 @@ void Population::Extend()
     while (step < end_) {
         const Field next = last_.Next();
         ++step;
-        ahead_.push_back({static_cast<std::int16_t>(step), Count16(next),
-                          Count16(next.Without(last_)), Count16(last_.Without(next))});
+        ahead_.push_back(
+            {step, Count16(next), Count16(next.Without(last_)), Count16(last_.Without(next))});
         last_ = next;
     }
 }

@@ -1,6 +1,7 @@
 #include "census/run_record.h"
 
 #include <atomic>
+#include <cassert>
 #include <cstddef>
 
 namespace quarn {
@@ -29,33 +30,26 @@ RunRecord::RunRecord()
 void RunRecord::Reset(const Field& field, int step)
 {
     chunks_.clear();
-    size_ = 0;
     before_ = field;
     now_ = field;
     trail_ = field;
     chunks_.push_back(std::make_shared<Chunk>());
-    chunks_.back()->push_back({static_cast<std::int16_t>(step), Count16(field), 0, 0});
+    chunks_.back()->push_back({Count16(field), 0, 0});
     size_ = 1;
+    firstStep_ = step;
     run_ = NewId();
     StartWay(field, step);
 }
 
-void RunRecord::Stepped(const Field& field, int step)
+void RunRecord::Stepped(const Field& field)
 {
-    const Point point{static_cast<std::int16_t>(step), Count16(field), Count16(field.Without(now_)),
-                      Count16(now_.Without(field))};
-    if (step == Last().step) {
-        LastForWriting() = point;
-        StartWay(field, step);
-    } else {
-        if (size_ % kChunk == 0) {
-            chunks_.push_back(std::make_shared<Chunk>());
-            chunks_.back()->reserve(kChunk);
-        }
-        before_ = now_;
-        ++size_;
-        LastForWriting() = point;
+    if (size_ % kChunk == 0) {
+        chunks_.push_back(std::make_shared<Chunk>());
+        chunks_.back()->reserve(kChunk);
     }
+    before_ = now_;
+    ++size_;
+    LastForWriting() = {Count16(field), Count16(field.Without(now_)), Count16(now_.Without(field))};
     now_ = field;
     trail_ = trail_ | field;
 }
@@ -64,13 +58,11 @@ void RunRecord::Stepped(const Field& field, int step)
 // does.
 void RunRecord::Edited(const Field& field)
 {
-    Point& last = LastForWriting();
-    last.live = Count16(field);
-    last.born = Count16(field.Without(before_));
-    last.died = Count16(before_.Without(field));
+    LastForWriting() = {Count16(field), Count16(field.Without(before_)),
+                        Count16(before_.Without(field))};
     now_ = field;
     trail_ = trail_ | field;
-    StartWay(field, last.step);
+    StartWay(field, Last().step);
 }
 
 int RunRecord::Size() const
@@ -80,8 +72,10 @@ int RunRecord::Size() const
 
 RunRecord::Point RunRecord::At(int index) const
 {
+    assert(index >= 0 && index < size_);
     const auto at = static_cast<std::size_t>(index);
-    return (*chunks_[at / kChunk])[at % kChunk];
+    const Counts& counts = (*chunks_[at / kChunk])[at % kChunk];
+    return {firstStep_ + index, counts.live, counts.born, counts.died};
 }
 
 RunRecord::Point RunRecord::Last() const
@@ -128,7 +122,7 @@ void RunRecord::StartWay(const Field& field, int step)
 
 // The last step's chunk, copied first if another record shares it. A new step's place is made
 // here too.
-RunRecord::Point& RunRecord::LastForWriting()
+RunRecord::Counts& RunRecord::LastForWriting()
 {
     std::shared_ptr<Chunk>& chunk = chunks_.back();
     if (chunk.use_count() > 1) {

@@ -19,11 +19,12 @@ namespace quarn {
 class RunRecord
 {
 public:
-    // One step: its count on the label, its live cells, and the cells born and dead in the
+    // One step: how many generations since the count was last set (the label's count, until
+    // the label can count no further), its live cells, and the cells born and dead in the
     // generation that led to it, or changed by the edits made at it; none at a reset.
     struct Point
     {
-        std::int16_t step = 0;
+        int step = 0;
         std::int16_t live = 0;
         std::int16_t born = 0;
         std::int16_t died = 0;
@@ -33,9 +34,9 @@ public:
 
     // A fresh record: the board after a fill, a load or at the start, at its count.
     void Reset(const Field& field, int step);
-    // The board went a generation on, to this count. At the count's limit the board goes on
-    // but the count does not: the last step is the board's latest, on a way of its own.
-    void Stepped(const Field& field, int step);
+    // The board went a generation on, to the step after the last. Past the label's limit the
+    // record goes on counting, so that what it says stays true to the board.
+    void Stepped(const Field& field);
     // The board was edited at the step it is at: a click, a stroke, a key.
     void Edited(const Field& field);
 
@@ -57,13 +58,21 @@ public:
 
 private:
     static constexpr int kChunk = 256;
-    using Chunk = std::vector<Point>;
+    // A step's counts; its step is the first step's and its place's.
+    struct Counts
+    {
+        std::int16_t live = 0;
+        std::int16_t born = 0;
+        std::int16_t died = 0;
+    };
+    using Chunk = std::vector<Counts>;
 
     void StartWay(const Field& field, int step);
-    Point& LastForWriting();
+    Counts& LastForWriting();
 
     std::vector<std::shared_ptr<Chunk>> chunks_; // shared until written
     int size_ = 0;
+    int firstStep_ = 0;
     Field before_; // the board at the step before the last, or at the reset
     Field now_;
     Field trail_;

@@ -456,7 +456,7 @@ void frmDisplay::ShowTrail(bool shown)
 void frmDisplay::NextGeneration()
 {
     board_.Step();
-    record_.Stepped(Field::Of(board_), board_.StepCount());
+    record_.Stepped(Field::Of(board_));
     DrawAll();
 }
 

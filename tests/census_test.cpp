@@ -110,6 +110,20 @@ TEST(Fate, StillChangingAtTheHorizon)
               "The board settles at step 111 into a block.");
 }
 
+// A board that repeats says so in the present until it has gone once round its period, and in
+// the past from then on.
+TEST(Fate, RepeatsUntilOnceRoundThenHasRepeated)
+{
+    quarn::RunRecord record;
+    record.Reset(FieldOf("OOO", 10, 10), 0);
+    quarn::Foresight foresight;
+    const quarn::Fate fate = foresight.Of(record);
+    EXPECT_EQ(fate.Line(0).English(), "The board repeats every 2 steps from step 0, as a blinker.");
+    EXPECT_EQ(fate.Line(1).English(), "The board repeats every 2 steps from step 0, as a blinker.");
+    EXPECT_EQ(fate.Line(2).English(),
+              "The board has repeated every 2 steps since step 0, as a blinker.");
+}
+
 // --- The fate, whenever it is asked ----------------------------------------------------------
 
 // A glider in the middle, as the example is placed: it settles into a block in the corner at step
@@ -124,7 +138,7 @@ TEST(Fate, IsTheSameWheneverItIsAsked)
     EXPECT_EQ(said(), "The board settles at step 59 into a block.");
     for (int step = 1; step <= 220; ++step) {
         field = field.Next();
-        record.Stepped(field, step);
+        record.Stepped(field);
         if (step == 10 || step == 58) {
             EXPECT_EQ(said(), "The board settles at step 59 into a block.") << step;
         }
@@ -340,6 +354,14 @@ INSTANTIATE_TEST_SUITE_P(
                   "5 live cells in 1 object: a changing group of 5 cells. Changing group of 5 "
                   "cells at row 28, column 10.",
                   28},
+        SplitCase{"ABlinkerAlongTheBottomEdge", "OOO",
+                  "3 live cells in 1 object: a changing group of 3 cells. Changing group of 3 "
+                  "cells at row 30, column 10.",
+                  30},
+        SplitCase{"ABlinkerStandingOnTheRightEdge", "O/O/O",
+                  "3 live cells in 1 object: a changing group of 3 cells. Changing group of 3 "
+                  "cells at row 10, column 30.",
+                  10, 30},
         SplitCase{"ABeehiveAgainstTheRightEdge", ".OO./O..O/.OO.",
                   "6 live cells in 1 object: a beehive. Beehive at row 10, column 27.", 10, 27},
         SplitCase{"ABlockInTheBottomRightCorner", "OO/OO",
@@ -348,17 +370,38 @@ INSTANTIATE_TEST_SUITE_P(
                   "4 live cells in 1 object: a changing group of 4 cells. Changing group of 4 "
                   "cells at row 7, column 1.",
                   7, 1},
-        // Still lifes side by side, each of which stands alone, are counted one by one.
+        // Still lifes apart, each an island of its own, are counted one by one; touching, they
+        // are one island and one still life.
+        SplitCase{"TwoPondsOneCellApart",
+                  ".OO...../O..O..../O..O..../.OO...../.....OO./....O..O/....O..O/.....OO.",
+                  "16 live cells in 2 objects: 2 ponds. Pond at row 10, column 10. Pond at row 14, "
+                  "column 14."},
         SplitCase{"TwoPondsCornerToCorner",
                   ".OO..../O..O.../O..O.../.OO.OO./...O..O/...O..O/....OO.",
-                  "16 live cells in 2 objects: 2 ponds. Pond at row 10, column 10. Pond at row 13, "
-                  "column 13."},
-        SplitCase{"TwoShipsCornerToCorner", "OO..../O.O.../.OO.../...OO./...O.O/....OO",
+                  "16 live cells in 1 object: a still life of 16 cells. Still life of 16 cells at "
+                  "row 10, column 10."},
+        SplitCase{"TwoShipsOneCellApart", "OO...../O.O..../.OO..../.....OO/.....O.O/......OO",
                   "12 live cells in 2 objects: 2 ships. Ship at row 10, column 10. Ship at row "
-                  "13, column 13."},
-        SplitCase{"ABoatOnAnAircraftCarrier", "OO...../O..O.../..OO.../....OO./....O.O/.....O.",
+                  "13, column 15."},
+        SplitCase{"ABoatBesideAnAircraftCarrier",
+                  "OO....../O..O..../..OO..../......OO/......O.O/.......O.",
                   "11 live cells in 2 objects: a boat and an aircraft carrier. Aircraft carrier "
-                  "at row 10, column 10. Boat at row 13, column 14."},
+                  "at row 10, column 10. Boat at row 13, column 16."},
+        // A still life of one island is one still life, though a boat and tubs make it up.
+        SplitCase{"ALongLongBoat", ".O.../O.O../.O.O./..O.O/...OO",
+                  "9 live cells in 1 object: a still life of 9 cells. Still life of 9 cells at "
+                  "row 10, column 10."},
+        SplitCase{"ABoatLongerStill", ".O...../O.O..../.O.O.../..O.O../...O.O./....O.O/.....OO",
+                  "13 live cells in 1 object: a still life of 13 cells. Still life of 13 cells at "
+                  "row 24, column 24.",
+                  24, 24},
+        // Separate islands that never act on one another are two, however near they come.
+        SplitCase{"ABoatAbovePentadecathlonThatNeverMeetIt",
+                  ".OO................./.O.O................/..O................./"
+                  "......O..O....O..O../....OOO..OOOOOO..OOO/......O..O....O..O..",
+                  "25 live cells in 2 objects: a boat and a pentadecathlon. Boat at row 1, column "
+                  "2. Pentadecathlon at row 4, column 5.",
+                  1, 1},
         // Two oscillators whose widest phases come within two cells, never changing each other.
         SplitCase{"TwoPentadecathlonsThatNeverMeet",
                   "..OO......OO............./.O..O....O..O............/OOOOOO..OOOOOO.........../"

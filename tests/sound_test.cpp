@@ -33,7 +33,7 @@ struct Series
         };
         record.Reset(field(counts.front()), 0);
         for (std::size_t step = 1; step < counts.size(); ++step) {
-            record.Stepped(field(counts[step]), static_cast<int>(step));
+            record.Stepped(field(counts[step]));
         }
         quarn::Fate settled;
         settled.end = quarn::Fate::End::Settles;
