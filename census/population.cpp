@@ -53,6 +53,11 @@ std::uint64_t Population::Run() const
     return record_ != nullptr ? record_->Run() : 0;
 }
 
+std::uint64_t Population::Way() const
+{
+    return record_ != nullptr ? record_->Way() : 0;
+}
+
 int Population::Size() const
 {
     return PastSize() + static_cast<int>(ahead_.size() - aheadFrom_);

@@ -32,8 +32,9 @@ public:
     bool AndOn() const;
     // Whether the last Follow found the board on the way it was on, a step or more further.
     bool FollowedOnTheWay() const;
-    // Which reset the series began at, as the record says.
+    // Which reset the series began at, and which way it is on, as the record says.
     std::uint64_t Run() const;
+    std::uint64_t Way() const;
 
     // The first step, the highest and the lowest of the past (each the first step at which it
     // stands so), and the last.

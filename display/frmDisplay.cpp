@@ -230,10 +230,17 @@ void frmDisplay::ConnectCommands()
         announcer_->Started();
     });
     connect(&cmdStop, &QPushButton::clicked, this, [this] {
+        const bool running = timer.Interval() != 0;
         cmdStop_Click();
         history_->CloseRun();
-        announcer_->Stopped();
+        if (running) {
+            announcer_->Stopped();
+        }
     });
+    // R from the board or the graph: the button for it pressed, the focus left where it is.
+    const auto runOrStop = [this] { (timer.Interval() != 0 ? cmdStop : cmdGo).click(); };
+    connect(cursor_, &BoardCursor::RunRequested, this, runOrStop);
+    connect(populationWindow_, &PopulationWindow::RunRequested, this, runOrStop);
 }
 
 void frmDisplay::ConnectMouse()
@@ -289,6 +296,7 @@ void frmDisplay::ConnectFiles()
                  QT_TRANSLATE_NOOP("quarn::History", "Load Pattern"), tr("Pattern loaded"));
     });
     connect(this, &frmDisplay::PatternFileGiven, transfer_, &PatternTransfer::OpenFile);
+    connect(transfer_, &PatternTransfer::Said, announcer_, &Announcer::Say);
 }
 
 // The board's objects: said, visited and listed; the list follows the board, and the object
@@ -330,6 +338,10 @@ void frmDisplay::ConnectPictures()
     connect(menus_, &Menus::TrailShown, pictures_, &PictureExport::ShowTrail);
     connect(menus_, &Menus::ExportPictureRequested, pictures_, &PictureExport::ExportPicture);
     connect(menus_, &Menus::ExportAnimationRequested, pictures_, &PictureExport::ExportAnimation);
+    connect(pictures_, &PictureExport::Said, announcer_, &Announcer::Say);
+    connect(menus_, &Menus::TrailShown, announcer_, [this](bool shown) {
+        announcer_->Say(shown ? tr("Trail shown.") : tr("Trail hidden."));
+    });
 }
 
 // The population heard: the graph on P, with its marker where the sound is; and, while the
@@ -348,6 +360,9 @@ void frmDisplay::ConnectSound()
     });
     connect(sound_, &SoundPlayer::Said, announcer_, &Announcer::Say);
     connect(menus_, &Menus::SoundWhileRunning, sound_, &SoundPlayer::PlayWhileRunning);
+    connect(menus_, &Menus::SoundWhileRunning, announcer_, [this](bool on) {
+        announcer_->Say(on ? tr("Sound while running on.") : tr("Sound while running off."));
+    });
     connect(this, &frmDisplay::BoardDrawn, sound_,
             [this] { sound_->Follow(timer.Interval() != 0); });
 }

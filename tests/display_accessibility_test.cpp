@@ -31,8 +31,10 @@ std::vector<TableChange> changes;
 int descriptionChanges = 0;
 // Events about single cells: a name change on a toggle, focus for the cursor.
 std::vector<std::pair<QAccessible::Event, QAccessibleInterface*>> cellEvents;
-// What the status bar's notification said, each time it showed.
+// What the status bar's notification said, each time it showed; and which notification showed,
+// whose words a screen reader reads some time later.
 QStringList spoken;
+std::vector<QAccessible::Id> shown;
 
 void RecordUpdate(QAccessibleEvent* event)
 {
@@ -40,6 +42,7 @@ void RecordUpdate(QAccessibleEvent* event)
     if (source != nullptr && source->role() == QAccessible::Notification) {
         if (event->type() == QAccessible::ObjectShow && !source->state().invisible) {
             spoken.push_back(source->text(QAccessible::Name));
+            shown.push_back(QAccessible::uniqueId(source));
         }
     } else if (event->object() == nullptr) {
         cellEvents.emplace_back(event->type(), source);
@@ -114,6 +117,7 @@ void AccessibilityTest::init()
     descriptionChanges = 0;
     cellEvents.clear();
     spoken.clear();
+    shown.clear();
 }
 
 void AccessibilityTest::cleanup()
@@ -292,6 +296,19 @@ void AccessibilityTest::announcementsSayWhatHappened_data()
         << "Paste:3o! Ctrl+Shift+P Graph P P Right"
         << "Pattern loaded, 3 live | No sound output is available. | Step 0: 3 live cells, 0 "
            "born, 0 died.";
+    QTest::newRow("fast keys in the graph: each line in its own words")
+        << "Paste:bo$2bo$3o! cmdOneStep Ctrl+Shift+P Graph Home Right Right"
+        << "Pattern loaded, 5 live | Step 1, 5 live | Step 0: 5 live cells, 0 born, 0 died. | "
+           "Step 1: 5 live cells, 2 born, 2 died. | Step 2, ahead: 5 live cells.";
+    QTest::newRow("the trail, the sound and a copy said, in the graph's window too")
+        << "Ctrl+Shift+T Paste:3o! Ctrl+C Ctrl+Shift+P Graph Ctrl+Shift+T Ctrl+Shift+H"
+        << "Trail shown. | Pattern loaded, 3 live | Copied the board as a pattern. | Trail "
+           "hidden. | Sound while running on.";
+    QTest::newRow("Stop with nothing running says nothing") << "S cmdStop"
+                                                            << "Step 0, 0 live";
+    QTest::newRow("R runs and stops, from the board and from the graph")
+        << "R R Ctrl+Shift+P Graph R R"
+        << "Running | Stopped at step 0 | Running | Stopped at step 0";
     QTest::newRow("the graph of an empty board")
         << "Ctrl+Shift+P Graph S"
         << "At step 0: 0 live cells. The board is empty: no live cells.";
@@ -325,6 +342,12 @@ void AccessibilityTest::announcementsSayWhatHappened()
         }
     }
     QCOMPARE(spoken.join(QStringLiteral(" | ")), said);
+    // Read once the keys are done, as a screen reader behind them reads: each its own words.
+    QStringList heard;
+    for (const QAccessible::Id id : shown) {
+        heard << QAccessible::accessibleInterface(id)->text(QAccessible::Name);
+    }
+    QCOMPARE(heard.join(QStringLiteral(" | ")), said);
 }
 
 // The window reaches a screen reader as a window with its title, not as a nameless filler.

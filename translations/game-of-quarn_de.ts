@@ -1263,6 +1263,14 @@
         <source>Hear each generation of a run as a tone</source>
         <translation>Jede Generation eines Laufs als Ton hören</translation>
     </message>
+    <message>
+        <source>R</source>
+        <translation>R</translation>
+    </message>
+    <message>
+        <source>Run the board, or stop it, as Go and Stop do</source>
+        <translation>Das Spielfeld laufen lassen oder anhalten, wie Los und Stopp</translation>
+    </message>
 </context>
 <context>
     <name>quarn::ObjectsWindow</name>
@@ -1383,6 +1391,14 @@
         <source>Game of Quarn</source>
         <translation>Game of Quarn</translation>
     </message>
+    <message>
+        <source>Copied the board as a pattern.</source>
+        <translation>Das Spielfeld wurde als Muster kopiert.</translation>
+    </message>
+    <message>
+        <source>Saved %1.</source>
+        <translation>%1 gespeichert.</translation>
+    </message>
 </context>
 <context>
     <name>quarn::PictureExport</name>
@@ -1418,6 +1434,17 @@
         <source>Game of Quarn</source>
         <translation>Game of Quarn</translation>
     </message>
+    <message>
+        <source>Saved %1.</source>
+        <translation>%1 gespeichert.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Saved %1: %n pictures.</source>
+        <translation>
+            <numerusform>%1 gespeichert: %n Bild.</numerusform>
+            <numerusform>%1 gespeichert: %n Bilder.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>quarn::PopulationGraph</name>
@@ -1452,6 +1479,10 @@
     <message>
         <source>From step %1 to step %2: %3 live cells at the start, at most %4 at step %5, at least %6 at step %7, %8 now.</source>
         <translation>Von Schritt %1 bis Schritt %2: %3 lebende Zellen am Anfang, höchstens %4 bei Schritt %5, mindestens %6 bei Schritt %7, jetzt %8.</translation>
+    </message>
+    <message>
+        <source>Copied the steps as CSV.</source>
+        <translation>Die Schritte wurden als CSV kopiert.</translation>
     </message>
 </context>
 <context>
@@ -1521,6 +1552,22 @@
     <message>
         <source>Redo %1</source>
         <translation>Wiederholen: %1</translation>
+    </message>
+    <message>
+        <source>Trail shown.</source>
+        <translation>Spur eingeblendet.</translation>
+    </message>
+    <message>
+        <source>Trail hidden.</source>
+        <translation>Spur ausgeblendet.</translation>
+    </message>
+    <message>
+        <source>Sound while running on.</source>
+        <translation>Ton beim Laufen an.</translation>
+    </message>
+    <message>
+        <source>Sound while running off.</source>
+        <translation>Ton beim Laufen aus.</translation>
     </message>
 </context>
 </TS>

@@ -1263,6 +1263,14 @@
         <source>Hear each generation of a run as a tone</source>
         <translation>Oír cada generación de una marcha como un tono</translation>
     </message>
+    <message>
+        <source>R</source>
+        <translation>R</translation>
+    </message>
+    <message>
+        <source>Run the board, or stop it, as Go and Stop do</source>
+        <translation>Poner el tablero en marcha o detenerlo, como Iniciar y Detener</translation>
+    </message>
 </context>
 <context>
     <name>quarn::ObjectsWindow</name>
@@ -1383,6 +1391,14 @@
         <source>Game of Quarn</source>
         <translation>Game of Quarn</translation>
     </message>
+    <message>
+        <source>Copied the board as a pattern.</source>
+        <translation>Tablero copiado como patrón.</translation>
+    </message>
+    <message>
+        <source>Saved %1.</source>
+        <translation>%1 guardado.</translation>
+    </message>
 </context>
 <context>
     <name>quarn::PictureExport</name>
@@ -1418,6 +1434,17 @@
         <source>Game of Quarn</source>
         <translation>Game of Quarn</translation>
     </message>
+    <message>
+        <source>Saved %1.</source>
+        <translation>%1 guardado.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Saved %1: %n pictures.</source>
+        <translation>
+            <numerusform>%1 guardado: %n imagen.</numerusform>
+            <numerusform>%1 guardado: %n imágenes.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>quarn::PopulationGraph</name>
@@ -1452,6 +1479,10 @@
     <message>
         <source>From step %1 to step %2: %3 live cells at the start, at most %4 at step %5, at least %6 at step %7, %8 now.</source>
         <translation>Del paso %1 al paso %2: %3 células vivas al inicio, como mucho %4 en el paso %5, como poco %6 en el paso %7, %8 ahora.</translation>
+    </message>
+    <message>
+        <source>Copied the steps as CSV.</source>
+        <translation>Pasos copiados como CSV.</translation>
     </message>
 </context>
 <context>
@@ -1521,6 +1552,22 @@
     <message>
         <source>Redo %1</source>
         <translation>Rehacer: %1</translation>
+    </message>
+    <message>
+        <source>Trail shown.</source>
+        <translation>Rastro visible.</translation>
+    </message>
+    <message>
+        <source>Trail hidden.</source>
+        <translation>Rastro oculto.</translation>
+    </message>
+    <message>
+        <source>Sound while running on.</source>
+        <translation>Sonido en marcha activado.</translation>
+    </message>
+    <message>
+        <source>Sound while running off.</source>
+        <translation>Sonido en marcha desactivado.</translation>
     </message>
 </context>
 </TS>

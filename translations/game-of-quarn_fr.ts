@@ -1263,6 +1263,14 @@
         <source>Hear each generation of a run as a tone</source>
         <translation>Entendre chaque génération d&apos;une marche comme un son</translation>
     </message>
+    <message>
+        <source>R</source>
+        <translation>R</translation>
+    </message>
+    <message>
+        <source>Run the board, or stop it, as Go and Stop do</source>
+        <translation>Lancer le plateau ou l’arrêter, comme Lancer et Arrêter</translation>
+    </message>
 </context>
 <context>
     <name>quarn::ObjectsWindow</name>
@@ -1383,6 +1391,14 @@
         <source>Game of Quarn</source>
         <translation>Game of Quarn</translation>
     </message>
+    <message>
+        <source>Copied the board as a pattern.</source>
+        <translation>Plateau copié comme motif.</translation>
+    </message>
+    <message>
+        <source>Saved %1.</source>
+        <translation>%1 enregistré.</translation>
+    </message>
 </context>
 <context>
     <name>quarn::PictureExport</name>
@@ -1418,6 +1434,17 @@
         <source>Game of Quarn</source>
         <translation>Game of Quarn</translation>
     </message>
+    <message>
+        <source>Saved %1.</source>
+        <translation>%1 enregistré.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Saved %1: %n pictures.</source>
+        <translation>
+            <numerusform>%1 enregistré : %n image.</numerusform>
+            <numerusform>%1 enregistré : %n images.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>quarn::PopulationGraph</name>
@@ -1452,6 +1479,10 @@
     <message>
         <source>From step %1 to step %2: %3 live cells at the start, at most %4 at step %5, at least %6 at step %7, %8 now.</source>
         <translation>Du pas %1 au pas %2 : %3 cellules vivantes au début, au plus %4 au pas %5, au moins %6 au pas %7, %8 maintenant.</translation>
+    </message>
+    <message>
+        <source>Copied the steps as CSV.</source>
+        <translation>Pas copiés au format CSV.</translation>
     </message>
 </context>
 <context>
@@ -1521,6 +1552,22 @@
     <message>
         <source>Redo %1</source>
         <translation>Rétablir : %1</translation>
+    </message>
+    <message>
+        <source>Trail shown.</source>
+        <translation>Traînée affichée.</translation>
+    </message>
+    <message>
+        <source>Trail hidden.</source>
+        <translation>Traînée masquée.</translation>
+    </message>
+    <message>
+        <source>Sound while running on.</source>
+        <translation>Son pendant la marche activé.</translation>
+    </message>
+    <message>
+        <source>Sound while running off.</source>
+        <translation>Son pendant la marche désactivé.</translation>
     </message>
 </context>
 </TS>

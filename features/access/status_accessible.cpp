@@ -4,20 +4,25 @@
 
 #include <QWidget>
 
+#include <utility>
+
 namespace quarn {
 
 StatusAccessible::StatusAccessible(QWidget* status, const Announcer& announcer)
     : QAccessibleWidget(status, QAccessible::StatusBar),
       announcer_(announcer),
-      notification_(
-          QAccessible::registerAccessibleInterface(new AnnouncementAccessible(this, announcer))),
-      heard_(QObject::connect(&announcer, &Announcer::Said, status, [this] { Announce(); }))
+      notifications_{QAccessible::registerAccessibleInterface(
+          new AnnouncementAccessible(this, announcer.Message()))},
+      heard_(QObject::connect(&announcer, &Announcer::Said, status,
+                              [this](const QString& message) { Announce(message); }))
 {}
 
 StatusAccessible::~StatusAccessible()
 {
     QObject::disconnect(heard_);
-    QAccessible::deleteAccessibleInterface(notification_);
+    for (const QAccessible::Id id : notifications_) {
+        QAccessible::deleteAccessibleInterface(id);
+    }
 }
 
 bool StatusAccessible::Speaking() const
@@ -25,10 +30,16 @@ bool StatusAccessible::Speaking() const
     return speaking_;
 }
 
-// The notification is shown with the message, and hidden again once it has been announced, so
-// that each message is a new notification.
-void StatusAccessible::Announce()
+// Each message is a new notification, shown with its words and hidden again once it has been
+// announced.
+void StatusAccessible::Announce(const QString& message)
 {
+    notifications_.push_front(
+        QAccessible::registerAccessibleInterface(new AnnouncementAccessible(this, message)));
+    if (notifications_.size() > kKept) {
+        QAccessible::deleteAccessibleInterface(notifications_.back());
+        notifications_.pop_back();
+    }
     QAccessibleInterface* notification = child(0);
     QAccessibleEvent name(notification, QAccessible::NameChanged);
     QAccessible::updateAccessibility(&name);
@@ -64,19 +75,19 @@ int StatusAccessible::childCount() const
 
 QAccessibleInterface* StatusAccessible::child(int index) const
 {
-    return index == 0 ? QAccessible::accessibleInterface(notification_) : nullptr;
+    return index == 0 ? QAccessible::accessibleInterface(notifications_.front()) : nullptr;
 }
 
 int StatusAccessible::indexOfChild(const QAccessibleInterface* child) const
 {
-    return child == QAccessible::accessibleInterface(notification_) ? 0 : -1;
+    return child == StatusAccessible::child(0) ? 0 : -1;
 }
 
 // --- The notification -----------------------------------------------------------------------
 
-AnnouncementAccessible::AnnouncementAccessible(StatusAccessible* status, const Announcer& announcer)
+AnnouncementAccessible::AnnouncementAccessible(StatusAccessible* status, QString words)
     : status_(status),
-      announcer_(announcer)
+      words_(std::move(words))
 {}
 
 bool AnnouncementAccessible::isValid() const
@@ -91,7 +102,7 @@ QAccessibleInterface* AnnouncementAccessible::parent() const
 
 QString AnnouncementAccessible::text(QAccessible::Text t) const
 {
-    return t == QAccessible::Name ? announcer_.Message() : QString();
+    return t == QAccessible::Name ? words_ : QString();
 }
 
 void AnnouncementAccessible::setText(QAccessible::Text /*t*/, const QString& /*text*/)
@@ -113,7 +124,7 @@ QAccessible::Role AnnouncementAccessible::role() const
 QAccessible::State AnnouncementAccessible::state() const
 {
     QAccessible::State state;
-    state.invisible = !status_->Speaking();
+    state.invisible = !status_->Speaking() || status_->child(0) != this;
     return state;
 }
 

@@ -4,6 +4,9 @@
 
 #include <QAccessibleWidget>
 #include <QMetaObject>
+#include <QString>
+
+#include <deque>
 
 class QWidget;
 
@@ -34,19 +37,24 @@ public:
     bool Speaking() const;
 
 private:
-    void Announce();
+    void Announce(const QString& message);
+
+    // A screen reader asks for an announcement's words some time after it was shown, by which
+    // time the next may have come: each is a notification of its own that keeps its own words,
+    // and the last few are kept for it to ask.
+    static constexpr std::size_t kKept = 32;
 
     const Announcer& announcer_;
-    QAccessible::Id notification_;
+    std::deque<QAccessible::Id> notifications_; // the newest first
     bool speaking_ = false;
     QMetaObject::Connection heard_;
 };
 
-// The announcements: a notification in the status bar, shown while it has something to say.
+// An announcement: a notification in the status bar, shown while it is being said.
 class AnnouncementAccessible : public LeafAccessible
 {
 public:
-    AnnouncementAccessible(StatusAccessible* status, const Announcer& announcer);
+    AnnouncementAccessible(StatusAccessible* status, QString words);
 
     bool isValid() const override;
     QAccessibleInterface* parent() const override;
@@ -58,7 +66,7 @@ public:
 
 private:
     StatusAccessible* status_;
-    const Announcer& announcer_;
+    QString words_;
 };
 
 } // namespace quarn

@@ -151,11 +151,14 @@ bool BoardCursor::KeyPressed(const QKeyEvent& key)
         return true;
     case Qt::Key_S:
     case Qt::Key_D:
+    case Qt::Key_R:
         if (key.modifiers() != Qt::NoModifier) {
             return false;
         }
         if (key.key() == Qt::Key_S) {
             emit StatusRequested();
+        } else if (key.key() == Qt::Key_R) {
+            emit RunRequested();
         } else {
             emit DescribeRequested(row_, column_);
         }

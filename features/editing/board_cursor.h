@@ -41,6 +41,8 @@ signals:
     void ToggleRequested(int row, int column);
     // S on the board: what the board holds, said aloud.
     void StatusRequested();
+    // R: the board to run, or to stop, as Go and Stop do.
+    void RunRequested();
     // D: what is on the board, and what becomes of it, with the cursor on this cell.
     void DescribeRequested(int row, int column);
     // N or Shift+N: the object after, or before, the cursor cell.

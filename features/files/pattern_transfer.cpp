@@ -134,6 +134,7 @@ void PatternTransfer::Copy()
 {
     const std::string text = BoardRle(PatternOfBoard(board_));
     QGuiApplication::clipboard()->setText(QString::fromStdString(text));
+    emit Said(tr("Copied the board as a pattern."));
 }
 
 void PatternTransfer::Paste()
@@ -243,6 +244,7 @@ bool PatternTransfer::Write(const QString& path, Pattern pattern)
         return false;
     }
     Remember(path);
+    emit Said(tr("Saved %1.").arg(QFileInfo(path).fileName()));
     return true;
 }
 

@@ -44,6 +44,8 @@ public:
 signals:
     // A pattern was read and placed: its live cells on the field, counted from 0.
     void PatternRead(const std::vector<Cell>& cells);
+    // What a copy or a save did, in words for a screen reader.
+    void Said(const QString& words);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

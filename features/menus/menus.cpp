@@ -101,10 +101,12 @@ Menus::Menus(QMenuBar& bar, QWidget& window, const QStringList& examples)
     view->addSeparator();
     QAction* trail = view->addAction(tr("&Trail"));
     trail->setShortcuts(TrailKeys());
+    trail->setShortcutContext(Qt::ApplicationShortcut);
     trail->setCheckable(true);
     connect(trail, &QAction::toggled, this, &Menus::TrailShown);
     QAction* sound = view->addAction(tr("&Sound While Running"));
     sound->setShortcuts(SoundKeys());
+    sound->setShortcutContext(Qt::ApplicationShortcut);
     sound->setCheckable(true);
     connect(sound, &QAction::toggled, this, &Menus::SoundWhileRunning);
 
@@ -141,6 +143,8 @@ QAction* Menus::AddEntry(QMenu& menu, const QString& text, const QList<QKeySeque
 {
     QAction* action = menu.addAction(text);
     action->setShortcuts(keys);
+    // The program's shortcuts work in its side windows too.
+    action->setShortcutContext(Qt::ApplicationShortcut);
     connect(action, &QAction::triggered, this, signal);
     return action;
 }
@@ -182,6 +186,7 @@ void Menus::ShowKeys()
     table += row.arg(tr("Page Up, Page Down"), tr("Ten rows up or down"));
     table += row.arg(tr("Space, Enter"), tr("Switch the cursor cell on or off"));
     table += row.arg(tr("S"), tr("Say the step and the live cells, with a screen reader"));
+    table += row.arg(tr("R"), tr("Run the board, or stop it, as Go and Stop do"));
     table += row.arg(tr("D"), tr("Say what is on the board and what becomes of it, and show it in "
                                  "a tip"));
     table +=
@@ -195,6 +200,7 @@ void Menus::ShowKeys()
     table += row.arg(tr("Page Up, Page Down"), tr("A tenth of the steps back or on"));
     table += row.arg(tr("H, L"), tr("The highest or the lowest point"));
     table += row.arg(tr("S"), tr("Say the summary: the start, the highest, the lowest, now"));
+    table += row.arg(tr("R"), tr("Run the board, or stop it, as Go and Stop do"));
     table += row.arg(tr("P"), tr("Hear the graph as tones, higher for more cells; P again or "
                                  "Escape stops"));
     table += row.arg(Key(QKeySequence::Copy), tr("Copy the steps as CSV, for a spreadsheet"));

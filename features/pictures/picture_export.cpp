@@ -5,7 +5,9 @@
 #include "features/pictures/export_dialog.h"
 #include "features/pictures/run_animation.h"
 
+#include <QCoreApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QProgressDialog>
@@ -17,8 +19,9 @@ namespace quarn {
 
 namespace {
 
-// An animation's progress shows once it has taken this long.
+// An animation's progress shows once it has taken this long, and moves at most this often.
 constexpr int kProgressAfterMs = 300;
+constexpr int kProgressEveryMs = 250;
 
 } // namespace
 
@@ -44,7 +47,7 @@ void PictureExport::ExportPicture()
     ExportDialog dialog(window_, tr("Export Picture"), Suggested(QStringLiteral("png")),
                         QStringLiteral("png"), -1);
     if (dialog.exec() == QDialog::Accepted) {
-        Save(dialog.Path(), run_animation::Picture(cells, trail, dialog.Scale()));
+        Save(dialog.Path(), run_animation::Picture(cells, trail, dialog.Scale()), 1);
     }
 }
 
@@ -65,16 +68,24 @@ void PictureExport::ExportAnimation()
     progress.setWindowTitle(tr("Export Animation"));
     progress.setWindowModality(Qt::WindowModal);
     progress.setMinimumDuration(kProgressAfterMs);
+    // A screen reader hears every change of the bar's value: a few a second, not one a frame.
+    QElapsedTimer shown;
+    shown.start();
     const QByteArray bytes =
         run_animation::Animation(cells, withTrail ? &trail : nullptr, dialog.Generations(),
-                                 dialog.Scale(), [&progress](int made) {
-                                     progress.setValue(made);
+                                 dialog.Scale(), [&progress, &shown](int made) {
+                                     if (shown.elapsed() >= kProgressEveryMs) {
+                                         progress.setValue(made);
+                                         shown.restart();
+                                     } else {
+                                         QCoreApplication::processEvents();
+                                     }
                                      return !progress.wasCanceled();
                                  });
     const bool cancelled = progress.wasCanceled();
     progress.reset();
     if (!cancelled) {
-        Save(dialog.Path(), bytes);
+        Save(dialog.Path(), bytes, dialog.Generations() + 1);
     }
 }
 
@@ -85,11 +96,14 @@ QString PictureExport::Suggested(const QString& extension) const
         .filePath((name.isEmpty() ? tr("board") : name) + QLatin1Char('.') + extension);
 }
 
-void PictureExport::Save(const QString& path, const QByteArray& bytes)
+void PictureExport::Save(const QString& path, const QByteArray& bytes, int pictures)
 {
     const QString why =
         bytes.isEmpty() ? tr("The picture could not be made.") : WriteWholeFile(path, bytes);
     if (why.isEmpty()) {
+        const QString name = QFileInfo(path).fileName();
+        emit Said(pictures == 1 ? tr("Saved %1.").arg(name)
+                                : tr("Saved %1: %n pictures.", nullptr, pictures).arg(name));
         return;
     }
     const QString what = tr("Could not export “%1”.").arg(QFileInfo(path).fileName());

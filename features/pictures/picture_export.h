@@ -29,9 +29,14 @@ public:
     void ExportPicture();
     void ExportAnimation();
 
+signals:
+    // What a finished export did, in words for a screen reader.
+    void Said(const QString& words);
+
 private:
     QString Suggested(const QString& extension) const;
-    void Save(const QString& path, const QByteArray& bytes);
+    // Saves the bytes, says so with how many pictures they hold, or warns why not.
+    void Save(const QString& path, const QByteArray& bytes, int pictures);
 
     QWidget& window_;
     const RunRecord& record_;

@@ -102,11 +102,15 @@ void PopulationGraph::SetOutlook(const QString& outlook)
 void PopulationGraph::Follow()
 {
     const int size = population_.Size();
-    // A new graph after a fill or a load: no point marked on it yet.
-    if (population_.Run() != run_) {
+    // A new graph after a fill, a load, an edit, undo or redo: no point marked on it yet.
+    const int followed =
+        population_.PastSize() > 0 ? population_.At(population_.PastSize() - 1).step : 0;
+    if (population_.Run() != run_ || population_.Way() != way_ || followed < followedStep_) {
         run_ = population_.Run();
+        way_ = population_.Way();
         marked_ = -1;
     }
+    followedStep_ = followed;
     if (marked_ >= size) {
         marked_ = size - 1;
     }
@@ -499,6 +503,12 @@ void PopulationGraph::keyPressEvent(QKeyEvent* event)
     }
     if (event->matches(QKeySequence::Copy)) {
         QGuiApplication::clipboard()->setText(Csv());
+        emit Said(tr("Copied the steps as CSV."));
+        return;
+    }
+    // The graph's keys are plain keys: with a modifier they are the program's shortcuts'.
+    if ((event->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) {
+        QWidget::keyPressEvent(event);
         return;
     }
     const int from = marked_ >= 0 ? marked_ : population_.PastSize() - 1;
@@ -530,6 +540,9 @@ void PopulationGraph::keyPressEvent(QKeyEvent* event)
         return;
     case Qt::Key_S:
         emit Said(Summary());
+        return;
+    case Qt::Key_R:
+        emit RunRequested();
         return;
     case Qt::Key_P:
         if (playing_) {

@@ -55,6 +55,8 @@ signals:
     // P: the graph to be heard from its first step to its last, or no longer.
     void PlayRequested();
     void StopRequested();
+    // R: the board to run, or to stop, as Go and Stop do.
+    void RunRequested();
 
 protected:
     bool event(QEvent* event) override;
@@ -104,7 +106,10 @@ private:
     int liveAxis_ = 10;
     int highest_ = 0; // the most live cells at any step shown
     int marked_ = -1;
-    std::uint64_t run_ = 0; // the reset the marker was placed after
+    // The reset, the way and the step the marker was placed on.
+    std::uint64_t run_ = 0;
+    std::uint64_t way_ = 0;
+    int followedStep_ = 0;
     bool playing_ = false;
     int drawnNow_ = -1;  // the step the now mark was drawn at
     int drawnLast_ = -1; // the last step drawn

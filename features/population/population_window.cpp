@@ -25,6 +25,7 @@ PopulationWindow::PopulationWindow(const RunRecord& record, Foresight& foresight
     connect(&graph_, &PopulationGraph::Said, this, &PopulationWindow::Said);
     connect(&graph_, &PopulationGraph::PlayRequested, this, &PopulationWindow::PlayRequested);
     connect(&graph_, &PopulationGraph::StopRequested, this, &PopulationWindow::StopRequested);
+    connect(&graph_, &PopulationGraph::RunRequested, this, &PopulationWindow::RunRequested);
 }
 
 void PopulationWindow::OpenOrRaise()

@@ -34,6 +34,7 @@ signals:
     void Said(const QString& words);
     void PlayRequested();
     void StopRequested();
+    void RunRequested();
 
 protected:
     void hideEvent(QHideEvent* event) override;
