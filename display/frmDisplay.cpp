@@ -365,6 +365,7 @@ void frmDisplay::ConnectSound()
     });
     connect(this, &frmDisplay::BoardDrawn, sound_,
             [this] { sound_->Follow(timer.Interval() != 0); });
+    connect(&cmdStop, &QPushButton::clicked, sound_, [this] { sound_->Follow(false); });
 }
 
 void frmDisplay::ConnectMenus()

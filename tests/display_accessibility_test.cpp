@@ -292,6 +292,10 @@ void AccessibilityTest::announcementsSayWhatHappened_data()
         << "Paste:3o! cmdOneStep*2 Ctrl+Shift+P Graph End cmdAllOn Right"
         << "Pattern loaded, 3 live | Step 1, 3 live | Step 2, 3 live | Step 2: 3 live cells, 2 "
            "born, 2 died. | All on, 900 live | Step 1, ahead: 4 live cells.";
+    QTest::newRow("undo takes the graph's marker off: Right goes on from the board's step")
+        << "Paste:bo$2bo$3o! cmdOneStep*2 Ctrl+Shift+P Graph Home Ctrl+Z Right"
+        << "Pattern loaded, 5 live | Step 1, 5 live | Step 2, 5 live | Step 0: 5 live cells, 0 "
+           "born, 0 died. | Undo 1 Step: step 1, 5 live | Step 2, ahead: 5 live cells.";
     QTest::newRow("the graph heard with no sound output: said once, and the graph goes on")
         << "Paste:3o! Ctrl+Shift+P Graph P P Right"
         << "Pattern loaded, 3 live | No sound output is available. | Step 0: 3 live cells, 0 "

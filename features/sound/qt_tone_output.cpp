@@ -22,6 +22,7 @@ constexpr int kFeedEveryMs = 50;
 constexpr int kBufferFrames = quarn::ToneOutput::kRate / 2;
 // Nothing queued for this long, and the stream is closed, so that nothing runs for it.
 constexpr int kIdleMs = 1500;
+constexpr int kMostPendingFrames = quarn::ToneOutput::kRate;
 
 class QtToneOutput final : public QObject, public quarn::ToneOutput
 {
@@ -49,23 +50,34 @@ public:
         if (device.isNull() || !device.isFormatSupported(format)) {
             return false;
         }
-        sink_ = std::make_unique<QAudioSink>(device, format);
-        sink_->setBufferSize(qsizetype{kBufferFrames} * kFrameBytes);
+        device_ = device;
+        format_ = format;
         return true;
     }
 
     void Queue(const std::vector<std::int16_t>& samples) override
     {
-        if (!sink_) {
+        if (device_.isNull()) {
             return;
         }
         if (io_ == nullptr) {
+            // A sink of its own for each stream: one stopped and started again many times
+            // has been heard to play in scraps.
+            sink_ = std::make_unique<QAudioSink>(device_, format_);
+            sink_->setBufferSize(qsizetype{kBufferFrames} * kFrameBytes);
             io_ = sink_->start();
             written_ = 0;
         }
         pending_.append(reinterpret_cast<const char*>(samples.data()),
                         static_cast<qsizetype>(samples.size()) * qsizetype{sizeof(std::int16_t)});
         queued_ += static_cast<long>(samples.size() / 2);
+        // However the sink keeps up, no more than a second waits for it: the oldest goes.
+        const qsizetype most = qsizetype{kMostPendingFrames} * kFrameBytes;
+        if (pending_.size() > most) {
+            const qsizetype dropped = pending_.size() - most;
+            pending_.remove(0, dropped);
+            queued_ -= static_cast<long>(dropped / kFrameBytes);
+        }
         Feed();
         if (!pending_.isEmpty()) {
             feeding_.start();
@@ -84,6 +96,7 @@ public:
             sink_->stop();
         }
         io_ = nullptr;
+        sink_.reset();
     }
 
     // What has gone to the sink less what it still holds.
@@ -118,6 +131,8 @@ private:
         }
     }
 
+    QAudioDevice device_;
+    QAudioFormat format_;
     std::unique_ptr<QAudioSink> sink_;
     QIODevice* io_ = nullptr;
     QByteArray pending_;

@@ -14,6 +14,9 @@ namespace {
 constexpr int kFollowEveryMs = 25;
 // Tones are made and handed on this far ahead of what is heard.
 constexpr long kAheadFrames = tones::kRate * 3 / 10;
+// A run's tone that would wait longer than this behind the others is late, and left out: the
+// sound keeps pace with the board, and stops soon after it.
+constexpr long kMostBehindFrames = tones::kRate * 3 / 10;
 
 // Where the sound module is: installed, beside the program's libraries; in a build, in its room.
 QStringList ModulePaths()
@@ -87,11 +90,18 @@ void SoundPlayer::PlayWhileRunning(bool on)
 void SoundPlayer::Follow(bool running)
 {
     if (!whileRunning_ || !running || Playing()) {
+        // A run's tones still to play end with the run.
+        if (lastLive_ != -1 && !Playing() && output_) {
+            output_->Clear();
+        }
         lastLive_ = -1;
         return;
     }
     ToneOutput* output = Output();
     if (output == nullptr) {
+        return;
+    }
+    if (output->Queued() - output->Played() > kMostBehindFrames) {
         return;
     }
     const int live = record_.Last().live;
