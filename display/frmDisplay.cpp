@@ -166,7 +166,11 @@ template <typename Feature, typename... Args> Feature* frmDisplay::Make(Args&&..
 void frmDisplay::CreateFeatures()
 {
     InstallAccessibleFactory();
-    menus_ = Make<Menus>(menuBar_, *this, Examples::Names());
+    std::vector<Menus::Example> examples;
+    for (const QString& name : Examples::Names()) {
+        examples.emplace_back(name, Examples::Title(name));
+    }
+    menus_ = Make<Menus>(menuBar_, *this, examples);
     transfer_ = Make<PatternTransfer>(*this, board_);
     cursor_ = Make<BoardCursor>(picFrame);
     access_ = Make<BoardAccess>(picFrame, board_);

@@ -234,19 +234,23 @@ void DisplayTest::captionsInEveryLanguage_data()
     QTest::addColumn<QString>("locale");
     QTest::addColumn<QStringList>("captions"); // All On, All Off, Random, 1 Step, Go, Stop, label
     QTest::addColumn<QString>("yes");          // on a button of Qt's own boxes
+    QTest::addColumn<QString>("example"); // "Blinker, toad and beacon" in File ▸ Open Example
 
     QTest::newRow("German") << "de_DE"
                             << QStringList{"Alle an", "Alle aus", "Zufall",     "1 Schritt",
                                            "Los",     "Stopp",    "Schritte: 0"}
-                            << "&Ja";
+                            << "&Ja"
+                            << "Blinker, Kröte und Leuchtfeuer";
     QTest::newRow("French") << "fr_FR"
                             << QStringList{"Tout allumer", "Tout éteindre", "Au hasard",   "1 pas",
                                            "Lancer",       "Arrêter",       "Pas\u00a0: 0"}
-                            << "&Oui";
+                            << "&Oui"
+                            << "Clignotant, crapaud et phare";
     QTest::newRow("Spanish") << "es_ES"
                              << QStringList{"Encender todo", "Apagar todo", "Aleatorio", "1 paso",
                                             "Iniciar",       "Detener",     "Pasos: 0"}
-                             << "&Sí";
+                             << "&Sí"
+                             << "Parpadeador, sapo y faro";
 }
 
 // Each caption in the person's language, whole in its control, the layout as it was; and Qt's
@@ -256,6 +260,7 @@ void DisplayTest::captionsInEveryLanguage()
     QFETCH(QString, locale);
     QFETCH(QStringList, captions);
     QFETCH(QString, yes);
+    QFETCH(QString, example);
 
     quarn::InstallTranslations(QLocale(locale));
     frmDisplay window;
@@ -269,6 +274,11 @@ void DisplayTest::captionsInEveryLanguage()
     }
     QMessageBox box(QMessageBox::Question, QString(), QString(), QMessageBox::Yes);
     QCOMPARE(box.button(QMessageBox::Yes)->text(), yes);
+    QStringList entries;
+    for (const QAction* action : window.findChildren<QAction*>()) {
+        entries << action->text();
+    }
+    QVERIFY2(entries.contains(example), qPrintable(entries.join(QStringLiteral(" | "))));
     for (QTranslator* translator : QCoreApplication::instance()->findChildren<QTranslator*>()) {
         QCoreApplication::removeTranslator(translator);
         delete translator;
@@ -917,10 +927,12 @@ void DisplayTest::objectsWindowLeavesTheCommandsInSight_data()
     // The same for the population graph opened after it, which is no use narrower than 240
     // pixels: on 800 x 600 it goes over the board.
     QTest::addColumn<bool>("graphBeside");
+    QTest::addColumn<bool>("graphFirst"); // opened before the window of objects
 
-    QTest::newRow("1024 x 768, as a school projector") << 0 << true << true;
-    QTest::newRow("800 x 600, narrower") << 1 << true << false;
-    QTest::newRow("640 x 480, over the board") << 2 << false << false;
+    QTest::newRow("1024 x 768, as a school projector") << 0 << true << true << false;
+    QTest::newRow("1024 x 768, the graph first") << 0 << true << true << true;
+    QTest::newRow("800 x 600, narrower") << 1 << true << false << false;
+    QTest::newRow("640 x 480, over the board") << 2 << false << false << false;
 }
 
 // With the window in the middle of a small screen, the windows of objects and of the population
@@ -930,9 +942,9 @@ void DisplayTest::objectsWindowLeavesTheCommandsInSight()
     QFETCH(int, screen);
     QFETCH(bool, beside);
     QFETCH(bool, graphBeside);
-    // Only in the run on the screens of support/objects_screens.json, which CTest makes.
+    QFETCH(bool, graphFirst);
     if (!qEnvironmentVariable("QT_QPA_PLATFORM").contains(QStringLiteral("objects_screens"))) {
-        return;
+        QSKIP("Only on the screens of support/objects_screens.json, in the run CTest makes.");
     }
     const QList<QScreen*> screens = QGuiApplication::screens();
     QCOMPARE_GT(screens.size(), screen);
@@ -940,13 +952,22 @@ void DisplayTest::objectsWindowLeavesTheCommandsInSight()
     window_->move(area.center() - window_->rect().center());
     QTRY_COMPARE(window_->screen(), screens[screen]);
     PasteTwoGliders();
+    // And the population graph after it, or before, each keeping clear of the other too.
+    const auto openGraph = [this] {
+        QApplication::setActiveWindow(window_.get());
+        QTest::keyClick(window_.get(), Qt::Key_P, Qt::ControlModifier | Qt::ShiftModifier);
+        auto* graph = window_->findChild<QWidget*>(QStringLiteral("populationWindow"));
+        QTRY_VERIFY(graph->isVisible());
+    };
+    if (graphFirst) {
+        openGraph();
+    }
     QWidget* objects = OpenObjects();
     QTRY_VERIFY(objects->isVisible());
-    // And the population graph after it, which keeps clear of the window of objects too.
-    QApplication::setActiveWindow(window_.get());
-    QTest::keyClick(window_.get(), Qt::Key_P, Qt::ControlModifier | Qt::ShiftModifier);
+    if (!graphFirst) {
+        openGraph();
+    }
     auto* population = window_->findChild<QWidget*>(QStringLiteral("populationWindow"));
-    QTRY_VERIFY(population->isVisible());
     for (const QWidget* side : {objects, population}) {
         const QRect placed = side->frameGeometry();
         const QString where = QStringLiteral("%1 at %2,%3 %4x%5")

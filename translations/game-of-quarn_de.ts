@@ -487,6 +487,57 @@
     </message>
 </context>
 <context>
+    <name>Examples</name>
+    <message>
+        <source>Acorn</source>
+        <translation>Eichel</translation>
+    </message>
+    <message>
+        <source>Blinker, toad and beacon</source>
+        <translation>Blinker, Kröte und Leuchtfeuer</translation>
+    </message>
+    <message>
+        <source>Diehard</source>
+        <translation>Diehard</translation>
+    </message>
+    <message>
+        <source>Figure eight</source>
+        <translation>Acht</translation>
+    </message>
+    <message>
+        <source>Glider collision</source>
+        <translation>Zusammenstoß von Gleitern</translation>
+    </message>
+    <message>
+        <source>Glider</source>
+        <translation>Gleiter</translation>
+    </message>
+    <message>
+        <source>Hourglass</source>
+        <translation>Sanduhr</translation>
+    </message>
+    <message>
+        <source>Lightweight ship</source>
+        <translation>Leichtes Schiff</translation>
+    </message>
+    <message>
+        <source>Pentadecathlon</source>
+        <translation>Pentadecathlon</translation>
+    </message>
+    <message>
+        <source>Pulsar</source>
+        <translation>Pulsar</translation>
+    </message>
+    <message>
+        <source>R-pentomino</source>
+        <translation>R-Pentomino</translation>
+    </message>
+    <message>
+        <source>Still lifes</source>
+        <translation>Stillleben</translation>
+    </message>
+</context>
+<context>
     <name>Pattern</name>
     <message>
         <source>The text is larger than 1 MiB, far more than any pattern for this board needs.</source>

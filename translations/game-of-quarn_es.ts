@@ -487,6 +487,57 @@
     </message>
 </context>
 <context>
+    <name>Examples</name>
+    <message>
+        <source>Acorn</source>
+        <translation>Bellota</translation>
+    </message>
+    <message>
+        <source>Blinker, toad and beacon</source>
+        <translation>Parpadeador, sapo y faro</translation>
+    </message>
+    <message>
+        <source>Diehard</source>
+        <translation>Diehard</translation>
+    </message>
+    <message>
+        <source>Figure eight</source>
+        <translation>Ocho</translation>
+    </message>
+    <message>
+        <source>Glider collision</source>
+        <translation>Choque de planeadores</translation>
+    </message>
+    <message>
+        <source>Glider</source>
+        <translation>Planeador</translation>
+    </message>
+    <message>
+        <source>Hourglass</source>
+        <translation>Reloj de arena</translation>
+    </message>
+    <message>
+        <source>Lightweight ship</source>
+        <translation>Nave ligera</translation>
+    </message>
+    <message>
+        <source>Pentadecathlon</source>
+        <translation>Pentadecatlón</translation>
+    </message>
+    <message>
+        <source>Pulsar</source>
+        <translation>Púlsar</translation>
+    </message>
+    <message>
+        <source>R-pentomino</source>
+        <translation>R-pentominó</translation>
+    </message>
+    <message>
+        <source>Still lifes</source>
+        <translation>Vidas estáticas</translation>
+    </message>
+</context>
+<context>
     <name>Pattern</name>
     <message>
         <source>The text is larger than 1 MiB, far more than any pattern for this board needs.</source>

@@ -487,6 +487,57 @@
     </message>
 </context>
 <context>
+    <name>Examples</name>
+    <message>
+        <source>Acorn</source>
+        <translation>Gland</translation>
+    </message>
+    <message>
+        <source>Blinker, toad and beacon</source>
+        <translation>Clignotant, crapaud et phare</translation>
+    </message>
+    <message>
+        <source>Diehard</source>
+        <translation>Diehard</translation>
+    </message>
+    <message>
+        <source>Figure eight</source>
+        <translation>Huit</translation>
+    </message>
+    <message>
+        <source>Glider collision</source>
+        <translation>Collision de planeurs</translation>
+    </message>
+    <message>
+        <source>Glider</source>
+        <translation>Planeur</translation>
+    </message>
+    <message>
+        <source>Hourglass</source>
+        <translation>Sablier</translation>
+    </message>
+    <message>
+        <source>Lightweight ship</source>
+        <translation>Vaisseau léger</translation>
+    </message>
+    <message>
+        <source>Pentadecathlon</source>
+        <translation>Pentadécathlon</translation>
+    </message>
+    <message>
+        <source>Pulsar</source>
+        <translation>Pulsar</translation>
+    </message>
+    <message>
+        <source>R-pentomino</source>
+        <translation>R-pentomino</translation>
+    </message>
+    <message>
+        <source>Still lifes</source>
+        <translation>Objets stables</translation>
+    </message>
+</context>
+<context>
     <name>Pattern</name>
     <message>
         <source>The text is larger than 1 MiB, far more than any pattern for this board needs.</source>

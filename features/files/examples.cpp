@@ -18,6 +18,23 @@ namespace {
 // Where the build puts the examples among its resources (see this folder's CMakeLists.txt).
 const char* const kBuiltIn = ":/patterns";
 
+// The examples' names, for the translations: each language says the descriptive ones in its own
+// words, and keeps or turns the field's proper names as its census names do.
+[[maybe_unused]] const char* const kNames[] = {
+    QT_TRANSLATE_NOOP("Examples", "Acorn"),
+    QT_TRANSLATE_NOOP("Examples", "Blinker, toad and beacon"),
+    QT_TRANSLATE_NOOP("Examples", "Diehard"),
+    QT_TRANSLATE_NOOP("Examples", "Figure eight"),
+    QT_TRANSLATE_NOOP("Examples", "Glider collision"),
+    QT_TRANSLATE_NOOP("Examples", "Glider"),
+    QT_TRANSLATE_NOOP("Examples", "Hourglass"),
+    QT_TRANSLATE_NOOP("Examples", "Lightweight ship"),
+    QT_TRANSLATE_NOOP("Examples", "Pentadecathlon"),
+    QT_TRANSLATE_NOOP("Examples", "Pulsar"),
+    QT_TRANSLATE_NOOP("Examples", "R-pentomino"),
+    QT_TRANSLATE_NOOP("Examples", "Still lifes"),
+};
+
 // The name the example at the path gives itself, or else its file's.
 QString NameOf(const QString& path)
 {
@@ -63,6 +80,11 @@ QStringList Examples::Names()
         names << entry.first;
     }
     return names;
+}
+
+QString Examples::Title(const QString& name)
+{
+    return QCoreApplication::translate("Examples", name.toUtf8().constData());
 }
 
 Examples::Opened Examples::Open(const QString& name)

@@ -12,8 +12,9 @@ namespace quarn {
 class Examples
 {
 public:
-    // Every example's name, in alphabetical order.
+    // Every example's name, in alphabetical order, and as a person reads it in their language.
     static QStringList Names();
+    static QString Title(const QString& name);
 
     // An example as read: its file's name ("glider.cells"), and its text or why it could not
     // be read.

@@ -9,6 +9,8 @@
 #include <QMimeData>
 #include <QWidget>
 
+#include <algorithm>
+
 namespace quarn {
 
 namespace {
@@ -66,7 +68,7 @@ QList<QKeySequence> SoundKeys()
 
 } // namespace
 
-Menus::Menus(QMenuBar& bar, QWidget& window, const QStringList& examples)
+Menus::Menus(QMenuBar& bar, QWidget& window, const std::vector<Example>& examples)
     : QObject(&window),
       bar_(bar),
       window_(window)
@@ -149,10 +151,15 @@ QAction* Menus::AddEntry(QMenu& menu, const QString& text, const QList<QKeySeque
     return action;
 }
 
-void Menus::AddExamples(QMenu& menu, const QStringList& names)
+void Menus::AddExamples(QMenu& menu, const std::vector<Example>& examples)
 {
-    for (const QString& name : names) {
-        connect(menu.addAction(name), &QAction::triggered, this,
+    // In the order of the names the person reads.
+    std::vector<Example> sorted = examples;
+    std::sort(sorted.begin(), sorted.end(), [](const Example& a, const Example& b) {
+        return QString::localeAwareCompare(a.second, b.second) < 0;
+    });
+    for (const auto& [name, title] : sorted) {
+        connect(menu.addAction(title), &QAction::triggered, this,
                 [this, name] { emit ExampleRequested(name); });
     }
 }

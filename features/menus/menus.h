@@ -4,6 +4,9 @@
 #include <QString>
 #include <QStringList>
 
+#include <utility>
+#include <vector>
+
 class QAction;
 class QMenu;
 class QMenuBar;
@@ -21,7 +24,9 @@ class Menus : public QObject
 
 public:
     // Fills the window's bar; the examples are offered by these names.
-    Menus(QMenuBar& bar, QWidget& window, const QStringList& examples);
+    // The examples by the names they are opened by, and the titles a person reads.
+    using Example = std::pair<QString, QString>;
+    Menus(QMenuBar& bar, QWidget& window, const std::vector<Example>& examples);
 
     void ShowUndo(bool available, const QString& action);
     void ShowRedo(bool available, const QString& action);
@@ -47,7 +52,7 @@ signals:
 private:
     QAction* AddEntry(QMenu& menu, const QString& text, const QList<QKeySequence>& keys,
                       void (Menus::*signal)()) const;
-    void AddExamples(QMenu& menu, const QStringList& names);
+    void AddExamples(QMenu& menu, const std::vector<Example>& examples);
     void FollowClipboard();
     void OpenFirstMenu();
     void ShowKeys();

@@ -1,5 +1,6 @@
 #include "features/windows/side_window.h"
 
+#include <QLayout>
 #include <QScreen>
 
 #include <algorithm>
@@ -12,6 +13,11 @@ namespace {
 
 constexpr int kGap = 8;
 constexpr QSize kLeast(140, 100);
+
+qint64 Area(const QRect& rect)
+{
+    return rect.isEmpty() ? 0 : qint64{rect.width()} * rect.height();
+}
 
 } // namespace
 
@@ -40,16 +46,22 @@ void SideWindow::Place(int wantedWidth)
     const QRect screen = owner.screen()->availableGeometry();
     // This window's frame, which it does not have until it is shown: taken to be the owner's.
     const QSize frame = window.size() - owner.size();
-    const QSize wanted(std::clamp(wantedWidth, width(), screen.width() / 2), height());
+    // No narrower than it is, even where half the screen is narrower still.
+    const QSize wanted(std::clamp(wantedWidth, width(), std::max(width(), screen.width() / 2)),
+                       height());
     if (!PlaceBeside(wanted, frame, screen, window)) {
         setGeometry(QRect(board_.mapToGlobal(QPoint(0, 0)), board_.size() - frame));
     }
 }
 
-// Smaller than this a window is no use, nor smaller than its contents allow.
-QSize SideWindow::Least() const
+// Smaller than this a window is no use, nor smaller than its contents allow: its layout, made
+// ready here as showing would make it, sets how small the window can be made.
+QSize SideWindow::Least()
 {
-    return kLeast.expandedTo(minimumSizeHint());
+    if (layout() != nullptr) {
+        layout()->activate();
+    }
+    return kLeast.expandedTo(minimumSizeHint()).expandedTo(minimumSize());
 }
 
 // The places tried in turn: to the right and to the left, at the top or below another such
@@ -81,8 +93,10 @@ bool SideWindow::PlaceBeside(const QSize& client, const QSize& frame, const QRec
                owner.bottom() + 1 + kGap),
         size);
     const QSize least = Least() + frame;
-    // Every place lies clear of the main window, beside it.
+    // Every place lies clear of the main window, beside it. Made smaller, the window takes the
+    // place where the most of it is left.
     for (const auto& [shrunk, apart] : {std::pair{false, true}, {true, true}, {true, false}}) {
+        QRect best;
         for (const QRect& place : places) {
             const QRect there = shrunk ? place.intersected(screen) : place;
             const bool clear =
@@ -90,11 +104,17 @@ bool SideWindow::PlaceBeside(const QSize& client, const QSize& frame, const QRec
                     return other.intersects(there);
                 });
             if (clear && screen.contains(there) && there.width() >= least.width() &&
-                there.height() >= least.height()) {
-                resize(there.size() - frame);
-                move(there.topLeft());
-                return true;
+                there.height() >= least.height() && Area(there) > Area(best)) {
+                best = there;
+                if (!shrunk) {
+                    break;
+                }
             }
+        }
+        if (!best.isEmpty()) {
+            resize(best.size() - frame);
+            move(best.topLeft());
+            return true;
         }
     }
     return false;

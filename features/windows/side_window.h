@@ -24,7 +24,7 @@ protected:
 
 private:
     void Place(int wantedWidth);
-    QSize Least() const;
+    QSize Least();
     // Where it would stand beside the main window, if anywhere.
     bool PlaceBeside(const QSize& client, const QSize& frame, const QRect& screen,
                      const QRect& owner);
