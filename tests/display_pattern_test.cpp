@@ -1,4 +1,5 @@
 #include "display/forms/interval_timer.h"
+#include "features/access/announcer.h"
 #include "features/files/pattern_file_reader.h"
 #include "support/board_helpers.h"
 #include "support/display_probe.h"
@@ -711,11 +712,15 @@ void PatternTest::exportFromTheWindow_data()
     QTest::addColumn<int>("scale");
     QTest::addColumn<bool>("cancel"); // the progress's Cancel, as soon as it shows
     QTest::addColumn<bool>("made");   // a new file there afterwards; an old one is kept if not
+    QTest::addColumn<int>("generations"); // an animation's
+    QTest::addColumn<QString>("said");    // once it is done, or nothing
 
     QTest::newRow("the picture, as the picture area shows it")
-        << "Export Picture…" << 1 << false << true;
+        << "Export Picture…" << 1 << false << true << 0 << "Saved board.png.";
+    QTest::newRow("an animation of 10 generations: 11 pictures")
+        << "Export Animation…" << 1 << false << true << 10 << "Saved board.gif: 11 pictures.";
     QTest::newRow("a long animation, cancelled, leaves the old file")
-        << "Export Animation…" << 8 << true << false;
+        << "Export Animation…" << 8 << true << false << 1000 << QString();
 }
 
 // From the File menu, as a person exports: the dialog's suggestion, a size, Save; and for a long
@@ -726,8 +731,12 @@ void PatternTest::exportFromTheWindow()
     QFETCH(int, scale);
     QFETCH(bool, cancel);
     QFETCH(bool, made);
+    QFETCH(int, generations);
+    QFETCH(QString, said);
 
     Press(*window_, "cmdRandom");
+    const auto* announcer = window_->findChild<quarn::Announcer*>();
+    const QString before = announcer->Message();
     QTemporaryDir folder;
     const QString path = folder.filePath(
         QStringLiteral("board.") + (entry.contains(QStringLiteral("Picture")) ? "png" : "gif"));
@@ -753,7 +762,7 @@ void PatternTest::exportFromTheWindow()
             edit->setText(path);
             modal->findChild<QSpinBox*>(QStringLiteral("exportScale"))->setValue(scale);
             if (auto* steps = modal->findChild<QSpinBox*>(QStringLiteral("exportGenerations"))) {
-                steps->setValue(1000);
+                steps->setValue(generations);
             }
             QMetaObject::invokeMethod(modal, "accept", Qt::QueuedConnection);
         }
@@ -771,7 +780,8 @@ void PatternTest::exportFromTheWindow()
     QVERIFY(written.open(QIODevice::ReadOnly));
     const QByteArray bytes = written.readAll();
     QCOMPARE(bytes != QByteArray("old\n"), made);
-    if (made) {
+    QCOMPARE(announcer->Message(), said.isEmpty() ? before : said);
+    if (made && entry.contains(QStringLiteral("Picture"))) {
         // The board as the picture area draws it, pixel for pixel.
         QCOMPARE(QImage::fromData(bytes).convertToFormat(QImage::Format_RGB32),
                  quarn::testing::Grab(*window_));
