@@ -113,11 +113,12 @@ soak: deps
 	cmake --build --preset release --target quarn-soak
 	build/release/bench/quarn-soak 1000000
 
-# The real program on a virtual X server: start-up time, CPU, memory and run cadence.
+# The real program on a virtual X server: start-up time, CPU, memory and run cadence;
+# MEASURE_ARGS="--sound-minutes 10" compares the memory of a long run with sound and without.
 measure: test-deps
 	cmake --preset release
 	cmake --build --preset release --target game-of-quarn quarn-cadence quarn-sound-output
-	tools/with-null-sink xvfb-run -a -s "-screen 0 1024x768x24" tools/measure
+	tools/with-null-sink xvfb-run -a -s "-screen 0 1024x768x24" tools/measure $(MEASURE_ARGS)
 
 format:
 	@tools/install-deps $(LINT_PACKAGES)

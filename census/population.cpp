@@ -1,6 +1,7 @@
 #include "census/population.h"
 
 #include <algorithm>
+#include <cassert>
 #include <cstdint>
 
 namespace quarn {
@@ -70,6 +71,7 @@ int Population::PastSize() const
 
 Population::Point Population::At(int index) const
 {
+    assert(index >= 0 && index < Size());
     return index < PastSize() ? record_->At(index)
                               : ahead_[aheadFrom_ + static_cast<std::size_t>(index - PastSize())];
 }

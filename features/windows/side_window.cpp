@@ -89,7 +89,8 @@ bool SideWindow::PlaceBeside(const QSize& client, const QSize& frame, const QRec
         places.emplace_back(QPoint(owner.left() - kGap - size.width(), top), size);
     }
     places.emplace_back(
-        QPoint(std::clamp(owner.left(), screen.left(), screen.right() + 1 - size.width()),
+        // Kept on the screen's left edge where it is wider than the screen.
+        QPoint(std::max(screen.left(), std::min(owner.left(), screen.right() + 1 - size.width())),
                owner.bottom() + 1 + kGap),
         size);
     const QSize least = Least() + frame;
