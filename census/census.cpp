@@ -280,6 +280,10 @@ std::vector<Part> Pieces(const Field& cluster)
 // that cannot be told.
 std::vector<Field> Separated(std::vector<Part> parts)
 {
+    if (parts.size() < 2) {
+        return parts.empty() ? std::vector<Field>{}
+                             : std::vector<Field>{parts.front().path.front()};
+    }
     Field all;
     for (const Part& part : parts) {
         all = all | part.path.front();
@@ -310,11 +314,12 @@ std::vector<Field> Separated(std::vector<Part> parts)
     return separated;
 }
 
-// A cluster's objects: its pieces, merged where they act on one another within kApartFor
-// generations, or make a common object together.
-std::vector<Field> Split(const Field& cluster)
+// A cluster's objects: the cluster itself where it has a common object's shape, else its pieces,
+// merged where they act on one another within kApartFor generations, or make a common object
+// together.
+std::vector<Field> Split(const Field& cluster, bool known)
 {
-    if (MatchKnown(cluster.Shape()).object != nullptr) {
+    if (known) {
         return {cluster};
     }
     std::vector<Field> objects = Separated(Pieces(cluster));
@@ -575,21 +580,24 @@ void JoinPhases(std::vector<BoardObject>& objects)
 // are joined where they act on one another, as the pieces of one oscillator that lie apart do,
 // so that a piece of one is never taken without the rest: alone, it may grow into what stands
 // beside it, which the whole oscillator never touches.
-std::vector<Field> Clusters(const Field& field)
+// The clusters, each with whether it has a common object's shape.
+std::vector<std::pair<Field, bool>> Clusters(const Field& field)
 {
-    std::vector<Field> clusters;
+    std::vector<std::pair<Field, bool>> clusters;
     std::vector<Part> changing;
     for (Field rest = field; !rest.Empty();) {
         const Field cluster = rest.Reached(rest.First(), kClusterReach);
         rest = rest.Without(cluster);
-        if (ComesBack(cluster, kApartFor)) {
-            clusters.push_back(cluster);
+        // A common object's shape is known to come back, without running it.
+        const bool known = MatchKnown(cluster.Shape()).object != nullptr;
+        if (known || ComesBack(cluster, kApartFor)) {
+            clusters.emplace_back(cluster, known);
         } else {
             changing.emplace_back(cluster);
         }
     }
     for (const Field& joined : Separated(std::move(changing))) {
-        clusters.push_back(joined);
+        clusters.emplace_back(joined, false);
     }
     return clusters;
 }
@@ -605,8 +613,8 @@ Census CensusOf(const Field& field)
 {
     Census census;
     census.live = field.Count();
-    for (const Field& cluster : Clusters(field)) {
-        for (const Field& cells : Split(cluster)) {
+    for (const auto& [cluster, known] : Clusters(field)) {
+        for (const Field& cells : Split(cluster, known)) {
             for (const BoardObject& object : Identified(cells)) {
                 census.objects.push_back(object);
             }
