@@ -158,9 +158,9 @@ void Menus::AddExamples(QMenu& menu, const std::vector<Example>& examples)
     std::sort(sorted.begin(), sorted.end(), [](const Example& a, const Example& b) {
         return QString::localeAwareCompare(a.second, b.second) < 0;
     });
-    for (const auto& [name, title] : sorted) {
-        connect(menu.addAction(title), &QAction::triggered, this,
-                [this, name] { emit ExampleRequested(name); });
+    for (const Example& example : sorted) {
+        connect(menu.addAction(example.second), &QAction::triggered, this,
+                [this, name = example.first] { emit ExampleRequested(name); });
     }
 }
 
