@@ -191,6 +191,14 @@ def run(start):
     check(any(text.startswith("At step 0: 4 live cells.") for text in heard),
           "the population's summary is said as the graph takes the focus", heard)
     expect([("Right", "Step 1, ahead: 3 live cells.", "Right says the next step")])
+    # 9. Fast keys: Left and Right in turn, 40 ms apart, each said in its own words, not the
+    # newest line again and again.
+    before = len(spoken())
+    subprocess.run(["xdotool", "key", "--delay", "40"] + ["Left", "Right"] * 5, check=True)
+    heard = [text for text in settle(before) if not text.endswith(" ")]
+    steps = [text for text in heard if text.startswith("Step ")]
+    check(len(set(steps)) == 2 and all(a != b for a, b in zip(steps, steps[1:])),
+          "fast keys in the graph: each point said in its own words", heard)
 
 
 def expect(rows):  # each row's keys pressed, and what Orca said last checked
