@@ -710,8 +710,8 @@ void PatternTest::exportFromTheWindow_data()
 {
     QTest::addColumn<QString>("entry");
     QTest::addColumn<int>("scale");
-    QTest::addColumn<bool>("cancel"); // the progress's Cancel, as soon as it shows
-    QTest::addColumn<bool>("made");   // a new file there afterwards; an old one is kept if not
+    QTest::addColumn<bool>("cancel");     // the progress's Cancel, as soon as it shows
+    QTest::addColumn<bool>("made");       // a new file there afterwards; an old one is kept if not
     QTest::addColumn<int>("generations"); // an animation's
     QTest::addColumn<QString>("said");    // once it is done, or nothing
 
