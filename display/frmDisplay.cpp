@@ -367,8 +367,14 @@ void frmDisplay::ConnectSound()
     connect(menus_, &Menus::SoundWhileRunning, announcer_, [this](bool on) {
         announcer_->Say(on ? tr("Sound while running on.") : tr("Sound while running off."));
     });
-    connect(this, &frmDisplay::BoardDrawn, sound_,
+    // A tone for each generation of a run; a redraw alone (the trail shown, say) is none.
+    connect(this, &frmDisplay::GenerationPassed, sound_,
             [this] { sound_->Follow(timer.Interval() != 0); });
+    connect(this, &frmDisplay::BoardDrawn, sound_, [this] {
+        if (timer.Interval() == 0) {
+            sound_->Follow(false);
+        }
+    });
     connect(&cmdStop, &QPushButton::clicked, sound_, [this] { sound_->Follow(false); });
 }
 
@@ -478,6 +484,7 @@ void frmDisplay::NextGeneration()
     board_.Step();
     record_.Stepped(Field::Of(board_));
     DrawAll();
+    emit GenerationPassed();
 }
 
 void frmDisplay::SetAll(std::int16_t value)

@@ -60,6 +60,9 @@ signals:
     // What the window tells its features: the whole board has been drawn, one cell has toggled,
     // a file is to be opened.
     void BoardDrawn();
+    // The board has gone one generation on, and been drawn: told once a generation, never for a
+    // redraw alone.
+    void GenerationPassed();
     void CellToggled(int row, int column);
     void PatternFileGiven(const QByteArray& path);
 
