@@ -34,6 +34,10 @@ constexpr int kPhaseReach = 8;
 // The most pieces one oscillator is taken together from, in a phase where they lie apart: the
 // common ones need three at most (a pentadecathlon's halves and a bit between them).
 constexpr std::size_t kMostPhasePieces = 4;
+// The most cells a common ship has (a heavyweight ship's), and the fewest a ship's body has in
+// a phase where sparks lie apart from it.
+constexpr int kMostShipCells = 13;
+constexpr int kLeastShipBody = 7;
 // An object that does not repeat within this many generations is still changing.
 constexpr int kLookAhead = 60;
 // Objects that act together are told apart from ones that only sit side by side by running them
@@ -249,17 +253,59 @@ std::optional<int> MergeActing(std::vector<Part>& parts, int t, const Field& dif
 }
 
 // Parts that together make a common object are that object, although a cell of it may do
-// nothing to the rest (a lightweight ship has one that only dies).
+// nothing to the rest (a lightweight ship has one that only dies, a middleweight ship two in
+// some phase): two parts near each other, or a ship's body and two sparks.
 void MergeKnown(std::vector<Field>& parts)
 {
+    std::vector<Field> reach;
+    reach.reserve(parts.size());
+    for (const Field& part : parts) {
+        reach.push_back(part.Within(kClusterReach));
+    }
+    const auto near = [&parts, &reach](std::size_t a, std::size_t b) {
+        return !(reach[a] & parts[b]).Empty();
+    };
+    const auto known = [](const Field& cells) {
+        return MatchKnown(cells.Shape()).object != nullptr;
+    };
+    // The first part becomes all of them; the others go, the last first.
+    const auto merge = [&parts, &reach](std::size_t into, std::vector<std::size_t> gone) {
+        std::sort(gone.rbegin(), gone.rend());
+        for (const std::size_t part : gone) {
+            parts[into] = parts[into] | parts[part];
+            parts.erase(parts.begin() + static_cast<std::ptrdiff_t>(part));
+            reach.erase(reach.begin() + static_cast<std::ptrdiff_t>(part));
+        }
+        reach[into] = parts[into].Within(kClusterReach);
+    };
     for (std::size_t i = 0; i < parts.size(); ++i) {
         for (std::size_t j = i + 1; j < parts.size(); ++j) {
-            const Field both = parts[i] | parts[j];
-            if (!(parts[i].Within(kClusterReach) & parts[j]).Empty() &&
-                MatchKnown(both.Shape()).object != nullptr) {
-                parts[i] = both;
-                parts.erase(parts.begin() + static_cast<std::ptrdiff_t>(j));
+            if (near(i, j) && known(parts[i] | parts[j])) {
+                merge(i, {j});
                 j = i;
+            }
+        }
+    }
+    // A ship's body with two sparks of a cell or two each beside it.
+    for (std::size_t i = 0; i < parts.size(); ++i) {
+        const int body = parts[i].Count();
+        if (body < kLeastShipBody || body > kMostShipCells - 2) {
+            continue;
+        }
+        std::vector<std::size_t> sparks;
+        for (std::size_t j = 0; j < parts.size(); ++j) {
+            if (j != i && parts[j].Count() <= 2 && near(i, j)) {
+                sparks.push_back(j);
+            }
+        }
+        for (std::size_t a = 0; a < sparks.size(); ++a) {
+            for (std::size_t b = a + 1; b < sparks.size(); ++b) {
+                if (known(parts[i] | parts[sparks[a]] | parts[sparks[b]])) {
+                    const std::size_t into = std::min(i, sparks[a]);
+                    merge(into, {std::max(i, sparks[a]), sparks[b]});
+                    i = into; // looked at again, with the parts after it
+                    a = b = sparks.size();
+                }
             }
         }
     }
