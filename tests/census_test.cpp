@@ -402,6 +402,14 @@ INSTANTIATE_TEST_SUITE_P(
                   "25 live cells in 2 objects: a boat and a pentadecathlon. Boat at row 1, column "
                   "2. Pentadecathlon at row 4, column 5.",
                   1, 1},
+        SplitCase{"AShipBesideAPentadecathlonThatNeverMeetIt",
+                  ".O..OO....OO..O../O...OOO..OOO...O./.O..OO....OO..O../................./"
+                  ".............O.../...........O...O./................O/...........O....O/"
+                  "............OOOOO",
+                  "31 live cells in 2 objects: a pentadecathlon and a middleweight ship. "
+                  "Pentadecathlon at row 12, column 9. Middleweight ship at row 16, column 20, "
+                  "heading right.",
+                  12, 9},
         // Two oscillators whose widest phases come within two cells, never changing each other.
         SplitCase{"TwoPentadecathlonsThatNeverMeet",
                   "..OO......OO............./.O..O....O..O............/OOOOOO..OOOOOO.........../"
