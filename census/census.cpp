@@ -634,10 +634,10 @@ std::vector<std::pair<Field, bool>> Clusters(const Field& field)
     for (Field rest = field; !rest.Empty();) {
         const Field cluster = rest.Reached(rest.First(), kClusterReach);
         rest = rest.Without(cluster);
-        // A common object's shape is known to come back, without running it.
-        const bool known = MatchKnown(cluster.Shape()).object != nullptr;
-        if (known || ComesBack(cluster, kApartFor)) {
-            clusters.emplace_back(cluster, known);
+        // A common object is known to keep to itself unless something comes near it; the rest
+        // are run together and apart, as the pieces of a cluster are.
+        if (MatchKnown(cluster.Shape()).object != nullptr) {
+            clusters.emplace_back(cluster, true);
         } else {
             changing.emplace_back(cluster);
         }
