@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QIcon>
 
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <optional>
@@ -76,6 +77,9 @@ std::optional<int> Answered(int argc, char* argv[], quarn::Request& request)
 
 int main(int argc, char* argv[])
 {
+    // A pipe given up on by its reader is a failed write, said as such, not the end of the
+    // program: an export or a save may be written into one.
+    std::signal(SIGPIPE, SIG_IGN);
     quarn::Request request;
     if (const std::optional<int> status = Answered(argc, argv, request)) {
         return *status;
