@@ -1,42 +1,53 @@
 #include "features/objects/objects_model.h"
 
+#include "features/objects/board_objects.h"
+
 #include <algorithm>
+#include <iterator>
 
 namespace quarn {
 
 int ObjectsModel::rowCount(const QModelIndex& parent) const
 {
-    return parent.isValid() ? 0 : static_cast<int>(lines_.size());
+    return parent.isValid() ? 0 : static_cast<int>(objects_.size());
 }
 
 QVariant ObjectsModel::data(const QModelIndex& index, int role) const
 {
-    if (!index.isValid() || index.row() >= lines_.size() || role != Qt::DisplayRole) {
+    if (!index.isValid() || index.row() >= rowCount() || role != Qt::DisplayRole) {
         return {};
     }
-    return lines_.at(index.row());
+    return BoardObjects::Words(objects_[static_cast<std::size_t>(index.row())].line);
 }
 
-void ObjectsModel::SetLines(const QStringList& lines)
+void ObjectsModel::SetObjects(std::vector<Object> objects)
 {
-    const auto had = static_cast<int>(lines_.size());
-    const auto has = static_cast<int>(lines.size());
+    const auto had = static_cast<int>(objects_.size());
+    const auto has = static_cast<int>(objects.size());
     if (has < had) {
         beginRemoveRows({}, has, had - 1);
-        lines_.resize(has);
+        objects_.resize(objects.size());
         endRemoveRows();
     }
     for (int row = 0; row < std::min(had, has); ++row) {
-        if (lines_.at(row) != lines.at(row)) {
-            lines_[row] = lines.at(row);
+        Object& now = objects[static_cast<std::size_t>(row)];
+        Object& shown = objects_[static_cast<std::size_t>(row)];
+        const bool lineChanged = now.line.English() != shown.line.English();
+        shown = std::move(now);
+        if (lineChanged) {
             emit dataChanged(index(row), index(row), {Qt::DisplayRole});
         }
     }
     if (has > had) {
         beginInsertRows({}, had, has - 1);
-        lines_.append(lines.mid(had));
+        std::move(objects.begin() + had, objects.end(), std::back_inserter(objects_));
         endInsertRows();
     }
+}
+
+Field ObjectsModel::CellsAt(int row) const
+{
+    return row >= 0 && row < rowCount() ? objects_[static_cast<std::size_t>(row)].cells : Field{};
 }
 
 } // namespace quarn

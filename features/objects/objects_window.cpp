@@ -211,16 +211,20 @@ void ObjectsWindow::Show()
     fate_.setText(fate);
     // What a screen reader says of the list as it takes the focus: the fate, and its entries.
     list_.setAccessibleName(fate);
-    QStringList lines;
-    for (const Message& line : description.lines) {
-        lines << BoardObjects::Words(line);
+    const Census& census = objects_.Now();
+    std::vector<ObjectsModel::Object> listed;
+    for (std::size_t i = 0; i < description.lines.size() && i < census.objects.size(); ++i) {
+        listed.push_back({description.lines[i], census.objects[i].cells});
     }
     // Entries that come and go move the current one, which is no choice of anyone's.
     showingChosen_ = true;
-    model_.SetLines(lines);
+    model_.SetObjects(std::move(listed));
     showingChosen_ = false;
+    const RunRecord& record = objects_.Record();
+    listedRun_ = record.Run();
+    listedWay_ = record.Way();
+    listedSize_ = record.Size();
     Track();
-    const Census& census = objects_.Now();
     int entry = -1;
     for (std::size_t i = 0; i < census.objects.size() && !chosen_.Empty(); ++i) {
         if (census.objects[i].cells == chosen_) {
@@ -241,6 +245,9 @@ void ObjectsWindow::Track()
     if (chosen_.Empty() || record.Run() != chosenRun_) {
         Remember({});
         return;
+    }
+    if (record.Way() == chosenWay_ && ran == 0) {
+        return; // the board as it was when chosen
     }
     if (record.Way() == chosenWay_ && ran > 0 && ran <= kTrackFor) {
         Field moved = chosen_;
@@ -296,18 +303,20 @@ void ObjectsWindow::hideEvent(QHideEvent* event)
     SideWindow::hideEvent(event);
 }
 
+// The row's object as the list shows it, which may be a second behind a running board: taken
+// from when the list was made, and followed from there to the board now.
 void ObjectsWindow::Choose(int entry)
 {
-    const Census& census = objects_.Now();
-    if (entry < 0 || entry >= static_cast<int>(census.objects.size())) {
-        Remember({});
-        Outline();
-        return;
-    }
-    const BoardObject& object = census.objects[static_cast<std::size_t>(entry)];
-    Remember(object.cells);
+    chosen_ = model_.CellsAt(entry);
+    chosenRun_ = listedRun_;
+    chosenWay_ = listedWay_;
+    chosenSize_ = listedSize_;
+    Track();
     Outline();
-    emit Chosen(object.first.row, object.first.column);
+    if (!chosen_.Empty()) {
+        const FieldCell first = chosen_.First();
+        emit Chosen(first.row, first.column);
+    }
 }
 
 void ObjectsWindow::Outline()

@@ -70,6 +70,10 @@ private:
     std::uint64_t chosenRun_ = 0;
     std::uint64_t chosenWay_ = 0;
     int chosenSize_ = 0;
+    // The record as it was when the list was last made.
+    std::uint64_t listedRun_ = 0;
+    std::uint64_t listedWay_ = 0;
+    int listedSize_ = 0;
     bool showingChosen_ = false; // while the list is shown to follow it
 };
 
