@@ -303,7 +303,7 @@ void MergeKnown(std::vector<Field>& parts)
                 if (known(parts[i] | parts[sparks[a]] | parts[sparks[b]])) {
                     const std::size_t into = std::min(i, sparks[a]);
                     merge(into, {std::max(i, sparks[a]), sparks[b]});
-                    i = into; // looked at again, with the parts after it
+                    i = into; // on from the ship, over the parts the merge moved
                     a = b = sparks.size();
                 }
             }
