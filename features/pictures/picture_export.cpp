@@ -47,7 +47,7 @@ void PictureExport::ExportPicture()
     ExportDialog dialog(window_, tr("Export Picture"), Suggested(QStringLiteral("png")),
                         QStringLiteral("png"), -1);
     if (dialog.exec() == QDialog::Accepted) {
-        Save(dialog.Path(), run_animation::Picture(cells, trail, dialog.Scale()), 1);
+        Save(dialog.Path(), run_animation::Picture(cells, trail, dialog.Scale()), tr("Saved %1."));
     }
 }
 
@@ -85,7 +85,7 @@ void PictureExport::ExportAnimation()
     const bool cancelled = progress.wasCanceled();
     progress.reset();
     if (!cancelled) {
-        Save(dialog.Path(), bytes, dialog.Generations() + 1);
+        Save(dialog.Path(), bytes, tr("Saved %1: %n pictures.", nullptr, dialog.Generations() + 1));
     }
 }
 
@@ -96,14 +96,12 @@ QString PictureExport::Suggested(const QString& extension) const
         .filePath((name.isEmpty() ? tr("board") : name) + QLatin1Char('.') + extension);
 }
 
-void PictureExport::Save(const QString& path, const QByteArray& bytes, int pictures)
+void PictureExport::Save(const QString& path, const QByteArray& bytes, const QString& saved)
 {
     const QString why =
         bytes.isEmpty() ? tr("The picture could not be made.") : WriteWholeFile(path, bytes);
     if (why.isEmpty()) {
-        const QString name = QFileInfo(path).fileName();
-        emit Said(pictures == 1 ? tr("Saved %1.").arg(name)
-                                : tr("Saved %1: %n pictures.", nullptr, pictures).arg(name));
+        emit Said(saved.arg(QFileInfo(path).fileName()));
         return;
     }
     const QString what = tr("Could not export “%1”.").arg(QFileInfo(path).fileName());

@@ -35,8 +35,8 @@ signals:
 
 private:
     QString Suggested(const QString& extension) const;
-    // Saves the bytes, says so with how many pictures they hold, or warns why not.
-    void Save(const QString& path, const QByteArray& bytes, int pictures);
+    // Saves the bytes and says so in the words given, %1 the file's name; or warns why not.
+    void Save(const QString& path, const QByteArray& bytes, const QString& saved);
 
     QWidget& window_;
     const RunRecord& record_;
