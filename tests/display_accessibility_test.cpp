@@ -300,10 +300,6 @@ void AccessibilityTest::announcementsSayWhatHappened_data()
         << "Paste:3o! Ctrl+Shift+P Graph P P Right"
         << "Pattern loaded, 3 live | No sound output is available. | Step 0: 3 live cells, 0 "
            "born, 0 died.";
-    QTest::newRow("fast keys in the graph: each line in its own words")
-        << "Paste:bo$2bo$3o! cmdOneStep Ctrl+Shift+P Graph Home Right Right"
-        << "Pattern loaded, 5 live | Step 1, 5 live | Step 0: 5 live cells, 0 born, 0 died. | "
-           "Step 1: 5 live cells, 2 born, 2 died. | Step 2, ahead: 5 live cells.";
     QTest::newRow("the trail, the sound and a copy said, in the graph's window too")
         << "Ctrl+Shift+T Paste:3o! Ctrl+C Ctrl+Shift+P Graph Ctrl+Shift+T Ctrl+Shift+H"
         << "Trail shown. | Pattern loaded, 3 live | Copied the board as a pattern. | Trail "
