@@ -260,15 +260,16 @@ void BM_SoundStart(benchmark::State& state, bool first)
     quarn::RunRecord record = BusyRecord(200, 5);
     quarn::Population population;
     population.Follow(record, quarn::Fate{});
-    quarn::Foresight foresight;
-    auto player = std::make_unique<quarn::SoundPlayer>(record, foresight);
+    quarn::RunModel run;
+    run.Restore(record);
+    auto player = std::make_unique<quarn::SoundPlayer>(run);
     if (!first) {
         player->PlayGraph(population);
     }
     for (auto _ : state) {
         if (first) {
             state.PauseTiming();
-            player = std::make_unique<quarn::SoundPlayer>(record, foresight);
+            player = std::make_unique<quarn::SoundPlayer>(run);
             state.ResumeTiming();
         }
         player->PlayGraph(population);

@@ -8,11 +8,6 @@ namespace quarn {
 
 namespace {
 
-std::int16_t Count16(const Field& field)
-{
-    return static_cast<std::int16_t>(field.Count()); // at most 900
-}
-
 // Where the steps ahead end: at the fate's step, if it lies ahead within kAhead, else kAhead on.
 int EndAhead(const Fate& fate, int now)
 {
@@ -24,17 +19,17 @@ int EndAhead(const Fate& fate, int now)
 
 void Population::Follow(const RunRecord& record, const Fate& fate)
 {
-    record_ = &record;
     const int now = record.Last().step;
     end_ = EndAhead(fate, now);
     andOn_ = fate.end == Fate::End::StillChanging || fate.step > end_;
     // On the same way and forward, within the steps foreseen: those now past are let go.
-    const bool onTheWay =
-        record.Way() == way_ && now >= syncedStep_ && !ahead_.empty() && now <= ahead_.back().step;
+    const bool onTheWay = followed_ && record.Way() == record_.Way() && now >= syncedStep_ &&
+                          !ahead_.empty() && now <= ahead_.back().step;
+    record_ = record;
+    followed_ = true;
     syncedStep_ = now;
-    onTheWay_ = onTheWay;
     if (!onTheWay) {
-        way_ = record.Way();
+        ++laid_;
         RunAhead();
         return;
     }
@@ -51,12 +46,12 @@ void Population::Follow(const RunRecord& record, const Fate& fate)
 
 std::uint64_t Population::Run() const
 {
-    return record_ != nullptr ? record_->Run() : 0;
+    return followed_ ? record_.Run() : 0;
 }
 
 std::uint64_t Population::Way() const
 {
-    return record_ != nullptr ? record_->Way() : 0;
+    return followed_ ? record_.Way() : 0;
 }
 
 int Population::Size() const
@@ -66,13 +61,13 @@ int Population::Size() const
 
 int Population::PastSize() const
 {
-    return record_ != nullptr ? record_->Size() : 0;
+    return followed_ ? record_.Size() : 0;
 }
 
 Population::Point Population::At(int index) const
 {
     assert(index >= 0 && index < Size());
-    return index < PastSize() ? record_->At(index)
+    return index < PastSize() ? record_.At(index)
                               : ahead_[aheadFrom_ + static_cast<std::size_t>(index - PastSize())];
 }
 
@@ -86,9 +81,9 @@ bool Population::AndOn() const
     return andOn_;
 }
 
-bool Population::FollowedOnTheWay() const
+std::uint64_t Population::Laid() const
 {
-    return onTheWay_;
+    return laid_;
 }
 
 Population::Figures Population::PastFigures() const
@@ -124,7 +119,7 @@ void Population::RunAhead()
 {
     ahead_.clear();
     aheadFrom_ = 0;
-    last_ = record_->Now();
+    last_ = record_.Now();
     Extend();
 }
 
@@ -133,14 +128,13 @@ void Population::Extend()
     if (ahead_.size() == aheadFrom_) {
         ahead_.clear();
         aheadFrom_ = 0;
-        last_ = record_->Now();
+        last_ = record_.Now();
     }
-    int step = ahead_.empty() ? record_->Last().step : ahead_.back().step;
+    int step = ahead_.empty() ? record_.Last().step : ahead_.back().step;
     while (step < end_) {
         const Field next = last_.Next();
         ++step;
-        ahead_.push_back(
-            {step, Count16(next), Count16(next.Without(last_)), Count16(last_.Without(next))});
+        ahead_.push_back(RunRecord::Between(step, last_, next));
         last_ = next;
     }
 }

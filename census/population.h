@@ -11,7 +11,9 @@ namespace quarn {
 
 // How many cells live at each step, past and ahead: the steps the record holds, since the last
 // reset, and then the steps ahead as far as the board's fate reaches, at most kAhead of them.
-// A step ahead counts the cells born and dead on the way to it as a step past does.
+// A step ahead counts the cells born and dead on the way to it as a step past does. It keeps a
+// copy of the record it follows, which shares the record's steps, so it holds nothing of
+// another object's.
 class Population
 {
 public:
@@ -30,8 +32,10 @@ public:
     bool Ahead(int index) const;
     // Whether the fate lies further ahead than the steps ahead shown: "and on".
     bool AndOn() const;
-    // Whether the last Follow found the board on the way it was on, a step or more further.
-    bool FollowedOnTheWay() const;
+    // How many times the steps ahead were laid anew, for a new way, a step back or a board
+    // past them. While it stays the same, the steps shown before still stand, less those now
+    // past, and more ahead.
+    std::uint64_t Laid() const;
     // Which reset the series began at, and which way it is on, as the record says.
     std::uint64_t Run() const;
     std::uint64_t Way() const;
@@ -55,12 +59,12 @@ private:
     void RunAhead();
     void Extend();
 
-    const RunRecord* record_ = nullptr;
-    std::uint64_t way_ = 0;
+    RunRecord record_;
+    bool followed_ = false;
+    std::uint64_t laid_ = 0;
     int syncedStep_ = 0; // the record's last step when it was last followed
     int end_ = 0;        // the step the steps ahead end at, from the fate
     bool andOn_ = false;
-    bool onTheWay_ = false;
     std::vector<Point> ahead_;
     std::size_t aheadFrom_ = 0; // ahead_[aheadFrom_] is the step after the record's last
     Field last_;                // the field at the last step ahead

@@ -27,6 +27,11 @@ RunRecord::RunRecord()
     Reset({}, 0);
 }
 
+RunRecord::Point RunRecord::Between(int step, const Field& before, const Field& after)
+{
+    return {step, Count16(after), Count16(after.Without(before)), Count16(before.Without(after))};
+}
+
 void RunRecord::Reset(const Field& field, int step)
 {
     chunks_.clear();
@@ -34,7 +39,7 @@ void RunRecord::Reset(const Field& field, int step)
     now_ = field;
     trail_ = field;
     chunks_.push_back(std::make_shared<Chunk>());
-    chunks_.back()->push_back({Count16(field), 0, 0});
+    chunks_.back()->push_back(Counted(Between(step, field, field)));
     size_ = 1;
     firstStep_ = step;
     run_ = NewId();
@@ -49,7 +54,7 @@ void RunRecord::Stepped(const Field& field)
     }
     before_ = now_;
     ++size_;
-    LastForWriting() = {Count16(field), Count16(field.Without(now_)), Count16(now_.Without(field))};
+    LastForWriting() = Counted(Between(0, now_, field));
     now_ = field;
     trail_ = trail_ | field;
 }
@@ -58,8 +63,7 @@ void RunRecord::Stepped(const Field& field)
 // does.
 void RunRecord::Edited(const Field& field)
 {
-    LastForWriting() = {Count16(field), Count16(field.Without(before_)),
-                        Count16(before_.Without(field))};
+    LastForWriting() = Counted(Between(0, before_, field));
     now_ = field;
     trail_ = trail_ | field;
     StartWay(field, Last().step);
@@ -111,6 +115,11 @@ std::uint64_t RunRecord::Way() const
 std::uint64_t RunRecord::Run() const
 {
     return run_;
+}
+
+RunRecord::Counts RunRecord::Counted(const Point& point)
+{
+    return {point.live, point.born, point.died};
 }
 
 void RunRecord::StartWay(const Field& field, int step)

@@ -32,6 +32,11 @@ public:
 
     RunRecord();
 
+    // The step's point: the live cells of the field after, and the cells born and dead on the
+    // way from the field before. The one place these counts are made, for the steps past and
+    // the steps ahead alike.
+    static Point Between(int step, const Field& before, const Field& after);
+
     // A fresh record: the board after a fill, a load or at the start, at its count.
     void Reset(const Field& field, int step);
     // The board went a generation on, to the step after the last. Past the label's limit the
@@ -67,6 +72,7 @@ private:
     };
     using Chunk = std::vector<Counts>;
 
+    static Counts Counted(const Point& point);
     void StartWay(const Field& field, int step);
     Counts& LastForWriting();
 

@@ -87,9 +87,9 @@ const Board& frmDisplay::board() const
     return board_;
 }
 
-const RunRecord& frmDisplay::record() const
+const RunModel& frmDisplay::run() const
 {
-    return record_;
+    return run_.Model();
 }
 
 // Once the window is on the screen, so that a warning about the file opens over it.
@@ -176,13 +176,13 @@ void frmDisplay::CreateFeatures()
     access_ = Make<BoardAccess>(picFrame, board_);
     buttonKeys_ = Make<ButtonKeys>(this);
     stroke_ = Make<BoardStroke>(board_, this);
-    history_ = Make<History>(board_, record_, this);
+    history_ = Make<History>(board_, run_.Model().Record(), this);
     announcer_ = Make<Announcer>(lblStepCount, board_);
-    objects_ = Make<BoardObjects>(picFrame, board_, record_, foresight_);
+    objects_ = Make<BoardObjects>(picFrame, board_, run_.Model());
     objectsWindow_ = Make<ObjectsWindow>(*objects_, *this);
-    populationWindow_ = Make<PopulationWindow>(record_, foresight_, *this, picFrame);
-    pictures_ = Make<PictureExport>(*this, record_, foresight_, *transfer_);
-    sound_ = Make<SoundPlayer>(record_, foresight_, this);
+    populationWindow_ = Make<PopulationWindow>(run_.Model(), *this, picFrame);
+    pictures_ = Make<PictureExport>(*this, run_.Model(), *transfer_);
+    sound_ = Make<SoundPlayer>(run_.Model(), this);
 }
 
 // --- Connections -----------------------------------------------------------------------------
@@ -311,9 +311,7 @@ void frmDisplay::ConnectObjects()
     connect(cursor_, &BoardCursor::ObjectRequested, objects_, &BoardObjects::Visit);
     connect(objects_, &BoardObjects::Said, announcer_, &Announcer::Say);
     connect(objects_, &BoardObjects::CursorRequested, cursor_, &BoardCursor::Place);
-    const auto follow = [this] { objectsWindow_->Follow(timer.Interval() != 0); };
-    connect(this, &frmDisplay::BoardDrawn, objectsWindow_, follow);
-    connect(this, &frmDisplay::CellToggled, objectsWindow_, follow);
+    FollowRun(objectsWindow_, [this] { objectsWindow_->Follow(timer.Interval() != 0); });
     connect(objectsWindow_, &ObjectsWindow::Chosen, cursor_, &BoardCursor::Place);
     connect(objects_, &BoardObjects::Visited, objectsWindow_, &ObjectsWindow::ChooseAt);
     connect(objectsWindow_, &ObjectsWindow::Outlined, this,
@@ -329,8 +327,7 @@ void frmDisplay::ConnectObjects()
 void frmDisplay::ConnectPopulation()
 {
     connect(menus_, &Menus::PopulationRequested, populationWindow_, &PopulationWindow::OpenOrRaise);
-    connect(this, &frmDisplay::BoardDrawn, populationWindow_, &PopulationWindow::Follow);
-    connect(this, &frmDisplay::CellToggled, populationWindow_, &PopulationWindow::Follow);
+    FollowRun(populationWindow_, [this] { populationWindow_->Follow(); });
     connect(populationWindow_, &PopulationWindow::Said, announcer_, &Announcer::Say);
 }
 
@@ -367,15 +364,12 @@ void frmDisplay::ConnectSound()
     connect(menus_, &Menus::SoundWhileRunning, announcer_, [this](bool on) {
         announcer_->Say(on ? tr("Sound while running on.") : tr("Sound while running off."));
     });
-    // A tone for each generation of a run; a redraw alone (the trail shown, say) is none.
-    connect(this, &frmDisplay::GenerationPassed, sound_,
-            [this] { sound_->Follow(timer.Interval() != 0); });
-    connect(this, &frmDisplay::BoardDrawn, sound_, [this] {
-        if (timer.Interval() == 0) {
-            sound_->Follow(false);
-        }
-    });
-    connect(&cmdStop, &QPushButton::clicked, sound_, [this] { sound_->Follow(false); });
+    // A tone for each generation of a run; a fill, a load, undo or Stop ends the run's tones.
+    connect(&run_, &Run::Stepped, sound_, [this] { sound_->Follow(timer.Interval() != 0); });
+    const auto silence = [this] { sound_->Follow(false); };
+    connect(&run_, &Run::Reset, sound_, silence);
+    connect(&run_, &Run::Restored, sound_, silence);
+    connect(&cmdStop, &QPushButton::clicked, sound_, silence);
 }
 
 void frmDisplay::ConnectMenus()
@@ -400,6 +394,15 @@ void frmDisplay::ConnectAccess()
     connect(cursor_, &BoardCursor::Moved, access_, &BoardAccess::CursorMoved);
     connect(cursor_, &BoardCursor::Placed, access_, &BoardAccess::CursorPlaced);
     connect(cursor_, &BoardCursor::StatusRequested, announcer_, &Announcer::Status);
+}
+
+template <typename Receiver, typename Follow>
+void frmDisplay::FollowRun(const Receiver* receiver, Follow follow)
+{
+    connect(&run_, &Run::Reset, receiver, follow);
+    connect(&run_, &Run::Stepped, receiver, follow);
+    connect(&run_, &Run::Edited, receiver, follow);
+    connect(&run_, &Run::Restored, receiver, follow);
 }
 
 void frmDisplay::RunAlone(const std::function<void()>& command, const char* entry,
@@ -470,7 +473,7 @@ CellGeometry frmDisplay::Geometry() const
 
 void frmDisplay::StartRecord()
 {
-    record_.Reset(Field::Of(board_), board_.StepCount());
+    run_.ResetTo(Field::Of(board_), board_.StepCount());
 }
 
 void frmDisplay::ShowTrail(bool shown)
@@ -482,9 +485,8 @@ void frmDisplay::ShowTrail(bool shown)
 void frmDisplay::NextGeneration()
 {
     board_.Step();
-    record_.Stepped(Field::Of(board_));
+    run_.Step(Field::Of(board_));
     DrawAll();
-    emit GenerationPassed();
 }
 
 void frmDisplay::SetAll(std::int16_t value)
@@ -502,7 +504,7 @@ void frmDisplay::ShowState(const BoardState& state, const RunRecord& record)
 {
     timer.Interval(0);
     board_.Restore(state);
-    record_ = record;
+    run_.Restore(record);
     DrawAll();
 }
 
@@ -534,7 +536,7 @@ void frmDisplay::DrawAll()
 void frmDisplay::DrawCell(std::int16_t row, std::int16_t column)
 {
     const TwipsBox box = Geometry().Box(row, column);
-    const bool lived = trailShown_ && record_.Trail().Live(row, column);
+    const bool lived = trailShown_ && run_.Model().Record().Trail().Live(row, column);
     picFrame.FillColor(board_.CellAt(row, column) != 0 ? kLiveColor
                        : lived                         ? kTrailColor
                                                        : kDeadColor);
@@ -609,7 +611,7 @@ void frmDisplay::picFrame_MouseDown(int Button, int Shift, float X, float Y)
 void frmDisplay::ToggleCell(std::int16_t row, std::int16_t column)
 {
     board_.ToggleCell(row, column);
-    record_.Edited(Field::Of(board_));
+    run_.Edit(Field::Of(board_));
     DrawCell(row, column);
     emit CellToggled(row, column);
 }

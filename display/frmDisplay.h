@@ -1,13 +1,12 @@
 #pragma once
 
 #include "board/board.h"
-#include "census/foresight.h"
-#include "census/run_record.h"
 #include "display/forms/form.h"
 #include "display/forms/interval_timer.h"
 #include "display/forms/picture_box.h"
 #include "geometry/cell_geometry.h"
 #include "pattern/pattern.h"
+#include "run/run.h"
 
 #include <QLabel>
 #include <QMenuBar>
@@ -50,19 +49,16 @@ public:
     frmDisplay& operator=(frmDisplay&&) = delete;
 
     const Board& board() const;
-    // What the board has gone through since the last reset.
-    const RunRecord& record() const;
+    // What the board has gone through since the last reset, its fate and its population.
+    const RunModel& run() const;
 
     // Loads the pattern in the file, as a fill would; see PatternTransfer::OpenFile.
     void OpenPattern(const QByteArray& path);
 
 signals:
     // What the window tells its features: the whole board has been drawn, one cell has toggled,
-    // a file is to be opened.
+    // a file is to be opened. What happened to the run, the run tells.
     void BoardDrawn();
-    // The board has gone one generation on, and been drawn: told once a generation, never for a
-    // redraw alone.
-    void GenerationPassed();
     void CellToggled(int row, int column);
     void PatternFileGiven(const QByteArray& path);
 
@@ -105,8 +101,11 @@ private:
     // The cells' size and places, worked out afresh from the picture area's size at every use.
     CellGeometry Geometry() const;
 
-    // The record follows every change of the board: a reset starts it anew.
+    // The run follows every change of the board: a reset starts it anew.
     void StartRecord();
+    // Connects what happened to the run, whatever it was, to the receiver's follow.
+    template <typename Receiver, typename Follow>
+    void FollowRun(const Receiver* receiver, Follow follow);
 
     // View ▸ Trail: the cells that have lived since the last reset, dead now, in a colour of
     // their own; off, the board as it always is.
@@ -132,9 +131,8 @@ private:
     void timer_Timer();
 
     Board board_;
-    RunRecord record_;
-    // What becomes of the board, foreseen once for each way it goes, for every feature alike.
-    Foresight foresight_;
+    // What the board went through and what becomes of it, worked out once for every feature.
+    Run run_;
     bool trailShown_ = false;
 
     QMenuBar menuBar_;

@@ -622,18 +622,18 @@ void DisplayTest::countLimitShowsOnTheLabel()
     // is 32768, a blinker's 3 cells with 2 born and 2 dead at each, on the way begun at step 0;
     // undo brings back the record of step 32767.
     const auto point = [this](int index) {
-        const quarn::RunRecord::Point at = window_->record().At(index);
+        const quarn::RunRecord::Point at = window_->run().Record().At(index);
         return QList<int>{at.step, at.live, at.born, at.died};
     };
-    QCOMPARE(window_->record().Size(), 32769);
+    QCOMPARE(window_->run().Record().Size(), 32769);
     QCOMPARE(point(32767), (QList<int>{32767, 3, 2, 2}));
     QCOMPARE(point(32768), (QList<int>{32768, 3, 2, 2}));
-    QCOMPARE(window_->record().WayStartStep(), 0);
+    QCOMPARE(window_->run().Record().WayStartStep(), 0);
     quarn::testing::MenuEntry(*window_, QKeySequence::Undo)->trigger();
     QCOMPARE(LiveCells(window_->board()), atLimit);
-    QCOMPARE(window_->record().Size(), 32768);
+    QCOMPARE(window_->run().Record().Size(), 32768);
     QCOMPARE(point(32767), (QList<int>{32767, 3, 2, 2}));
-    QCOMPARE(window_->record().WayStartStep(), 0);
+    QCOMPARE(window_->run().Record().WayStartStep(), 0);
     quarn::testing::MenuEntry(*window_, QKeySequence::Redo)->trigger();
 
     // A run at the limit goes on too.

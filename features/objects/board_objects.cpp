@@ -11,13 +11,11 @@
 
 namespace quarn {
 
-BoardObjects::BoardObjects(QWidget& area, const Board& board, const RunRecord& record,
-                           Foresight& foresight)
+BoardObjects::BoardObjects(QWidget& area, const Board& board, const RunModel& run)
     : QObject(&area),
       area_(area),
       board_(board),
-      record_(record),
-      foresight_(foresight)
+      run_(run)
 {
     area_.installEventFilter(this);
     // The tips show while another window has the focus too, such as the window of objects.
@@ -35,9 +33,9 @@ const Census& BoardObjects::Now()
     return census_;
 }
 
-const Fate& BoardObjects::FateNow()
+const Fate& BoardObjects::FateNow() const
 {
-    return foresight_.Of(record_);
+    return run_.Foreseen();
 }
 
 Description BoardObjects::DescriptionNow()
@@ -48,7 +46,7 @@ Description BoardObjects::DescriptionNow()
 
 const RunRecord& BoardObjects::Record() const
 {
-    return record_;
+    return run_.Record();
 }
 
 QWidget& BoardObjects::Area() const
@@ -70,7 +68,7 @@ void BoardObjects::Describe(int row, int column)
     if (trail_) {
         // The cells alive now, or at any step since the reset.
         told << tr("Life has reached %1 of %2 cells.")
-                    .arg(record_.Trail().Count())
+                    .arg(run_.Record().Trail().Count())
                     .arg(Field::kSide * Field::kSide);
     }
     Tell(told.join(QLatin1Char(' ')), row, column);

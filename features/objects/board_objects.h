@@ -5,8 +5,7 @@
 #include "census/description.h"
 #include "census/fate.h"
 #include "census/field.h"
-#include "census/foresight.h"
-#include "census/run_record.h"
+#include "census/run_model.h"
 
 #include <QObject>
 #include <QString>
@@ -25,13 +24,13 @@ class BoardObjects : public QObject
 
 public:
     // Shows its tips over the widget that shows the board.
-    // The fate of what the record shows is foreseen by the foresight the program shares.
-    BoardObjects(QWidget& area, const Board& board, const RunRecord& record, Foresight& foresight);
+    // What becomes of the board is read from the run the program shares.
+    BoardObjects(QWidget& area, const Board& board, const RunModel& run);
 
     // The census and the fate of the board as it is now, and the two in words. The census is
     // taken afresh only when the board has changed, the fate once for the way it is on.
     const Census& Now();
-    const Fate& FateNow();
+    const Fate& FateNow() const;
     Description DescriptionNow();
     const RunRecord& Record() const;
     // The widget that shows the board.
@@ -64,11 +63,10 @@ private:
 
     QWidget& area_;
     const Board& board_;
-    const RunRecord& record_;
+    const RunModel& run_;
     Field seen_;           // the field the census was taken of
     bool counted_ = false; // whether there is a census of it yet
     Census census_;
-    Foresight& foresight_;
     bool trail_ = false;
 };
 

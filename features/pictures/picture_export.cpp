@@ -25,12 +25,10 @@ constexpr int kProgressEveryMs = 250;
 
 } // namespace
 
-PictureExport::PictureExport(QWidget& window, const RunRecord& record, Foresight& foresight,
-                             const PatternTransfer& transfer)
+PictureExport::PictureExport(QWidget& window, const RunModel& run, const PatternTransfer& transfer)
     : QObject(&window),
       window_(window),
-      record_(record),
-      foresight_(foresight),
+      run_(run),
       transfer_(transfer)
 {}
 
@@ -42,8 +40,9 @@ void PictureExport::ShowTrail(bool shown)
 // The board as it was when asked, whatever a run does behind the dialog.
 void PictureExport::ExportPicture()
 {
-    const Field cells = record_.Now();
-    const Field trail = trail_ ? record_.Trail() : Field{};
+    const RunRecord& record = run_.Record();
+    const Field cells = record.Now();
+    const Field trail = trail_ ? record.Trail() : Field{};
     ExportDialog dialog(window_, tr("Export Picture"), Suggested(QStringLiteral("png")),
                         QStringLiteral("png"), -1);
     if (dialog.exec() == QDialog::Accepted) {
@@ -53,11 +52,11 @@ void PictureExport::ExportPicture()
 
 void PictureExport::ExportAnimation()
 {
-    const Field cells = record_.Now();
-    const Field trail = record_.Trail();
+    const RunRecord& record = run_.Record();
+    const Field cells = record.Now();
+    const Field trail = record.Trail();
     const bool withTrail = trail_;
-    const int suggested =
-        run_animation::DefaultGenerations(foresight_.Of(record_), record_.Last().step);
+    const int suggested = run_animation::DefaultGenerations(run_.Foreseen(), record.Last().step);
     ExportDialog dialog(window_, tr("Export Animation"), Suggested(QStringLiteral("gif")),
                         QStringLiteral("gif"), suggested);
     if (dialog.exec() != QDialog::Accepted) {

@@ -1,7 +1,6 @@
 #pragma once
 
-#include "census/foresight.h"
-#include "census/run_record.h"
+#include "census/run_model.h"
 
 #include <QByteArray>
 #include <QObject>
@@ -22,8 +21,7 @@ class PictureExport : public QObject
     Q_OBJECT
 
 public:
-    PictureExport(QWidget& window, const RunRecord& record, Foresight& foresight,
-                  const PatternTransfer& transfer);
+    PictureExport(QWidget& window, const RunModel& run, const PatternTransfer& transfer);
 
     void ShowTrail(bool shown);
     void ExportPicture();
@@ -39,8 +37,7 @@ private:
     void Save(const QString& path, const QByteArray& bytes, const QString& saved);
 
     QWidget& window_;
-    const RunRecord& record_;
-    Foresight& foresight_;
+    const RunModel& run_;
     const PatternTransfer& transfer_;
     bool trail_ = false;
 };

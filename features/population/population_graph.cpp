@@ -114,7 +114,11 @@ void PopulationGraph::Follow()
     if (marked_ >= size) {
         marked_ = size - 1;
     }
-    if (image_.isNull() || !population_.FollowedOnTheWay() || drawnNow_ < 0) {
+    // Drawn in part only where the steps drawn before still stand: the series may have been
+    // followed by others since, through a new way and back.
+    const bool laidAnew = population_.Laid() != laid_;
+    laid_ = population_.Laid();
+    if (image_.isNull() || laidAnew || drawnNow_ < 0) {
         RedrawAll();
         return;
     }

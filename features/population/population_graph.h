@@ -110,6 +110,7 @@ private:
     std::uint64_t run_ = 0;
     std::uint64_t way_ = 0;
     int followedStep_ = 0;
+    std::uint64_t laid_ = 0; // the series' laying drawn last
     bool playing_ = false;
     int drawnNow_ = -1;  // the step the now mark was drawn at
     int drawnLast_ = -1; // the last step drawn

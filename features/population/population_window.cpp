@@ -8,12 +8,10 @@
 
 namespace quarn {
 
-PopulationWindow::PopulationWindow(const RunRecord& record, Foresight& foresight, QWidget& owner,
-                                   const QWidget& board)
+PopulationWindow::PopulationWindow(const RunModel& run, QWidget& owner, const QWidget& board)
     : SideWindow(owner, board),
-      record_(record),
-      foresight_(foresight),
-      graph_(population_)
+      run_(run),
+      graph_(run.Series())
 {
     PopulationAccessible::Install();
     setWindowTitle(tr("Population"));
@@ -45,7 +43,7 @@ void PopulationWindow::hideEvent(QHideEvent* event)
 
 const Population& PopulationWindow::Series() const
 {
-    return population_;
+    return run_.Series();
 }
 
 void PopulationWindow::ShowPlaying(bool playing)
@@ -63,12 +61,12 @@ void PopulationWindow::Follow()
     if (!isVisible()) {
         return;
     }
-    const Fate& fate = foresight_.Of(record_);
-    population_.Follow(record_, fate);
-    const RunRecord::Point now = record_.Last();
+    const Fate& fate = run_.Foreseen();
+    run_.Series(); // brought up to the record before the graph reads it
+    const RunRecord::Point now = run_.Record().Last();
     // The words change only with the way, the tense, or an empty board: not worded anew at
     // every generation of a run.
-    const Outlook said{record_.Way(), fate.Reached(now.step), now.live == 0};
+    const Outlook said{run_.Record().Way(), fate.Reached(now.step), now.live == 0};
     if (said != outlook_) {
         outlook_ = said;
         // An empty board has no fate to tell: its summary instead, as everywhere.

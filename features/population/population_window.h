@@ -1,8 +1,7 @@
 #pragma once
 
-#include "census/foresight.h"
 #include "census/population.h"
-#include "census/run_record.h"
+#include "census/run_model.h"
 #include "features/population/population_graph.h"
 #include "features/windows/side_window.h"
 
@@ -17,14 +16,13 @@ class PopulationWindow : public SideWindow
 
 public:
     // Over the board, the widget that shows it, if it must.
-    PopulationWindow(const RunRecord& record, Foresight& foresight, QWidget& owner,
-                     const QWidget& board);
+    PopulationWindow(const RunModel& run, QWidget& owner, const QWidget& board);
 
     // Opens the window, or brings it to the front.
     void OpenOrRaise();
     // The board may have changed.
     void Follow();
-    // The steps shown, past and ahead.
+    // The steps shown, past and ahead: the run's own.
     const Population& Series() const;
     // The graph's sound: playing or not, and the point it has reached or stopped at.
     void ShowPlaying(bool playing);
@@ -49,10 +47,8 @@ private:
         bool operator==(const Outlook&) const = default;
     };
 
-    const RunRecord& record_;
+    const RunModel& run_;
     Outlook outlook_;
-    Foresight& foresight_;
-    Population population_;
     PopulationGraph graph_;
 };
 

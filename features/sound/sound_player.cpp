@@ -28,10 +28,9 @@ QStringList ModulePaths()
 
 } // namespace
 
-SoundPlayer::SoundPlayer(const RunRecord& record, Foresight& foresight, QObject* parent)
+SoundPlayer::SoundPlayer(const RunModel& run, QObject* parent)
     : QObject(parent),
-      record_(record),
-      foresight_(foresight)
+      run_(run)
 {
     following_.setInterval(kFollowEveryMs);
     connect(&following_, &QTimer::timeout, this, &SoundPlayer::FollowPlaying);
@@ -104,14 +103,14 @@ void SoundPlayer::Follow(bool running)
     if (output->Queued() - output->Played() > kMostBehindFrames) {
         return;
     }
-    const int live = record_.Last().live;
+    const int live = run_.Record().Last().live;
     if (live == 0 && lastLive_ == 0) {
         return;
     }
     lastLive_ = live;
-    population_.Follow(record_, foresight_.Of(record_));
-    const int lowest = population_.At(population_.LowestIndex()).live;
-    const int highest = population_.At(population_.HighestIndex()).live;
+    const Population& series = run_.Series();
+    const int lowest = series.At(series.LowestIndex()).live;
+    const int highest = series.At(series.HighestIndex()).live;
     output->Queue(RunningSamples(tones::RunningTone(live, lowest, highest).frequency));
 }
 

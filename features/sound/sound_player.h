@@ -1,8 +1,7 @@
 #pragma once
 
-#include "census/foresight.h"
 #include "census/population.h"
-#include "census/run_record.h"
+#include "census/run_model.h"
 #include "features/sound/tones.h"
 
 #include <QLibrary>
@@ -27,7 +26,8 @@ class SoundPlayer : public QObject
     Q_OBJECT
 
 public:
-    SoundPlayer(const RunRecord& record, Foresight& foresight, QObject* parent = nullptr);
+    // The run's tones follow the run the program shares.
+    explicit SoundPlayer(const RunModel& run, QObject* parent = nullptr);
     ~SoundPlayer() override;
     SoundPlayer(const SoundPlayer&) = delete;
     SoundPlayer& operator=(const SoundPlayer&) = delete;
@@ -56,7 +56,7 @@ private:
     void RenderAhead();
     const std::vector<std::int16_t>& RunningSamples(double frequency);
 
-    const RunRecord& record_;
+    const RunModel& run_;
     QLibrary module_;
     std::unique_ptr<ToneOutput> output_;
     bool tried_ = false; // whether the output was asked for yet
@@ -69,8 +69,6 @@ private:
     bool whileRunning_ = false;
     int lastLive_ = -1;
     std::map<int, std::vector<std::int16_t>> running_; // a generation's tone, by its semitone
-    Foresight& foresight_;
-    Population population_;
 };
 
 } // namespace quarn
