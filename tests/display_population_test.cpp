@@ -1,0 +1,215 @@
+#include "support/board_helpers.h"
+#include "support/display_probe.h"
+#include "support/reference_model.h"
+#include <QApplication>
+#include <QClipboard>
+#include <QTest>
+
+#include <cmath>
+#include <memory>
+using quarn::testing::PictureArea;
+using quarn::testing::Press;
+
+class DisplayPopulationTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void populationFollowsTheBoard();
+    void populationLineIsWhereItShouldBe();
+
+private:
+    void ClickTwips(double x, double y);
+    void Paste(const char* rle);
+    std::unique_ptr<frmDisplay> window_;
+};
+
+void DisplayPopulationTest::init()
+{
+    window_ = std::make_unique<frmDisplay>();
+    window_->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
+}
+
+void DisplayPopulationTest::cleanup()
+{
+    window_.reset();
+}
+
+void DisplayPopulationTest::ClickTwips(double x, double y)
+{
+    quarn::testing::Click(PictureArea(*window_), {x / 15.0, y / 15.0});
+}
+
+void DisplayPopulationTest::Paste(const char* rle)
+{
+    QApplication::setActiveWindow(window_.get());
+    QApplication::clipboard()->setText(QString::fromLatin1(rle));
+    QTest::keyClick(window_.get(), Qt::Key_V, Qt::ControlModifier);
+}
+
+
+namespace {
+
+// The steps as a model of the rule counts them, one row each: the past as the test went, and
+// then the steps ahead, run on the model, to the step given.
+class Counted
+{
+public:
+    void Reset(const quarn::testing::ReferenceModel& model)
+    {
+        rows_.clear();
+        before_ = model;
+        Add(model);
+    }
+    void Stepped(const quarn::testing::ReferenceModel& model)
+    {
+        before_ = now_;
+        Add(model);
+    }
+    void Edited(const quarn::testing::ReferenceModel& model)
+    {
+        rows_.pop_back();
+        Add(model);
+    }
+    QString Csv(int until) const
+    {
+        QString csv = QStringLiteral("step,live,born,died,ahead\n") + rows_.join(QString());
+        quarn::testing::ReferenceModel ahead = now_;
+        for (int step = now_.Count() + 1; step <= until; ++step) {
+            const quarn::testing::ReferenceModel was = ahead;
+            ahead.Step();
+            csv += Row(was, ahead, true);
+        }
+        return csv;
+    }
+
+private:
+    void Add(const quarn::testing::ReferenceModel& model)
+    {
+        now_ = model;
+        rows_ << Row(before_, model, false);
+    }
+    static QString Row(const quarn::testing::ReferenceModel& was,
+                       const quarn::testing::ReferenceModel& is, bool ahead)
+    {
+        int live = 0;
+        int born = 0;
+        int died = 0;
+        for (int r = 1; r <= 30; ++r) {
+            for (int c = 1; c <= 30; ++c) {
+                live += is.At(r, c) ? 1 : 0;
+                born += is.At(r, c) && !was.At(r, c) ? 1 : 0;
+                died += !is.At(r, c) && was.At(r, c) ? 1 : 0;
+            }
+        }
+        return QStringLiteral("%1,%2,%3,%4,%5\n")
+            .arg(is.Count())
+            .arg(live)
+            .arg(born)
+            .arg(died)
+            .arg(ahead ? 1 : 0);
+    }
+
+    QStringList rows_;
+    quarn::testing::ReferenceModel before_;
+    quarn::testing::ReferenceModel now_;
+};
+
+} // namespace
+
+// The graph's steps, copied with Ctrl+C, against a model's count: the glider, three steps, a
+// cell switched on far from it, two more; then a fill that starts anew, and undo and redo that
+// bring back the graph that went with each board.
+void DisplayPopulationTest::populationFollowsTheBoard()
+{
+    Paste("x = 3, y = 3\nbo$2bo$3o!");
+    QTest::keyClick(window_.get(), Qt::Key_P, Qt::ControlModifier | Qt::ShiftModifier);
+    auto* graph = window_->findChild<QWidget*>(QStringLiteral("populationGraph"));
+    QTRY_VERIFY(graph->isVisible());
+    const auto copied = [graph] {
+        QApplication::clipboard()->clear();
+        QTest::keyClick(graph, Qt::Key_C, Qt::ControlModifier);
+        return QApplication::clipboard()->text();
+    };
+    quarn::testing::ReferenceModel model;
+    for (const auto& [r, c] : {std::pair{14, 15}, {15, 16}, {16, 14}, {16, 15}, {16, 16}}) {
+        model.Toggle(r, c);
+    }
+    Counted counted;
+    counted.Reset(model);
+    for (int step = 1; step <= 5; ++step) {
+        Press(*window_, "cmdOneStep");
+        model.Step();
+        counted.Stepped(model);
+        if (step == 3) {
+            ClickTwips(165 * 1 + 80, 165 * 1 + 80);
+            model.Toggle(2, 2);
+            counted.Edited(model);
+        }
+    }
+    // The glider settles in the corner at step 59, as its example says; the lone cell is gone.
+    const QString glider = copied();
+    QCOMPARE(glider, counted.Csv(59));
+    Press(*window_, "cmdAllOn");
+    const QString fill = QStringLiteral("step,live,born,died,ahead\n0,900,0,0,0\n1,4,0,896,1\n"
+                                        "2,0,0,4,1\n");
+    QCOMPARE(copied(), fill);
+    QTest::keyClick(window_.get(), Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(copied(), glider);
+    QTest::keyClick(window_.get(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(copied(), fill);
+}
+
+// A blinker's graph is a flat line at 3 of the axis' 10, the height of the pixels drawn in the
+// past's colour along the steps shown.
+void DisplayPopulationTest::populationLineIsWhereItShouldBe()
+{
+    Paste("x = 3, y = 1\n3o!");
+    for (int step = 0; step < 6; ++step) {
+        Press(*window_, "cmdOneStep");
+    }
+    QTest::keyClick(window_.get(), Qt::Key_P, Qt::ControlModifier | Qt::ShiftModifier);
+    auto* graph = window_->findChild<QWidget*>(QStringLiteral("populationGraph"));
+    QTRY_VERIFY(graph->isVisible());
+    const QImage image = graph->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const double ratio = image.devicePixelRatio();
+    // The axis along the bottom, and the highest grid line, at 10.
+    const QRgb axis = qRgb(0x60, 0x60, 0x60);
+    const QRgb grid = qRgb(0xE4, 0xE4, 0xE4);
+    const QRgb past = qRgb(0x1A, 0x4F, 0x9C);
+    const int x = image.width() / 2;
+    int bottom = -1;
+    int top = -1;
+    for (int y = 0; y < image.height(); ++y) {
+        bottom = image.pixel(x, y) == axis ? y : bottom;
+        top = top < 0 && image.pixel(x, y) == grid ? y : top;
+    }
+    QVERIFY(bottom > 0 && top > 0);
+    const double flat = bottom - 0.3 * (bottom - top);
+    int drawn = 0;
+    for (int column = 0; column < image.width(); ++column) {
+        for (int y = 0; y < image.height(); ++y) {
+            if (image.pixel(column, y) == past) {
+                ++drawn;
+                QVERIFY2(
+                    std::abs(y - flat) <= 2 * ratio,
+                    qPrintable(QStringLiteral("(%1, %2), not at %3").arg(column).arg(y).arg(flat)));
+            }
+        }
+    }
+    QVERIFY(drawn > 0);
+    // The marker to the first step and away again: the axis and its labels as they were.
+    QTest::keyClick(graph, Qt::Key_Home);
+    QTest::keyClick(graph, Qt::Key_End);
+    const QImage again = graph->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const QRect left(3, 3, image.width() / 4, image.height() - 6);
+    QVERIFY(again.copy(left) == image.copy(left));
+}
+
+
+QTEST_MAIN(DisplayPopulationTest)
+#include "display_population_test.moc"
