@@ -54,6 +54,7 @@ QString WidestCaption()
 
 frmDisplay::frmDisplay(QWidget* parent)
     : forms::Form(tr("Game of Quarn"), kClientWidthTwips, kClientHeightTwips, kWindowColor, parent),
+      run_(this),
       menuBar_(this),
       picFrame(kBoardColor, this),
       cmdAllOn(this),
@@ -65,6 +66,7 @@ frmDisplay::frmDisplay(QWidget* parent)
       lblStepCount(this),
       timer(this)
 {
+    run_.setObjectName(QStringLiteral("run"));
     // The features before the layout: the menus make the bar's height, and what presents the
     // controls to assistive technology is there before anything asks for it.
     CreateFeatures();

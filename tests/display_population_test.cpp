@@ -5,6 +5,7 @@
 #include <QClipboard>
 #include <QTest>
 
+#include <algorithm>
 #include <cmath>
 #include <memory>
 using quarn::testing::PictureArea;
@@ -19,6 +20,7 @@ private slots:
     void cleanup();
 
     void populationFollowsTheBoard();
+    void graphDrawnInPartsIsTheGraphDrawnWhole();
     void populationLineIsWhereItShouldBe();
 
 private:
@@ -210,6 +212,40 @@ void DisplayPopulationTest::populationLineIsWhereItShouldBe()
     QVERIFY(again.copy(left) == image.copy(left));
 }
 
+// The graph drawn a strip at a time while the board runs is the graph drawn whole.
+void DisplayPopulationTest::graphDrawnInPartsIsTheGraphDrawnWhole()
+{
+    Press(*window_, "cmdRandom");
+    QTest::keyClick(window_.get(), Qt::Key_P, Qt::ControlModifier | Qt::ShiftModifier);
+    auto* graph = window_->findChild<QWidget*>(QStringLiteral("populationGraph"));
+    QTRY_VERIFY(graph->isVisible());
+    Press(*window_, "cmdGo");
+    QTRY_VERIFY_WITH_TIMEOUT(window_->board().StepCount() >= 36, 10000);
+    Press(*window_, "cmdStop");
+    const QImage inParts = graph->grab().toImage();
+    // Resized, the graph is drawn whole; and again at the size it had.
+    QWidget* side = graph->window();
+    const QSize size = side->size();
+    side->resize(size + QSize(40, 0));
+    QTRY_COMPARE(side->size(), size + QSize(40, 0));
+    side->resize(size);
+    QTRY_COMPARE(side->size(), size);
+    // Alike but for the smoothing of the line's edges, which may differ by a shade where a strip
+    // began: a mark, a colour or a piece of line left over differs by far more.
+    const QImage whole = graph->grab().toImage();
+    QCOMPARE(whole.size(), inParts.size());
+    int differ = 0;
+    for (int y = 0; y < whole.height(); ++y) {
+        for (int x = 0; x < whole.width(); ++x) {
+            const QRgb a = whole.pixel(x, y);
+            const QRgb b = inParts.pixel(x, y);
+            const int most = std::max({std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)),
+                                       std::abs(qBlue(a) - qBlue(b))});
+            differ += most > 8 ? 1 : 0;
+        }
+    }
+    QCOMPARE(differ, 0);
+}
 
 QTEST_MAIN(DisplayPopulationTest)
 #include "display_population_test.moc"

@@ -81,6 +81,8 @@ private slots:
     void clickWhileRunningTakesEffectAtOnce();
     void pictureSurvivesHideAndMinimise();
     void countLimitShowsOnTheLabel();
+    void whatHappensToTheRunIsToldOnce_data();
+    void whatHappensToTheRunIsToldOnce();
 
 private:
     void ClickTwips(double x, double y, Qt::MouseButton button = Qt::LeftButton);
@@ -622,6 +624,54 @@ void DisplayTest::countLimitShowsOnTheLabel()
     QCOMPARE(Interval(*window_), 100);
     QCOMPARE(LabelText(*window_), QStringLiteral("Steps: 32767"));
     QCOMPARE(Mismatch(), QString());
+}
+void DisplayTest::whatHappensToTheRunIsToldOnce_data()
+{
+    QTest::addColumn<QString>("action");
+    // How many times the run tells each: a reset, a generation, an edit, a restore.
+    QTest::addColumn<QList<int>>("told");
+
+    QTest::newRow("1 Step") << "1 Step" << QList<int>{0, 1, 0, 0};
+    QTest::newRow("a click") << "click" << QList<int>{0, 0, 1, 0};
+    QTest::newRow("All Off") << "All Off" << QList<int>{1, 0, 0, 0};
+    QTest::newRow("Random") << "Random" << QList<int>{1, 0, 0, 0};
+    QTest::newRow("undo of 1 Step") << "undo" << QList<int>{0, 0, 0, 1};
+    QTest::newRow("the trail shown: a redraw only") << "trail" << QList<int>{0, 0, 0, 0};
+    // As many generations as the label counts.
+    QTest::newRow("a run") << "run" << QList<int>{0, -1, 0, 0};
+}
+
+// The run's readers hear of each thing that happened to it once, and of a redraw never.
+void DisplayTest::whatHappensToTheRunIsToldOnce()
+{
+    QFETCH(QString, action);
+    QFETCH(QList<int>, told);
+    Press(*window_, "cmdOneStep");
+    auto* run = window_->findChild<quarn::Run*>(QStringLiteral("run"));
+    QVERIFY(run != nullptr);
+    QSignalSpy reset(run, &quarn::Run::Reset);
+    QSignalSpy stepped(run, &quarn::Run::Stepped);
+    QSignalSpy edited(run, &quarn::Run::Edited);
+    QSignalSpy restored(run, &quarn::Run::Restored);
+    if (action == QStringLiteral("click")) {
+        quarn::testing::Click(PictureArea(*window_), CellCentre(5, 5));
+    } else if (action == QStringLiteral("undo")) {
+        QTest::keyClick(window_.get(), Qt::Key_Z, Qt::ControlModifier);
+    } else if (action == QStringLiteral("trail")) {
+        QTest::keyClick(window_.get(), Qt::Key_T, Qt::ControlModifier | Qt::ShiftModifier);
+    } else if (action == QStringLiteral("run")) {
+        Press(*window_, "cmdGo");
+        QTRY_VERIFY(window_->board().StepCount() >= 4);
+        Press(*window_, "cmdStop");
+        told[1] = window_->board().StepCount() - 1;
+    } else {
+        Press(*window_, action == QStringLiteral("1 Step")  ? "cmdOneStep"
+                        : action == QStringLiteral("All Off") ? "cmdAllOff"
+                                                              : "cmdRandom");
+    }
+    QCOMPARE((QList<int>{static_cast<int>(reset.count()), static_cast<int>(stepped.count()),
+                         static_cast<int>(edited.count()), static_cast<int>(restored.count())}),
+             told);
 }
 
 QTEST_MAIN(DisplayTest)
