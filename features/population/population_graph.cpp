@@ -248,6 +248,9 @@ void PopulationGraph::RedrawStrips(const std::vector<std::pair<int, int>>& strip
         }
         painter.setPen(kAxis);
         painter.drawLine(left, plot.bottom(), strip.right() + 1, plot.bottom());
+        // Where the device's pixels are smaller than the logical, the strip takes the top of
+        // the ticks below the axis with it.
+        DrawStepTicks(painter);
         // The marks round the first step reach over the side axis, its ticks and its labels.
         if (strip.left() <= plot.left()) {
             DrawAxes(painter);
@@ -282,11 +285,11 @@ void PopulationGraph::DrawAxes(QPainter& painter) const
         const QRect label(0, y - metrics.height() / 2, plot.left() - kTick - 2, metrics.height());
         painter.drawText(label, Qt::AlignRight | Qt::AlignVCenter, QString::number(live));
     }
+    DrawStepTicks(painter);
     const int first = population_.Size() > 0 ? population_.At(0).step : 0;
     const int stepTick = TickOf(std::max(1, stepsAxis_ - first));
     for (int step = first; step <= stepsAxis_; step += stepTick) {
         const int x = static_cast<int>(std::lround(XOf(step)));
-        painter.drawLine(x, plot.bottom(), x, plot.bottom() + kTick);
         const QString text = QString::number(step);
         const int w = metrics.horizontalAdvance(text);
         const int left = std::clamp(x - w / 2, 0, width() - w);
@@ -295,7 +298,20 @@ void PopulationGraph::DrawAxes(QPainter& painter) const
     }
 }
 
-// The points from the one before x0 to the one after x1, so that the line comes in from outside.
+void PopulationGraph::DrawStepTicks(QPainter& painter) const
+{
+    const QRect plot = Plot();
+    const int first = population_.Size() > 0 ? population_.At(0).step : 0;
+    const int stepTick = TickOf(std::max(1, stepsAxis_ - first));
+    for (int step = first; step <= stepsAxis_; step += stepTick) {
+        const int x = static_cast<int>(std::lround(XOf(step)));
+        painter.drawLine(x, plot.bottom(), x, plot.bottom() + kTick);
+    }
+}
+
+// The points of the whole columns that reach into x0 to x1: from a column clear of x0 by more
+// than the line's reach, so that the line comes in from outside as it does when drawn whole, to
+// one as clear of x1. A column is drawn from all its steps, or it would be shorter.
 std::pair<int, int> PopulationGraph::IndicesAcross(int x0, int x1) const
 {
     const Scale scale = StepScale();
@@ -303,8 +319,25 @@ std::pair<int, int> PopulationGraph::IndicesAcross(int x0, int x1) const
         const double steps = (x - scale.left) / scale.perStep;
         return scale.first + static_cast<int>(up ? std::ceil(steps) : std::floor(steps));
     };
-    return {std::max(0, IndexAtOrAfter(stepAt(x0, false)) - 1),
-            std::min(population_.Size() - 1, IndexAtOrAfter(stepAt(x1, true)) + 1)};
+    const auto columnOf = [this, &scale](int index) {
+        return static_cast<int>(std::floor(scale.XOf(population_.At(index).step)));
+    };
+    const int last = population_.Size() - 1;
+    int from = std::clamp(IndexAtOrAfter(stepAt(x0, false)), 0, last);
+    int to = std::clamp(IndexAtOrAfter(stepAt(x1, true)), 0, last);
+    while (from > 0 && columnOf(from) >= x0 - kLineReach) {
+        --from;
+    }
+    while (from > 0 && columnOf(from - 1) == columnOf(from)) {
+        --from;
+    }
+    while (to < last && columnOf(to) <= x1 + kLineReach) {
+        ++to;
+    }
+    while (to < last && columnOf(to + 1) == columnOf(to)) {
+        ++to;
+    }
+    return {from, to};
 }
 
 // A column of pixels to each step while steps are wider than pixels; the lowest and the highest

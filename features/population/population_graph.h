@@ -87,6 +87,7 @@ private:
     // Redraws the plot's columns from x0 to x1 in each strip, and asks to repaint them.
     void RedrawStrips(const std::vector<std::pair<int, int>>& strips);
     void DrawAxes(QPainter& painter) const;
+    void DrawStepTicks(QPainter& painter) const;
     struct Column;
     void DrawLine(QPainter& painter, int x0, int x1) const;
     void DrawColumns(QPainter& painter, const std::vector<Column>& columns) const;
