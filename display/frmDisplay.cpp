@@ -18,6 +18,7 @@
 #include "features/pictures/picture_export.h"
 #include "features/population/population_window.h"
 #include "features/sound/sound_player.h"
+#include "geometry/board_look.h"
 
 #include <QString>
 
@@ -36,11 +37,11 @@ constexpr int kClientHeightTwips = 5664;
 constexpr int kRunInterval = 100;
 
 constexpr OleColor kWindowColor = 0xE0E0E0;
-constexpr OleColor kBoardColor = 0xC0C0C0;
-constexpr OleColor kLiveColor = 0x00FFFF; // yellow
-constexpr OleColor kDeadColor = 0x000000;
-constexpr OleColor kTrailColor = 0xA64D4D; // a dim blue-violet, 0x4D4DA6
-constexpr OleColor kOutlineColor = 0x000000;
+constexpr OleColor kBoardColor = forms::FromRgb(BoardLook::kGap);
+constexpr OleColor kLiveColor = forms::FromRgb(BoardLook::kLive);
+constexpr OleColor kDeadColor = forms::FromRgb(BoardLook::kDead);
+constexpr OleColor kTrailColor = forms::FromRgb(BoardLook::kTrail);
+constexpr OleColor kOutlineColor = forms::FromRgb(BoardLook::kOutline);
 
 constexpr double kFontPoints = 12.0;
 
@@ -116,7 +117,7 @@ void frmDisplay::LayOut()
         QString caption;
     };
     const Control controls[] = {
-        {&picFrame, "picFrame", {120, 120, 5000, 5000}, {}},
+        {&picFrame, "picFrame", {120, 120, BoardLook::kAreaTwips, BoardLook::kAreaTwips}, {}},
         {&cmdAllOn, "cmdAllOn", {5520, 120, 1452, 492}, tr("All On")},
         {&cmdAllOff, "cmdAllOff", {5520, 720, 1452, 492}, tr("All Off")},
         {&cmdRandom, "cmdRandom", {5520, 1320, 1452, 492}, tr("Random")},

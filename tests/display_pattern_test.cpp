@@ -598,7 +598,7 @@ void CellsOf(const QImage& image, int scale, CellSet& live, CellSet& trail)
             const QRgb pixel = image.pixel(middle) | 0xFF000000U;
             if (pixel == quarn::testing::kLive) {
                 live.insert({r, c});
-            } else if (pixel == qRgb(0x4D, 0x4D, 0xA6)) {
+            } else if (pixel == quarn::testing::kTrail) {
                 trail.insert({r, c});
             }
         }

@@ -71,7 +71,7 @@ void DisplayTrailTest::trailFollowsTheRun()
     QVERIFY(trail != nullptr && trail->isCheckable() && !trail->isChecked());
     trail->setChecked(true);
     Press(*window_, "cmdOneStep");
-    constexpr QRgb lived = qRgb(0x4D, 0x4D, 0xA6);
+    constexpr QRgb lived = quarn::testing::kTrail;
     const auto trailed = [this] {
         CellSet cells;
         const QImage image = Grab(*window_);

@@ -1,3 +1,4 @@
+#include "geometry/board_look.h"
 #include "geometry/cell_geometry.h"
 
 #include <gtest/gtest.h>
@@ -90,6 +91,18 @@ TEST(Geometry, SlotsHoldTheirCellsPixels)
             }
         }
     }
+}
+
+// The window, the pictures and the tests all read these: here they are pinned to what a person
+// sees, yellow on black in silver, the trail a dim blue-violet, in an area 5000 twips square.
+TEST(Geometry, TheBoardsLook)
+{
+    EXPECT_EQ(quarn::BoardLook::kLive, 0xFFFF00U);
+    EXPECT_EQ(quarn::BoardLook::kDead, 0x000000U);
+    EXPECT_EQ(quarn::BoardLook::kGap, 0xC0C0C0U);
+    EXPECT_EQ(quarn::BoardLook::kTrail, 0x4D4DA6U);
+    EXPECT_EQ(quarn::BoardLook::kAreaTwips, 5000);
+    EXPECT_EQ(quarn::BoardLook::kAreaPixels, 333); // 5000 / 15, whole
 }
 
 } // namespace

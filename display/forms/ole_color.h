@@ -15,4 +15,10 @@ constexpr QRgb ToRgb(OleColor color)
                 static_cast<int>((color >> 16U) & 0xFFU));
 }
 
+// From 0xRRGGBB.
+constexpr OleColor FromRgb(std::uint32_t rgb)
+{
+    return ((rgb & 0xFFU) << 16U) | (rgb & 0xFF00U) | ((rgb >> 16U) & 0xFFU);
+}
+
 } // namespace quarn::forms

@@ -1,5 +1,6 @@
 #include "features/pictures/board_picture.h"
 
+#include "geometry/board_look.h"
 #include "geometry/cell_geometry.h"
 
 #include <algorithm>
@@ -18,10 +19,9 @@ int Device(double twips, int scale)
 
 const std::array<QRgb, BoardPicture::kColours>& BoardPicture::Palette()
 {
-    // The trail's blue-violet is dim beside the live yellow, clearly lighter than the dead black
-    // and darker than the silver gaps, whatever colours an eye tells apart.
-    static const std::array<QRgb, kColours> palette{qRgb(0xC0, 0xC0, 0xC0), qRgb(0, 0, 0),
-                                                    qRgb(0xFF, 0xFF, 0x00), qRgb(0x4D, 0x4D, 0xA6)};
+    static const std::array<QRgb, kColours> palette{
+        qRgb(0, 0, 0) | BoardLook::kGap, qRgb(0, 0, 0) | BoardLook::kDead,
+        qRgb(0, 0, 0) | BoardLook::kLive, qRgb(0, 0, 0) | BoardLook::kTrail};
     return palette;
 }
 

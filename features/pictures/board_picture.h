@@ -1,6 +1,7 @@
 #pragma once
 
 #include "census/field.h"
+#include "geometry/board_look.h"
 
 #include <QImage>
 
@@ -29,7 +30,7 @@ public:
     static const std::array<QRgb, kColours>& Palette();
 
     // The picture area's side at scale 1, in pixels: 5000 twips.
-    static constexpr int kAreaPixels = 333;
+    static constexpr int kAreaPixels = BoardLook::kAreaPixels;
     static constexpr int kLeastScale = 1;
     static constexpr int kMostScale = 8;
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "display/frmDisplay.h"
+#include "geometry/board_look.h"
 
 #include <QAction>
 #include <QApplication>
@@ -24,9 +25,11 @@ namespace quarn::testing {
 // Reads the window the way a person does: by the pixels of the board, the label's text and the
 // buttons, found by their names. Cell positions follow the 165-twip grid, 11 pixels a cell.
 
-inline constexpr QRgb kLive = 0xFFFFFF00;
-inline constexpr QRgb kDead = 0xFF000000;
-inline constexpr QRgb kSilver = 0xFFC0C0C0;
+inline constexpr QRgb kOpaque = 0xFF000000;
+inline constexpr QRgb kLive = kOpaque | BoardLook::kLive;
+inline constexpr QRgb kDead = kOpaque | BoardLook::kDead;
+inline constexpr QRgb kSilver = kOpaque | BoardLook::kGap;
+inline constexpr QRgb kTrail = kOpaque | BoardLook::kTrail;
 
 inline QWidget* PictureArea(QWidget& window)
 {
