@@ -16,6 +16,7 @@
 #include "features/objects/board_objects.h"
 #include "features/objects/objects_window.h"
 #include "features/pictures/picture_export.h"
+#include "features/population/population_graph.h"
 #include "features/population/population_window.h"
 #include "features/sound/sound_player.h"
 #include "geometry/board_look.h"
@@ -173,7 +174,8 @@ void frmDisplay::CreateFeatures()
     for (const QString& name : Examples::Names()) {
         examples.emplace_back(name, Examples::Title(name));
     }
-    menus_ = Make<Menus>(menuBar_, *this, examples);
+    menus_ = Make<Menus>(menuBar_, *this, examples,
+                         std::vector<const KeyTable*>{&BoardCursor::Keys(), &PopulationGraph::Keys()});
     transfer_ = Make<PatternTransfer>(*this, board_);
     cursor_ = Make<BoardCursor>(picFrame);
     access_ = Make<BoardAccess>(picFrame, board_);

@@ -16,6 +16,7 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QToolTip>
+#include <QTimer>
 #include <QTranslator>
 
 #include <algorithm>
@@ -81,6 +82,7 @@ private slots:
     void clickWhileRunningTakesEffectAtOnce();
     void pictureSurvivesHideAndMinimise();
     void countLimitShowsOnTheLabel();
+    void keysPageShowsEachWidgetsKeys();
     void whatHappensToTheRunIsToldOnce_data();
     void whatHappensToTheRunIsToldOnce();
 
@@ -625,6 +627,32 @@ void DisplayTest::countLimitShowsOnTheLabel()
     QCOMPARE(LabelText(*window_), QStringLiteral("Steps: 32767"));
     QCOMPARE(Mismatch(), QString());
 }
+// Help ▸ Keys and Mouse names the keys each widget acts on, under the widget's heading.
+void DisplayTest::keysPageShowsEachWidgetsKeys()
+{
+    QAction* page = nullptr;
+    for (QAction* action : window_->findChildren<QAction*>()) {
+        page = action->text() == QStringLiteral("&Keys and Mouse…") ? action : page;
+    }
+    QVERIFY(page != nullptr);
+    QString text;
+    QTimer::singleShot(0, [&text] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        text = box != nullptr ? box->text() : QString();
+        QApplication::activeModalWidget()->close();
+    });
+    page->trigger();
+    const auto at = [&text](const char* words) { return text.indexOf(QLatin1String(words)); };
+    QVERIFY(at("<th colspan='2' align='left'>The board</th>") > 0);
+    QVERIFY(at("<td>N, Shift+N</td><td>To the next or the previous object: say what it is, and "
+               "show it in a tip</td>") > at("The board</th>"));
+    QVERIFY(at("<th colspan='2' align='left'>The population graph</th>") > at("N, Shift+N"));
+    QVERIFY(at("<td>H, L</td><td>The highest or the lowest point</td>") > at("graph</th>"));
+    QVERIFY(at("<td>Ctrl+C</td><td>Copy the steps as CSV, for a spreadsheet</td>") >
+            at("graph</th>"));
+    QVERIFY(at("<th colspan='2' align='left'>Anywhere</th>") > at("Copy the steps"));
+}
+
 void DisplayTest::whatHappensToTheRunIsToldOnce_data()
 {
     QTest::addColumn<QString>("action");

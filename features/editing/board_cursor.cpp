@@ -1,6 +1,7 @@
 #include "features/editing/board_cursor.h"
 
 #include "board/board.h"
+#include "geometry/board_look.h"
 
 #include <QFocusEvent>
 #include <QKeyEvent>
@@ -15,8 +16,8 @@ namespace quarn {
 namespace {
 
 constexpr int kPageRows = 10;
-constexpr QRgb kSilver = 0xFFC0C0C0;
-constexpr QRgb kBlack = 0xFF000000;
+constexpr QRgb kSilver = 0xFF000000 | BoardLook::kGap;
+constexpr QRgb kBlack = 0xFF000000 | BoardLook::kDead;
 constexpr QRgb kFixedMarker =
     0xFF0058E0; // relative luminance 0.124: 3.5:1 on black, 3.3:1 on silver
 
@@ -37,7 +38,79 @@ double Contrast(QRgb a, QRgb b)
     return (lighter + 0.05) / (darker + 0.05);
 }
 
+// What a key asks of the cursor.
+enum Act
+{
+    kUp,
+    kDown,
+    kLeft,
+    kRight,
+    kRowStart,
+    kRowEnd,
+    kFirstCell,
+    kLastCell,
+    kPageUp,
+    kPageDown,
+    kToggle,
+    kStatus,
+    kRun,
+    kDescribe,
+    kNextObject,
+    kPreviousObject,
+};
+
 } // namespace
+
+// In the words of the Keys and Mouse page.
+const KeyTable& BoardCursor::Keys()
+{
+    constexpr auto kNo = Qt::NoModifier;
+    static const KeyTable table(
+        QT_TRANSLATE_NOOP("quarn::Menus", "The board"),
+        {
+            {QT_TRANSLATE_NOOP("quarn::Menus", "Arrow keys"),
+             QT_TRANSLATE_NOOP("quarn::Menus", "Move the cursor cell"),
+             {{Qt::Key_Up, kNo, kUp},
+              {Qt::Key_Down, kNo, kDown},
+              {Qt::Key_Left, kNo, kLeft},
+              {Qt::Key_Right, kNo, kRight}}},
+            {QT_TRANSLATE_NOOP("quarn::Menus", "Home, End"),
+             QT_TRANSLATE_NOOP("quarn::Menus", "First or last column"),
+             {{Qt::Key_Home, kNo, kRowStart}, {Qt::Key_End, kNo, kRowEnd}}},
+            {QT_TRANSLATE_NOOP("quarn::Menus", "Ctrl+Home, Ctrl+End"),
+             QT_TRANSLATE_NOOP("quarn::Menus", "First or last cell"),
+             {{Qt::Key_Home, Qt::ControlModifier, kFirstCell},
+              {Qt::Key_End, Qt::ControlModifier, kLastCell}}},
+            {QT_TRANSLATE_NOOP("quarn::Menus", "Page Up, Page Down"),
+             QT_TRANSLATE_NOOP("quarn::Menus", "Ten rows up or down"),
+             {{Qt::Key_PageUp, kNo, kPageUp}, {Qt::Key_PageDown, kNo, kPageDown}}},
+            {QT_TRANSLATE_NOOP("quarn::Menus", "Space, Enter"),
+             QT_TRANSLATE_NOOP("quarn::Menus", "Switch the cursor cell on or off"),
+             {{Qt::Key_Space, kNo, kToggle},
+              {Qt::Key_Return, kNo, kToggle},
+              {Qt::Key_Enter, kNo, kToggle}}},
+            {QT_TRANSLATE_NOOP("quarn::Menus", "S"),
+             QT_TRANSLATE_NOOP("quarn::Menus",
+                               "Say the step and the live cells, with a screen reader"),
+             {{Qt::Key_S, kNo, kStatus}}},
+            {QT_TRANSLATE_NOOP("quarn::Menus", "R"),
+             QT_TRANSLATE_NOOP("quarn::Menus", "Run the board, or stop it, as Go and Stop do"),
+             {{Qt::Key_R, kNo, kRun}}},
+            {QT_TRANSLATE_NOOP("quarn::Menus", "D"),
+             QT_TRANSLATE_NOOP("quarn::Menus", "Say what is on the board and what becomes of "
+                                               "it, and show it in a tip"),
+             {{Qt::Key_D, kNo, kDescribe}}},
+            {QT_TRANSLATE_NOOP("quarn::Menus", "N, Shift+N"),
+             QT_TRANSLATE_NOOP("quarn::Menus", "To the next or the previous object: say what "
+                                               "it is, and show it in a tip"),
+             {{Qt::Key_N, kNo, kNextObject}, {Qt::Key_N, Qt::ShiftModifier, kPreviousObject}}},
+            // Qt's own: the focus chain.
+            {QT_TRANSLATE_NOOP("quarn::Menus", "Tab, Shift+Tab"),
+             QT_TRANSLATE_NOOP("quarn::Menus", "On to the buttons, and back"),
+             {}},
+        });
+    return table;
+}
 
 BoardCursor::BoardCursor(QWidget& area)
     : QObject(&area),
@@ -113,62 +186,58 @@ bool BoardCursor::eventFilter(QObject* watched, QEvent* event)
 
 bool BoardCursor::KeyPressed(const QKeyEvent& key)
 {
-    const bool control = key.modifiers().testFlag(Qt::ControlModifier);
     int row = row_;
     int column = column_;
-    switch (key.key()) {
-    case Qt::Key_Up:
+    switch (Keys().ActOf(key)) {
+    case kUp:
         --row;
         break;
-    case Qt::Key_Down:
+    case kDown:
         ++row;
         break;
-    case Qt::Key_Left:
+    case kLeft:
         --column;
         break;
-    case Qt::Key_Right:
+    case kRight:
         ++column;
         break;
-    case Qt::Key_Home:
-        row = control ? 1 : row;
+    case kRowStart:
         column = 1;
         break;
-    case Qt::Key_End:
-        row = control ? Board::kFieldSize : row;
+    case kRowEnd:
         column = Board::kFieldSize;
         break;
-    case Qt::Key_PageUp:
+    case kFirstCell:
+        row = 1;
+        column = 1;
+        break;
+    case kLastCell:
+        row = Board::kFieldSize;
+        column = Board::kFieldSize;
+        break;
+    case kPageUp:
         row -= kPageRows;
         break;
-    case Qt::Key_PageDown:
+    case kPageDown:
         row += kPageRows;
         break;
-    case Qt::Key_Space:
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
+    case kToggle:
         ShowMarker(true);
         emit ToggleRequested(row_, column_);
         return true;
-    case Qt::Key_S:
-    case Qt::Key_D:
-    case Qt::Key_R:
-        if (key.modifiers() != Qt::NoModifier) {
-            return false;
-        }
-        if (key.key() == Qt::Key_S) {
-            emit StatusRequested();
-        } else if (key.key() == Qt::Key_R) {
-            emit RunRequested();
-        } else {
-            emit DescribeRequested(row_, column_);
-        }
+    case kStatus:
+        emit StatusRequested();
         return true;
-    case Qt::Key_N:
-        if ((key.modifiers() & ~Qt::ShiftModifier) != Qt::NoModifier) {
-            return false;
-        }
+    case kRun:
+        emit RunRequested();
+        return true;
+    case kDescribe:
+        emit DescribeRequested(row_, column_);
+        return true;
+    case kNextObject:
+    case kPreviousObject:
         ShowMarker(true);
-        emit ObjectRequested(row_, column_, key.modifiers().testFlag(Qt::ShiftModifier));
+        emit ObjectRequested(row_, column_, Keys().ActOf(key) == kPreviousObject);
         return true;
     default:
         return false;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "features/keys/key_table.h"
+
 #include <QColor>
 #include <QObject>
 
@@ -36,6 +38,8 @@ public:
     // At least 3:1 against both the silver gap and a black box, as WCAG 2.2 asks of a focus
     // indicator: the palette's highlight where it manages that, a fixed blue where not.
     static QColor MarkerColor(const QPalette& palette);
+    // The board's keys, for its key handler and the Keys and Mouse page.
+    static const KeyTable& Keys();
 
 signals:
     void ToggleRequested(int row, int column);

@@ -10,6 +10,7 @@
 #include <QWidget>
 
 #include <algorithm>
+#include <utility>
 
 namespace quarn {
 
@@ -68,10 +69,12 @@ QList<QKeySequence> SoundKeys()
 
 } // namespace
 
-Menus::Menus(QMenuBar& bar, QWidget& window, const std::vector<Example>& examples)
+Menus::Menus(QMenuBar& bar, QWidget& window, const std::vector<Example>& examples,
+             std::vector<const KeyTable*> widgetKeys)
     : QObject(&window),
       bar_(bar),
-      window_(window)
+      window_(window),
+      widgetKeys_(std::move(widgetKeys))
 {
     // In the window, never in a desktop-wide bar: the window's layout counts on it.
     bar_.setNativeMenuBar(false);
@@ -186,31 +189,12 @@ void Menus::ShowKeys()
                      tr("Set every cell passed over as the first went: draw or erase"));
     table += row.arg(tr("Drop a file or text"), tr("Load the pattern"));
     table += row.arg(tr("Rest the pointer on an object"), tr("What it is and where, in a tip"));
-    table += QStringLiteral("<tr><th colspan='2' align='left'>%1</th></tr>").arg(tr("The board"));
-    table += row.arg(tr("Arrow keys"), tr("Move the cursor cell"));
-    table += row.arg(tr("Home, End"), tr("First or last column"));
-    table += row.arg(tr("Ctrl+Home, Ctrl+End"), tr("First or last cell"));
-    table += row.arg(tr("Page Up, Page Down"), tr("Ten rows up or down"));
-    table += row.arg(tr("Space, Enter"), tr("Switch the cursor cell on or off"));
-    table += row.arg(tr("S"), tr("Say the step and the live cells, with a screen reader"));
-    table += row.arg(tr("R"), tr("Run the board, or stop it, as Go and Stop do"));
-    table += row.arg(tr("D"), tr("Say what is on the board and what becomes of it, and show it in "
-                                 "a tip"));
-    table +=
-        row.arg(tr("N, Shift+N"),
-                tr("To the next or the previous object: say what it is, and show it in a tip"));
-    table += row.arg(tr("Tab, Shift+Tab"), tr("On to the buttons, and back"));
-    table += QStringLiteral("<tr><th colspan='2' align='left'>%1</th></tr>")
-                 .arg(tr("The population graph"));
-    table += row.arg(tr("Left, Right"), tr("The step before or after, said"));
-    table += row.arg(tr("Home, End"), tr("The first or the last step"));
-    table += row.arg(tr("Page Up, Page Down"), tr("A tenth of the steps back or on"));
-    table += row.arg(tr("H, L"), tr("The highest or the lowest point"));
-    table += row.arg(tr("S"), tr("Say the summary: the start, the highest, the lowest, now"));
-    table += row.arg(tr("R"), tr("Run the board, or stop it, as Go and Stop do"));
-    table += row.arg(tr("P"), tr("Hear the graph as tones, higher for more cells; P again or "
-                                 "Escape stops"));
-    table += row.arg(Key(QKeySequence::Copy), tr("Copy the steps as CSV, for a spreadsheet"));
+    for (const KeyTable* keys : widgetKeys_) {
+        table += QStringLiteral("<tr><th colspan='2' align='left'>%1</th></tr>").arg(keys->Title());
+        for (const auto& [pressed, does] : keys->Rows()) {
+            table += row.arg(pressed, does);
+        }
+    }
     table += QStringLiteral("<tr><th colspan='2' align='left'>%1</th></tr>").arg(tr("Anywhere"));
     table += row.arg(tr("Space, Enter"), tr("Press the button that has the focus"));
     table += row.arg(Key(QKeySequence::Open), tr("Open a pattern"));

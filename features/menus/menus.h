@@ -1,5 +1,7 @@
 #pragma once
 
+#include "features/keys/key_table.h"
+
 #include <QObject>
 #include <QString>
 #include <QStringList>
@@ -26,7 +28,9 @@ public:
     // Fills the window's bar; the examples are offered by these names.
     // The examples by the names they are opened by, and the titles a person reads.
     using Example = std::pair<QString, QString>;
-    Menus(QMenuBar& bar, QWidget& window, const std::vector<Example>& examples);
+    // The Keys and Mouse page shows the keys of the widgets given, after the mouse's.
+    Menus(QMenuBar& bar, QWidget& window, const std::vector<Example>& examples,
+          std::vector<const KeyTable*> widgetKeys);
 
     void ShowUndo(bool available, const QString& action);
     void ShowRedo(bool available, const QString& action);
@@ -60,6 +64,7 @@ private:
 
     QMenuBar& bar_;
     QWidget& window_;
+    std::vector<const KeyTable*> widgetKeys_;
     QAction* undo_ = nullptr;
     QAction* redo_ = nullptr;
     QAction* paste_ = nullptr;

@@ -57,7 +57,62 @@ int AxisEnd(int value)
     return (value + tick - 1) / tick * tick;
 }
 
+// What a key asks of the graph.
+enum Act
+{
+    kBefore,
+    kAfter,
+    kFirst,
+    kLast,
+    kPageBack,
+    kPageOn,
+    kHighest,
+    kLowest,
+    kSummary,
+    kRun,
+    kPlay,
+    kStop,
+    kCopy,
+};
+
 } // namespace
+
+// In the words of the Keys and Mouse page. The graph's keys are plain keys: with a modifier they
+// are the program's shortcuts'.
+const KeyTable& PopulationGraph::Keys()
+{
+    constexpr auto kNo = Qt::NoModifier;
+    static const KeyTable table(
+        QT_TRANSLATE_NOOP("quarn::Menus", "The population graph"),
+        {
+            {QT_TRANSLATE_NOOP("quarn::Menus", "Left, Right"),
+             QT_TRANSLATE_NOOP("quarn::Menus", "The step before or after, said"),
+             {{Qt::Key_Left, kNo, kBefore}, {Qt::Key_Right, kNo, kAfter}}},
+            {QT_TRANSLATE_NOOP("quarn::Menus", "Home, End"),
+             QT_TRANSLATE_NOOP("quarn::Menus", "The first or the last step"),
+             {{Qt::Key_Home, kNo, kFirst}, {Qt::Key_End, kNo, kLast}}},
+            {QT_TRANSLATE_NOOP("quarn::Menus", "Page Up, Page Down"),
+             QT_TRANSLATE_NOOP("quarn::Menus", "A tenth of the steps back or on"),
+             {{Qt::Key_PageUp, kNo, kPageBack}, {Qt::Key_PageDown, kNo, kPageOn}}},
+            {QT_TRANSLATE_NOOP("quarn::Menus", "H, L"),
+             QT_TRANSLATE_NOOP("quarn::Menus", "The highest or the lowest point"),
+             {{Qt::Key_H, kNo, kHighest}, {Qt::Key_L, kNo, kLowest}}},
+            {QT_TRANSLATE_NOOP("quarn::Menus", "S"),
+             QT_TRANSLATE_NOOP("quarn::Menus",
+                               "Say the summary: the start, the highest, the lowest, now"),
+             {{Qt::Key_S, kNo, kSummary}}},
+            {QT_TRANSLATE_NOOP("quarn::Menus", "R"),
+             QT_TRANSLATE_NOOP("quarn::Menus", "Run the board, or stop it, as Go and Stop do"),
+             {{Qt::Key_R, kNo, kRun}}},
+            {QT_TRANSLATE_NOOP("quarn::Menus", "P"),
+             QT_TRANSLATE_NOOP("quarn::Menus", "Hear the graph as tones, higher for more cells; "
+                                               "P again or Escape stops"),
+             {{Qt::Key_P, kNo, kPlay}, {Qt::Key_Escape, kNo, kStop}}},
+            {nullptr, QT_TRANSLATE_NOOP("quarn::Menus", "Copy the steps as CSV, for a spreadsheet"),
+             {}, QKeySequence::Copy, kCopy},
+        });
+    return table;
+}
 
 // A column of the line: the lowest and the highest of the steps drawn in it, the first and the
 // last, and whether they lie ahead.
@@ -498,8 +553,8 @@ void PopulationGraph::focusOutEvent(QFocusEvent* event)
 bool PopulationGraph::event(QEvent* event)
 {
     if (event->type() == QEvent::ShortcutOverride) {
-        const auto* key = static_cast<QKeyEvent*>(event);
-        if (key->matches(QKeySequence::Copy) || (playing_ && key->key() == Qt::Key_Escape)) {
+        const int act = Keys().ActOf(*static_cast<QKeyEvent*>(event));
+        if (act == kCopy || (playing_ && act == kStop)) {
             event->accept();
             return true;
         }
@@ -534,67 +589,58 @@ void PopulationGraph::ShowPlaying(bool playing)
 void PopulationGraph::keyPressEvent(QKeyEvent* event)
 {
     const int size = population_.Size();
-    if (size == 0) {
-        QWidget::keyPressEvent(event);
-        return;
-    }
-    if (event->matches(QKeySequence::Copy)) {
-        QGuiApplication::clipboard()->setText(Csv());
-        emit Said(tr("Copied the steps as CSV."));
-        return;
-    }
-    // The graph's keys are plain keys: with a modifier they are the program's shortcuts'.
-    if ((event->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) {
+    const int act = Keys().ActOf(*event);
+    if (size == 0 || act == KeyTable::kNone || (act == kStop && !playing_)) {
         QWidget::keyPressEvent(event);
         return;
     }
     const int from = marked_ >= 0 ? marked_ : population_.PastSize() - 1;
     const int page = std::max(1, size / 10);
-    switch (event->key()) {
-    case Qt::Key_Left:
+    switch (act) {
+    case kBefore:
         MoveMarker(from - 1);
-        return;
-    case Qt::Key_Right:
+        break;
+    case kAfter:
         MoveMarker(from + 1);
-        return;
-    case Qt::Key_Home:
+        break;
+    case kFirst:
         MoveMarker(0);
-        return;
-    case Qt::Key_End:
+        break;
+    case kLast:
         MoveMarker(size - 1);
-        return;
-    case Qt::Key_PageUp:
+        break;
+    case kPageBack:
         MoveMarker(from - page);
-        return;
-    case Qt::Key_PageDown:
+        break;
+    case kPageOn:
         MoveMarker(from + page);
-        return;
-    case Qt::Key_H:
+        break;
+    case kHighest:
         MoveMarker(population_.HighestIndex());
-        return;
-    case Qt::Key_L:
+        break;
+    case kLowest:
         MoveMarker(population_.LowestIndex());
-        return;
-    case Qt::Key_S:
+        break;
+    case kSummary:
         emit Said(Summary());
-        return;
-    case Qt::Key_R:
+        break;
+    case kRun:
         emit RunRequested();
-        return;
-    case Qt::Key_P:
+        break;
+    case kPlay:
         if (playing_) {
             emit StopRequested();
         } else {
             emit PlayRequested();
         }
-        return;
-    case Qt::Key_Escape:
-        if (playing_) {
-            emit StopRequested();
-            return;
-        }
-        QWidget::keyPressEvent(event);
-        return;
+        break;
+    case kStop:
+        emit StopRequested();
+        break;
+    case kCopy:
+        QGuiApplication::clipboard()->setText(Csv());
+        emit Said(tr("Copied the steps as CSV."));
+        break;
     default:
         QWidget::keyPressEvent(event);
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "census/population.h"
+#include "features/keys/key_table.h"
 
 #include <QImage>
 #include <QString>
@@ -31,6 +32,8 @@ class PopulationGraph : public QWidget
 
 public:
     explicit PopulationGraph(const Population& population, QWidget* parent = nullptr);
+    // The graph's keys, for its key handler and the Keys and Mouse page.
+    static const KeyTable& Keys();
 
     // The population has changed: from a step of a run on the way foreseen, or otherwise.
     void Follow();
