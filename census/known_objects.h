@@ -29,7 +29,7 @@ struct KnownObject
 {
     const char* name = nullptr; // "Glider", as its line begins
     const char* one = nullptr;  // "a glider", one in a list
-    const char* many = nullptr; // "%1 gliders", several in a list
+    const char* many = nullptr; // "%n gliders", several in a list, counted
     const char* rows = nullptr; // one of its phases, rows split by '/', 'O' live
     int period = 0;             // 1 for a still life
 };

@@ -38,8 +38,8 @@ Kind KindOf(const BoardObject& object)
     return object.period == 1 ? Kind::StillLife : Kind::Oscillator;
 }
 
-// A kind's words: as a line begins, one in a list, and several in a list, whose first place is
-// how many. The other places are the kind's own figures, in the order KindFigures gives them.
+// A kind's words: as a line begins, one in a list, and several in a list, counted. The places
+// are the kind's own figures, in the order KindFigures gives them.
 struct KindWords
 {
     const char* title;
@@ -55,32 +55,37 @@ KindWords WordsOf(const BoardObject& object)
     case Kind::LoneCell:
         return {QUARN_TRANSLATE_NOOP("Census", "Lone cell"),
                 QUARN_TRANSLATE_NOOP("Census", "a lone cell"),
-                QUARN_TRANSLATE_NOOP("Census", "%1 lone cells")};
+                QUARN_TRANSLATE_N_NOOP("Census", "%n lone cells")};
     case Kind::Changing:
-        return {QUARN_TRANSLATE_NOOP("Census", "Changing group of %1 cells"),
-                QUARN_TRANSLATE_NOOP("Census", "a changing group of %1 cells"),
-                QUARN_TRANSLATE_NOOP("Census", "%1 changing groups of %2 cells")};
+        return {QUARN_TRANSLATE_NOOP("Census", "Changing group of %1"),
+                QUARN_TRANSLATE_NOOP("Census", "a changing group of %1"),
+                QUARN_TRANSLATE_N_NOOP("Census", "%n changing groups of %1")};
     case Kind::Ship:
-        return {QUARN_TRANSLATE_NOOP("Census", "Ship of period %1, %2 cells"),
-                QUARN_TRANSLATE_NOOP("Census", "a ship of period %1, %2 cells"),
-                QUARN_TRANSLATE_NOOP("Census", "%1 ships of period %2, %3 cells")};
+        return {QUARN_TRANSLATE_NOOP("Census", "Ship of period %1, %2"),
+                QUARN_TRANSLATE_NOOP("Census", "a ship of period %1, %2"),
+                QUARN_TRANSLATE_N_NOOP("Census", "%n ships of period %1, %2")};
     case Kind::StillLife:
-        return {QUARN_TRANSLATE_NOOP("Census", "Still life of %1 cells"),
-                QUARN_TRANSLATE_NOOP("Census", "a still life of %1 cells"),
-                QUARN_TRANSLATE_NOOP("Census", "%1 still lifes of %2 cells")};
+        return {QUARN_TRANSLATE_NOOP("Census", "Still life of %1"),
+                QUARN_TRANSLATE_NOOP("Census", "a still life of %1"),
+                QUARN_TRANSLATE_N_NOOP("Census", "%n still lifes of %1")};
     case Kind::Oscillator:
         break;
     }
-    return {QUARN_TRANSLATE_NOOP("Census", "Oscillator of period %1, %2 cells"),
-            QUARN_TRANSLATE_NOOP("Census", "an oscillator of period %1, %2 cells"),
-            QUARN_TRANSLATE_NOOP("Census", "%1 oscillators of period %2, %3 cells")};
+    return {QUARN_TRANSLATE_NOOP("Census", "Oscillator of period %1, %2"),
+            QUARN_TRANSLATE_NOOP("Census", "an oscillator of period %1, %2"),
+            QUARN_TRANSLATE_N_NOOP("Census", "%n oscillators of period %1, %2")};
+}
+
+Message Cells(int count)
+{
+    return Message::Counted(QUARN_TRANSLATE_N_NOOP("Census", "%n cells"), "1 cell", count);
 }
 
 // What tells objects of a kind apart in words: nothing for a named one or a lone cell, the size
 // for a still life or a changing group, the period and the size for the rest.
 std::vector<Message> KindFigures(const BoardObject& object)
 {
-    const Message size = Message::Number(object.size);
+    const Message size = Cells(object.size);
     switch (KindOf(object)) {
     case Kind::Known:
     case Kind::LoneCell:
@@ -98,12 +103,8 @@ std::vector<Message> KindFigures(const BoardObject& object)
 // So many objects of the kind, as a list names them: "a glider", "3 gliders".
 Message Counted(const BoardObject& object, int count)
 {
-    std::vector<Message> figures = KindFigures(object);
-    if (count == 1) {
-        return {WordsOf(object).one, figures};
-    }
-    figures.insert(figures.begin(), Message::Number(count));
-    return {WordsOf(object).many, figures};
+    const KindWords words = WordsOf(object);
+    return Message::Counted(words.many, words.one, count, KindFigures(object));
 }
 
 // Items joined as a person lists them: "a, b and c".
@@ -222,27 +223,24 @@ Message Census::Summary() const
     }
     if (const BoardObject* crowd = CrowdOf(*this)) {
         if (objects.size() == 1) {
-            return {
-                QUARN_TRANSLATE_NOOP("Census", "%1 live cells, all of them one changing group."),
-                {Message::Number(live)}};
+            return Message::Counted(
+                QUARN_TRANSLATE_N_NOOP("Census", "%n live cells, all of them one changing group."),
+                "1 live cell, all of it one changing group.", live);
         }
         std::vector<BoardObject> rest;
         std::copy_if(objects.begin(), objects.end(), std::back_inserter(rest),
                      [crowd](const BoardObject& object) { return &object != crowd; });
-        return {QUARN_TRANSLATE_NOOP(
-                    "Census",
-                    "%1 live cells, most of them one changing group of %2 cells; besides it, %3."),
-                {Message::Number(live), Message::Number(crowd->size), ListOf(rest)}};
+        return Message::Counted(
+            QUARN_TRANSLATE_N_NOOP(
+                "Census", "%n live cells, most of them one changing group of %1; besides it, %2."),
+            "1 live cell, most of it one changing group of %1; besides it, %2.", live,
+            {Cells(crowd->size), ListOf(rest)});
     }
-    if (live == 1) {
-        return {QUARN_TRANSLATE_NOOP("Census", "1 live cell in 1 object: %1."), {List()}};
-    }
-    if (objects.size() == 1) {
-        return {QUARN_TRANSLATE_NOOP("Census", "%1 live cells in 1 object: %2."),
-                {Message::Number(live), List()}};
-    }
-    return {QUARN_TRANSLATE_NOOP("Census", "%1 live cells in %2 objects: %3."),
-            {Message::Number(live), Message::Number(static_cast<int>(objects.size())), List()}};
+    const Message counted =
+        Message::Counted(QUARN_TRANSLATE_N_NOOP("Census", "%n objects"), "1 object",
+                         static_cast<long long>(objects.size()));
+    return Message::Counted(QUARN_TRANSLATE_N_NOOP("Census", "%n live cells in %1: %2."),
+                            "1 live cell in %1: %2.", live, {counted, List()});
 }
 
 // Alike objects counted together, the most common first, and those as common in the order of
@@ -265,16 +263,22 @@ Message Fate::Line(int now) const
                      : QUARN_TRANSLATE_NOOP("Census", "The board settles at step %1 into %2."),
                 {Message::Number(step), census.List()}};
     case End::Repeats:
-        return {past ? QUARN_TRANSLATE_NOOP(
-                           "Census", "The board has repeated every %1 steps since step %2, as %3.")
-                     : QUARN_TRANSLATE_NOOP(
-                           "Census", "The board repeats every %1 steps from step %2, as %3."),
-                {Message::Number(period), Message::Number(step), census.List()}};
+        return past ? Message::Counted(
+                          QUARN_TRANSLATE_N_NOOP(
+                              "Census", "The board has repeated every %n steps since step %1, as %2."),
+                          "The board has repeated every step since step %1, as %2.", period,
+                          {Message::Number(step), census.List()})
+                    : Message::Counted(
+                          QUARN_TRANSLATE_N_NOOP(
+                              "Census", "The board repeats every %n steps from step %1, as %2."),
+                          "The board repeats every step from step %1, as %2.", period,
+                          {Message::Number(step), census.List()});
     case End::StillChanging:
         break;
     }
-    return {QUARN_TRANSLATE_NOOP("Census", "The board is still changing after %1 steps."),
-            {Message::Number(ahead)}};
+    return Message::Counted(
+        QUARN_TRANSLATE_N_NOOP("Census", "The board is still changing after %n steps."),
+        "The board is still changing after 1 step.", ahead);
 }
 
 } // namespace quarn

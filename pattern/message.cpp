@@ -1,13 +1,14 @@
 #include "message.h"
 
 #include <cstddef>
+#include <utility>
 
 namespace quarn {
 
 // The places are filled in one pass, so that a filler holding "%2" stays as it is.
 std::string Message::Said(const Say& say) const
 {
-    const std::string said = say(text);
+    const std::string said = say(*this);
     std::string result;
     for (std::size_t at = 0; at < said.size(); ++at) {
         const std::size_t place =
@@ -29,9 +30,29 @@ Message Message::Number(long long value)
     return {std::to_string(value)};
 }
 
+Message Message::Counted(const char* many, const char* one, long long count,
+                         std::vector<Message> fillers)
+{
+    return {many, std::move(fillers), count, one};
+}
+
+std::string Message::EnglishForm(const Message& message)
+{
+    if (message.count == kUncounted) {
+        return message.text;
+    }
+    std::string form = message.count == 1 ? message.one : message.text;
+    const std::string number = std::to_string(message.count);
+    for (std::size_t at = form.find("%n"); at != std::string::npos;
+         at = form.find("%n", at + number.size())) {
+        form.replace(at, 2, number);
+    }
+    return form;
+}
+
 std::string Message::English() const
 {
-    return Said([](const std::string& english) { return english; });
+    return Said(EnglishForm);
 }
 
 } // namespace quarn

@@ -1,3 +1,5 @@
+#include "census/census.h"
+#include "census/field.h"
 #include "display/forms/interval_timer.h"
 #include "support/board_helpers.h"
 #include "support/display_probe.h"
@@ -220,22 +222,40 @@ void DisplayTest::captionsInEveryLanguage_data()
     QTest::addColumn<QStringList>("captions"); // All On, All Off, Random, 1 Step, Go, Stop, label
     QTest::addColumn<QString>("yes");          // on a button of Qt's own boxes
     QTest::addColumn<QString>("example"); // "Blinker, toad and beacon" in File ▸ Open Example
+    // Counted words: what is on a board of a block and a blinker; the graph's words for a step
+    // at which the last 3 cells died.
+    QTest::addColumn<QStringList>("counted");
+
+    QTest::newRow("English") << "en_GB"
+                             << QStringList{"All On", "All Off", "Random", "1 Step",
+                                            "Go",     "Stop",    "Steps: 0"}
+                             << "&Yes"
+                             << "Blinker, toad and beacon"
+                             << QStringList{"7 live cells in 2 objects: a block and a blinker.",
+                                            "Step 3: 0 live cells, 0 born, 3 died."};
 
     QTest::newRow("German") << "de_DE"
                             << QStringList{"Alle an", "Alle aus", "Zufall",     "1 Schritt",
                                            "Los",     "Stopp",    "Schritte: 0"}
                             << "&Ja"
-                            << "Blinker, Kröte und Leuchtfeuer";
+                            << "Blinker, Kröte und Leuchtfeuer"
+                            << QStringList{"7 lebende Zellen in 2 Objekten: ein Block und ein Blinker.",
+                                           "Schritt 3: 0 lebende Zellen, 0 geboren, 3 gestorben."};
     QTest::newRow("French") << "fr_FR"
                             << QStringList{"Tout allumer", "Tout éteindre", "Au hasard",   "1 pas",
                                            "Lancer",       "Arrêter",       "Pas\u00a0: 0"}
                             << "&Oui"
-                            << "Clignotant, crapaud et phare";
+                            << "Clignotant, crapaud et phare"
+                            << QStringList{"7 cellules vivantes dans 2 objets\u00a0: un bloc et un "
+                                           "clignotant.",
+                                           "Pas 3 : 0 cellule vivante, 0 nées, 3 mortes."};
     QTest::newRow("Spanish") << "es_ES"
                              << QStringList{"Encender todo", "Apagar todo", "Aleatorio", "1 paso",
                                             "Iniciar",       "Detener",     "Pasos: 0"}
                              << "&Sí"
-                             << "Parpadeador, sapo y faro";
+                             << "Parpadeador, sapo y faro"
+                             << QStringList{"7 células vivas en 2 objetos: un bloque y un parpadeador.",
+                                            "Paso 3: 0 células vivas, 0 nacidas, 3 muertas."};
 }
 
 // Each caption in the person's language, whole in its control, the layout as it was; and Qt's
@@ -246,6 +266,7 @@ void DisplayTest::captionsInEveryLanguage()
     QFETCH(QStringList, captions);
     QFETCH(QString, yes);
     QFETCH(QString, example);
+    QFETCH(QStringList, counted);
 
     quarn::InstallTranslations(QLocale(locale));
     frmDisplay window;
@@ -264,9 +285,25 @@ void DisplayTest::captionsInEveryLanguage()
         entries << action->text();
     }
     QVERIFY2(entries.contains(example), qPrintable(entries.join(QStringLiteral(" | "))));
+    quarn::Board board;
+    for (const auto& [row, column] : {std::pair{2, 2}, {2, 3}, {3, 2}, {3, 3}, {10, 9}, {10, 10},
+                                      {10, 11}}) {
+        board.ToggleCell(static_cast<std::int16_t>(row), static_cast<std::int16_t>(column));
+    }
+    const quarn::Census census = quarn::CensusOf(quarn::Field::Of(board));
+    QCOMPARE(quarn::Translated(census.Summary(), "Census"), counted[0]);
+    QCOMPARE(QCoreApplication::translate("quarn::PopulationGraph",
+                                         "Step %1: %n live cells, %2 born, %3 died.", nullptr, 0)
+                 .arg(3)
+                 .arg(0)
+                 .arg(3),
+             counted[1]);
+    // The language's own go; the English forms of counted words stay beneath every language.
     for (QTranslator* translator : QCoreApplication::instance()->findChildren<QTranslator*>()) {
-        QCoreApplication::removeTranslator(translator);
-        delete translator;
+        if (translator->objectName() != QStringLiteral("englishPlurals")) {
+            QCoreApplication::removeTranslator(translator);
+            delete translator;
+        }
     }
 }
 

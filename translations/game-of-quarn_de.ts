@@ -8,16 +8,19 @@
         <translation>Spielfeld</translation>
     </message>
     <message>
-        <source>%1 rows of %2 cells, each live or dead; %3 live</source>
-        <translation>%1 Zeilen zu %2 Zellen, jede lebend oder tot; %3 lebend</translation>
-    </message>
-    <message>
         <source>Row %1</source>
         <translation>Zeile %1</translation>
     </message>
     <message>
         <source>Column %1</source>
         <translation>Spalte %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 rows of %2 cells, each live or dead; %n live</source>
+        <translation>
+            <numerusform>%1 Zeilen zu %2 Zellen, jede lebend oder tot; %n lebend</numerusform>
+            <numerusform>%1 Zeilen zu %2 Zellen, jede lebend oder tot; %n lebend</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -74,60 +77,8 @@
         <translation>Einzelne Zelle</translation>
     </message>
     <message>
-        <source>Changing group of %1 cells</source>
-        <translation>Sich wandelnde Gruppe aus %1 Zellen</translation>
-    </message>
-    <message>
-        <source>Ship of period %1, %2 cells</source>
-        <translation>Raumschiff der Periode %1, %2 Zellen</translation>
-    </message>
-    <message>
-        <source>Still life of %1 cells</source>
-        <translation>Stillleben aus %1 Zellen</translation>
-    </message>
-    <message>
-        <source>Oscillator of period %1, %2 cells</source>
-        <translation>Oszillator der Periode %1, %2 Zellen</translation>
-    </message>
-    <message>
         <source>a lone cell</source>
         <translation>eine einzelne Zelle</translation>
-    </message>
-    <message>
-        <source>%1 lone cells</source>
-        <translation>%1 einzelne Zellen</translation>
-    </message>
-    <message>
-        <source>a changing group of %1 cells</source>
-        <translation>eine sich wandelnde Gruppe aus %1 Zellen</translation>
-    </message>
-    <message>
-        <source>%1 changing groups of %2 cells</source>
-        <translation>%1 sich wandelnde Gruppen aus je %2 Zellen</translation>
-    </message>
-    <message>
-        <source>a ship of period %1, %2 cells</source>
-        <translation>ein Raumschiff der Periode %1, %2 Zellen</translation>
-    </message>
-    <message>
-        <source>%1 ships of period %2, %3 cells</source>
-        <translation>%1 Raumschiffe der Periode %2, je %3 Zellen</translation>
-    </message>
-    <message>
-        <source>a still life of %1 cells</source>
-        <translation>ein Stillleben aus %1 Zellen</translation>
-    </message>
-    <message>
-        <source>%1 still lifes of %2 cells</source>
-        <translation>%1 Stillleben aus je %2 Zellen</translation>
-    </message>
-    <message>
-        <source>an oscillator of period %1, %2 cells</source>
-        <translation>ein Oszillator der Periode %1, %2 Zellen</translation>
-    </message>
-    <message>
-        <source>%1 oscillators of period %2, %3 cells</source>
-        <translation>%1 Oszillatoren der Periode %2, je %3 Zellen</translation>
     </message>
     <message>
         <source>%1, %2</source>
@@ -150,32 +101,12 @@
         <translation>Das Spielfeld ist leer: keine lebenden Zellen.</translation>
     </message>
     <message>
-        <source>1 live cell in 1 object: %1.</source>
-        <translation>1 lebende Zelle in 1 Objekt: %1.</translation>
-    </message>
-    <message>
-        <source>%1 live cells in 1 object: %2.</source>
-        <translation>%1 lebende Zellen in 1 Objekt: %2.</translation>
-    </message>
-    <message>
-        <source>%1 live cells in %2 objects: %3.</source>
-        <translation>%1 lebende Zellen in %2 Objekten: %3.</translation>
-    </message>
-    <message>
         <source>The board dies out at step %1.</source>
         <translation>Das Spielfeld stirbt bei Schritt %1 aus.</translation>
     </message>
     <message>
         <source>The board settles at step %1 into %2.</source>
         <translation>Das Spielfeld kommt bei Schritt %1 zur Ruhe: %2.</translation>
-    </message>
-    <message>
-        <source>The board repeats every %1 steps from step %2, as %3.</source>
-        <translation>Das Spielfeld wiederholt sich ab Schritt %2 alle %1 Schritte: %3.</translation>
-    </message>
-    <message>
-        <source>The board is still changing after %1 steps.</source>
-        <translation>Das Spielfeld wandelt sich nach %1 Schritten noch immer.</translation>
     </message>
     <message>
         <source>Block</source>
@@ -186,20 +117,12 @@
         <translation>ein Block</translation>
     </message>
     <message>
-        <source>%1 blocks</source>
-        <translation>%1 Blöcke</translation>
-    </message>
-    <message>
         <source>Beehive</source>
         <translation>Bienenstock</translation>
     </message>
     <message>
         <source>a beehive</source>
         <translation>ein Bienenstock</translation>
-    </message>
-    <message>
-        <source>%1 beehives</source>
-        <translation>%1 Bienenstöcke</translation>
     </message>
     <message>
         <source>Loaf</source>
@@ -210,20 +133,12 @@
         <translation>ein Laib</translation>
     </message>
     <message>
-        <source>%1 loaves</source>
-        <translation>%1 Laibe</translation>
-    </message>
-    <message>
         <source>Boat</source>
         <translation>Boot</translation>
     </message>
     <message>
         <source>a boat</source>
         <translation>ein Boot</translation>
-    </message>
-    <message>
-        <source>%1 boats</source>
-        <translation>%1 Boote</translation>
     </message>
     <message>
         <source>Ship</source>
@@ -234,20 +149,12 @@
         <translation>ein Schiff</translation>
     </message>
     <message>
-        <source>%1 ships</source>
-        <translation>%1 Schiffe</translation>
-    </message>
-    <message>
         <source>Tub</source>
         <translation>Wanne</translation>
     </message>
     <message>
         <source>a tub</source>
         <translation>eine Wanne</translation>
-    </message>
-    <message>
-        <source>%1 tubs</source>
-        <translation>%1 Wannen</translation>
     </message>
     <message>
         <source>Pond</source>
@@ -258,20 +165,12 @@
         <translation>ein Teich</translation>
     </message>
     <message>
-        <source>%1 ponds</source>
-        <translation>%1 Teiche</translation>
-    </message>
-    <message>
         <source>Barge</source>
         <translation>Kahn</translation>
     </message>
     <message>
         <source>a barge</source>
         <translation>ein Kahn</translation>
-    </message>
-    <message>
-        <source>%1 barges</source>
-        <translation>%1 Kähne</translation>
     </message>
     <message>
         <source>Long boat</source>
@@ -282,20 +181,12 @@
         <translation>ein langes Boot</translation>
     </message>
     <message>
-        <source>%1 long boats</source>
-        <translation>%1 lange Boote</translation>
-    </message>
-    <message>
         <source>Snake</source>
         <translation>Schlange</translation>
     </message>
     <message>
         <source>a snake</source>
         <translation>eine Schlange</translation>
-    </message>
-    <message>
-        <source>%1 snakes</source>
-        <translation>%1 Schlangen</translation>
     </message>
     <message>
         <source>Aircraft carrier</source>
@@ -306,20 +197,12 @@
         <translation>ein Flugzeugträger</translation>
     </message>
     <message>
-        <source>%1 aircraft carriers</source>
-        <translation>%1 Flugzeugträger</translation>
-    </message>
-    <message>
         <source>Fishhook</source>
         <translation>Angelhaken</translation>
     </message>
     <message>
         <source>a fishhook</source>
         <translation>ein Angelhaken</translation>
-    </message>
-    <message>
-        <source>%1 fishhooks</source>
-        <translation>%1 Angelhaken</translation>
     </message>
     <message>
         <source>Long barge</source>
@@ -330,20 +213,12 @@
         <translation>ein langer Kahn</translation>
     </message>
     <message>
-        <source>%1 long barges</source>
-        <translation>%1 lange Kähne</translation>
-    </message>
-    <message>
         <source>Blinker</source>
         <translation>Blinker</translation>
     </message>
     <message>
         <source>a blinker</source>
         <translation>ein Blinker</translation>
-    </message>
-    <message>
-        <source>%1 blinkers</source>
-        <translation>%1 Blinker</translation>
     </message>
     <message>
         <source>Toad</source>
@@ -354,20 +229,12 @@
         <translation>eine Kröte</translation>
     </message>
     <message>
-        <source>%1 toads</source>
-        <translation>%1 Kröten</translation>
-    </message>
-    <message>
         <source>Beacon</source>
         <translation>Leuchtfeuer</translation>
     </message>
     <message>
         <source>a beacon</source>
         <translation>ein Leuchtfeuer</translation>
-    </message>
-    <message>
-        <source>%1 beacons</source>
-        <translation>%1 Leuchtfeuer</translation>
     </message>
     <message>
         <source>Clock</source>
@@ -378,20 +245,12 @@
         <translation>eine Uhr</translation>
     </message>
     <message>
-        <source>%1 clocks</source>
-        <translation>%1 Uhren</translation>
-    </message>
-    <message>
         <source>Pulsar</source>
         <translation>Pulsar</translation>
     </message>
     <message>
         <source>a pulsar</source>
         <translation>ein Pulsar</translation>
-    </message>
-    <message>
-        <source>%1 pulsars</source>
-        <translation>%1 Pulsare</translation>
     </message>
     <message>
         <source>Pentadecathlon</source>
@@ -402,20 +261,12 @@
         <translation>ein Pentadecathlon</translation>
     </message>
     <message>
-        <source>%1 pentadecathlons</source>
-        <translation>%1 Pentadecathlons</translation>
-    </message>
-    <message>
         <source>Figure eight</source>
         <translation>Acht</translation>
     </message>
     <message>
         <source>a figure eight</source>
         <translation>eine Acht</translation>
-    </message>
-    <message>
-        <source>%1 figure eights</source>
-        <translation>%1 Achten</translation>
     </message>
     <message>
         <source>Glider</source>
@@ -426,20 +277,12 @@
         <translation>ein Gleiter</translation>
     </message>
     <message>
-        <source>%1 gliders</source>
-        <translation>%1 Gleiter</translation>
-    </message>
-    <message>
         <source>Lightweight ship</source>
         <translation>Leichtes Schiff</translation>
     </message>
     <message>
         <source>a lightweight ship</source>
         <translation>ein leichtes Schiff</translation>
-    </message>
-    <message>
-        <source>%1 lightweight ships</source>
-        <translation>%1 leichte Schiffe</translation>
     </message>
     <message>
         <source>Middleweight ship</source>
@@ -450,28 +293,12 @@
         <translation>ein mittelschweres Schiff</translation>
     </message>
     <message>
-        <source>%1 middleweight ships</source>
-        <translation>%1 mittelschwere Schiffe</translation>
-    </message>
-    <message>
         <source>Heavyweight ship</source>
         <translation>Schweres Schiff</translation>
     </message>
     <message>
         <source>a heavyweight ship</source>
         <translation>ein schweres Schiff</translation>
-    </message>
-    <message>
-        <source>%1 heavyweight ships</source>
-        <translation>%1 schwere Schiffe</translation>
-    </message>
-    <message>
-        <source>%1 live cells, all of them one changing group.</source>
-        <translation>%1 lebende Zellen, alle in einer sich wandelnden Gruppe.</translation>
-    </message>
-    <message>
-        <source>%1 live cells, most of them one changing group of %2 cells; besides it, %3.</source>
-        <translation>%1 lebende Zellen, die meisten in einer sich wandelnden Gruppe aus %2 Zellen; daneben %3.</translation>
     </message>
     <message>
         <source>The board died out at step %1.</source>
@@ -481,9 +308,296 @@
         <source>The board settled at step %1 into %2.</source>
         <translation>Das Spielfeld ist bei Schritt %1 zur Ruhe gekommen: %2.</translation>
     </message>
+    <message numerus="yes">
+        <source>%n blocks</source>
+        <translation>
+            <numerusform>ein Block</numerusform>
+            <numerusform>%n Blöcke</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n beehives</source>
+        <translation>
+            <numerusform>ein Bienenstock</numerusform>
+            <numerusform>%n Bienenstöcke</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n loaves</source>
+        <translation>
+            <numerusform>ein Laib</numerusform>
+            <numerusform>%n Laibe</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n boats</source>
+        <translation>
+            <numerusform>ein Boot</numerusform>
+            <numerusform>%n Boote</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n ships</source>
+        <translation>
+            <numerusform>ein Schiff</numerusform>
+            <numerusform>%n Schiffe</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n tubs</source>
+        <translation>
+            <numerusform>eine Wanne</numerusform>
+            <numerusform>%n Wannen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n ponds</source>
+        <translation>
+            <numerusform>ein Teich</numerusform>
+            <numerusform>%n Teiche</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n barges</source>
+        <translation>
+            <numerusform>ein Kahn</numerusform>
+            <numerusform>%n Kähne</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n long boats</source>
+        <translation>
+            <numerusform>ein langes Boot</numerusform>
+            <numerusform>%n lange Boote</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n snakes</source>
+        <translation>
+            <numerusform>eine Schlange</numerusform>
+            <numerusform>%n Schlangen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n aircraft carriers</source>
+        <translation>
+            <numerusform>ein Flugzeugträger</numerusform>
+            <numerusform>%n Flugzeugträger</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n fishhooks</source>
+        <translation>
+            <numerusform>ein Angelhaken</numerusform>
+            <numerusform>%n Angelhaken</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n long barges</source>
+        <translation>
+            <numerusform>ein langer Kahn</numerusform>
+            <numerusform>%n lange Kähne</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n blinkers</source>
+        <translation>
+            <numerusform>ein Blinker</numerusform>
+            <numerusform>%n Blinker</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n toads</source>
+        <translation>
+            <numerusform>eine Kröte</numerusform>
+            <numerusform>%n Kröten</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n beacons</source>
+        <translation>
+            <numerusform>ein Leuchtfeuer</numerusform>
+            <numerusform>%n Leuchtfeuer</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n clocks</source>
+        <translation>
+            <numerusform>eine Uhr</numerusform>
+            <numerusform>%n Uhren</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pulsars</source>
+        <translation>
+            <numerusform>ein Pulsar</numerusform>
+            <numerusform>%n Pulsare</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pentadecathlons</source>
+        <translation>
+            <numerusform>ein Pentadecathlon</numerusform>
+            <numerusform>%n Pentadecathlons</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n figure eights</source>
+        <translation>
+            <numerusform>eine Acht</numerusform>
+            <numerusform>%n Achten</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n gliders</source>
+        <translation>
+            <numerusform>ein Gleiter</numerusform>
+            <numerusform>%n Gleiter</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n lightweight ships</source>
+        <translation>
+            <numerusform>ein leichtes Schiff</numerusform>
+            <numerusform>%n leichte Schiffe</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n middleweight ships</source>
+        <translation>
+            <numerusform>ein mittelschweres Schiff</numerusform>
+            <numerusform>%n mittelschwere Schiffe</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n heavyweight ships</source>
+        <translation>
+            <numerusform>ein schweres Schiff</numerusform>
+            <numerusform>%n schwere Schiffe</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n lone cells</source>
+        <translation>
+            <numerusform>eine einzelne Zelle</numerusform>
+            <numerusform>%n einzelne Zellen</numerusform>
+        </translation>
+    </message>
     <message>
-        <source>The board has repeated every %1 steps since step %2, as %3.</source>
-        <translation>Das Spielfeld wiederholt sich seit Schritt %2 alle %1 Schritte: %3.</translation>
+        <source>Changing group of %1</source>
+        <translation>Sich wandelnde Gruppe aus %1</translation>
+    </message>
+    <message>
+        <source>a changing group of %1</source>
+        <translation>eine sich wandelnde Gruppe aus %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n changing groups of %1</source>
+        <translation>
+            <numerusform>eine sich wandelnde Gruppe aus %1</numerusform>
+            <numerusform>%n sich wandelnde Gruppen aus je %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Ship of period %1, %2</source>
+        <translation>Raumschiff der Periode %1, %2</translation>
+    </message>
+    <message>
+        <source>a ship of period %1, %2</source>
+        <translation>ein Raumschiff der Periode %1, %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n ships of period %1, %2</source>
+        <translation>
+            <numerusform>ein Raumschiff der Periode %1, %2</numerusform>
+            <numerusform>%n Raumschiffe der Periode %1, je %2</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Still life of %1</source>
+        <translation>Stillleben aus %1</translation>
+    </message>
+    <message>
+        <source>a still life of %1</source>
+        <translation>ein Stillleben aus %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n still lifes of %1</source>
+        <translation>
+            <numerusform>ein Stillleben aus %1</numerusform>
+            <numerusform>%n Stillleben aus je %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Oscillator of period %1, %2</source>
+        <translation>Oszillator der Periode %1, %2</translation>
+    </message>
+    <message>
+        <source>an oscillator of period %1, %2</source>
+        <translation>ein Oszillator der Periode %1, %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n oscillators of period %1, %2</source>
+        <translation>
+            <numerusform>ein Oszillator der Periode %1, %2</numerusform>
+            <numerusform>%n Oszillatoren der Periode %1, je %2</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n cells</source>
+        <translation>
+            <numerusform>%n Zelle</numerusform>
+            <numerusform>%n Zellen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n live cells, all of them one changing group.</source>
+        <translation>
+            <numerusform>%n lebende Zelle, ganz in einer sich wandelnden Gruppe.</numerusform>
+            <numerusform>%n lebende Zellen, alle in einer sich wandelnden Gruppe.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n live cells, most of them one changing group of %1; besides it, %2.</source>
+        <translation>
+            <numerusform>%n lebende Zelle, in einer sich wandelnden Gruppe aus %1; daneben %2.</numerusform>
+            <numerusform>%n lebende Zellen, die meisten in einer sich wandelnden Gruppe aus %1; daneben %2.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n objects</source>
+        <translation>
+            <numerusform>%n Objekt</numerusform>
+            <numerusform>%n Objekten</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n live cells in %1: %2.</source>
+        <translation>
+            <numerusform>%n lebende Zelle in %1: %2.</numerusform>
+            <numerusform>%n lebende Zellen in %1: %2.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The board has repeated every %n steps since step %1, as %2.</source>
+        <translation>
+            <numerusform>Das Spielfeld wiederholt sich seit Schritt %1 bei jedem Schritt: %2.</numerusform>
+            <numerusform>Das Spielfeld wiederholt sich seit Schritt %1 alle %n Schritte: %2.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The board repeats every %n steps from step %1, as %2.</source>
+        <translation>
+            <numerusform>Das Spielfeld wiederholt sich ab Schritt %1 bei jedem Schritt: %2.</numerusform>
+            <numerusform>Das Spielfeld wiederholt sich ab Schritt %1 alle %n Schritte: %2.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The board is still changing after %n steps.</source>
+        <translation>
+            <numerusform>Das Spielfeld wandelt sich nach %n Schritt noch immer.</numerusform>
+            <numerusform>Das Spielfeld wandelt sich nach %n Schritten noch immer.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -933,9 +1047,12 @@
         <source>Cursor on row %1, column %2.</source>
         <translation>Cursor in Zeile %1, Spalte %2.</translation>
     </message>
-    <message>
-        <source>Life has reached %1 of %2 cells.</source>
-        <translation>Das Leben hat %1 von %2 Zellen erreicht.</translation>
+    <message numerus="yes">
+        <source>Life has reached %n of %1 cells.</source>
+        <translation>
+            <numerusform>Das Leben hat %n von %1 Zellen erreicht.</numerusform>
+            <numerusform>Das Leben hat %n von %1 Zellen erreicht.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1383,17 +1500,19 @@
         <source>It is not a file.</source>
         <translation>Es ist keine Datei.</translation>
     </message>
-    <message>
-        <source>It is a pipe, and nothing came through it for %1 seconds.</source>
-        <translation>Es ist eine Pipe, und %1 Sekunden lang kam nichts durch.</translation>
+    <message numerus="yes">
+        <source>It is a pipe, and nothing came through it for %n seconds.</source>
+        <translation>
+            <numerusform>Es ist eine Pipe, und %n Sekunde lang kam nichts durch.</numerusform>
+            <numerusform>Es ist eine Pipe, und %n Sekunden lang kam nichts durch.</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>It is a pipe that stopped sending after 1 byte: nothing more came for %1 seconds.</source>
-        <translation>Es ist eine Pipe, die nach 1 Byte nichts mehr sandte: %1 Sekunden lang kam nichts nach.</translation>
-    </message>
-    <message>
-        <source>It is a pipe that stopped sending after %1 bytes: nothing more came for %2 seconds.</source>
-        <translation>Es ist eine Pipe, die nach %1 Bytes nichts mehr sandte: %2 Sekunden lang kam nichts nach.</translation>
+    <message numerus="yes">
+        <source>It is a pipe that stopped sending after %n bytes: nothing more came for %1 seconds.</source>
+        <translation>
+            <numerusform>Es ist eine Pipe, die nach %n Byte nichts mehr sandte: %1 Sekunden lang kam nichts nach.</numerusform>
+            <numerusform>Es ist eine Pipe, die nach %n Bytes nichts mehr sandte: %1 Sekunden lang kam nichts nach.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1504,36 +1623,44 @@
         <translation>und weiter</translation>
     </message>
     <message>
-        <source>Step %1, ahead: 1 live cell.</source>
-        <translation>Schritt %1, voraus: 1 lebende Zelle.</translation>
-    </message>
-    <message>
-        <source>Step %1, ahead: %2 live cells.</source>
-        <translation>Schritt %1, voraus: %2 lebende Zellen.</translation>
-    </message>
-    <message>
         <source>%1 And on.</source>
         <translation>%1 Und so weiter.</translation>
     </message>
     <message>
-        <source>Step %1: 1 live cell, %2 born, %3 died.</source>
-        <translation>Schritt %1: 1 lebende Zelle, %2 geboren, %3 gestorben.</translation>
-    </message>
-    <message>
-        <source>Step %1: %2 live cells, %3 born, %4 died.</source>
-        <translation>Schritt %1: %2 lebende Zellen, %3 geboren, %4 gestorben.</translation>
-    </message>
-    <message>
-        <source>At step %1: %2 live cells.</source>
-        <translation>Bei Schritt %1: %2 lebende Zellen.</translation>
-    </message>
-    <message>
-        <source>From step %1 to step %2: %3 live cells at the start, at most %4 at step %5, at least %6 at step %7, %8 now.</source>
-        <translation>Von Schritt %1 bis Schritt %2: %3 lebende Zellen am Anfang, höchstens %4 bei Schritt %5, mindestens %6 bei Schritt %7, jetzt %8.</translation>
-    </message>
-    <message>
         <source>Copied the steps as CSV.</source>
         <translation>Die Schritte wurden als CSV kopiert.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Step %1, ahead: %n live cells.</source>
+        <translation>
+            <numerusform>Schritt %1, voraus: %n lebende Zelle.</numerusform>
+            <numerusform>Schritt %1, voraus: %n lebende Zellen.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Step %1: %n live cells, %2 born, %3 died.</source>
+        <translation>
+            <numerusform>Schritt %1: %n lebende Zelle, %2 geboren, %3 gestorben.</numerusform>
+            <numerusform>Schritt %1: %n lebende Zellen, %2 geboren, %3 gestorben.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>At step %1: %n live cells.</source>
+        <translation>
+            <numerusform>Bei Schritt %1: %n lebende Zelle.</numerusform>
+            <numerusform>Bei Schritt %1: %n lebende Zellen.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>From step %1 to step %2: %3, at most %4 at step %5, at least %6 at step %7, %8 now.</source>
+        <translation>Von Schritt %1 bis Schritt %2: %3, höchstens %4 bei Schritt %5, mindestens %6 bei Schritt %7, jetzt %8.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n live cells at the start</source>
+        <translation>
+            <numerusform>%n lebende Zelle am Anfang</numerusform>
+            <numerusform>%n lebende Zellen am Anfang</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -8,16 +8,19 @@
         <translation>Tablero</translation>
     </message>
     <message>
-        <source>%1 rows of %2 cells, each live or dead; %3 live</source>
-        <translation>%1 filas de %2 celdas, cada una viva o muerta; %3 vivas</translation>
-    </message>
-    <message>
         <source>Row %1</source>
         <translation>Fila %1</translation>
     </message>
     <message>
         <source>Column %1</source>
         <translation>Columna %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 rows of %2 cells, each live or dead; %n live</source>
+        <translation>
+            <numerusform>%1 filas de %2 celdas, cada una viva o muerta; %n viva</numerusform>
+            <numerusform>%1 filas de %2 celdas, cada una viva o muerta; %n vivas</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -74,60 +77,8 @@
         <translation>Célula aislada</translation>
     </message>
     <message>
-        <source>Changing group of %1 cells</source>
-        <translation>Grupo cambiante de %1 células</translation>
-    </message>
-    <message>
-        <source>Ship of period %1, %2 cells</source>
-        <translation>Nave de periodo %1, %2 células</translation>
-    </message>
-    <message>
-        <source>Still life of %1 cells</source>
-        <translation>Vida estática de %1 células</translation>
-    </message>
-    <message>
-        <source>Oscillator of period %1, %2 cells</source>
-        <translation>Oscilador de periodo %1, %2 células</translation>
-    </message>
-    <message>
         <source>a lone cell</source>
         <translation>una célula aislada</translation>
-    </message>
-    <message>
-        <source>%1 lone cells</source>
-        <translation>%1 células aisladas</translation>
-    </message>
-    <message>
-        <source>a changing group of %1 cells</source>
-        <translation>un grupo cambiante de %1 células</translation>
-    </message>
-    <message>
-        <source>%1 changing groups of %2 cells</source>
-        <translation>%1 grupos cambiantes de %2 células</translation>
-    </message>
-    <message>
-        <source>a ship of period %1, %2 cells</source>
-        <translation>una nave de periodo %1, %2 células</translation>
-    </message>
-    <message>
-        <source>%1 ships of period %2, %3 cells</source>
-        <translation>%1 naves de periodo %2, %3 células</translation>
-    </message>
-    <message>
-        <source>a still life of %1 cells</source>
-        <translation>una vida estática de %1 células</translation>
-    </message>
-    <message>
-        <source>%1 still lifes of %2 cells</source>
-        <translation>%1 vidas estáticas de %2 células</translation>
-    </message>
-    <message>
-        <source>an oscillator of period %1, %2 cells</source>
-        <translation>un oscilador de periodo %1, %2 células</translation>
-    </message>
-    <message>
-        <source>%1 oscillators of period %2, %3 cells</source>
-        <translation>%1 osciladores de periodo %2, %3 células</translation>
     </message>
     <message>
         <source>%1, %2</source>
@@ -150,32 +101,12 @@
         <translation>El tablero está vacío: ninguna célula viva.</translation>
     </message>
     <message>
-        <source>1 live cell in 1 object: %1.</source>
-        <translation>1 célula viva en 1 objeto: %1.</translation>
-    </message>
-    <message>
-        <source>%1 live cells in 1 object: %2.</source>
-        <translation>%1 células vivas en 1 objeto: %2.</translation>
-    </message>
-    <message>
-        <source>%1 live cells in %2 objects: %3.</source>
-        <translation>%1 células vivas en %2 objetos: %3.</translation>
-    </message>
-    <message>
         <source>The board dies out at step %1.</source>
         <translation>El tablero se extingue en el paso %1.</translation>
     </message>
     <message>
         <source>The board settles at step %1 into %2.</source>
         <translation>El tablero se estabiliza en el paso %1: %2.</translation>
-    </message>
-    <message>
-        <source>The board repeats every %1 steps from step %2, as %3.</source>
-        <translation>El tablero se repite cada %1 pasos desde el paso %2: %3.</translation>
-    </message>
-    <message>
-        <source>The board is still changing after %1 steps.</source>
-        <translation>El tablero sigue cambiando tras %1 pasos.</translation>
     </message>
     <message>
         <source>Block</source>
@@ -186,20 +117,12 @@
         <translation>un bloque</translation>
     </message>
     <message>
-        <source>%1 blocks</source>
-        <translation>%1 bloques</translation>
-    </message>
-    <message>
         <source>Beehive</source>
         <translation>Colmena</translation>
     </message>
     <message>
         <source>a beehive</source>
         <translation>una colmena</translation>
-    </message>
-    <message>
-        <source>%1 beehives</source>
-        <translation>%1 colmenas</translation>
     </message>
     <message>
         <source>Loaf</source>
@@ -210,20 +133,12 @@
         <translation>una hogaza</translation>
     </message>
     <message>
-        <source>%1 loaves</source>
-        <translation>%1 hogazas</translation>
-    </message>
-    <message>
         <source>Boat</source>
         <translation>Bote</translation>
     </message>
     <message>
         <source>a boat</source>
         <translation>un bote</translation>
-    </message>
-    <message>
-        <source>%1 boats</source>
-        <translation>%1 botes</translation>
     </message>
     <message>
         <source>Ship</source>
@@ -234,20 +149,12 @@
         <translation>un barco</translation>
     </message>
     <message>
-        <source>%1 ships</source>
-        <translation>%1 barcos</translation>
-    </message>
-    <message>
         <source>Tub</source>
         <translation>Bañera</translation>
     </message>
     <message>
         <source>a tub</source>
         <translation>una bañera</translation>
-    </message>
-    <message>
-        <source>%1 tubs</source>
-        <translation>%1 bañeras</translation>
     </message>
     <message>
         <source>Pond</source>
@@ -258,20 +165,12 @@
         <translation>un estanque</translation>
     </message>
     <message>
-        <source>%1 ponds</source>
-        <translation>%1 estanques</translation>
-    </message>
-    <message>
         <source>Barge</source>
         <translation>Barcaza</translation>
     </message>
     <message>
         <source>a barge</source>
         <translation>una barcaza</translation>
-    </message>
-    <message>
-        <source>%1 barges</source>
-        <translation>%1 barcazas</translation>
     </message>
     <message>
         <source>Long boat</source>
@@ -282,20 +181,12 @@
         <translation>un bote largo</translation>
     </message>
     <message>
-        <source>%1 long boats</source>
-        <translation>%1 botes largos</translation>
-    </message>
-    <message>
         <source>Snake</source>
         <translation>Serpiente</translation>
     </message>
     <message>
         <source>a snake</source>
         <translation>una serpiente</translation>
-    </message>
-    <message>
-        <source>%1 snakes</source>
-        <translation>%1 serpientes</translation>
     </message>
     <message>
         <source>Aircraft carrier</source>
@@ -306,20 +197,12 @@
         <translation>un portaaviones</translation>
     </message>
     <message>
-        <source>%1 aircraft carriers</source>
-        <translation>%1 portaaviones</translation>
-    </message>
-    <message>
         <source>Fishhook</source>
         <translation>Anzuelo</translation>
     </message>
     <message>
         <source>a fishhook</source>
         <translation>un anzuelo</translation>
-    </message>
-    <message>
-        <source>%1 fishhooks</source>
-        <translation>%1 anzuelos</translation>
     </message>
     <message>
         <source>Long barge</source>
@@ -330,20 +213,12 @@
         <translation>una barcaza larga</translation>
     </message>
     <message>
-        <source>%1 long barges</source>
-        <translation>%1 barcazas largas</translation>
-    </message>
-    <message>
         <source>Blinker</source>
         <translation>Parpadeador</translation>
     </message>
     <message>
         <source>a blinker</source>
         <translation>un parpadeador</translation>
-    </message>
-    <message>
-        <source>%1 blinkers</source>
-        <translation>%1 parpadeadores</translation>
     </message>
     <message>
         <source>Toad</source>
@@ -354,20 +229,12 @@
         <translation>un sapo</translation>
     </message>
     <message>
-        <source>%1 toads</source>
-        <translation>%1 sapos</translation>
-    </message>
-    <message>
         <source>Beacon</source>
         <translation>Faro</translation>
     </message>
     <message>
         <source>a beacon</source>
         <translation>un faro</translation>
-    </message>
-    <message>
-        <source>%1 beacons</source>
-        <translation>%1 faros</translation>
     </message>
     <message>
         <source>Clock</source>
@@ -378,20 +245,12 @@
         <translation>un reloj</translation>
     </message>
     <message>
-        <source>%1 clocks</source>
-        <translation>%1 relojes</translation>
-    </message>
-    <message>
         <source>Pulsar</source>
         <translation>Púlsar</translation>
     </message>
     <message>
         <source>a pulsar</source>
         <translation>un púlsar</translation>
-    </message>
-    <message>
-        <source>%1 pulsars</source>
-        <translation>%1 púlsares</translation>
     </message>
     <message>
         <source>Pentadecathlon</source>
@@ -402,20 +261,12 @@
         <translation>un pentadecatlón</translation>
     </message>
     <message>
-        <source>%1 pentadecathlons</source>
-        <translation>%1 pentadecatlones</translation>
-    </message>
-    <message>
         <source>Figure eight</source>
         <translation>Ocho</translation>
     </message>
     <message>
         <source>a figure eight</source>
         <translation>un ocho</translation>
-    </message>
-    <message>
-        <source>%1 figure eights</source>
-        <translation>%1 ochos</translation>
     </message>
     <message>
         <source>Glider</source>
@@ -426,20 +277,12 @@
         <translation>un planeador</translation>
     </message>
     <message>
-        <source>%1 gliders</source>
-        <translation>%1 planeadores</translation>
-    </message>
-    <message>
         <source>Lightweight ship</source>
         <translation>Nave ligera</translation>
     </message>
     <message>
         <source>a lightweight ship</source>
         <translation>una nave ligera</translation>
-    </message>
-    <message>
-        <source>%1 lightweight ships</source>
-        <translation>%1 naves ligeras</translation>
     </message>
     <message>
         <source>Middleweight ship</source>
@@ -450,28 +293,12 @@
         <translation>una nave mediana</translation>
     </message>
     <message>
-        <source>%1 middleweight ships</source>
-        <translation>%1 naves medianas</translation>
-    </message>
-    <message>
         <source>Heavyweight ship</source>
         <translation>Nave pesada</translation>
     </message>
     <message>
         <source>a heavyweight ship</source>
         <translation>una nave pesada</translation>
-    </message>
-    <message>
-        <source>%1 heavyweight ships</source>
-        <translation>%1 naves pesadas</translation>
-    </message>
-    <message>
-        <source>%1 live cells, all of them one changing group.</source>
-        <translation>%1 células vivas, todas en un mismo grupo cambiante.</translation>
-    </message>
-    <message>
-        <source>%1 live cells, most of them one changing group of %2 cells; besides it, %3.</source>
-        <translation>%1 células vivas, la mayoría en un grupo cambiante de %2 células; además, %3.</translation>
     </message>
     <message>
         <source>The board died out at step %1.</source>
@@ -481,9 +308,296 @@
         <source>The board settled at step %1 into %2.</source>
         <translation>El tablero se estabilizó en el paso %1: %2.</translation>
     </message>
+    <message numerus="yes">
+        <source>%n blocks</source>
+        <translation>
+            <numerusform>un bloque</numerusform>
+            <numerusform>%n bloques</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n beehives</source>
+        <translation>
+            <numerusform>una colmena</numerusform>
+            <numerusform>%n colmenas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n loaves</source>
+        <translation>
+            <numerusform>una hogaza</numerusform>
+            <numerusform>%n hogazas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n boats</source>
+        <translation>
+            <numerusform>un bote</numerusform>
+            <numerusform>%n botes</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n ships</source>
+        <translation>
+            <numerusform>un barco</numerusform>
+            <numerusform>%n barcos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n tubs</source>
+        <translation>
+            <numerusform>una bañera</numerusform>
+            <numerusform>%n bañeras</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n ponds</source>
+        <translation>
+            <numerusform>un estanque</numerusform>
+            <numerusform>%n estanques</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n barges</source>
+        <translation>
+            <numerusform>una barcaza</numerusform>
+            <numerusform>%n barcazas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n long boats</source>
+        <translation>
+            <numerusform>un bote largo</numerusform>
+            <numerusform>%n botes largos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n snakes</source>
+        <translation>
+            <numerusform>una serpiente</numerusform>
+            <numerusform>%n serpientes</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n aircraft carriers</source>
+        <translation>
+            <numerusform>un portaaviones</numerusform>
+            <numerusform>%n portaaviones</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n fishhooks</source>
+        <translation>
+            <numerusform>un anzuelo</numerusform>
+            <numerusform>%n anzuelos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n long barges</source>
+        <translation>
+            <numerusform>una barcaza larga</numerusform>
+            <numerusform>%n barcazas largas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n blinkers</source>
+        <translation>
+            <numerusform>un parpadeador</numerusform>
+            <numerusform>%n parpadeadores</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n toads</source>
+        <translation>
+            <numerusform>un sapo</numerusform>
+            <numerusform>%n sapos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n beacons</source>
+        <translation>
+            <numerusform>un faro</numerusform>
+            <numerusform>%n faros</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n clocks</source>
+        <translation>
+            <numerusform>un reloj</numerusform>
+            <numerusform>%n relojes</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pulsars</source>
+        <translation>
+            <numerusform>un púlsar</numerusform>
+            <numerusform>%n púlsares</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pentadecathlons</source>
+        <translation>
+            <numerusform>un pentadecatlón</numerusform>
+            <numerusform>%n pentadecatlones</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n figure eights</source>
+        <translation>
+            <numerusform>un ocho</numerusform>
+            <numerusform>%n ochos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n gliders</source>
+        <translation>
+            <numerusform>un planeador</numerusform>
+            <numerusform>%n planeadores</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n lightweight ships</source>
+        <translation>
+            <numerusform>una nave ligera</numerusform>
+            <numerusform>%n naves ligeras</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n middleweight ships</source>
+        <translation>
+            <numerusform>una nave mediana</numerusform>
+            <numerusform>%n naves medianas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n heavyweight ships</source>
+        <translation>
+            <numerusform>una nave pesada</numerusform>
+            <numerusform>%n naves pesadas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n lone cells</source>
+        <translation>
+            <numerusform>una célula aislada</numerusform>
+            <numerusform>%n células aisladas</numerusform>
+        </translation>
+    </message>
     <message>
-        <source>The board has repeated every %1 steps since step %2, as %3.</source>
-        <translation>El tablero se viene repitiendo cada %1 pasos desde el paso %2: %3.</translation>
+        <source>Changing group of %1</source>
+        <translation>Grupo cambiante de %1</translation>
+    </message>
+    <message>
+        <source>a changing group of %1</source>
+        <translation>un grupo cambiante de %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n changing groups of %1</source>
+        <translation>
+            <numerusform>un grupo cambiante de %1</numerusform>
+            <numerusform>%n grupos cambiantes de %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Ship of period %1, %2</source>
+        <translation>Nave de periodo %1, %2</translation>
+    </message>
+    <message>
+        <source>a ship of period %1, %2</source>
+        <translation>una nave de periodo %1, %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n ships of period %1, %2</source>
+        <translation>
+            <numerusform>una nave de periodo %1, %2</numerusform>
+            <numerusform>%n naves de periodo %1, %2</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Still life of %1</source>
+        <translation>Vida estática de %1</translation>
+    </message>
+    <message>
+        <source>a still life of %1</source>
+        <translation>una vida estática de %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n still lifes of %1</source>
+        <translation>
+            <numerusform>una vida estática de %1</numerusform>
+            <numerusform>%n vidas estáticas de %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Oscillator of period %1, %2</source>
+        <translation>Oscilador de periodo %1, %2</translation>
+    </message>
+    <message>
+        <source>an oscillator of period %1, %2</source>
+        <translation>un oscilador de periodo %1, %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n oscillators of period %1, %2</source>
+        <translation>
+            <numerusform>un oscilador de periodo %1, %2</numerusform>
+            <numerusform>%n osciladores de periodo %1, %2</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n cells</source>
+        <translation>
+            <numerusform>%n célula</numerusform>
+            <numerusform>%n células</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n live cells, all of them one changing group.</source>
+        <translation>
+            <numerusform>%n célula viva, en un grupo cambiante.</numerusform>
+            <numerusform>%n células vivas, todas en un mismo grupo cambiante.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n live cells, most of them one changing group of %1; besides it, %2.</source>
+        <translation>
+            <numerusform>%n célula viva, en un grupo cambiante de %1; además, %2.</numerusform>
+            <numerusform>%n células vivas, la mayoría en un grupo cambiante de %1; además, %2.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n objects</source>
+        <translation>
+            <numerusform>%n objeto</numerusform>
+            <numerusform>%n objetos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n live cells in %1: %2.</source>
+        <translation>
+            <numerusform>%n célula viva en %1: %2.</numerusform>
+            <numerusform>%n células vivas en %1: %2.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The board has repeated every %n steps since step %1, as %2.</source>
+        <translation>
+            <numerusform>El tablero se viene repitiendo a cada paso desde el paso %1: %2.</numerusform>
+            <numerusform>El tablero se viene repitiendo cada %n pasos desde el paso %1: %2.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The board repeats every %n steps from step %1, as %2.</source>
+        <translation>
+            <numerusform>El tablero se repite a cada paso desde el paso %1: %2.</numerusform>
+            <numerusform>El tablero se repite cada %n pasos desde el paso %1: %2.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The board is still changing after %n steps.</source>
+        <translation>
+            <numerusform>El tablero sigue cambiando tras %n paso.</numerusform>
+            <numerusform>El tablero sigue cambiando tras %n pasos.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -933,9 +1047,12 @@
         <source>Cursor on row %1, column %2.</source>
         <translation>Cursor en la fila %1, columna %2.</translation>
     </message>
-    <message>
-        <source>Life has reached %1 of %2 cells.</source>
-        <translation>La vida ha llegado a %1 de %2 células.</translation>
+    <message numerus="yes">
+        <source>Life has reached %n of %1 cells.</source>
+        <translation>
+            <numerusform>La vida ha llegado a %n de %1 células.</numerusform>
+            <numerusform>La vida ha llegado a %n de %1 células.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1383,17 +1500,19 @@
         <source>It is not a file.</source>
         <translation>No es un archivo.</translation>
     </message>
-    <message>
-        <source>It is a pipe, and nothing came through it for %1 seconds.</source>
-        <translation>Es una tubería, y no llegó nada por ella en %1 segundos.</translation>
+    <message numerus="yes">
+        <source>It is a pipe, and nothing came through it for %n seconds.</source>
+        <translation>
+            <numerusform>Es una tubería, y no llegó nada por ella en %n segundo.</numerusform>
+            <numerusform>Es una tubería, y no llegó nada por ella en %n segundos.</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>It is a pipe that stopped sending after 1 byte: nothing more came for %1 seconds.</source>
-        <translation>Es una tubería que dejó de enviar tras 1 byte: no llegó nada más en %1 segundos.</translation>
-    </message>
-    <message>
-        <source>It is a pipe that stopped sending after %1 bytes: nothing more came for %2 seconds.</source>
-        <translation>Es una tubería que dejó de enviar tras %1 bytes: no llegó nada más en %2 segundos.</translation>
+    <message numerus="yes">
+        <source>It is a pipe that stopped sending after %n bytes: nothing more came for %1 seconds.</source>
+        <translation>
+            <numerusform>Es una tubería que dejó de enviar tras %n byte: no llegó nada más en %1 segundos.</numerusform>
+            <numerusform>Es una tubería que dejó de enviar tras %n bytes: no llegó nada más en %1 segundos.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1504,36 +1623,44 @@
         <translation>y más allá</translation>
     </message>
     <message>
-        <source>Step %1, ahead: 1 live cell.</source>
-        <translation>Paso %1, por venir: 1 célula viva.</translation>
-    </message>
-    <message>
-        <source>Step %1, ahead: %2 live cells.</source>
-        <translation>Paso %1, por venir: %2 células vivas.</translation>
-    </message>
-    <message>
         <source>%1 And on.</source>
         <translation>%1 Y más allá.</translation>
     </message>
     <message>
-        <source>Step %1: 1 live cell, %2 born, %3 died.</source>
-        <translation>Paso %1: 1 célula viva, %2 nacidas, %3 muertas.</translation>
-    </message>
-    <message>
-        <source>Step %1: %2 live cells, %3 born, %4 died.</source>
-        <translation>Paso %1: %2 células vivas, %3 nacidas, %4 muertas.</translation>
-    </message>
-    <message>
-        <source>At step %1: %2 live cells.</source>
-        <translation>En el paso %1: %2 células vivas.</translation>
-    </message>
-    <message>
-        <source>From step %1 to step %2: %3 live cells at the start, at most %4 at step %5, at least %6 at step %7, %8 now.</source>
-        <translation>Del paso %1 al paso %2: %3 células vivas al inicio, como mucho %4 en el paso %5, como poco %6 en el paso %7, %8 ahora.</translation>
-    </message>
-    <message>
         <source>Copied the steps as CSV.</source>
         <translation>Pasos copiados como CSV.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Step %1, ahead: %n live cells.</source>
+        <translation>
+            <numerusform>Paso %1, por venir: %n célula viva.</numerusform>
+            <numerusform>Paso %1, por venir: %n células vivas.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Step %1: %n live cells, %2 born, %3 died.</source>
+        <translation>
+            <numerusform>Paso %1: %n célula viva, %2 nacidas, %3 muertas.</numerusform>
+            <numerusform>Paso %1: %n células vivas, %2 nacidas, %3 muertas.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>At step %1: %n live cells.</source>
+        <translation>
+            <numerusform>En el paso %1: %n célula viva.</numerusform>
+            <numerusform>En el paso %1: %n células vivas.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>From step %1 to step %2: %3, at most %4 at step %5, at least %6 at step %7, %8 now.</source>
+        <translation>Del paso %1 al paso %2: %3, como mucho %4 en el paso %5, como poco %6 en el paso %7, %8 ahora.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n live cells at the start</source>
+        <translation>
+            <numerusform>%n célula viva al inicio</numerusform>
+            <numerusform>%n células vivas al inicio</numerusform>
+        </translation>
     </message>
 </context>
 <context>

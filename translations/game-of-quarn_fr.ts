@@ -8,16 +8,19 @@
         <translation>Plateau</translation>
     </message>
     <message>
-        <source>%1 rows of %2 cells, each live or dead; %3 live</source>
-        <translation>%1 rangées de %2 cellules, chacune vivante ou morte ; %3 vivantes</translation>
-    </message>
-    <message>
         <source>Row %1</source>
         <translation>Rangée %1</translation>
     </message>
     <message>
         <source>Column %1</source>
         <translation>Colonne %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 rows of %2 cells, each live or dead; %n live</source>
+        <translation>
+            <numerusform>%1 rangées de %2 cellules, chacune vivante ou morte ; %n vivante</numerusform>
+            <numerusform>%1 rangées de %2 cellules, chacune vivante ou morte ; %n vivantes</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -74,60 +77,8 @@
         <translation>Cellule isolée</translation>
     </message>
     <message>
-        <source>Changing group of %1 cells</source>
-        <translation>Groupe changeant de %1 cellules</translation>
-    </message>
-    <message>
-        <source>Ship of period %1, %2 cells</source>
-        <translation>Vaisseau de période %1, %2 cellules</translation>
-    </message>
-    <message>
-        <source>Still life of %1 cells</source>
-        <translation>Objet stable de %1 cellules</translation>
-    </message>
-    <message>
-        <source>Oscillator of period %1, %2 cells</source>
-        <translation>Oscillateur de période %1, %2 cellules</translation>
-    </message>
-    <message>
         <source>a lone cell</source>
         <translation>une cellule isolée</translation>
-    </message>
-    <message>
-        <source>%1 lone cells</source>
-        <translation>%1 cellules isolées</translation>
-    </message>
-    <message>
-        <source>a changing group of %1 cells</source>
-        <translation>un groupe changeant de %1 cellules</translation>
-    </message>
-    <message>
-        <source>%1 changing groups of %2 cells</source>
-        <translation>%1 groupes changeants de %2 cellules</translation>
-    </message>
-    <message>
-        <source>a ship of period %1, %2 cells</source>
-        <translation>un vaisseau de période %1, %2 cellules</translation>
-    </message>
-    <message>
-        <source>%1 ships of period %2, %3 cells</source>
-        <translation>%1 vaisseaux de période %2, %3 cellules</translation>
-    </message>
-    <message>
-        <source>a still life of %1 cells</source>
-        <translation>un objet stable de %1 cellules</translation>
-    </message>
-    <message>
-        <source>%1 still lifes of %2 cells</source>
-        <translation>%1 objets stables de %2 cellules</translation>
-    </message>
-    <message>
-        <source>an oscillator of period %1, %2 cells</source>
-        <translation>un oscillateur de période %1, %2 cellules</translation>
-    </message>
-    <message>
-        <source>%1 oscillators of period %2, %3 cells</source>
-        <translation>%1 oscillateurs de période %2, %3 cellules</translation>
     </message>
     <message>
         <source>%1, %2</source>
@@ -150,32 +101,12 @@
         <translation>Le plateau est vide&#xa0;: aucune cellule vivante.</translation>
     </message>
     <message>
-        <source>1 live cell in 1 object: %1.</source>
-        <translation>1 cellule vivante dans 1 objet&#xa0;: %1.</translation>
-    </message>
-    <message>
-        <source>%1 live cells in 1 object: %2.</source>
-        <translation>%1 cellules vivantes dans 1 objet&#xa0;: %2.</translation>
-    </message>
-    <message>
-        <source>%1 live cells in %2 objects: %3.</source>
-        <translation>%1 cellules vivantes dans %2 objets&#xa0;: %3.</translation>
-    </message>
-    <message>
         <source>The board dies out at step %1.</source>
         <translation>Le plateau s&apos;éteint au pas %1.</translation>
     </message>
     <message>
         <source>The board settles at step %1 into %2.</source>
         <translation>Le plateau se fige au pas %1 en %2.</translation>
-    </message>
-    <message>
-        <source>The board repeats every %1 steps from step %2, as %3.</source>
-        <translation>Le plateau se répète tous les %1 pas à partir du pas %2, en %3.</translation>
-    </message>
-    <message>
-        <source>The board is still changing after %1 steps.</source>
-        <translation>Le plateau change encore après %1 pas.</translation>
     </message>
     <message>
         <source>Block</source>
@@ -186,20 +117,12 @@
         <translation>un bloc</translation>
     </message>
     <message>
-        <source>%1 blocks</source>
-        <translation>%1 blocs</translation>
-    </message>
-    <message>
         <source>Beehive</source>
         <translation>Ruche</translation>
     </message>
     <message>
         <source>a beehive</source>
         <translation>une ruche</translation>
-    </message>
-    <message>
-        <source>%1 beehives</source>
-        <translation>%1 ruches</translation>
     </message>
     <message>
         <source>Loaf</source>
@@ -210,20 +133,12 @@
         <translation>un pain</translation>
     </message>
     <message>
-        <source>%1 loaves</source>
-        <translation>%1 pains</translation>
-    </message>
-    <message>
         <source>Boat</source>
         <translation>Bateau</translation>
     </message>
     <message>
         <source>a boat</source>
         <translation>un bateau</translation>
-    </message>
-    <message>
-        <source>%1 boats</source>
-        <translation>%1 bateaux</translation>
     </message>
     <message>
         <source>Ship</source>
@@ -234,20 +149,12 @@
         <translation>un navire</translation>
     </message>
     <message>
-        <source>%1 ships</source>
-        <translation>%1 navires</translation>
-    </message>
-    <message>
         <source>Tub</source>
         <translation>Baignoire</translation>
     </message>
     <message>
         <source>a tub</source>
         <translation>une baignoire</translation>
-    </message>
-    <message>
-        <source>%1 tubs</source>
-        <translation>%1 baignoires</translation>
     </message>
     <message>
         <source>Pond</source>
@@ -258,20 +165,12 @@
         <translation>une mare</translation>
     </message>
     <message>
-        <source>%1 ponds</source>
-        <translation>%1 mares</translation>
-    </message>
-    <message>
         <source>Barge</source>
         <translation>Barge</translation>
     </message>
     <message>
         <source>a barge</source>
         <translation>une barge</translation>
-    </message>
-    <message>
-        <source>%1 barges</source>
-        <translation>%1 barges</translation>
     </message>
     <message>
         <source>Long boat</source>
@@ -282,20 +181,12 @@
         <translation>un bateau long</translation>
     </message>
     <message>
-        <source>%1 long boats</source>
-        <translation>%1 bateaux longs</translation>
-    </message>
-    <message>
         <source>Snake</source>
         <translation>Serpent</translation>
     </message>
     <message>
         <source>a snake</source>
         <translation>un serpent</translation>
-    </message>
-    <message>
-        <source>%1 snakes</source>
-        <translation>%1 serpents</translation>
     </message>
     <message>
         <source>Aircraft carrier</source>
@@ -306,20 +197,12 @@
         <translation>un porte-avions</translation>
     </message>
     <message>
-        <source>%1 aircraft carriers</source>
-        <translation>%1 porte-avions</translation>
-    </message>
-    <message>
         <source>Fishhook</source>
         <translation>Hameçon</translation>
     </message>
     <message>
         <source>a fishhook</source>
         <translation>un hameçon</translation>
-    </message>
-    <message>
-        <source>%1 fishhooks</source>
-        <translation>%1 hameçons</translation>
     </message>
     <message>
         <source>Long barge</source>
@@ -330,20 +213,12 @@
         <translation>une barge longue</translation>
     </message>
     <message>
-        <source>%1 long barges</source>
-        <translation>%1 barges longues</translation>
-    </message>
-    <message>
         <source>Blinker</source>
         <translation>Clignotant</translation>
     </message>
     <message>
         <source>a blinker</source>
         <translation>un clignotant</translation>
-    </message>
-    <message>
-        <source>%1 blinkers</source>
-        <translation>%1 clignotants</translation>
     </message>
     <message>
         <source>Toad</source>
@@ -354,20 +229,12 @@
         <translation>un crapaud</translation>
     </message>
     <message>
-        <source>%1 toads</source>
-        <translation>%1 crapauds</translation>
-    </message>
-    <message>
         <source>Beacon</source>
         <translation>Phare</translation>
     </message>
     <message>
         <source>a beacon</source>
         <translation>un phare</translation>
-    </message>
-    <message>
-        <source>%1 beacons</source>
-        <translation>%1 phares</translation>
     </message>
     <message>
         <source>Clock</source>
@@ -378,20 +245,12 @@
         <translation>une horloge</translation>
     </message>
     <message>
-        <source>%1 clocks</source>
-        <translation>%1 horloges</translation>
-    </message>
-    <message>
         <source>Pulsar</source>
         <translation>Pulsar</translation>
     </message>
     <message>
         <source>a pulsar</source>
         <translation>un pulsar</translation>
-    </message>
-    <message>
-        <source>%1 pulsars</source>
-        <translation>%1 pulsars</translation>
     </message>
     <message>
         <source>Pentadecathlon</source>
@@ -402,20 +261,12 @@
         <translation>un pentadécathlon</translation>
     </message>
     <message>
-        <source>%1 pentadecathlons</source>
-        <translation>%1 pentadécathlons</translation>
-    </message>
-    <message>
         <source>Figure eight</source>
         <translation>Huit</translation>
     </message>
     <message>
         <source>a figure eight</source>
         <translation>un huit</translation>
-    </message>
-    <message>
-        <source>%1 figure eights</source>
-        <translation>%1 huit</translation>
     </message>
     <message>
         <source>Glider</source>
@@ -426,20 +277,12 @@
         <translation>un planeur</translation>
     </message>
     <message>
-        <source>%1 gliders</source>
-        <translation>%1 planeurs</translation>
-    </message>
-    <message>
         <source>Lightweight ship</source>
         <translation>Vaisseau léger</translation>
     </message>
     <message>
         <source>a lightweight ship</source>
         <translation>un vaisseau léger</translation>
-    </message>
-    <message>
-        <source>%1 lightweight ships</source>
-        <translation>%1 vaisseaux légers</translation>
     </message>
     <message>
         <source>Middleweight ship</source>
@@ -450,28 +293,12 @@
         <translation>un vaisseau moyen</translation>
     </message>
     <message>
-        <source>%1 middleweight ships</source>
-        <translation>%1 vaisseaux moyens</translation>
-    </message>
-    <message>
         <source>Heavyweight ship</source>
         <translation>Vaisseau lourd</translation>
     </message>
     <message>
         <source>a heavyweight ship</source>
         <translation>un vaisseau lourd</translation>
-    </message>
-    <message>
-        <source>%1 heavyweight ships</source>
-        <translation>%1 vaisseaux lourds</translation>
-    </message>
-    <message>
-        <source>%1 live cells, all of them one changing group.</source>
-        <translation>%1 cellules vivantes, toutes dans un même groupe changeant.</translation>
-    </message>
-    <message>
-        <source>%1 live cells, most of them one changing group of %2 cells; besides it, %3.</source>
-        <translation>%1 cellules vivantes, la plupart dans un groupe changeant de %2 cellules ; en outre, %3.</translation>
     </message>
     <message>
         <source>The board died out at step %1.</source>
@@ -481,9 +308,296 @@
         <source>The board settled at step %1 into %2.</source>
         <translation>Le plateau s&apos;est figé au pas %1 en %2.</translation>
     </message>
+    <message numerus="yes">
+        <source>%n blocks</source>
+        <translation>
+            <numerusform>un bloc</numerusform>
+            <numerusform>%n blocs</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n beehives</source>
+        <translation>
+            <numerusform>une ruche</numerusform>
+            <numerusform>%n ruches</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n loaves</source>
+        <translation>
+            <numerusform>un pain</numerusform>
+            <numerusform>%n pains</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n boats</source>
+        <translation>
+            <numerusform>un bateau</numerusform>
+            <numerusform>%n bateaux</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n ships</source>
+        <translation>
+            <numerusform>un navire</numerusform>
+            <numerusform>%n navires</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n tubs</source>
+        <translation>
+            <numerusform>une baignoire</numerusform>
+            <numerusform>%n baignoires</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n ponds</source>
+        <translation>
+            <numerusform>une mare</numerusform>
+            <numerusform>%n mares</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n barges</source>
+        <translation>
+            <numerusform>une barge</numerusform>
+            <numerusform>%n barges</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n long boats</source>
+        <translation>
+            <numerusform>un bateau long</numerusform>
+            <numerusform>%n bateaux longs</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n snakes</source>
+        <translation>
+            <numerusform>un serpent</numerusform>
+            <numerusform>%n serpents</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n aircraft carriers</source>
+        <translation>
+            <numerusform>un porte-avions</numerusform>
+            <numerusform>%n porte-avions</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n fishhooks</source>
+        <translation>
+            <numerusform>un hameçon</numerusform>
+            <numerusform>%n hameçons</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n long barges</source>
+        <translation>
+            <numerusform>une barge longue</numerusform>
+            <numerusform>%n barges longues</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n blinkers</source>
+        <translation>
+            <numerusform>un clignotant</numerusform>
+            <numerusform>%n clignotants</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n toads</source>
+        <translation>
+            <numerusform>un crapaud</numerusform>
+            <numerusform>%n crapauds</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n beacons</source>
+        <translation>
+            <numerusform>un phare</numerusform>
+            <numerusform>%n phares</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n clocks</source>
+        <translation>
+            <numerusform>une horloge</numerusform>
+            <numerusform>%n horloges</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pulsars</source>
+        <translation>
+            <numerusform>un pulsar</numerusform>
+            <numerusform>%n pulsars</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pentadecathlons</source>
+        <translation>
+            <numerusform>un pentadécathlon</numerusform>
+            <numerusform>%n pentadécathlons</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n figure eights</source>
+        <translation>
+            <numerusform>un huit</numerusform>
+            <numerusform>%n huit</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n gliders</source>
+        <translation>
+            <numerusform>un planeur</numerusform>
+            <numerusform>%n planeurs</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n lightweight ships</source>
+        <translation>
+            <numerusform>un vaisseau léger</numerusform>
+            <numerusform>%n vaisseaux légers</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n middleweight ships</source>
+        <translation>
+            <numerusform>un vaisseau moyen</numerusform>
+            <numerusform>%n vaisseaux moyens</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n heavyweight ships</source>
+        <translation>
+            <numerusform>un vaisseau lourd</numerusform>
+            <numerusform>%n vaisseaux lourds</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n lone cells</source>
+        <translation>
+            <numerusform>une cellule isolée</numerusform>
+            <numerusform>%n cellules isolées</numerusform>
+        </translation>
+    </message>
     <message>
-        <source>The board has repeated every %1 steps since step %2, as %3.</source>
-        <translation>Le plateau se répète tous les %1 pas depuis le pas %2, en %3.</translation>
+        <source>Changing group of %1</source>
+        <translation>Groupe changeant de %1</translation>
+    </message>
+    <message>
+        <source>a changing group of %1</source>
+        <translation>un groupe changeant de %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n changing groups of %1</source>
+        <translation>
+            <numerusform>un groupe changeant de %1</numerusform>
+            <numerusform>%n groupes changeants de %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Ship of period %1, %2</source>
+        <translation>Vaisseau de période %1, %2</translation>
+    </message>
+    <message>
+        <source>a ship of period %1, %2</source>
+        <translation>un vaisseau de période %1, %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n ships of period %1, %2</source>
+        <translation>
+            <numerusform>un vaisseau de période %1, %2</numerusform>
+            <numerusform>%n vaisseaux de période %1, %2</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Still life of %1</source>
+        <translation>Objet stable de %1</translation>
+    </message>
+    <message>
+        <source>a still life of %1</source>
+        <translation>un objet stable de %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n still lifes of %1</source>
+        <translation>
+            <numerusform>un objet stable de %1</numerusform>
+            <numerusform>%n objets stables de %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Oscillator of period %1, %2</source>
+        <translation>Oscillateur de période %1, %2</translation>
+    </message>
+    <message>
+        <source>an oscillator of period %1, %2</source>
+        <translation>un oscillateur de période %1, %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n oscillators of period %1, %2</source>
+        <translation>
+            <numerusform>un oscillateur de période %1, %2</numerusform>
+            <numerusform>%n oscillateurs de période %1, %2</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n cells</source>
+        <translation>
+            <numerusform>%n cellule</numerusform>
+            <numerusform>%n cellules</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n live cells, all of them one changing group.</source>
+        <translation>
+            <numerusform>%n cellule vivante, dans un groupe changeant.</numerusform>
+            <numerusform>%n cellules vivantes, toutes dans un même groupe changeant.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n live cells, most of them one changing group of %1; besides it, %2.</source>
+        <translation>
+            <numerusform>%n cellule vivante, dans un groupe changeant de %1 ; en outre, %2.</numerusform>
+            <numerusform>%n cellules vivantes, la plupart dans un groupe changeant de %1 ; en outre, %2.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n objects</source>
+        <translation>
+            <numerusform>%n objet</numerusform>
+            <numerusform>%n objets</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n live cells in %1: %2.</source>
+        <translation>
+            <numerusform>%n cellule vivante dans %1&#xa0;: %2.</numerusform>
+            <numerusform>%n cellules vivantes dans %1&#xa0;: %2.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The board has repeated every %n steps since step %1, as %2.</source>
+        <translation>
+            <numerusform>Le plateau se répète à chaque pas depuis le pas %1, en %2.</numerusform>
+            <numerusform>Le plateau se répète tous les %n pas depuis le pas %1, en %2.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The board repeats every %n steps from step %1, as %2.</source>
+        <translation>
+            <numerusform>Le plateau se répète à chaque pas à partir du pas %1, en %2.</numerusform>
+            <numerusform>Le plateau se répète tous les %n pas à partir du pas %1, en %2.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The board is still changing after %n steps.</source>
+        <translation>
+            <numerusform>Le plateau change encore après %n pas.</numerusform>
+            <numerusform>Le plateau change encore après %n pas.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -933,9 +1047,12 @@
         <source>Cursor on row %1, column %2.</source>
         <translation>Curseur à la ligne %1, colonne %2.</translation>
     </message>
-    <message>
-        <source>Life has reached %1 of %2 cells.</source>
-        <translation>La vie a atteint %1 cellules sur %2.</translation>
+    <message numerus="yes">
+        <source>Life has reached %n of %1 cells.</source>
+        <translation>
+            <numerusform>La vie a atteint %n cellule sur %1.</numerusform>
+            <numerusform>La vie a atteint %n cellules sur %1.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1383,17 +1500,19 @@
         <source>It is not a file.</source>
         <translation>Ce n&apos;est pas un fichier.</translation>
     </message>
-    <message>
-        <source>It is a pipe, and nothing came through it for %1 seconds.</source>
-        <translation>C&apos;est un tube, et rien n&apos;y est passé pendant %1 secondes.</translation>
+    <message numerus="yes">
+        <source>It is a pipe, and nothing came through it for %n seconds.</source>
+        <translation>
+            <numerusform>C&apos;est un tube, et rien n&apos;y est passé pendant %n seconde.</numerusform>
+            <numerusform>C&apos;est un tube, et rien n&apos;y est passé pendant %n secondes.</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>It is a pipe that stopped sending after 1 byte: nothing more came for %1 seconds.</source>
-        <translation>C&apos;est un tube qui a cessé d&apos;envoyer après 1 octet&#xa0;: plus rien n&apos;est venu pendant %1 secondes.</translation>
-    </message>
-    <message>
-        <source>It is a pipe that stopped sending after %1 bytes: nothing more came for %2 seconds.</source>
-        <translation>C&apos;est un tube qui a cessé d&apos;envoyer après %1 octets&#xa0;: plus rien n&apos;est venu pendant %2 secondes.</translation>
+    <message numerus="yes">
+        <source>It is a pipe that stopped sending after %n bytes: nothing more came for %1 seconds.</source>
+        <translation>
+            <numerusform>C&apos;est un tube qui a cessé d&apos;envoyer après %n octet&#xa0;: plus rien n&apos;est venu pendant %1 secondes.</numerusform>
+            <numerusform>C&apos;est un tube qui a cessé d&apos;envoyer après %n octets&#xa0;: plus rien n&apos;est venu pendant %1 secondes.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1504,36 +1623,44 @@
         <translation>et au-delà</translation>
     </message>
     <message>
-        <source>Step %1, ahead: 1 live cell.</source>
-        <translation>Pas %1, à venir : 1 cellule vivante.</translation>
-    </message>
-    <message>
-        <source>Step %1, ahead: %2 live cells.</source>
-        <translation>Pas %1, à venir : %2 cellules vivantes.</translation>
-    </message>
-    <message>
         <source>%1 And on.</source>
         <translation>%1 Et au-delà.</translation>
     </message>
     <message>
-        <source>Step %1: 1 live cell, %2 born, %3 died.</source>
-        <translation>Pas %1 : 1 cellule vivante, %2 nées, %3 mortes.</translation>
-    </message>
-    <message>
-        <source>Step %1: %2 live cells, %3 born, %4 died.</source>
-        <translation>Pas %1 : %2 cellules vivantes, %3 nées, %4 mortes.</translation>
-    </message>
-    <message>
-        <source>At step %1: %2 live cells.</source>
-        <translation>Au pas %1 : %2 cellules vivantes.</translation>
-    </message>
-    <message>
-        <source>From step %1 to step %2: %3 live cells at the start, at most %4 at step %5, at least %6 at step %7, %8 now.</source>
-        <translation>Du pas %1 au pas %2 : %3 cellules vivantes au début, au plus %4 au pas %5, au moins %6 au pas %7, %8 maintenant.</translation>
-    </message>
-    <message>
         <source>Copied the steps as CSV.</source>
         <translation>Pas copiés au format CSV.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Step %1, ahead: %n live cells.</source>
+        <translation>
+            <numerusform>Pas %1, à venir : %n cellule vivante.</numerusform>
+            <numerusform>Pas %1, à venir : %n cellules vivantes.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Step %1: %n live cells, %2 born, %3 died.</source>
+        <translation>
+            <numerusform>Pas %1 : %n cellule vivante, %2 nées, %3 mortes.</numerusform>
+            <numerusform>Pas %1 : %n cellules vivantes, %2 nées, %3 mortes.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>At step %1: %n live cells.</source>
+        <translation>
+            <numerusform>Au pas %1 : %n cellule vivante.</numerusform>
+            <numerusform>Au pas %1 : %n cellules vivantes.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>From step %1 to step %2: %3, at most %4 at step %5, at least %6 at step %7, %8 now.</source>
+        <translation>Du pas %1 au pas %2 : %3, au plus %4 au pas %5, au moins %6 au pas %7, %8 maintenant.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n live cells at the start</source>
+        <translation>
+            <numerusform>%n cellule vivante au début</numerusform>
+            <numerusform>%n cellules vivantes au début</numerusform>
+        </translation>
     </message>
 </context>
 <context>

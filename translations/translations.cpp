@@ -18,7 +18,22 @@ void Install(const QLocale& locale, const QString& name, const QString& folder)
     }
 }
 
+// The English forms of the counted phrases, beneath whatever language is installed later: with
+// no translation at all, "%n gliders" is still "a glider" for one.
+void InstallEnglishPlurals()
+{
+    auto* translator = new QTranslator(QCoreApplication::instance());
+    translator->setObjectName(QStringLiteral("englishPlurals"));
+    if (translator->load(QStringLiteral(":/i18n/game-of-quarn_en"))) {
+        QCoreApplication::installTranslator(translator);
+    } else {
+        delete translator;
+    }
+}
+
 } // namespace
+
+Q_COREAPP_STARTUP_FUNCTION(InstallEnglishPlurals)
 
 void InstallTranslations(const QLocale& locale)
 {
@@ -29,8 +44,10 @@ void InstallTranslations(const QLocale& locale)
 
 QString Translated(const Message& message, const char* context)
 {
-    return QString::fromStdString(message.Said([context](const std::string& english) {
-        return QCoreApplication::translate(context, english.c_str()).toStdString();
+    return QString::fromStdString(message.Said([context](const Message& part) {
+        const int count = part.count == Message::kUncounted ? -1 : static_cast<int>(part.count);
+        return QCoreApplication::translate(context, part.text.c_str(), nullptr, count)
+            .toStdString();
     }));
 }
 

@@ -99,10 +99,9 @@ QString BoardAccessible::text(QAccessible::Text t) const
         return tr("Board");
     }
     if (t == QAccessible::Description) {
-        return tr("%1 rows of %2 cells, each live or dead; %3 live")
+        return tr("%1 rows of %2 cells, each live or dead; %n live", nullptr, access_.LiveCount())
             .arg(kSide)
-            .arg(kSide)
-            .arg(access_.LiveCount());
+            .arg(kSide);
     }
     return QAccessibleWidget::text(t);
 }

@@ -5,8 +5,10 @@
 #include <QFile>
 #include <QSocketNotifier>
 
+#include <algorithm>
 #include <array>
 #include <cerrno>
+#include <climits>
 #include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -60,19 +62,12 @@ QString Silent(qsizetype arrived)
 {
     const int seconds = PatternFileReader::kPipeSilenceMs / 1000;
     if (arrived == 0) {
-        return PatternFileReader::tr("It is a pipe, and nothing came through it for %1 seconds.")
-            .arg(seconds);
+        return PatternFileReader::tr("It is a pipe, and nothing came through it for %n seconds.",
+                                     nullptr, seconds);
     }
-    if (arrived == 1) {
-        return PatternFileReader::tr(
-                   "It is a pipe that stopped sending after 1 byte: nothing more came for %1 "
-                   "seconds.")
-            .arg(seconds);
-    }
-    return PatternFileReader::tr(
-               "It is a pipe that stopped sending after %1 bytes: nothing more came for %2 "
-               "seconds.")
-        .arg(arrived)
+    return PatternFileReader::tr("It is a pipe that stopped sending after %n bytes: nothing more "
+                                 "came for %1 seconds.",
+                                 nullptr, static_cast<int>(std::min<qsizetype>(arrived, INT_MAX)))
         .arg(seconds);
 }
 

@@ -67,8 +67,7 @@ void BoardObjects::Describe(int row, int column)
     }
     if (trail_) {
         // The cells alive now, or at any step since the reset.
-        told << tr("Life has reached %1 of %2 cells.")
-                    .arg(run_.Record().Trail().Count())
+        told << tr("Life has reached %n of %1 cells.", nullptr, run_.Record().Trail().Count())
                     .arg(Field::kSide * Field::kSide);
     }
     Tell(told.join(QLatin1Char(' ')), row, column);

@@ -656,21 +656,12 @@ QString PopulationGraph::PointWords(int index) const
 {
     const Population::Point point = population_.At(index);
     if (population_.Ahead(index)) {
-        const QString words =
-            point.live == 1 ? tr("Step %1, ahead: 1 live cell.").arg(point.step)
-                            : tr("Step %1, ahead: %2 live cells.").arg(point.step).arg(point.live);
+        const QString words = tr("Step %1, ahead: %n live cells.", nullptr, point.live).arg(point.step);
         return index == population_.Size() - 1 && population_.AndOn() ? tr("%1 And on.").arg(words)
                                                                       : words;
     }
-    if (point.live == 1) {
-        return tr("Step %1: 1 live cell, %2 born, %3 died.")
-            .arg(point.step)
-            .arg(point.born)
-            .arg(point.died);
-    }
-    return tr("Step %1: %2 live cells, %3 born, %4 died.")
+    return tr("Step %1: %n live cells, %2 born, %3 died.", nullptr, point.live)
         .arg(point.step)
-        .arg(point.live)
         .arg(point.born)
         .arg(point.died);
 }
@@ -683,13 +674,14 @@ QString PopulationGraph::Summary() const
     const Population::Figures figures = population_.PastFigures();
     QString summary;
     if (population_.PastSize() == 1) {
-        summary = tr("At step %1: %2 live cells.").arg(figures.first.step).arg(figures.first.live);
+        summary = tr("At step %1: %n live cells.", nullptr, figures.first.live)
+                      .arg(figures.first.step);
     } else {
-        summary = tr("From step %1 to step %2: %3 live cells at the start, at most %4 at step %5, "
-                     "at least %6 at step %7, %8 now.")
+        summary = tr("From step %1 to step %2: %3, at most %4 at step %5, at least %6 at step %7, "
+                     "%8 now.")
                       .arg(figures.first.step)
                       .arg(figures.last.step)
-                      .arg(figures.first.live)
+                      .arg(tr("%n live cells at the start", nullptr, figures.first.live))
                       .arg(figures.highest.live)
                       .arg(figures.highest.step)
                       .arg(figures.lowest.live)
