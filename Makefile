@@ -133,7 +133,7 @@ lint: test-deps
 	cmake --preset dev
 	cmake --build --preset dev
 	cmake --preset asan
-	git ls-files 'board/*.cpp' 'pattern/*.cpp' 'census/*.cpp' 'geometry/*.cpp' 'features/*.cpp' 'translations/*.cpp' \
+	git ls-files 'board/*.cpp' 'pattern/*.cpp' 'census/*.cpp' 'geometry/*.cpp' 'run/*.cpp' 'features/*.cpp' 'translations/*.cpp' \
 		'display/*.cpp' 'app/*.cpp' 'bench/*.cpp' 'tests/*.cpp' | xargs -P 2 -n 4 clang-tidy -p build/dev --quiet
 	git ls-files 'fuzz/*.cpp' | xargs clang-tidy -p build/asan --quiet
 	git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror

@@ -236,9 +236,8 @@ Message Census::Summary() const
             "1 live cell, most of it one changing group of %1; besides it, %2.", live,
             {Cells(crowd->size), ListOf(rest)});
     }
-    const Message counted =
-        Message::Counted(QUARN_TRANSLATE_N_NOOP("Census", "%n objects"), "1 object",
-                         static_cast<long long>(objects.size()));
+    const Message counted = Message::Counted(QUARN_TRANSLATE_N_NOOP("Census", "%n objects"),
+                                             "1 object", static_cast<long long>(objects.size()));
     return Message::Counted(QUARN_TRANSLATE_N_NOOP("Census", "%n live cells in %1: %2."),
                             "1 live cell in %1: %2.", live, {counted, List()});
 }
@@ -265,7 +264,8 @@ Message Fate::Line(int now) const
     case End::Repeats:
         return past ? Message::Counted(
                           QUARN_TRANSLATE_N_NOOP(
-                              "Census", "The board has repeated every %n steps since step %1, as %2."),
+                              "Census",
+                              "The board has repeated every %n steps since step %1, as %2."),
                           "The board has repeated every step since step %1, as %2.", period,
                           {Message::Number(step), census.List()})
                     : Message::Counted(

@@ -174,8 +174,9 @@ void frmDisplay::CreateFeatures()
     for (const QString& name : Examples::Names()) {
         examples.emplace_back(name, Examples::Title(name));
     }
-    menus_ = Make<Menus>(menuBar_, *this, examples,
-                         std::vector<const KeyTable*>{&BoardCursor::Keys(), &PopulationGraph::Keys()});
+    menus_ =
+        Make<Menus>(menuBar_, *this, examples,
+                    std::vector<const KeyTable*>{&BoardCursor::Keys(), &PopulationGraph::Keys()});
     transfer_ = Make<PatternTransfer>(*this, board_);
     cursor_ = Make<BoardCursor>(picFrame);
     access_ = Make<BoardAccess>(picFrame, board_);

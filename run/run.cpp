@@ -4,8 +4,7 @@ namespace quarn {
 
 Run::Run(QObject* parent)
     : QObject(parent)
-{
-}
+{}
 
 const RunModel& Run::Model() const
 {

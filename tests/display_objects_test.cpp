@@ -8,8 +8,8 @@
 #include <QListView>
 #include <QScreen>
 #include <QSignalSpy>
-#include <QToolTip>
 #include <QTest>
+#include <QToolTip>
 
 #include <algorithm>
 #include <memory>
@@ -78,7 +78,6 @@ void DisplayObjectsTest::ClickTwips(double x, double y)
 {
     quarn::testing::Click(PictureArea(*window_), {x / 15.0, y / 15.0});
 }
-
 
 void DisplayObjectsTest::objectsWindow_data()
 {
@@ -465,7 +464,6 @@ void DisplayObjectsTest::objectsWindowLeavesTheCommandsInSight()
         QVERIFY(!objects->frameGeometry().intersects(population->frameGeometry()));
     }
 }
-
 
 QTEST_MAIN(DisplayObjectsTest)
 #include "display_objects_test.moc"

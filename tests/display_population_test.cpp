@@ -1,6 +1,7 @@
 #include "support/board_helpers.h"
 #include "support/display_probe.h"
 #include "support/reference_model.h"
+
 #include <QApplication>
 #include <QClipboard>
 #include <QTest>
@@ -52,7 +53,6 @@ void DisplayPopulationTest::Paste(const char* rle)
     QApplication::clipboard()->setText(QString::fromLatin1(rle));
     QTest::keyClick(window_.get(), Qt::Key_V, Qt::ControlModifier);
 }
-
 
 namespace {
 

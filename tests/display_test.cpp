@@ -17,8 +17,8 @@
 #include <QScreen>
 #include <QSignalSpy>
 #include <QTest>
-#include <QToolTip>
 #include <QTimer>
+#include <QToolTip>
 #include <QTranslator>
 
 #include <algorithm>
@@ -226,9 +226,8 @@ void DisplayTest::captionsInEveryLanguage_data()
     // at which the last 3 cells died.
     QTest::addColumn<QStringList>("counted");
 
-    QTest::newRow("English") << "en_GB"
-                             << QStringList{"All On", "All Off", "Random", "1 Step",
-                                            "Go",     "Stop",    "Steps: 0"}
+    QTest::newRow("English") << "en_GB" << QStringList{"All On", "All Off", "Random",  "1 Step",
+                                                       "Go",     "Stop",    "Steps: 0"}
                              << "&Yes"
                              << "Blinker, toad and beacon"
                              << QStringList{"7 live cells in 2 objects: a block and a blinker.",
@@ -239,8 +238,9 @@ void DisplayTest::captionsInEveryLanguage_data()
                                            "Los",     "Stopp",    "Schritte: 0"}
                             << "&Ja"
                             << "Blinker, Kröte und Leuchtfeuer"
-                            << QStringList{"7 lebende Zellen in 2 Objekten: ein Block und ein Blinker.",
-                                           "Schritt 3: 0 lebende Zellen, 0 geboren, 3 gestorben."};
+                            << QStringList{
+                                   "7 lebende Zellen in 2 Objekten: ein Block und ein Blinker.",
+                                   "Schritt 3: 0 lebende Zellen, 0 geboren, 3 gestorben."};
     QTest::newRow("French") << "fr_FR"
                             << QStringList{"Tout allumer", "Tout éteindre", "Au hasard",   "1 pas",
                                            "Lancer",       "Arrêter",       "Pas\u00a0: 0"}
@@ -254,8 +254,9 @@ void DisplayTest::captionsInEveryLanguage_data()
                                             "Iniciar",       "Detener",     "Pasos: 0"}
                              << "&Sí"
                              << "Parpadeador, sapo y faro"
-                             << QStringList{"7 células vivas en 2 objetos: un bloque y un parpadeador.",
-                                            "Paso 3: 0 células vivas, 0 nacidas, 3 muertas."};
+                             << QStringList{
+                                    "7 células vivas en 2 objetos: un bloque y un parpadeador.",
+                                    "Paso 3: 0 células vivas, 0 nacidas, 3 muertas."};
 }
 
 // Each caption in the person's language, whole in its control, the layout as it was; and Qt's
@@ -286,8 +287,8 @@ void DisplayTest::captionsInEveryLanguage()
     }
     QVERIFY2(entries.contains(example), qPrintable(entries.join(QStringLiteral(" | "))));
     quarn::Board board;
-    for (const auto& [row, column] : {std::pair{2, 2}, {2, 3}, {3, 2}, {3, 3}, {10, 9}, {10, 10},
-                                      {10, 11}}) {
+    for (const auto& [row, column] :
+         {std::pair{2, 2}, {2, 3}, {3, 2}, {3, 3}, {10, 9}, {10, 10}, {10, 11}}) {
         board.ToggleCell(static_cast<std::int16_t>(row), static_cast<std::int16_t>(column));
     }
     const quarn::Census census = quarn::CensusOf(quarn::Field::Of(board));
@@ -730,7 +731,7 @@ void DisplayTest::whatHappensToTheRunIsToldOnce()
         Press(*window_, "cmdStop");
         told[1] = window_->board().StepCount() - 1;
     } else {
-        Press(*window_, action == QStringLiteral("1 Step")  ? "cmdOneStep"
+        Press(*window_, action == QStringLiteral("1 Step")    ? "cmdOneStep"
                         : action == QStringLiteral("All Off") ? "cmdAllOff"
                                                               : "cmdRandom");
     }

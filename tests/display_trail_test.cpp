@@ -4,8 +4,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
-#include <QToolTip>
 #include <QTest>
+#include <QToolTip>
 
 #include <memory>
 using quarn::testing::CellCentre;
@@ -58,7 +58,6 @@ void DisplayTrailTest::Paste(const char* rle)
     QTest::keyClick(window_.get(), Qt::Key_V, Qt::ControlModifier);
 }
 
-
 // View ▸ Trail over a blinker, one step on: the ends of its first phase dead now, in the trail's
 // colour; gone with a fill, back with undo, gone with redo; and D counts the cells life reached.
 void DisplayTrailTest::trailFollowsTheRun()
@@ -102,7 +101,6 @@ void DisplayTrailTest::trailFollowsTheRun()
     QCOMPARE(trailed(), CellSet{});
     QCOMPARE(Mismatch(), QString());
 }
-
 
 QTEST_MAIN(DisplayTrailTest)
 #include "display_trail_test.moc"

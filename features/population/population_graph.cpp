@@ -108,8 +108,11 @@ const KeyTable& PopulationGraph::Keys()
              QT_TRANSLATE_NOOP("quarn::Menus", "Hear the graph as tones, higher for more cells; "
                                                "P again or Escape stops"),
              {{Qt::Key_P, kNo, kPlay}, {Qt::Key_Escape, kNo, kStop}}},
-            {nullptr, QT_TRANSLATE_NOOP("quarn::Menus", "Copy the steps as CSV, for a spreadsheet"),
-             {}, QKeySequence::Copy, kCopy},
+            {nullptr,
+             QT_TRANSLATE_NOOP("quarn::Menus", "Copy the steps as CSV, for a spreadsheet"),
+             {},
+             QKeySequence::Copy,
+             kCopy},
         });
     return table;
 }
@@ -656,7 +659,8 @@ QString PopulationGraph::PointWords(int index) const
 {
     const Population::Point point = population_.At(index);
     if (population_.Ahead(index)) {
-        const QString words = tr("Step %1, ahead: %n live cells.", nullptr, point.live).arg(point.step);
+        const QString words =
+            tr("Step %1, ahead: %n live cells.", nullptr, point.live).arg(point.step);
         return index == population_.Size() - 1 && population_.AndOn() ? tr("%1 And on.").arg(words)
                                                                       : words;
     }
@@ -674,8 +678,8 @@ QString PopulationGraph::Summary() const
     const Population::Figures figures = population_.PastFigures();
     QString summary;
     if (population_.PastSize() == 1) {
-        summary = tr("At step %1: %n live cells.", nullptr, figures.first.live)
-                      .arg(figures.first.step);
+        summary =
+            tr("At step %1: %n live cells.", nullptr, figures.first.live).arg(figures.first.step);
     } else {
         summary = tr("From step %1 to step %2: %3, at most %4 at step %5, at least %6 at step %7, "
                      "%8 now.")
