@@ -54,23 +54,6 @@ std::uint64_t Population::Way() const
     return followed_ ? record_.Way() : 0;
 }
 
-int Population::Size() const
-{
-    return PastSize() + static_cast<int>(ahead_.size() - aheadFrom_);
-}
-
-int Population::PastSize() const
-{
-    return followed_ ? record_.Size() : 0;
-}
-
-Population::Point Population::At(int index) const
-{
-    assert(index >= 0 && index < Size());
-    return index < PastSize() ? record_.At(index)
-                              : ahead_[aheadFrom_ + static_cast<std::size_t>(index - PastSize())];
-}
-
 bool Population::Ahead(int index) const
 {
     return index >= PastSize();

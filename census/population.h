@@ -4,6 +4,7 @@
 #include "census/field.h"
 #include "census/run_record.h"
 
+#include <cassert>
 #include <cstdint>
 #include <vector>
 
@@ -69,5 +70,23 @@ private:
     std::size_t aheadFrom_ = 0; // ahead_[aheadFrom_] is the step after the record's last
     Field last_;                // the field at the last step ahead
 };
+
+// Read for every point a graph draws.
+inline int Population::Size() const
+{
+    return PastSize() + static_cast<int>(ahead_.size() - aheadFrom_);
+}
+
+inline int Population::PastSize() const
+{
+    return followed_ ? record_.Size() : 0;
+}
+
+inline Population::Point Population::At(int index) const
+{
+    assert(index >= 0 && index < Size());
+    return index < PastSize() ? record_.At(index)
+                              : ahead_[aheadFrom_ + static_cast<std::size_t>(index - PastSize())];
+}
 
 } // namespace quarn

@@ -27,6 +27,32 @@ RunRecord::RunRecord()
     Reset({}, 0);
 }
 
+// Records share their steps from the first on, as far as they went the same way: the chunks
+// they share are the first ones, and the first that differs ends them.
+RunRecord& RunRecord::operator=(const RunRecord& other)
+{
+    if (this == &other) {
+        return *this;
+    }
+    chunks_.resize(other.chunks_.size());
+    for (std::size_t i = chunks_.size(); i-- > 0;) {
+        if (chunks_[i] == other.chunks_[i]) {
+            break;
+        }
+        chunks_[i] = other.chunks_[i];
+    }
+    size_ = other.size_;
+    firstStep_ = other.firstStep_;
+    before_ = other.before_;
+    now_ = other.now_;
+    trail_ = other.trail_;
+    wayStart_ = other.wayStart_;
+    wayStartStep_ = other.wayStartStep_;
+    way_ = other.way_;
+    run_ = other.run_;
+    return *this;
+}
+
 RunRecord::Point RunRecord::Between(int step, const Field& before, const Field& after)
 {
     return {step, Count16(after), Count16(after.Without(before)), Count16(before.Without(after))};
@@ -67,19 +93,6 @@ void RunRecord::Edited(const Field& field)
     now_ = field;
     trail_ = trail_ | field;
     StartWay(field, Last().step);
-}
-
-int RunRecord::Size() const
-{
-    return size_;
-}
-
-RunRecord::Point RunRecord::At(int index) const
-{
-    assert(index >= 0 && index < size_);
-    const auto at = static_cast<std::size_t>(index);
-    const Counts& counts = (*chunks_[at / kChunk])[at % kChunk];
-    return {firstStep_ + index, counts.live, counts.born, counts.died};
 }
 
 RunRecord::Point RunRecord::Last() const

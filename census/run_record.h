@@ -2,6 +2,8 @@
 
 #include "census/field.h"
 
+#include <cassert>
+#include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <vector>
@@ -31,6 +33,13 @@ public:
     };
 
     RunRecord();
+    ~RunRecord() = default;
+    RunRecord(const RunRecord&) = default;
+    RunRecord(RunRecord&&) noexcept = default;
+    // Takes only the steps it does not share already: following a record that has gone a few
+    // steps on costs those steps, not the whole run.
+    RunRecord& operator=(const RunRecord& other);
+    RunRecord& operator=(RunRecord&&) noexcept = default;
 
     // The step's point: the live cells of the field after, and the cells born and dead on the
     // way from the field before. The one place these counts are made, for the steps past and
@@ -87,5 +96,19 @@ private:
     std::uint64_t way_ = 0;
     std::uint64_t run_ = 0;
 };
+
+// Read for every point a graph draws.
+inline int RunRecord::Size() const
+{
+    return size_;
+}
+
+inline RunRecord::Point RunRecord::At(int index) const
+{
+    assert(index >= 0 && index < size_);
+    const auto at = static_cast<std::size_t>(index);
+    const Counts& counts = (*chunks_[at / kChunk])[at % kChunk];
+    return {firstStep_ + index, counts.live, counts.born, counts.died};
+}
 
 } // namespace quarn

@@ -308,7 +308,7 @@ void PopulationGraph::RedrawStrips(const std::vector<std::pair<int, int>>& strip
         painter.drawLine(left, plot.bottom(), strip.right() + 1, plot.bottom());
         // Where the device's pixels are smaller than the logical, the strip takes the top of
         // the ticks below the axis with it.
-        DrawStepTicks(painter);
+        DrawStepTicks(painter, strip.left() - 1, strip.right() + 1);
         // The marks round the first step reach over the side axis, its ticks and its labels.
         if (strip.left() <= plot.left()) {
             DrawAxes(painter);
@@ -343,7 +343,7 @@ void PopulationGraph::DrawAxes(QPainter& painter) const
         const QRect label(0, y - metrics.height() / 2, plot.left() - kTick - 2, metrics.height());
         painter.drawText(label, Qt::AlignRight | Qt::AlignVCenter, QString::number(live));
     }
-    DrawStepTicks(painter);
+    DrawStepTicks(painter, plot.left(), plot.right() + 1);
     const int first = population_.Size() > 0 ? population_.At(0).step : 0;
     const int stepTick = TickOf(std::max(1, stepsAxis_ - first));
     for (int step = first; step <= stepsAxis_; step += stepTick) {
@@ -356,46 +356,45 @@ void PopulationGraph::DrawAxes(QPainter& painter) const
     }
 }
 
-void PopulationGraph::DrawStepTicks(QPainter& painter) const
+void PopulationGraph::DrawStepTicks(QPainter& painter, int x0, int x1) const
 {
     const QRect plot = Plot();
     const int first = population_.Size() > 0 ? population_.At(0).step : 0;
     const int stepTick = TickOf(std::max(1, stepsAxis_ - first));
     for (int step = first; step <= stepsAxis_; step += stepTick) {
         const int x = static_cast<int>(std::lround(XOf(step)));
-        painter.drawLine(x, plot.bottom(), x, plot.bottom() + kTick);
+        if (x >= x0 && x <= x1) {
+            painter.drawLine(x, plot.bottom(), x, plot.bottom() + kTick);
+        }
     }
 }
 
-// The points of the whole columns that reach into x0 to x1: from a column clear of x0 by more
-// than the line's reach, so that the line comes in from outside as it does when drawn whole, to
-// one as clear of x1. A column is drawn from all its steps, or it would be shorter.
+// The points of the columns whose line reaches into x0 to x1, each column with all its steps,
+// and a point either side for the line to come in from and go out to, as it does when drawn
+// whole.
 std::pair<int, int> PopulationGraph::IndicesAcross(int x0, int x1) const
 {
     const Scale scale = StepScale();
-    const auto stepAt = [&scale](int x, bool up) {
-        const double steps = (x - scale.left) / scale.perStep;
-        return scale.first + static_cast<int>(up ? std::ceil(steps) : std::floor(steps));
-    };
+    const int last = population_.Size() - 1;
     const auto columnOf = [this, &scale](int index) {
         return static_cast<int>(std::floor(scale.XOf(population_.At(index).step)));
     };
-    const int last = population_.Size() - 1;
-    int from = std::clamp(IndexAtOrAfter(stepAt(x0, false)), 0, last);
-    int to = std::clamp(IndexAtOrAfter(stepAt(x1, true)), 0, last);
-    while (from > 0 && columnOf(from) >= x0 - kLineReach) {
-        --from;
-    }
-    while (from > 0 && columnOf(from - 1) == columnOf(from)) {
-        --from;
-    }
-    while (to < last && columnOf(to) <= x1 + kLineReach) {
-        ++to;
-    }
-    while (to < last && columnOf(to + 1) == columnOf(to)) {
-        ++to;
-    }
-    return {from, to};
+    // The first point in a column at or right of x: found from the steps' scale, then checked
+    // against the columns themselves, which rounding may put a step either way.
+    const auto firstFrom = [&](int x) {
+        const double steps = (x - scale.left) / scale.perStep;
+        int index = std::clamp(IndexAtOrAfter(scale.first + static_cast<int>(std::floor(steps))), 0,
+                               last + 1);
+        while (index > 0 && columnOf(index - 1) >= x) {
+            --index;
+        }
+        while (index <= last && columnOf(index) < x) {
+            ++index;
+        }
+        return index;
+    };
+    // A column's line, two pixels wide, reaches the pixel either side of its own.
+    return {std::max(0, firstFrom(x0 - 1) - 1), std::min(last, firstFrom(x1 + 2))};
 }
 
 // A column of pixels to each step while steps are wider than pixels; the lowest and the highest

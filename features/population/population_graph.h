@@ -90,7 +90,8 @@ private:
     // Redraws the plot's columns from x0 to x1 in each strip, and asks to repaint them.
     void RedrawStrips(const std::vector<std::pair<int, int>>& strips);
     void DrawAxes(QPainter& painter) const;
-    void DrawStepTicks(QPainter& painter) const;
+    // The ticks under the steps' axis between x0 and x1.
+    void DrawStepTicks(QPainter& painter, int x0, int x1) const;
     struct Column;
     void DrawLine(QPainter& painter, int x0, int x1) const;
     void DrawColumns(QPainter& painter, const std::vector<Column>& columns) const;
