@@ -2,6 +2,7 @@
 #include "census/fate.h"
 #include "census/foresight.h"
 #include "census/known_objects.h"
+#include "census/run_model.h"
 #include "census/run_record.h"
 #include "pattern/pattern_reader.h"
 #include "pattern/placement.h"
@@ -155,6 +156,43 @@ TEST(Fate, IsTheSameWheneverItIsAsked)
     EXPECT_EQ(copy.Last().live, 4);
     EXPECT_EQ(record.Last().live, 5);
     EXPECT_EQ(record.Last().born, 1);
+}
+
+// --- The record, shared between copies ---------------------------------------------------------
+
+// A record assigned over another that shares its first steps takes every step of the one
+// assigned, past the chunks they share and within them; the model restored to a record reads it.
+TEST(RunRecord, AssignedOverACopyHoldsTheStepsOfTheOneAssigned)
+{
+    const auto field = [](int live) {
+        Field cells;
+        for (int i = 0; i < live; ++i) {
+            cells.Set(i / 30 + 1, i % 30 + 1);
+        }
+        return cells;
+    };
+    quarn::RunRecord a;
+    a.Reset(field(0), 0);
+    for (int step = 1; step <= 600; ++step) { // into a third chunk of 256 steps
+        a.Stepped(field(step % 50));
+    }
+    quarn::RunRecord b = a;
+    for (int step = 601; step <= 700; ++step) {
+        a.Stepped(field(7));
+    }
+    for (int step = 601; step <= 900; ++step) {
+        b.Stepped(field(11));
+    }
+    b = a;
+    ASSERT_EQ(b.Size(), 701);
+    for (int index = 0; index < b.Size(); ++index) {
+        ASSERT_EQ(b.At(index).live, index <= 600 ? index % 50 : 7) << index;
+    }
+    quarn::RunModel model;
+    model.Restore(b);
+    EXPECT_EQ(model.Series().PastSize(), 701);
+    EXPECT_EQ(model.Series().At(650).live, 7);
+    EXPECT_EQ(model.Series().At(650).step, 650);
 }
 
 // --- Every common object, named -------------------------------------------------------------
