@@ -3,13 +3,22 @@
 #include <QAction>
 #include <QClipboard>
 #include <QCoreApplication>
+#include <QDialog>
+#include <QDialogButtonBox>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QMimeData>
+#include <QScreen>
+#include <QStyle>
+#include <QTextBrowser>
+#include <QTextDocument>
+#include <QVBoxLayout>
 #include <QWidget>
 
 #include <algorithm>
+#include <cmath>
 #include <utility>
 
 namespace quarn {
@@ -210,9 +219,40 @@ void Menus::ShowKeys()
     table += row.arg(Keys({QKeySequence(Qt::Key_F10)}), tr("Open the menus"));
     table += row.arg(Key(QKeySequence::Quit), tr("Quit"));
     table += QStringLiteral("</table>");
-    QMessageBox box(QMessageBox::NoIcon, tr("Keys and Mouse"), table, QMessageBox::Close, &window_);
-    box.setTextFormat(Qt::RichText);
-    box.exec();
+    ShowPage(tr("Keys and Mouse"), table);
+}
+
+// A page of rows that may be taller than the screen: it scrolls within a window that fits, with
+// its Close button always in sight.
+void Menus::ShowPage(const QString& title, const QString& html)
+{
+    QDialog page(&window_);
+    page.setWindowTitle(title);
+    auto* text = new QTextBrowser(&page);
+    text->setObjectName(QStringLiteral("keysPage"));
+    text->setHtml(html);
+    text->setFrameShape(QFrame::NoFrame);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, &page);
+    connect(buttons, &QDialogButtonBox::rejected, &page, &QDialog::reject);
+    auto* layout = new QVBoxLayout(&page);
+    layout->addWidget(text);
+    layout->addWidget(buttons);
+    // As wide as the rows laid out on a label, which gives a table its natural width, and as
+    // tall as they are or as the screen allows.
+    const QRect screen = window_.screen()->availableGeometry();
+    QLabel natural;
+    natural.setTextFormat(Qt::RichText);
+    natural.setText(html);
+    const QMargins around = layout->contentsMargins();
+    const int room =
+        around.left() + around.right() + text->style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 8;
+    const int width = std::min(natural.sizeHint().width() + room, screen.width() * 9 / 10);
+    QTextDocument* rows = text->document();
+    rows->setTextWidth(width - room);
+    const int height = static_cast<int>(std::ceil(rows->size().height())) + around.top() +
+                       around.bottom() + layout->spacing() + buttons->sizeHint().height() + 8;
+    page.resize(width, std::min(height, screen.height() * 8 / 10));
+    page.exec();
 }
 
 void Menus::ShowAbout()

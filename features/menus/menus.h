@@ -60,6 +60,7 @@ private:
     void FollowClipboard();
     void OpenFirstMenu();
     void ShowKeys();
+    void ShowPage(const QString& title, const QString& html);
     void ShowAbout();
 
     QMenuBar& bar_;
