@@ -16,9 +16,11 @@
 #include <set>
 using quarn::testing::CellCentre;
 using quarn::testing::CellSet;
+using quarn::testing::ClickTwips;
 using quarn::testing::Grab;
 using quarn::testing::LabelText;
 using quarn::testing::LiveCells;
+using quarn::testing::Paste;
 using quarn::testing::PictureArea;
 using quarn::testing::PictureMismatch;
 using quarn::testing::Press;
@@ -47,10 +49,7 @@ private slots:
     void objectsWindowLeavesTheCommandsInSight();
 
 private:
-    void ClickTwips(double x, double y);
-    QString Mismatch() const;
     void PasteTwoGliders();
-    void Paste(const char* rle);
     QWidget* OpenObjects();
     QString ObjectsFate() const;
     int ChosenEntry() const;
@@ -67,16 +66,6 @@ void DisplayObjectsTest::init()
 void DisplayObjectsTest::cleanup()
 {
     window_.reset();
-}
-
-QString DisplayObjectsTest::Mismatch() const
-{
-    return PictureMismatch(*window_, window_->board());
-}
-
-void DisplayObjectsTest::ClickTwips(double x, double y)
-{
-    quarn::testing::Click(PictureArea(*window_), {x / 15.0, y / 15.0});
 }
 
 void DisplayObjectsTest::objectsWindow_data()
@@ -108,9 +97,7 @@ void DisplayObjectsTest::objectsWindow_data()
 // column 19.
 void DisplayObjectsTest::PasteTwoGliders()
 {
-    QApplication::setActiveWindow(window_.get());
-    QApplication::clipboard()->setText(QStringLiteral("x = 12, y = 7\nbo$2bo$3o2$9b3o$9bo$10bo!"));
-    QTest::keyClick(window_.get(), Qt::Key_V, Qt::ControlModifier);
+    Paste(*window_, "x = 12, y = 7\nbo$2bo$3o2$9b3o$9bo$10bo!");
 }
 
 // View > Objects over the two gliders.
@@ -130,7 +117,8 @@ void DisplayObjectsTest::objectsWindow()
         Press(*window_, "cmdOneStep");
     }
     if (steps < 0) {
-        ClickTwips(165 * 10 + 80, 165 * 11 + 80); // the first glider's top cell, row 12 column 11
+        ClickTwips(*window_, 165 * 10 + 80,
+                   165 * 11 + 80); // the first glider's top cell, row 12 column 11
     }
     list->setCurrentIndex(list->model()->index(choose, 0));
     if (!listed.isEmpty()) {
@@ -168,7 +156,7 @@ void DisplayObjectsTest::objectsWindow()
     QVERIFY2(changed.contains(around.adjusted(1, 1, -1, -1)), "the ring does not go all round");
     // Two logical pixels wide, so that it stands out against black and silver alike.
     QCOMPARE(across.size(), std::size_t{2});
-    QCOMPARE(Mismatch(), QString());
+    QCOMPARE(PictureMismatch(*window_, window_->board()), QString());
     objects->close();
     QCOMPARE(Grab(*window_), before);
 }
@@ -196,13 +184,6 @@ void DisplayObjectsTest::tooltipSaysTheObjectUnderThePointer()
     QHelpEvent help(QEvent::ToolTip, at, area->mapToGlobal(at));
     QApplication::sendEvent(area, &help);
     QTRY_COMPARE(QToolTip::text(), tip);
-}
-
-void DisplayObjectsTest::Paste(const char* rle)
-{
-    QApplication::setActiveWindow(window_.get());
-    QApplication::clipboard()->setText(QString::fromLatin1(rle));
-    QTest::keyClick(window_.get(), Qt::Key_V, Qt::ControlModifier);
 }
 
 QWidget* DisplayObjectsTest::OpenObjects()
@@ -253,7 +234,7 @@ void DisplayObjectsTest::fateIsTheSameOnEveryRoad()
     QFETCH(bool, undo);
     QFETCH(QString, fate);
 
-    Paste("x = 3, y = 3\nbo$2bo$3o!");
+    Paste(*window_, "x = 3, y = 3\nbo$2bo$3o!");
     QWidget* objects = open ? OpenObjects() : nullptr;
     for (int i = 0; i < steps; ++i) {
         Press(*window_, "cmdOneStep");
@@ -311,7 +292,7 @@ void DisplayObjectsTest::objectsWindowChoice()
         } else if (action == QStringLiteral("paste")) {
             PasteTwoGliders();
         } else if (action == QStringLiteral("click")) {
-            ClickTwips(165 * 2 + 80, 165 * 2 + 80);
+            ClickTwips(*window_, 165 * 2 + 80, 165 * 2 + 80);
         } else {
             PictureArea(*window_)->setFocus();
             QTest::keyClick(PictureArea(*window_), Qt::Key_N);
@@ -361,7 +342,7 @@ void DisplayObjectsTest::outlineFollowsARunningGlider()
 // first order. A line chosen then is the object it names, where that object is now.
 void DisplayObjectsTest::chosenLineIsTheObjectItShows()
 {
-    Paste("bo8b3o$2bo9bo$3o8bo!");
+    Paste(*window_, "bo8b3o$2bo9bo$3o8bo!");
     OpenObjects();
     auto* list = window_->findChild<QListView*>(QStringLiteral("objectsList"));
     QTRY_COMPARE(list->model()->rowCount(), 2);

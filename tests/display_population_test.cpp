@@ -9,6 +9,8 @@
 #include <algorithm>
 #include <cmath>
 #include <memory>
+using quarn::testing::ClickTwips;
+using quarn::testing::Paste;
 using quarn::testing::PictureArea;
 using quarn::testing::Press;
 
@@ -25,8 +27,6 @@ private slots:
     void populationLineIsWhereItShouldBe();
 
 private:
-    void ClickTwips(double x, double y);
-    void Paste(const char* rle);
     std::unique_ptr<frmDisplay> window_;
 };
 
@@ -40,18 +40,6 @@ void DisplayPopulationTest::init()
 void DisplayPopulationTest::cleanup()
 {
     window_.reset();
-}
-
-void DisplayPopulationTest::ClickTwips(double x, double y)
-{
-    quarn::testing::Click(PictureArea(*window_), {x / 15.0, y / 15.0});
-}
-
-void DisplayPopulationTest::Paste(const char* rle)
-{
-    QApplication::setActiveWindow(window_.get());
-    QApplication::clipboard()->setText(QString::fromLatin1(rle));
-    QTest::keyClick(window_.get(), Qt::Key_V, Qt::ControlModifier);
 }
 
 namespace {
@@ -128,7 +116,7 @@ private:
 // bring back the graph that went with each board.
 void DisplayPopulationTest::populationFollowsTheBoard()
 {
-    Paste("x = 3, y = 3\nbo$2bo$3o!");
+    Paste(*window_, "x = 3, y = 3\nbo$2bo$3o!");
     QTest::keyClick(window_.get(), Qt::Key_P, Qt::ControlModifier | Qt::ShiftModifier);
     auto* graph = window_->findChild<QWidget*>(QStringLiteral("populationGraph"));
     QTRY_VERIFY(graph->isVisible());
@@ -148,7 +136,7 @@ void DisplayPopulationTest::populationFollowsTheBoard()
         model.Step();
         counted.Stepped(model);
         if (step == 3) {
-            ClickTwips(165 * 1 + 80, 165 * 1 + 80);
+            ClickTwips(*window_, 165 * 1 + 80, 165 * 1 + 80);
             model.Toggle(2, 2);
             counted.Edited(model);
         }
@@ -170,7 +158,7 @@ void DisplayPopulationTest::populationFollowsTheBoard()
 // past's colour along the steps shown.
 void DisplayPopulationTest::populationLineIsWhereItShouldBe()
 {
-    Paste("x = 3, y = 1\n3o!");
+    Paste(*window_, "x = 3, y = 1\n3o!");
     for (int step = 0; step < 6; ++step) {
         Press(*window_, "cmdOneStep");
     }

@@ -30,6 +30,7 @@
 using quarn::testing::Button;
 using quarn::testing::CellCentre;
 using quarn::testing::CellSet;
+using quarn::testing::ClickTwips;
 using quarn::testing::Grab;
 using quarn::testing::Interval;
 using quarn::testing::LabelText;
@@ -90,9 +91,6 @@ private slots:
     void whatHappensToTheRunIsToldOnce();
 
 private:
-    void ClickTwips(double x, double y, Qt::MouseButton button = Qt::LeftButton);
-    QString Mismatch() const;
-
     std::unique_ptr<frmDisplay> window_;
 };
 
@@ -106,16 +104,6 @@ void DisplayTest::init()
 void DisplayTest::cleanup()
 {
     window_.reset();
-}
-
-void DisplayTest::ClickTwips(double x, double y, Qt::MouseButton button)
-{
-    quarn::testing::Click(PictureArea(*window_), {x / 15.0, y / 15.0}, button);
-}
-
-QString DisplayTest::Mismatch() const
-{
-    return PictureMismatch(*window_, window_->board());
 }
 
 // A window that has not been shown has not loaded: the label has its layout caption and the
@@ -376,7 +364,7 @@ void DisplayTest::keyboard()
     QTRY_COMPARE(LiveCells(window_->board()), live);
     QCOMPARE(quarn::testing::MarkedCell(Grab(*window_)), marker);
     QCOMPARE(LabelText(*window_), QStringLiteral("Steps: 0"));
-    QCOMPARE(Mismatch(), QString());
+    QCOMPARE(PictureMismatch(*window_, window_->board()), QString());
 
     // A click moves the cursor while the board has the focus, and takes the marker away.
     if (PictureArea(*window_)->hasFocus()) {
@@ -417,7 +405,7 @@ void DisplayTest::commands()
     }
     QCOMPARE(LiveCells(window_->board()), live);
     QCOMPARE(LabelText(*window_), label);
-    QCOMPARE(Mismatch(), QString());
+    QCOMPARE(PictureMismatch(*window_, window_->board()), QString());
     QCOMPARE(Interval(*window_), 0);
 }
 
@@ -428,7 +416,7 @@ void DisplayTest::randomShowsTheBoardItMade()
     const auto live = LiveCells(window_->board()).size();
     QVERIFY2(live > 300 && live < 600, qPrintable(QString::number(live)));
     QCOMPARE(LabelText(*window_), QStringLiteral("Steps: 0"));
-    QCOMPARE(Mismatch(), QString());
+    QCOMPARE(PictureMismatch(*window_, window_->board()), QString());
 }
 
 void DisplayTest::click_data()
@@ -456,12 +444,12 @@ void DisplayTest::click()
     QFETCH(int, row);
     QFETCH(int, column);
 
-    ClickTwips(x, y);
+    ClickTwips(*window_, x, y);
     QCOMPARE(LiveCells(window_->board()), CellSet({{row, column}}));
-    QCOMPARE(Mismatch(), QString());
-    ClickTwips(x, y, Qt::RightButton);
+    QCOMPARE(PictureMismatch(*window_, window_->board()), QString());
+    ClickTwips(*window_, x, y, Qt::RightButton);
     QVERIFY(LiveCells(window_->board()).empty());
-    QCOMPARE(Mismatch(), QString());
+    QCOMPARE(PictureMismatch(*window_, window_->board()), QString());
 }
 
 void DisplayTest::clickOutsideTheFieldChangesNothing_data()
@@ -481,7 +469,7 @@ void DisplayTest::clickOutsideTheFieldChangesNothing()
     QFETCH(double, y);
 
     const QImage before = Grab(*window_);
-    ClickTwips(x, y);
+    ClickTwips(*window_, x, y);
     QVERIFY(LiveCells(window_->board()).empty());
     QCOMPARE(Grab(*window_), before);
 }
@@ -523,7 +511,7 @@ void DisplayTest::runPausesAndResumesTheCount()
     QCOMPARE(Interval(*window_), 0);
     const int paused = window_->board().StepCount();
     QCOMPARE(LabelText(*window_), QStringLiteral("Steps: %1").arg(paused));
-    QCOMPARE(Mismatch(), QString());
+    QCOMPARE(PictureMismatch(*window_, window_->board()), QString());
 
     QTest::qWait(250); // long enough for two ticks, had the run not stopped
     QCOMPARE(window_->board().StepCount(), paused);
@@ -531,7 +519,7 @@ void DisplayTest::runPausesAndResumesTheCount()
     Press(*window_, "cmdGo");
     QTRY_COMPARE_WITH_TIMEOUT(window_->board().StepCount(), paused + 2, 2000);
     QCOMPARE(LabelText(*window_), QStringLiteral("Steps: %1").arg(paused + 2));
-    QCOMPARE(Mismatch(), QString());
+    QCOMPARE(PictureMismatch(*window_, window_->board()), QString());
 
     // "1 Step" while running adds a generation between two ticks and leaves the run on.
     const int running = window_->board().StepCount();
@@ -574,7 +562,7 @@ void DisplayTest::fillsStopTheRun()
     Press(*window_, qPrintable(fill));
     QCOMPARE(Interval(*window_), 0);
     QCOMPARE(LabelText(*window_), QStringLiteral("Steps: 0"));
-    QCOMPARE(Mismatch(), QString());
+    QCOMPARE(PictureMismatch(*window_, window_->board()), QString());
     QTest::qWait(250);
     QCOMPARE(window_->board().StepCount(), 0);
 }
@@ -592,7 +580,7 @@ void DisplayTest::clickWhileRunningTakesEffectAtOnce()
     // A lone cell dies at the next tick, which therefore saw it.
     QTRY_VERIFY_WITH_TIMEOUT(window_->board().StepCount() > clicked, 2000);
     QCOMPARE(window_->board().CellAt(20, 20), 0);
-    QCOMPARE(Mismatch(), QString());
+    QCOMPARE(PictureMismatch(*window_, window_->board()), QString());
 }
 
 void DisplayTest::pictureSurvivesHideAndMinimise()
@@ -609,7 +597,7 @@ void DisplayTest::pictureSurvivesHideAndMinimise()
     window_->showNormal();
     QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
     QCOMPARE(Grab(*window_), before);
-    QCOMPARE(Mismatch(), QString());
+    QCOMPARE(PictureMismatch(*window_, window_->board()), QString());
 }
 
 // Reached the way a person would, by pressing "1 Step", only faster.
@@ -640,7 +628,7 @@ void DisplayTest::countLimitShowsOnTheLabel()
     Press(*window_, "cmdOneStep");
     QCOMPARE(LabelText(*window_), QStringLiteral("Steps: 32767"));
     QVERIFY(LiveCells(window_->board()) != atLimit); // the blinker still turns
-    QCOMPARE(Mismatch(), QString());
+    QCOMPARE(PictureMismatch(*window_, window_->board()), QString());
     // What the board went through stays true to it past the label: the generation after 32767
     // is 32768, a blinker's 3 cells with 2 born and 2 dead at each, on the way begun at step 0;
     // undo brings back the record of step 32767.
@@ -664,7 +652,7 @@ void DisplayTest::countLimitShowsOnTheLabel()
     QTRY_COMPARE_WITH_TIMEOUT(LiveCells(window_->board()), atLimit, 2000);
     QCOMPARE(Interval(*window_), 100);
     QCOMPARE(LabelText(*window_), QStringLiteral("Steps: 32767"));
-    QCOMPARE(Mismatch(), QString());
+    QCOMPARE(PictureMismatch(*window_, window_->board()), QString());
 }
 // Help ▸ Keys and Mouse names the keys each widget acts on, under the widget's heading, on a
 // page that fits the screen with its Close button in sight.

@@ -11,6 +11,7 @@
 using quarn::testing::CellCentre;
 using quarn::testing::CellSet;
 using quarn::testing::Grab;
+using quarn::testing::Paste;
 using quarn::testing::PictureArea;
 using quarn::testing::PictureMismatch;
 using quarn::testing::PixelAt;
@@ -29,8 +30,6 @@ private slots:
     void trailFollowsTheRun();
 
 private:
-    QString Mismatch() const;
-    void Paste(const char* rle);
     std::unique_ptr<frmDisplay> window_;
 };
 
@@ -46,23 +45,11 @@ void DisplayTrailTest::cleanup()
     window_.reset();
 }
 
-QString DisplayTrailTest::Mismatch() const
-{
-    return PictureMismatch(*window_, window_->board());
-}
-
-void DisplayTrailTest::Paste(const char* rle)
-{
-    QApplication::setActiveWindow(window_.get());
-    QApplication::clipboard()->setText(QString::fromLatin1(rle));
-    QTest::keyClick(window_.get(), Qt::Key_V, Qt::ControlModifier);
-}
-
 // View ▸ Trail over a blinker, one step on: the ends of its first phase dead now, in the trail's
 // colour; gone with a fill, back with undo, gone with redo; and D counts the cells life reached.
 void DisplayTrailTest::trailFollowsTheRun()
 {
-    Paste("x = 3, y = 1\n3o!");
+    Paste(*window_, "x = 3, y = 1\n3o!");
     QAction* trail = nullptr;
     for (QAction* action : window_->findChildren<QAction*>()) {
         trail = action->text() == QStringLiteral("&Trail") ? action : trail;
@@ -99,7 +86,7 @@ void DisplayTrailTest::trailFollowsTheRun()
     QTest::keyClick(window_.get(), Qt::Key_Z, Qt::ControlModifier);
     trail->setChecked(false);
     QCOMPARE(trailed(), CellSet{});
-    QCOMPARE(Mismatch(), QString());
+    QCOMPARE(PictureMismatch(*window_, window_->board()), QString());
 }
 
 QTEST_MAIN(DisplayTrailTest)

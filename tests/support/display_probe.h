@@ -5,6 +5,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QColor>
 #include <QImage>
 #include <QLabel>
@@ -79,6 +80,20 @@ inline void Click(QWidget* target, QPointF local, Qt::MouseButton button = Qt::L
     QMouseEvent release(QEvent::MouseButtonRelease, local, global, button, Qt::NoButton,
                         Qt::NoModifier);
     QApplication::sendEvent(target, &release);
+}
+
+// A click on the picture area at a place in twips.
+inline void ClickTwips(QWidget& window, double x, double y, Qt::MouseButton button = Qt::LeftButton)
+{
+    Click(PictureArea(window), {x / 15.0, y / 15.0}, button);
+}
+
+// The text on the clipboard, pasted with Ctrl+V as a person pastes it.
+inline void Paste(QWidget& window, const char* rle)
+{
+    QApplication::setActiveWindow(&window);
+    QApplication::clipboard()->setText(QString::fromLatin1(rle));
+    QTest::keyClick(&window, Qt::Key_V, Qt::ControlModifier);
 }
 
 // The centre pixel of a field cell, in the picture area's logical pixels.
