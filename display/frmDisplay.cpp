@@ -18,6 +18,7 @@
 #include "features/pictures/picture_export.h"
 #include "features/population/population_graph.h"
 #include "features/population/population_window.h"
+#include "features/rule/rule_at_work.h"
 #include "features/sound/sound_player.h"
 #include "geometry/board_look.h"
 
@@ -189,6 +190,8 @@ void frmDisplay::CreateFeatures()
     populationWindow_ = Make<PopulationWindow>(run_.Model(), *this, picFrame);
     pictures_ = Make<PictureExport>(*this, run_.Model(), *transfer_);
     sound_ = Make<SoundPlayer>(run_.Model(), this);
+    // After the objects, so that its tips come first while the marks show.
+    rule_ = Make<RuleAtWork>(picFrame, run_.Model());
 }
 
 // --- Connections -----------------------------------------------------------------------------
@@ -207,6 +210,7 @@ void frmDisplay::ConnectHandlers()
     ConnectPopulation();
     ConnectPictures();
     ConnectSound();
+    ConnectRule();
     ConnectMenus();
     ConnectAccess();
 }
@@ -313,7 +317,9 @@ void frmDisplay::ConnectFiles()
 // chosen in it is outlined in the cursor's colour.
 void frmDisplay::ConnectObjects()
 {
-    connect(cursor_, &BoardCursor::DescribeRequested, objects_, &BoardObjects::Describe);
+    // D ends with what the next generation brings, while its marks show.
+    connect(cursor_, &BoardCursor::DescribeRequested, objects_,
+            [this](int row, int column) { objects_->Describe(row, column, rule_->Outlook()); });
     connect(cursor_, &BoardCursor::ObjectRequested, objects_, &BoardObjects::Visit);
     connect(objects_, &BoardObjects::Said, announcer_, &Announcer::Say);
     connect(objects_, &BoardObjects::CursorRequested, cursor_, &BoardCursor::Place);
@@ -376,6 +382,20 @@ void frmDisplay::ConnectSound()
     connect(&run_, &Run::Reset, sound_, silence);
     connect(&run_, &Run::Restored, sound_, silence);
     connect(&cmdStop, &QPushButton::clicked, sound_, silence);
+}
+
+// The rule at work: W for the cursor's cell, and the next generation's marks, which follow the
+// board at every change and generation.
+void frmDisplay::ConnectRule()
+{
+    connect(cursor_, &BoardCursor::ExplainRequested, rule_, &RuleAtWork::Explain);
+    connect(rule_, &RuleAtWork::Said, announcer_, &Announcer::Say);
+    FollowRun(rule_, [this] { rule_->Follow(); });
+    connect(rule_, &RuleAtWork::MarksChanged, this, &frmDisplay::MarkNextGeneration);
+    connect(menus_, &Menus::NextGenerationShown, rule_, &RuleAtWork::ShowMarks);
+    connect(menus_, &Menus::NextGenerationShown, announcer_, [this](bool shown) {
+        announcer_->Say(shown ? tr("Next generation shown.") : tr("Next generation hidden."));
+    });
 }
 
 void frmDisplay::ConnectMenus()
@@ -468,6 +488,24 @@ void frmDisplay::MarkCells(Marker marker, int top, int left, int bottom, int rig
         geometry.Box(static_cast<std::int16_t>(bottom), static_cast<std::int16_t>(right));
     picFrame.Mark(marker, first.x1, first.y1, last.x2, last.y2, color,
                   marker == kObjectMarker ? 2 : 1);
+}
+
+void frmDisplay::MarkNextGeneration(const Field& born, const Field& dying)
+{
+    const CellGeometry geometry = Geometry();
+    int number = 0;
+    for (std::int16_t row = 1; row <= Board::kFieldSize; ++row) {
+        for (std::int16_t column = 1; column <= Board::kFieldSize; ++column) {
+            const TwipsBox box = geometry.Box(row, column);
+            const bool birth = born.Live(row, column);
+            const bool death = dying.Live(row, column);
+            picFrame.SetSign(number++, box.x1, box.y1, box.x2, box.y2,
+                             birth   ? forms::PictureBox::Sign::kRing
+                             : death ? forms::PictureBox::Sign::kCross
+                                     : forms::PictureBox::Sign::kNone,
+                             QColor::fromRgb(birth ? BoardLook::kBorn : BoardLook::kDying));
+        }
+    }
 }
 
 CellGeometry frmDisplay::Geometry() const

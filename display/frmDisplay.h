@@ -30,6 +30,7 @@ class ObjectsWindow;
 class PatternTransfer;
 class PictureExport;
 class PopulationWindow;
+class RuleAtWork;
 class SoundPlayer;
 
 // The program's one window: the board on the left, the commands and the generation count in a
@@ -85,6 +86,7 @@ private:
     void ConnectPopulation();
     void ConnectPictures();
     void ConnectSound();
+    void ConnectRule();
     void ConnectMenus();
     void ConnectAccess();
 
@@ -98,6 +100,9 @@ private:
     void ToggleAndSay(int row, int column);
     // A marker round the boxes of the cells from (top, left) to (bottom, right).
     void MarkCells(Marker marker, int top, int left, int bottom, int right, const QColor& color);
+    // The next generation's marks within the cells' boxes: a ring where a cell is born, a cross
+    // where one dies.
+    void MarkNextGeneration(const Field& born, const Field& dying);
     // The cells' size and places, worked out afresh from the picture area's size at every use.
     CellGeometry Geometry() const;
 
@@ -161,6 +166,7 @@ private:
     PopulationWindow* populationWindow_ = nullptr;
     PictureExport* pictures_ = nullptr;
     SoundPlayer* sound_ = nullptr;
+    RuleAtWork* rule_ = nullptr;
     std::vector<QObject*> made_; // every feature, in the order made
 };
 

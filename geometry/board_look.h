@@ -15,6 +15,11 @@ struct BoardLook
     // dead black and darker than the silver gaps, whatever colours an eye tells apart.
     static constexpr std::uint32_t kTrail = 0x4D4DA6;
     static constexpr std::uint32_t kOutline = 0x000000;
+    // The next generation's marks: a green ring on a dead cell about to be born, at least 5:1
+    // against the black and the trail's blue, and a dark red cross on a live cell about to die,
+    // about 7:1 against the yellow. Their shapes tell them apart for any eye.
+    static constexpr std::uint32_t kBorn = 0x00FF00;
+    static constexpr std::uint32_t kDying = 0xB00000;
 
     // The picture area's side in twips, and the whole logical pixels it takes.
     static constexpr int kAreaTwips = 5000;

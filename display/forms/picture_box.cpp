@@ -43,6 +43,9 @@ float TwipsY(const QMouseEvent& event)
     return static_cast<float>(event.position().y() * kTwipsPerPixel);
 }
 
+// The narrowest sign, in device pixels, whose ring is drawn round.
+constexpr int kSmallestRound = 8;
+
 int RoundToDevice(double value)
 {
     return static_cast<int>(std::lround(value));
@@ -86,6 +89,9 @@ void PictureBox::paintEvent(QPaintEvent* event)
         return QRectF(device.x() / ratio, device.y() / ratio, device.width() / ratio,
                       device.height() / ratio);
     };
+    PaintSigns(painter, QRectF(exposed.x() * ratio, exposed.y() * ratio, exposed.width() * ratio,
+                               exposed.height() * ratio)
+                            .toAlignedRect());
     for (const auto& entry : markers_) {
         const Marker& marker = entry.second;
         const QRect around = MarkerDeviceRect(marker.box);
@@ -114,6 +120,72 @@ void PictureBox::Unmark(int marker)
         update(LogicalRect(MarkerDeviceRect(found->second.box)));
         markers_.erase(found);
     }
+}
+
+void PictureBox::SetSign(int number, float x1, float y1, float x2, float y2, Sign sign,
+                         QColor color)
+{
+    const auto index = static_cast<std::size_t>(number);
+    if (index >= signs_.size()) {
+        signs_.resize(index + 1);
+    }
+    const SignPaint paint{{std::min(x1, x2), std::min(y1, y2), std::max(x1, x2), std::max(y1, y2)},
+                          sign,
+                          sign == Sign::kNone ? QColor() : color};
+    SignPaint& was = signs_[index];
+    if (was == paint || (was.sign == Sign::kNone && sign == Sign::kNone)) {
+        return;
+    }
+    if (was.sign != Sign::kNone) {
+        RequestUpdate(SignDeviceRect(was.box));
+    }
+    was = paint;
+    if (sign != Sign::kNone) {
+        RequestUpdate(SignDeviceRect(paint.box));
+    }
+}
+
+// In whole device pixels and without smoothing, so that a sign is crisp at any scale and has
+// exactly its own colour.
+void PictureBox::PaintSigns(QPainter& painter, const QRect& exposed) const
+{
+    const double ratio = image_.devicePixelRatio();
+    painter.save();
+    painter.scale(1.0 / ratio, 1.0 / ratio);
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setBrush(Qt::NoBrush);
+    const int edge = EdgeWidth();
+    for (const SignPaint& paint : signs_) {
+        if (paint.sign == Sign::kNone) {
+            continue;
+        }
+        const QRect area = SignDeviceRect(paint.box);
+        if (!area.intersects(exposed) || area.width() < 3 || area.height() < 3) {
+            continue;
+        }
+        // The pen's width lies inside the area: a pen of width w is centred on its path.
+        const QRectF path = QRectF(area).adjusted(edge / 2.0, edge / 2.0, -edge / 2.0, -edge / 2.0);
+        painter.setPen(QPen(paint.color, edge, Qt::SolidLine, Qt::FlatCap));
+        if (paint.sign == Sign::kRing && area.width() < kSmallestRound) {
+            // Too few pixels for a round ring to come out round: the area's rim less its
+            // corners, which reads as a ring at this size.
+            for (const QRect& bar :
+                 {QRect(area.left() + edge, area.top(), area.width() - 2 * edge, edge),
+                  QRect(area.left() + edge, area.bottom() - edge + 1, area.width() - 2 * edge,
+                        edge),
+                  QRect(area.left(), area.top() + edge, edge, area.height() - 2 * edge),
+                  QRect(area.right() - edge + 1, area.top() + edge, edge,
+                        area.height() - 2 * edge)}) {
+                painter.fillRect(bar, paint.color);
+            }
+        } else if (paint.sign == Sign::kRing) {
+            painter.drawEllipse(path);
+        } else {
+            painter.drawLine(path.topLeft(), path.bottomRight());
+            painter.drawLine(path.bottomLeft(), path.topRight());
+        }
+    }
+    painter.restore();
 }
 
 void PictureBox::mousePressEvent(QMouseEvent* event)
@@ -211,6 +283,12 @@ QRect PictureBox::MarkerDeviceRect(const Box& box) const
 {
     const int edge = EdgeWidth();
     return DeviceRect(box).adjusted(-edge, -edge, edge, edge);
+}
+
+QRect PictureBox::SignDeviceRect(const Box& box) const
+{
+    const int margin = 2 * EdgeWidth();
+    return DeviceRect(box).adjusted(margin, margin, -margin, -margin);
 }
 
 QRect PictureBox::LogicalRect(const QRect& device) const

@@ -6,6 +6,8 @@
 #include <QImage>
 #include <QWidget>
 
+class QPainter;
+
 #include <algorithm>
 #include <array>
 #include <bit>
@@ -47,6 +49,17 @@ public:
     // told apart by its number, marks one box at most, and Unmark takes it away.
     void Mark(int marker, float x1, float y1, float x2, float y2, QColor color, int pixels = 1);
     void Unmark(int marker);
+
+    // A small sign within a box, clear of its outline, told apart by its shape as well as its
+    // colour. Like a marker it is painted over the picture; each sign, told apart by its
+    // number, is in one box, and a sign set again as it is costs no repaint.
+    enum class Sign
+    {
+        kNone,
+        kRing,
+        kCross,
+    };
+    void SetSign(int number, float x1, float y1, float x2, float y2, Sign sign, QColor color);
 
 signals:
     // The button (1 left, 2 right, 4 middle), the modifier keys (1 Shift, 2 Ctrl, 4 Alt) and
@@ -112,8 +125,19 @@ private:
         int pixels = 1;
     };
 
+    struct SignPaint
+    {
+        Box box{};
+        Sign sign = Sign::kNone;
+        QColor color;
+        bool operator==(const SignPaint&) const = default;
+    };
+
     // The device pixels a marker covers, and the logical ones to repaint for it.
     QRect MarkerDeviceRect(const Box& box) const;
+    // The device pixels a sign is drawn in: the box's inside, less a margin of its edge's width.
+    QRect SignDeviceRect(const Box& box) const;
+    void PaintSigns(QPainter& painter, const QRect& exposed) const;
     QRect LogicalRect(const QRect& device) const;
     int EdgeWidth() const;
 
@@ -122,7 +146,8 @@ private:
     QImage image_;
     QRect pendingUpdate_; // logical pixels asked to repaint since the last paint
     std::map<int, Marker> markers_;
-    std::vector<DrawnBox> drawn_; // in the order first drawn
+    std::vector<SignPaint> signs_; // by number
+    std::vector<DrawnBox> drawn_;  // in the order first drawn
     std::unordered_map<Box, std::size_t, BoxHash> drawnIndex_;
     std::size_t nextDrawn_ = 0; // the box drawn after the last one, the last time round
 };

@@ -55,6 +55,7 @@ enum Act
     kStatus,
     kRun,
     kDescribe,
+    kExplain,
     kNextObject,
     kPreviousObject,
 };
@@ -100,6 +101,10 @@ const KeyTable& BoardCursor::Keys()
              QT_TRANSLATE_NOOP("quarn::Menus", "Say what is on the board and what becomes of "
                                                "it, and show it in a tip"),
              {{Qt::Key_D, kNo, kDescribe}}},
+            {QT_TRANSLATE_NOOP("quarn::Menus", "W"),
+             QT_TRANSLATE_NOOP("quarn::Menus", "Say why the cursor cell lives or dies at the "
+                                               "next step, and show it in a tip"),
+             {{Qt::Key_W, kNo, kExplain}}},
             {QT_TRANSLATE_NOOP("quarn::Menus", "N, Shift+N"),
              QT_TRANSLATE_NOOP("quarn::Menus", "To the next or the previous object: say what "
                                                "it is, and show it in a tip"),
@@ -233,6 +238,9 @@ bool BoardCursor::KeyPressed(const QKeyEvent& key)
         return true;
     case kDescribe:
         emit DescribeRequested(row_, column_);
+        return true;
+    case kExplain:
+        emit ExplainRequested(row_, column_);
         return true;
     case kNextObject:
     case kPreviousObject:

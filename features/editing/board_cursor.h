@@ -13,10 +13,10 @@ namespace quarn {
 
 // The keyboard's place on the board: a cursor cell that the arrow keys, Home, End, Page Up and
 // Page Down move and that Space or Enter toggles; S asks for the board's status, D for what is on
-// it, N and Shift+N for the next and the previous object. While the
-// board has the focus, a marker round the cursor's box shows it, once the keyboard is in use:
-// after Tab or Shift+Tab has brought the focus, or a key has been pressed on the board, but not
-// at start or after a click. Rows and columns count from 1.
+// it, W for what becomes of the cursor cell, N and Shift+N for the next and the previous object.
+// While the board has the focus, a marker round the cursor's box shows it, once the keyboard is
+// in use: after Tab or Shift+Tab has brought the focus, or a key has been pressed on the board,
+// but not at start or after a click. Rows and columns count from 1.
 class BoardCursor : public QObject
 {
     Q_OBJECT
@@ -49,6 +49,8 @@ signals:
     void RunRequested();
     // D: what is on the board, and what becomes of it, with the cursor on this cell.
     void DescribeRequested(int row, int column);
+    // W: why the cell lives or dies at the next step.
+    void ExplainRequested(int row, int column);
     // N or Shift+N: the object after, or before, the cursor cell.
     void ObjectRequested(int row, int column, bool backwards);
     // The cursor moved while the board has the focus; or was placed, without a word.

@@ -71,6 +71,11 @@ QList<QKeySequence> TrailKeys()
     return {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_T)};
 }
 
+QList<QKeySequence> NextGenerationKeys()
+{
+    return {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_N)};
+}
+
 QList<QKeySequence> SoundKeys()
 {
     return {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_H)};
@@ -113,16 +118,9 @@ Menus::Menus(QMenuBar& bar, QWidget& window, const std::vector<Example>& example
     AddEntry(*view, tr("&Objects"), ObjectsKeys(), &Menus::ObjectsRequested);
     AddEntry(*view, tr("&Population"), PopulationKeys(), &Menus::PopulationRequested);
     view->addSeparator();
-    QAction* trail = view->addAction(tr("&Trail"));
-    trail->setShortcuts(TrailKeys());
-    trail->setShortcutContext(Qt::ApplicationShortcut);
-    trail->setCheckable(true);
-    connect(trail, &QAction::toggled, this, &Menus::TrailShown);
-    QAction* sound = view->addAction(tr("&Sound While Running"));
-    sound->setShortcuts(SoundKeys());
-    sound->setShortcutContext(Qt::ApplicationShortcut);
-    sound->setCheckable(true);
-    connect(sound, &QAction::toggled, this, &Menus::SoundWhileRunning);
+    AddSwitch(*view, tr("&Trail"), TrailKeys(), &Menus::TrailShown);
+    AddSwitch(*view, tr("&Next Generation"), NextGenerationKeys(), &Menus::NextGenerationShown);
+    AddSwitch(*view, tr("&Sound While Running"), SoundKeys(), &Menus::SoundWhileRunning);
 
     QMenu* help = bar_.addMenu(tr("&Help"));
     help->addAction(tr("&Keys and Mouse…"), this, &Menus::ShowKeys);
@@ -163,6 +161,17 @@ QAction* Menus::AddEntry(QMenu& menu, const QString& text, const QList<QKeySeque
     return action;
 }
 
+// An entry that is on or off, off at start.
+void Menus::AddSwitch(QMenu& menu, const QString& text, const QList<QKeySequence>& keys,
+                      void (Menus::*signal)(bool)) const
+{
+    QAction* action = menu.addAction(text);
+    action->setShortcuts(keys);
+    action->setShortcutContext(Qt::ApplicationShortcut);
+    action->setCheckable(true);
+    connect(action, &QAction::toggled, this, signal);
+}
+
 void Menus::AddExamples(QMenu& menu, const std::vector<Example>& examples)
 {
     // In the order of the names the person reads.
@@ -198,6 +207,8 @@ void Menus::ShowKeys()
                      tr("Set every cell passed over as the first went: draw or erase"));
     table += row.arg(tr("Drop a file or text"), tr("Load the pattern"));
     table += row.arg(tr("Rest the pointer on an object"), tr("What it is and where, in a tip"));
+    table += row.arg(tr("Rest the pointer on a cell, with the next generation shown"),
+                     tr("Why it lives or dies at the next step, in a tip"));
     for (const KeyTable* keys : widgetKeys_) {
         table += QStringLiteral("<tr><th colspan='2' align='left'>%1</th></tr>").arg(keys->Title());
         for (const auto& [pressed, does] : keys->Rows()) {
@@ -213,6 +224,9 @@ void Menus::ShowKeys()
     table += row.arg(Keys(ObjectsKeys()), tr("The objects on the board, in a window of their own"));
     table += row.arg(Keys(PopulationKeys()), tr("The live cells at each step, in a graph"));
     table += row.arg(Keys(TrailKeys()), tr("Show where life has been since the last fill or load"));
+    table += row.arg(Keys(NextGenerationKeys()),
+                     tr("Mark the cells about to be born with a ring, those about to die with a "
+                        "cross"));
     table += row.arg(Keys(SoundKeys()), tr("Hear each generation of a run as a tone"));
     table += row.arg(Key(QKeySequence::Undo), tr("Undo"));
     table += row.arg(Keys(RedoKeys()), tr("Redo"));

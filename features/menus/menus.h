@@ -49,13 +49,16 @@ signals:
     void PasteRequested();
     void ObjectsRequested();
     void PopulationRequested();
-    // View ▸ Trail, and View ▸ Sound While Running, on or off.
+    // View ▸ Trail, View ▸ Next Generation and View ▸ Sound While Running, on or off.
     void TrailShown(bool shown);
+    void NextGenerationShown(bool shown);
     void SoundWhileRunning(bool on);
 
 private:
     QAction* AddEntry(QMenu& menu, const QString& text, const QList<QKeySequence>& keys,
                       void (Menus::*signal)()) const;
+    void AddSwitch(QMenu& menu, const QString& text, const QList<QKeySequence>& keys,
+                   void (Menus::*signal)(bool)) const;
     void AddExamples(QMenu& menu, const std::vector<Example>& examples);
     void FollowClipboard();
     void OpenFirstMenu();

@@ -1,5 +1,6 @@
 #include "features/objects/board_objects.h"
 
+#include "features/windows/cell_tip.h"
 #include "geometry/cell_geometry.h"
 #include "translations/translations.h"
 
@@ -59,7 +60,7 @@ QString BoardObjects::Words(const Message& message)
     return Translated(message, "Census");
 }
 
-void BoardObjects::Describe(int row, int column)
+void BoardObjects::Describe(int row, int column, const QString& last)
 {
     QStringList told;
     for (const Message& message : DescriptionNow().Told()) {
@@ -69,6 +70,9 @@ void BoardObjects::Describe(int row, int column)
         // The cells alive now, or at any step since the reset.
         told << tr("Life has reached %n of %1 cells.", nullptr, run_.Record().Trail().Count())
                     .arg(Field::kSide * Field::kSide);
+    }
+    if (!last.isEmpty()) {
+        told << last;
     }
     Tell(told.join(QLatin1Char(' ')), row, column);
 }
@@ -111,10 +115,7 @@ void BoardObjects::Visit(int row, int column, bool backwards)
 void BoardObjects::Tell(const QString& words, int row, int column)
 {
     emit Said(words);
-    // Below the cell, so that the tip leaves it in sight.
-    const PixelRect slot =
-        CellGeometry::OfPixels(area_.width(), area_.height()).SlotPixels(row, column);
-    QToolTip::showText(area_.mapToGlobal(QPoint(slot.left, slot.top + slot.height)), words, &area_);
+    ShowCellTip(area_, row, column, words);
 }
 
 // A tooltip with the line of the object under the pointer, over its live cells only.

@@ -40,8 +40,9 @@ public:
     static QString Words(const Message& message);
 
     // What is on the board and what becomes of it, said in one, with the cursor on this cell;
-    // while the trail shows, how much of the board life has reached since the reset too.
-    void Describe(int row, int column);
+    // while the trail shows, how much of the board life has reached since the reset too; and
+    // last, the words given, if any.
+    void Describe(int row, int column, const QString& last = {});
     void ShowTrail(bool shown);
     // The object after (or before) the one at or after the cell, in reading order, round from
     // the last to the first: the cursor is sent to its first live cell, and its line said with
