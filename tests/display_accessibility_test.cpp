@@ -8,6 +8,7 @@
 #include <qpa/qplatformaccessibility.h>
 #include <qpa/qplatformintegration.h>
 
+#include <algorithm>
 #include <memory>
 #include <private/qguiapplication_p.h>
 #include <vector>
@@ -312,6 +313,30 @@ void AccessibilityTest::announcementsSayWhatHappened_data()
     QTest::newRow("the graph of an empty board")
         << "Ctrl+Shift+P Graph S"
         << "At step 0: 0 live cells. The board is empty: no live cells.";
+    // W round a blinker standing on the left edge, and in the corner: the neighbours beyond
+    // the edge are none.
+    QTest::newRow("W: lives on, is born, dies alone, stays dead")
+        << "Ctrl+Home Down Right Space Down Space Down Space Up W Left W Up Right W Up Left W"
+        << "live | live | live | Row 3, column 2: live, 2 live neighbours: it lives on. | Row 3, "
+           "column 1: dead, 3 live neighbours: it is born at the next step. Only 5 of its 8 "
+           "neighbours are on the board: the cells beyond the edge are always dead. | Row 2, "
+           "column 2: live, 1 live neighbour: it dies at the next step, with fewer than 2. | Row "
+           "1, column 1: dead, 1 live neighbour: it stays dead. Only 3 of its 8 neighbours are on "
+           "the board: the cells beyond the edge are always dead.";
+    QTest::newRow("W: the middle of an X dies of crowding; W changes nothing")
+        << "Paste:obo$bob$obo! PgDown Down*4 Right*14 W S"
+        << "Pattern loaded, 5 live | Row 15, column 15: live, 4 live neighbours: it dies at the "
+           "next step, with more than 3. | Step 0, 5 live";
+    // An L of three cells, whose corner is born: one birth, no death; and a blinker's two and
+    // two. Off, D says no counts.
+    QTest::newRow("the next generation's counts end D while its marks show")
+        << "Ctrl+Shift+N Paste:2o$o! D Paste:3o! D Ctrl+Shift+N D"
+        << "Next generation shown. | Pattern loaded, 3 live | 3 live cells in 1 object: a "
+           "changing group of 3 cells. The board settles at step 1 into a block. At the next step "
+           "1 cell is born and 0 die. | Pattern loaded, 3 live | 3 live cells in 1 object: a "
+           "blinker. The board repeats every 2 steps from step 0, as a blinker. At the next step "
+           "2 cells are born and 2 die. | Next generation hidden. | 3 live cells in 1 object: a "
+           "blinker. The board repeats every 2 steps from step 0, as a blinker.";
     QTest::newRow("D, then N from the last object round to the first")
         << "Space Right Right Right Space D N"
         << "live | live | 2 live cells in 2 objects: 2 lone cells. The board dies out at step 1. | "
@@ -325,11 +350,17 @@ void AccessibilityTest::announcementsSayWhatHappened()
     QFETCH(QString, said);
 
     QApplication::setActiveWindow(window_.get());
+    QStringList steps;
     for (const QString& step : done.split(QLatin1Char(' '))) {
+        // A step*n is the step n times over.
+        const int times = std::max(1, step.section(QLatin1Char('*'), 1).toInt());
+        for (int i = 0; i < times; ++i) {
+            steps << step.section(QLatin1Char('*'), 0, 0);
+        }
+    }
+    for (const QString& step : steps) {
         if (step.startsWith(QStringLiteral("cmd"))) {
-            for (int i = 0; i < step.section(QLatin1Char('*'), 1).toInt() || i == 0; ++i) {
-                Press(*window_, qPrintable(step.section(QLatin1Char('*'), 0, 0)));
-            }
+            Press(*window_, qPrintable(step));
         } else if (step == QStringLiteral("Graph")) {
             QTRY_COMPARE(QApplication::focusWidget()->objectName(),
                          QStringLiteral("populationGraph"));

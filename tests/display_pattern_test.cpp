@@ -714,13 +714,17 @@ void PatternTest::exportFromTheWindow_data()
     QTest::addColumn<bool>("made");       // a new file there afterwards; an old one is kept if not
     QTest::addColumn<int>("generations"); // an animation's
     QTest::addColumn<QString>("said");    // once it is done, or nothing
+    QTest::addColumn<bool>("marked");     // with the next generation's marks over the board
 
     QTest::newRow("the picture, as the picture area shows it")
-        << "Export Picture…" << 1 << false << true << 0 << "Saved board.png.";
+        << "Export Picture…" << 1 << false << true << 0 << "Saved board.png." << false;
+    QTest::newRow("the picture with the next generation marked: the board without the marks")
+        << "Export Picture…" << 1 << false << true << 0 << "Saved board.png." << true;
     QTest::newRow("an animation of 10 generations: 11 pictures")
-        << "Export Animation…" << 1 << false << true << 10 << "Saved board.gif: 11 pictures.";
+        << "Export Animation…" << 1 << false << true << 10 << "Saved board.gif: 11 pictures."
+        << false;
     QTest::newRow("a long animation, cancelled, leaves the old file")
-        << "Export Animation…" << 8 << true << false << 1000 << QString();
+        << "Export Animation…" << 8 << true << false << 1000 << QString() << false;
 }
 
 // From the File menu, as a person exports: the dialog's suggestion, a size, Save; and for a long
@@ -733,8 +737,17 @@ void PatternTest::exportFromTheWindow()
     QFETCH(bool, made);
     QFETCH(int, generations);
     QFETCH(QString, said);
+    QFETCH(bool, marked);
 
     Press(*window_, "cmdRandom");
+    const auto nextGeneration = [this] {
+        QApplication::setActiveWindow(window_.get());
+        QTest::keyClick(window_.get(), Qt::Key_N, Qt::ControlModifier | Qt::ShiftModifier);
+    };
+    if (marked) {
+        nextGeneration();
+    }
+    const QImage onScreen = quarn::testing::Grab(*window_);
     const auto* announcer = window_->findChild<quarn::Announcer*>();
     const QString before = announcer->Message();
     QTemporaryDir folder;
@@ -781,6 +794,10 @@ void PatternTest::exportFromTheWindow()
     const QByteArray bytes = written.readAll();
     QCOMPARE(bytes != QByteArray("old\n"), made);
     QCOMPARE(announcer->Message(), said.isEmpty() ? before : said);
+    if (marked) {
+        nextGeneration(); // off: what is left on screen is the board alone
+        QVERIFY(quarn::testing::Grab(*window_) != onScreen);
+    }
     if (made && entry.contains(QStringLiteral("Picture"))) {
         // The board as the picture area draws it, pixel for pixel.
         QCOMPARE(QImage::fromData(bytes).convertToFormat(QImage::Format_RGB32),

@@ -1,9 +1,11 @@
 #include "support/board_helpers.h"
 #include "support/display_probe.h"
+#include "support/reference_model.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QHelpEvent>
 #include <QTest>
 #include <QToolTip>
 
@@ -19,6 +21,90 @@ using quarn::testing::Press;
 
 Q_DECLARE_METATYPE(CellSet)
 
+namespace {
+
+// What a cell's box shows of the next generation's marks, read from its pixels.
+enum class Mark
+{
+    kNone,
+    kRing,  // the birth's green, round a centre left in the cell's own colour
+    kCross, // the death's red, through the centre
+};
+
+QAction* ViewEntry(QWidget& window, const QString& text)
+{
+    for (QAction* action : window.findChildren<QAction*>()) {
+        if (action->text() == text) {
+            return action;
+        }
+    }
+    return nullptr;
+}
+
+// Every cell whose box carries a mark, as a person sees it; a mark of the wrong shape, or of
+// both colours, is named as such.
+QString MarksSeen(const QImage& image)
+{
+    constexpr QRgb born = quarn::testing::kOpaque | 0x00FF00;
+    constexpr QRgb dying = quarn::testing::kOpaque | 0xB00000;
+    const double ratio = image.devicePixelRatio();
+    QStringList seen;
+    for (int r = 1; r <= 30; ++r) {
+        for (int c = 1; c <= 30; ++c) {
+            bool green = false;
+            bool red = false;
+            for (int y = static_cast<int>((r - 1) * 11 * ratio); y < (r * 11 - 1) * ratio; ++y) {
+                for (int x = static_cast<int>((c - 1) * 11 * ratio); x < (c * 11 - 1) * ratio;
+                     ++x) {
+                    green = green || image.pixel(x, y) == born;
+                    red = red || image.pixel(x, y) == dying;
+                }
+            }
+            const QRgb centre = PixelAt(image, CellCentre(r, c));
+            if (green || red) {
+                const bool ring = green && !red && centre == quarn::testing::kDead;
+                const bool cross = red && !green && centre == dying;
+                seen << QStringLiteral("%1 (%2, %3)")
+                            .arg(ring    ? "ring"
+                                 : cross ? "cross"
+                                         : "unclear")
+                            .arg(r)
+                            .arg(c);
+            }
+        }
+    }
+    return seen.join(QStringLiteral(", "));
+}
+
+// The marks the next generation calls for, worked out by the naive model.
+QString MarksDue(const quarn::Board& board)
+{
+    quarn::testing::ReferenceModel now;
+    for (std::int16_t r = 1; r <= 30; ++r) {
+        for (std::int16_t c = 1; c <= 30; ++c) {
+            if (board.CellAt(r, c) != 0) {
+                now.Toggle(r, c);
+            }
+        }
+    }
+    quarn::testing::ReferenceModel next = now;
+    next.Step();
+    QStringList due;
+    for (int r = 1; r <= 30; ++r) {
+        for (int c = 1; c <= 30; ++c) {
+            if (now.At(r, c) != next.At(r, c)) {
+                due << QStringLiteral("%1 (%2, %3)")
+                           .arg(now.At(r, c) ? "cross" : "ring")
+                           .arg(r)
+                           .arg(c);
+            }
+        }
+    }
+    return due.join(QStringLiteral(", "));
+}
+
+} // namespace
+
 class DisplayTrailTest : public QObject
 {
     Q_OBJECT
@@ -28,6 +114,7 @@ private slots:
     void cleanup();
 
     void trailFollowsTheRun();
+    void nextGenerationMarksFollowTheBoard();
 
 private:
     std::unique_ptr<frmDisplay> window_;
@@ -86,6 +173,52 @@ void DisplayTrailTest::trailFollowsTheRun()
     QTest::keyClick(window_.get(), Qt::Key_Z, Qt::ControlModifier);
     trail->setChecked(false);
     QCOMPARE(trailed(), CellSet{});
+    QCOMPARE(PictureMismatch(*window_, window_->board()), QString());
+}
+
+// View ▸ Next Generation over an R-pentomino against the naive model's next generation: after
+// a click, a step, a generation of a run and undo; the marks follow every change. The tip over a
+// cell gives W's words; off, the board is as it always is.
+void DisplayTrailTest::nextGenerationMarksFollowTheBoard()
+{
+    Paste(*window_, "x = 3, y = 3\nb2o$2o$bo!");
+    QAction* marks = ViewEntry(*window_, QStringLiteral("&Next Generation"));
+    QVERIFY(marks != nullptr && marks->isCheckable() && !marks->isChecked());
+    QCOMPARE(MarksSeen(Grab(*window_)), QString());
+    QTest::keyClick(window_.get(), Qt::Key_N, Qt::ControlModifier | Qt::ShiftModifier);
+    QVERIFY(marks->isChecked());
+    // Worked out by hand: the cells left of its top and its bottom row are born, and its
+    // middle, with 4 live neighbours, dies.
+    QCOMPARE(MarksSeen(Grab(*window_)),
+             QStringLiteral("ring (14, 14), cross (15, 15), ring (16, 14)"));
+
+    // A click in the corner, where half the neighbours are beyond the edge.
+    quarn::testing::Click(PictureArea(*window_), CellCentre(1, 1));
+    quarn::testing::Click(PictureArea(*window_), CellCentre(1, 2));
+    quarn::testing::Click(PictureArea(*window_), CellCentre(2, 1));
+    QCOMPARE(MarksSeen(Grab(*window_)), MarksDue(window_->board()));
+    QVERIFY(MarksSeen(Grab(*window_)).startsWith(QStringLiteral("ring (2, 2)")));
+    Press(*window_, "cmdOneStep");
+    QCOMPARE(MarksSeen(Grab(*window_)), MarksDue(window_->board()));
+    Press(*window_, "cmdGo");
+    QTRY_COMPARE(quarn::testing::LabelText(*window_), QStringLiteral("Steps: 3"));
+    Press(*window_, "cmdStop");
+    QCOMPARE(MarksSeen(Grab(*window_)), MarksDue(window_->board()));
+    QTest::keyClick(window_.get(), Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(quarn::testing::LabelText(*window_), QStringLiteral("Steps: 1"));
+    QCOMPARE(MarksSeen(Grab(*window_)), MarksDue(window_->board()));
+
+    // The tip over a cell: the live cell in the corner after a step has 3 live neighbours.
+    QWidget* area = PictureArea(*window_);
+    QHelpEvent help(QEvent::ToolTip, CellCentre(1, 1), area->mapToGlobal(CellCentre(1, 1)));
+    QApplication::sendEvent(area, &help);
+    QTRY_COMPARE(QToolTip::text(),
+                 QStringLiteral("Row 1, column 1: live, 3 live neighbours: it lives on. Only 3 "
+                                "of its 8 neighbours are on the board: the cells beyond the edge "
+                                "are always dead."));
+
+    marks->setChecked(false);
+    QCOMPARE(MarksSeen(Grab(*window_)), QString());
     QCOMPARE(PictureMismatch(*window_, window_->board()), QString());
 }
 

@@ -1439,6 +1439,30 @@
         <source>Run the board, or stop it, as Go and Stop do</source>
         <translation>Das Spielfeld laufen lassen oder anhalten, wie Los und Stopp</translation>
     </message>
+    <message>
+        <source>W</source>
+        <translation>W</translation>
+    </message>
+    <message>
+        <source>Say why the cursor cell lives or dies at the next step, and show it in a tip</source>
+        <translation>Sagen, warum die Cursorzelle beim nächsten Schritt lebt oder stirbt, und es in einem Tipp zeigen</translation>
+    </message>
+    <message>
+        <source>&amp;Next Generation</source>
+        <translation>&amp;Nächste Generation</translation>
+    </message>
+    <message>
+        <source>Rest the pointer on a cell, with the next generation shown</source>
+        <translation>Den Zeiger auf einer Zelle ruhen lassen, bei eingeblendeter nächster Generation</translation>
+    </message>
+    <message>
+        <source>Why it lives or dies at the next step, in a tip</source>
+        <translation>Warum sie beim nächsten Schritt lebt oder stirbt, in einem Hinweis</translation>
+    </message>
+    <message>
+        <source>Mark the cells about to be born with a ring, those about to die with a cross</source>
+        <translation>Die Zellen, die geboren werden, mit einem Ring markieren, die sterben werden, mit einem Kreuz</translation>
+    </message>
 </context>
 <context>
     <name>quarn::ObjectsWindow</name>
@@ -1671,6 +1695,69 @@
     </message>
 </context>
 <context>
+    <name>quarn::RuleAtWork</name>
+    <message numerus="yes">
+        <source>Row %1, column %2: dead, %n live neighbours: it is born at the next step.</source>
+        <translation>
+            <numerusform>Zeile %1, Spalte %2: tot, %n lebender Nachbar: sie wird beim nächsten Schritt geboren.</numerusform>
+            <numerusform>Zeile %1, Spalte %2: tot, %n lebende Nachbarn: sie wird beim nächsten Schritt geboren.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Row %1, column %2: dead, %n live neighbours: it stays dead.</source>
+        <translation>
+            <numerusform>Zeile %1, Spalte %2: tot, %n lebender Nachbar: sie bleibt tot.</numerusform>
+            <numerusform>Zeile %1, Spalte %2: tot, %n lebende Nachbarn: sie bleibt tot.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Row %1, column %2: live, %n live neighbours: it lives on.</source>
+        <translation>
+            <numerusform>Zeile %1, Spalte %2: lebend, %n lebender Nachbar: sie lebt weiter.</numerusform>
+            <numerusform>Zeile %1, Spalte %2: lebend, %n lebende Nachbarn: sie lebt weiter.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Row %1, column %2: live, %n live neighbours: it dies at the next step, with fewer than 2.</source>
+        <translation>
+            <numerusform>Zeile %1, Spalte %2: lebend, %n lebender Nachbar: sie stirbt beim nächsten Schritt, mit weniger als 2.</numerusform>
+            <numerusform>Zeile %1, Spalte %2: lebend, %n lebende Nachbarn: sie stirbt beim nächsten Schritt, mit weniger als 2.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Row %1, column %2: live, %n live neighbours: it dies at the next step, with more than 3.</source>
+        <translation>
+            <numerusform>Zeile %1, Spalte %2: lebend, %n lebender Nachbar: sie stirbt beim nächsten Schritt, mit mehr als 3.</numerusform>
+            <numerusform>Zeile %1, Spalte %2: lebend, %n lebende Nachbarn: sie stirbt beim nächsten Schritt, mit mehr als 3.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Only %n of its 8 neighbours are on the board: the cells beyond the edge are always dead.</source>
+        <translation>
+            <numerusform>Nur %n ihrer 8 Nachbarn liegt auf dem Spielfeld: Die Zellen jenseits des Randes sind immer tot.</numerusform>
+            <numerusform>Nur %n ihrer 8 Nachbarn liegen auf dem Spielfeld: Die Zellen jenseits des Randes sind immer tot.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>At the next step %1 and %2.</source>
+        <translation>Beim nächsten Schritt %1 und %2.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n cells are born</source>
+        <translation>
+            <numerusform>wird %n Zelle geboren</numerusform>
+            <numerusform>werden %n Zellen geboren</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n die</source>
+        <translation>
+            <numerusform>%n stirbt</numerusform>
+            <numerusform>%n sterben</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>quarn::SoundPlayer</name>
     <message>
         <source>No sound output is available.</source>
@@ -1746,6 +1833,14 @@
     <message>
         <source>Sound while running off.</source>
         <translation>Ton beim Laufen aus.</translation>
+    </message>
+    <message>
+        <source>Next generation shown.</source>
+        <translation>Nächste Generation eingeblendet.</translation>
+    </message>
+    <message>
+        <source>Next generation hidden.</source>
+        <translation>Nächste Generation ausgeblendet.</translation>
     </message>
 </context>
 </TS>

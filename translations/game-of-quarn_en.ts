@@ -351,4 +351,63 @@
         </translation>
     </message>
 </context>
+<context>
+    <name>quarn::RuleAtWork</name>
+    <message numerus="yes">
+        <source>Row %1, column %2: dead, %n live neighbours: it is born at the next step.</source>
+        <translation>
+            <numerusform>Row %1, column %2: dead, %n live neighbour: it is born at the next step.</numerusform>
+            <numerusform>Row %1, column %2: dead, %n live neighbours: it is born at the next step.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Row %1, column %2: dead, %n live neighbours: it stays dead.</source>
+        <translation>
+            <numerusform>Row %1, column %2: dead, %n live neighbour: it stays dead.</numerusform>
+            <numerusform>Row %1, column %2: dead, %n live neighbours: it stays dead.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Row %1, column %2: live, %n live neighbours: it lives on.</source>
+        <translation>
+            <numerusform>Row %1, column %2: live, %n live neighbour: it lives on.</numerusform>
+            <numerusform>Row %1, column %2: live, %n live neighbours: it lives on.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Row %1, column %2: live, %n live neighbours: it dies at the next step, with fewer than 2.</source>
+        <translation>
+            <numerusform>Row %1, column %2: live, %n live neighbour: it dies at the next step, with fewer than 2.</numerusform>
+            <numerusform>Row %1, column %2: live, %n live neighbours: it dies at the next step, with fewer than 2.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Row %1, column %2: live, %n live neighbours: it dies at the next step, with more than 3.</source>
+        <translation>
+            <numerusform>Row %1, column %2: live, %n live neighbour: it dies at the next step, with more than 3.</numerusform>
+            <numerusform>Row %1, column %2: live, %n live neighbours: it dies at the next step, with more than 3.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Only %n of its 8 neighbours are on the board: the cells beyond the edge are always dead.</source>
+        <translation>
+            <numerusform>Only %n of its 8 neighbours is on the board: the cells beyond the edge are always dead.</numerusform>
+            <numerusform>Only %n of its 8 neighbours are on the board: the cells beyond the edge are always dead.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n cells are born</source>
+        <translation>
+            <numerusform>%n cell is born</numerusform>
+            <numerusform>%n cells are born</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n die</source>
+        <translation>
+            <numerusform>%n dies</numerusform>
+            <numerusform>%n die</numerusform>
+        </translation>
+    </message>
+</context>
 </TS>

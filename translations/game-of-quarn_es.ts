@@ -1439,6 +1439,30 @@
         <source>Run the board, or stop it, as Go and Stop do</source>
         <translation>Poner el tablero en marcha o detenerlo, como Iniciar y Detener</translation>
     </message>
+    <message>
+        <source>W</source>
+        <translation>W</translation>
+    </message>
+    <message>
+        <source>Say why the cursor cell lives or dies at the next step, and show it in a tip</source>
+        <translation>Decir por qué la célula del cursor vive o muere en el siguiente paso, y mostrarlo en una nota</translation>
+    </message>
+    <message>
+        <source>&amp;Next Generation</source>
+        <translation>Siguiente &amp;generación</translation>
+    </message>
+    <message>
+        <source>Rest the pointer on a cell, with the next generation shown</source>
+        <translation>Dejar el puntero sobre una célula, con la siguiente generación visible</translation>
+    </message>
+    <message>
+        <source>Why it lives or dies at the next step, in a tip</source>
+        <translation>Por qué vive o muere en el siguiente paso, en una nota</translation>
+    </message>
+    <message>
+        <source>Mark the cells about to be born with a ring, those about to die with a cross</source>
+        <translation>Marcar con un anillo las células a punto de nacer, con una cruz las que van a morir</translation>
+    </message>
 </context>
 <context>
     <name>quarn::ObjectsWindow</name>
@@ -1671,6 +1695,69 @@
     </message>
 </context>
 <context>
+    <name>quarn::RuleAtWork</name>
+    <message numerus="yes">
+        <source>Row %1, column %2: dead, %n live neighbours: it is born at the next step.</source>
+        <translation>
+            <numerusform>Fila %1, columna %2: muerta, %n vecina viva: nace en el siguiente paso.</numerusform>
+            <numerusform>Fila %1, columna %2: muerta, %n vecinas vivas: nace en el siguiente paso.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Row %1, column %2: dead, %n live neighbours: it stays dead.</source>
+        <translation>
+            <numerusform>Fila %1, columna %2: muerta, %n vecina viva: sigue muerta.</numerusform>
+            <numerusform>Fila %1, columna %2: muerta, %n vecinas vivas: sigue muerta.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Row %1, column %2: live, %n live neighbours: it lives on.</source>
+        <translation>
+            <numerusform>Fila %1, columna %2: viva, %n vecina viva: sigue viva.</numerusform>
+            <numerusform>Fila %1, columna %2: viva, %n vecinas vivas: sigue viva.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Row %1, column %2: live, %n live neighbours: it dies at the next step, with fewer than 2.</source>
+        <translation>
+            <numerusform>Fila %1, columna %2: viva, %n vecina viva: muere en el siguiente paso, con menos de 2.</numerusform>
+            <numerusform>Fila %1, columna %2: viva, %n vecinas vivas: muere en el siguiente paso, con menos de 2.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Row %1, column %2: live, %n live neighbours: it dies at the next step, with more than 3.</source>
+        <translation>
+            <numerusform>Fila %1, columna %2: viva, %n vecina viva: muere en el siguiente paso, con más de 3.</numerusform>
+            <numerusform>Fila %1, columna %2: viva, %n vecinas vivas: muere en el siguiente paso, con más de 3.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Only %n of its 8 neighbours are on the board: the cells beyond the edge are always dead.</source>
+        <translation>
+            <numerusform>Solo %n de sus 8 vecinas está en el tablero: las células más allá del borde siempre están muertas.</numerusform>
+            <numerusform>Solo %n de sus 8 vecinas están en el tablero: las células más allá del borde siempre están muertas.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>At the next step %1 and %2.</source>
+        <translation>En el siguiente paso, %1 y %2.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n cells are born</source>
+        <translation>
+            <numerusform>nace %n célula</numerusform>
+            <numerusform>nacen %n células</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n die</source>
+        <translation>
+            <numerusform>muere %n</numerusform>
+            <numerusform>mueren %n</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>quarn::SoundPlayer</name>
     <message>
         <source>No sound output is available.</source>
@@ -1746,6 +1833,14 @@
     <message>
         <source>Sound while running off.</source>
         <translation>Sonido en marcha desactivado.</translation>
+    </message>
+    <message>
+        <source>Next generation shown.</source>
+        <translation>Siguiente generación visible.</translation>
+    </message>
+    <message>
+        <source>Next generation hidden.</source>
+        <translation>Siguiente generación oculta.</translation>
     </message>
 </context>
 </TS>

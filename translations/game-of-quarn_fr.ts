@@ -1439,6 +1439,30 @@
         <source>Run the board, or stop it, as Go and Stop do</source>
         <translation>Lancer le plateau ou l’arrêter, comme Lancer et Arrêter</translation>
     </message>
+    <message>
+        <source>W</source>
+        <translation>W</translation>
+    </message>
+    <message>
+        <source>Say why the cursor cell lives or dies at the next step, and show it in a tip</source>
+        <translation>Dire pourquoi la cellule du curseur vit ou meurt à l’étape suivante, et l’afficher dans une bulle</translation>
+    </message>
+    <message>
+        <source>&amp;Next Generation</source>
+        <translation>&amp;Génération suivante</translation>
+    </message>
+    <message>
+        <source>Rest the pointer on a cell, with the next generation shown</source>
+        <translation>Laisser le pointeur sur une cellule, la génération suivante affichée</translation>
+    </message>
+    <message>
+        <source>Why it lives or dies at the next step, in a tip</source>
+        <translation>Pourquoi elle vit ou meurt à l’étape suivante, dans une bulle</translation>
+    </message>
+    <message>
+        <source>Mark the cells about to be born with a ring, those about to die with a cross</source>
+        <translation>Marquer d’un anneau les cellules sur le point de naître, d’une croix celles sur le point de mourir</translation>
+    </message>
 </context>
 <context>
     <name>quarn::ObjectsWindow</name>
@@ -1671,6 +1695,69 @@
     </message>
 </context>
 <context>
+    <name>quarn::RuleAtWork</name>
+    <message numerus="yes">
+        <source>Row %1, column %2: dead, %n live neighbours: it is born at the next step.</source>
+        <translation>
+            <numerusform>Ligne %1, colonne %2&#xa0;: morte, %n voisine vivante&#xa0;: elle naît à l’étape suivante.</numerusform>
+            <numerusform>Ligne %1, colonne %2&#xa0;: morte, %n voisines vivantes&#xa0;: elle naît à l’étape suivante.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Row %1, column %2: dead, %n live neighbours: it stays dead.</source>
+        <translation>
+            <numerusform>Ligne %1, colonne %2&#xa0;: morte, %n voisine vivante&#xa0;: elle reste morte.</numerusform>
+            <numerusform>Ligne %1, colonne %2&#xa0;: morte, %n voisines vivantes&#xa0;: elle reste morte.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Row %1, column %2: live, %n live neighbours: it lives on.</source>
+        <translation>
+            <numerusform>Ligne %1, colonne %2&#xa0;: vivante, %n voisine vivante&#xa0;: elle continue de vivre.</numerusform>
+            <numerusform>Ligne %1, colonne %2&#xa0;: vivante, %n voisines vivantes&#xa0;: elle continue de vivre.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Row %1, column %2: live, %n live neighbours: it dies at the next step, with fewer than 2.</source>
+        <translation>
+            <numerusform>Ligne %1, colonne %2&#xa0;: vivante, %n voisine vivante&#xa0;: elle meurt à l’étape suivante, avec moins de 2.</numerusform>
+            <numerusform>Ligne %1, colonne %2&#xa0;: vivante, %n voisines vivantes&#xa0;: elle meurt à l’étape suivante, avec moins de 2.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Row %1, column %2: live, %n live neighbours: it dies at the next step, with more than 3.</source>
+        <translation>
+            <numerusform>Ligne %1, colonne %2&#xa0;: vivante, %n voisine vivante&#xa0;: elle meurt à l’étape suivante, avec plus de 3.</numerusform>
+            <numerusform>Ligne %1, colonne %2&#xa0;: vivante, %n voisines vivantes&#xa0;: elle meurt à l’étape suivante, avec plus de 3.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Only %n of its 8 neighbours are on the board: the cells beyond the edge are always dead.</source>
+        <translation>
+            <numerusform>Seule %n de ses 8 voisines est sur le plateau&#xa0;: les cellules au-delà du bord sont toujours mortes.</numerusform>
+            <numerusform>Seules %n de ses 8 voisines sont sur le plateau&#xa0;: les cellules au-delà du bord sont toujours mortes.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>At the next step %1 and %2.</source>
+        <translation>À l’étape suivante, %1 et %2.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n cells are born</source>
+        <translation>
+            <numerusform>%n cellule naît</numerusform>
+            <numerusform>%n cellules naissent</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n die</source>
+        <translation>
+            <numerusform>%n meurt</numerusform>
+            <numerusform>%n meurent</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>quarn::SoundPlayer</name>
     <message>
         <source>No sound output is available.</source>
@@ -1746,6 +1833,14 @@
     <message>
         <source>Sound while running off.</source>
         <translation>Son pendant la marche désactivé.</translation>
+    </message>
+    <message>
+        <source>Next generation shown.</source>
+        <translation>Génération suivante affichée.</translation>
+    </message>
+    <message>
+        <source>Next generation hidden.</source>
+        <translation>Génération suivante masquée.</translation>
     </message>
 </context>
 </TS>
