@@ -179,7 +179,13 @@ def run(start):
             ("n", "Blinker at row 2, column 1. Cursor on row 2, column 1.",
              "N goes round to the first object, and says where the cursor went"),
             ("shift+n", "Lone cell at row 12, column 3. Cursor on row 12, column 3.",
-             "Shift+N goes back round to the last")])
+             "Shift+N goes back round to the last"),
+            # The rule at work: W on the lone cell, and on the blinker's end on the edge.
+            ("w", "Row 12, column 3: live, 0 live neighbours: it dies at the next step, with "
+                  "fewer than 2.", "W says why the cell dies"),
+            ("n w", "Row 2, column 1: live, 1 live neighbour: it dies at the next step, with "
+                    "fewer than 2. Only 5 of its 8 neighbours are on the board: the cells beyond "
+                    "the edge are always dead.", "W on the edge counts the neighbours there")])
     # 8. The windows beside the board: the objects, named once with the fate and how many; the
     # population, whose summary is said as the graph takes the focus, and a step at a time.
     heard = say("ctrl+shift+o", quiet=1.5)
