@@ -6,9 +6,11 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QHelpEvent>
+#include <QSet>
 #include <QTest>
 #include <QToolTip>
 
+#include <algorithm>
 #include <memory>
 using quarn::testing::CellCentre;
 using quarn::testing::CellSet;
@@ -23,26 +25,16 @@ Q_DECLARE_METATYPE(CellSet)
 
 namespace {
 
-// What a cell's box shows of the next generation's marks, read from its pixels.
-enum class Mark
-{
-    kNone,
-    kRing,  // the birth's green, round a centre left in the cell's own colour
-    kCross, // the death's red, through the centre
-};
-
 QAction* ViewEntry(QWidget& window, const QString& text)
 {
-    for (QAction* action : window.findChildren<QAction*>()) {
-        if (action->text() == text) {
-            return action;
-        }
-    }
-    return nullptr;
+    const QList<QAction*> actions = window.findChildren<QAction*>();
+    const auto found = std::find_if(actions.begin(), actions.end(),
+                                    [&text](QAction* action) { return action->text() == text; });
+    return found != actions.end() ? *found : nullptr;
 }
 
-// Every cell whose box carries a mark, as a person sees it; a mark of the wrong shape, or of
-// both colours, is named as such.
+// Every cell whose slot shows a mark, as a person sees it: a ring in the birth's green round a
+// centre left black, a cross in the death's red through the centre, or anything else unclear.
 QString MarksSeen(const QImage& image)
 {
     constexpr QRgb born = quarn::testing::kOpaque | 0x00FF00;
@@ -51,23 +43,19 @@ QString MarksSeen(const QImage& image)
     QStringList seen;
     for (int r = 1; r <= 30; ++r) {
         for (int c = 1; c <= 30; ++c) {
-            bool green = false;
-            bool red = false;
+            QSet<QRgb> colours;
             for (int y = static_cast<int>((r - 1) * 11 * ratio); y < (r * 11 - 1) * ratio; ++y) {
                 for (int x = static_cast<int>((c - 1) * 11 * ratio); x < (c * 11 - 1) * ratio;
                      ++x) {
-                    green = green || image.pixel(x, y) == born;
-                    red = red || image.pixel(x, y) == dying;
+                    colours.insert(image.pixel(x, y));
                 }
             }
             const QRgb centre = PixelAt(image, CellCentre(r, c));
-            if (green || red) {
-                const bool ring = green && !red && centre == quarn::testing::kDead;
-                const bool cross = red && !green && centre == dying;
+            const bool ring = !colours.contains(dying) && centre == quarn::testing::kDead;
+            const bool cross = !colours.contains(born) && centre == dying;
+            if (colours.contains(born) || colours.contains(dying)) {
                 seen << QStringLiteral("%1 (%2, %3)")
-                            .arg(ring    ? "ring"
-                                 : cross ? "cross"
-                                         : "unclear")
+                            .arg(ring != cross ? (ring ? "ring" : "cross") : "unclear")
                             .arg(r)
                             .arg(c);
             }
@@ -80,12 +68,8 @@ QString MarksSeen(const QImage& image)
 QString MarksDue(const quarn::Board& board)
 {
     quarn::testing::ReferenceModel now;
-    for (std::int16_t r = 1; r <= 30; ++r) {
-        for (std::int16_t c = 1; c <= 30; ++c) {
-            if (board.CellAt(r, c) != 0) {
-                now.Toggle(r, c);
-            }
-        }
+    for (const auto& [r, c] : quarn::testing::LiveCells(board)) {
+        now.Toggle(r, c);
     }
     quarn::testing::ReferenceModel next = now;
     next.Step();
