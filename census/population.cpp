@@ -9,10 +9,21 @@ namespace quarn {
 namespace {
 
 // Where the steps ahead end: at the fate's step, if it lies ahead within kAhead, else kAhead on.
+// A board that repeats shows a whole period past where it starts repeating, or past now, so that
+// the repeat can be seen.
 int EndAhead(const Fate& fate, int now)
 {
     const int most = now + Population::kAhead;
-    return fate.end == Fate::End::StillChanging ? most : std::min(fate.step, most);
+    switch (fate.end) {
+    case Fate::End::StillChanging:
+        return most;
+    case Fate::End::Repeats:
+        return std::min(std::max(fate.step, now) + fate.period, most);
+    case Fate::End::DiesOut:
+    case Fate::End::Settles:
+        break;
+    }
+    return std::min(fate.step, most);
 }
 
 } // namespace

@@ -1,10 +1,13 @@
+#include "features/population/population_graph.h"
 #include "support/board_helpers.h"
 #include "support/display_probe.h"
 #include "support/reference_model.h"
 
 #include <QApplication>
 #include <QClipboard>
+#include <QHelpEvent>
 #include <QTest>
+#include <QToolTip>
 
 #include <algorithm>
 #include <cmath>
@@ -25,6 +28,7 @@ private slots:
     void populationFollowsTheBoard();
     void graphDrawnInPartsIsTheGraphDrawnWhole();
     void populationLineIsWhereItShouldBe();
+    void graphReadAtAGlance();
 
 private:
     std::unique_ptr<frmDisplay> window_;
@@ -233,6 +237,73 @@ void DisplayPopulationTest::graphDrawnInPartsIsTheGraphDrawnWhole()
         }
     }
     QCOMPARE(differ, 0);
+}
+
+// The R-pentomino's graph at its default size: its words in a tip where the pointer rests and
+// where the keys take the marker, which goes once the board moves on; and its last step label,
+// 250, whole inside the window's edge.
+void DisplayPopulationTest::graphReadAtAGlance()
+{
+    Paste(*window_, "x = 3, y = 3\nb2o$2o$bo!");
+    QTest::keyClick(window_.get(), Qt::Key_P, Qt::ControlModifier | Qt::ShiftModifier);
+    auto* graph = window_->findChild<quarn::PopulationGraph*>(QStringLiteral("populationGraph"));
+    QTRY_VERIFY(graph->isVisible() && graph->hasFocus());
+    // The model's count: the most live cells, first reached at a step ahead; and the count at
+    // step 204, a whole period of 2 past the step 202 the board repeats from.
+    quarn::testing::ReferenceModel model;
+    for (const auto& [r, c] : quarn::testing::LiveCells(window_->board())) {
+        model.Toggle(r, c);
+    }
+    std::pair<int, int> most{0, 0}; // live, step
+    int end = 0;
+    for (int step = 0; step <= 204; ++step) {
+        int live = 0;
+        for (int r = 1; r <= 30; ++r) {
+            for (int c = 1; c <= 30; ++c) {
+                live += model.At(r, c) ? 1 : 0;
+            }
+        }
+        most = live > most.first ? std::pair{live, step} : most;
+        end = live;
+        model.Step();
+    }
+    QCOMPARE(most, std::pair(109, 99)); // as the field tells of the R-pentomino on this board
+    QTest::keyClick(graph, Qt::Key_H);
+    QTRY_VERIFY(QToolTip::isVisible());
+    QCOMPARE(QToolTip::text(), QStringLiteral("Step 99, ahead: 109 live cells."));
+    Press(*window_, "cmdOneStep");
+    QCOMPARE(graph->Marked(), -1);
+    QTRY_VERIFY(!QToolTip::isVisible());
+
+    // The pointer resting over the line's last point ahead: its step, two past the fate's 202.
+    const QImage image = graph->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const double ratio = image.devicePixelRatio();
+    // The line's bluish pixels, smoothed shades too, inside the focus frame.
+    QPoint last;
+    const int frame = static_cast<int>(4 * ratio);
+    for (int y = frame; y < image.height() - frame; ++y) {
+        for (int x = frame; x < image.width() - frame; ++x) {
+            const QRgb pixel = image.pixel(x, y);
+            last = qBlue(pixel) - qRed(pixel) > 30 && x > last.x() ? QPoint(x, y) : last;
+        }
+    }
+    const QPoint at(static_cast<int>(last.x() / ratio), static_cast<int>(last.y() / ratio));
+    QHelpEvent help(QEvent::ToolTip, at, graph->mapToGlobal(at));
+    QApplication::sendEvent(graph, &help);
+    QTRY_COMPARE(QToolTip::text(), QStringLiteral("Step 204, ahead: %1 live cells.").arg(end));
+
+    // Without the focus frame, nothing drawn along the right-hand edge, three pixels wide.
+    window_->activateWindow();
+    PictureArea(*window_)->setFocus();
+    QTRY_VERIFY(!graph->hasFocus());
+    const QImage unfocused = graph->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    int darkest = 255;
+    for (int y = 0; y < unfocused.height(); ++y) {
+        for (int x = unfocused.width() - static_cast<int>(3 * ratio); x < unfocused.width(); ++x) {
+            darkest = std::min(darkest, qGray(unfocused.pixel(x, y)));
+        }
+    }
+    QCOMPARE(darkest, 255);
 }
 
 QTEST_MAIN(DisplayPopulationTest)

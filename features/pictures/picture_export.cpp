@@ -22,6 +22,8 @@ namespace {
 // An animation's progress shows once it has taken this long, and moves at most this often.
 constexpr int kProgressAfterMs = 300;
 constexpr int kProgressEveryMs = 250;
+// What a title bar takes beside its title, in logical pixels: the icon and three buttons.
+constexpr int kTitleBarButtons = 120;
 
 } // namespace
 
@@ -65,6 +67,11 @@ void PictureExport::ExportAnimation()
     QProgressDialog progress(tr("Making the animation…"), tr("Cancel"), 0, dialog.Generations() + 1,
                              &window_);
     progress.setWindowTitle(tr("Export Animation"));
+    // Wide enough for the whole title beside the title bar's buttons, which a window manager
+    // would otherwise shorten to "Expor…mation".
+    progress.setMinimumWidth(progress.fontMetrics().horizontalAdvance(progress.windowTitle()) * 3 /
+                                 2 +
+                             kTitleBarButtons);
     progress.setWindowModality(Qt::WindowModal);
     progress.setMinimumDuration(kProgressAfterMs);
     // A screen reader hears every change of the bar's value: a few a second, not one a frame.

@@ -19,8 +19,10 @@ namespace {
 constexpr int kSeeThrough = BoardPicture::kColours;
 // A colour table's size is a power of two: the colours and the see-through one.
 constexpr int kTableBits = 3;
-// The program's own pace, in hundredths of a second.
+// The program's own pace, in hundredths of a second; the last frame stays a second before the
+// animation comes round again, so that the end can be seen.
 constexpr int kFrameDelay = 10;
+constexpr int kLastFrameDelay = 100;
 
 int Write(GifFileType* gif, const GifByteType* bytes, int length)
 {
@@ -91,11 +93,11 @@ bool PutLoop(GifFileType* gif)
 // A frame: the box of pixels that changed, those that did not see-through, over the frame
 // before, which stays.
 bool PutFrame(GifFileType* gif, const std::vector<std::uint8_t>& before,
-              const std::vector<std::uint8_t>& after, const Changed& box, int side)
+              const std::vector<std::uint8_t>& after, const Changed& box, int side, int delay)
 {
     GraphicsControlBlock control{};
     control.DisposalMode = DISPOSE_DO_NOT;
-    control.DelayTime = kFrameDelay;
+    control.DelayTime = delay;
     control.TransparentColor = kSeeThrough;
     std::array<GifByteType, 4> extension{};
     EGifGCBToExtension(&control, extension.data());
@@ -197,7 +199,8 @@ QByteArray Animation(const Field& start, const Field* trail, int generations, in
         if (box.width == 0) {
             box = {0, 0, 1, 1}; // a frame that holds the one before for its 100 ms
         }
-        if (!PutFrame(gif.get(), shown, picture.Pixels(), box, side) ||
+        const int delay = frame == frames - 1 ? kLastFrameDelay : kFrameDelay;
+        if (!PutFrame(gif.get(), shown, picture.Pixels(), box, side, delay) ||
             (going && !going(frame + 1))) {
             return {};
         }

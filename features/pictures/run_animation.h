@@ -27,7 +27,7 @@ QByteArray Picture(const Field& cells, const Field& trail, int scale);
 using Going = std::function<bool(int made)>;
 
 // The run as an animated GIF that comes round for ever: the board as it is, then a frame for
-// each generation, 100 ms each, as the board runs. With a trail, it is what has lived since its
+// each generation, 100 ms each, as the board runs, the last held a second before it comes round. With a trail, it is what has lived since its
 // reset before now, and grows as the frames run. Each frame holds only the pixels that changed,
 // in a palette of the few colours the board has. Empty if going said to stop.
 QByteArray Animation(const Field& start, const Field* trail, int generations, int scale,

@@ -2,9 +2,11 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QHelpEvent>
 #include <QKeyEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QToolTip>
 
 #include <algorithm>
 #include <cmath>
@@ -16,7 +18,8 @@ namespace {
 
 constexpr int kLeastAxis = 10;
 constexpr int kMarginTop = 8;
-constexpr int kMarginRight = 14;
+// Clear of the focus frame, which is drawn over the image two pixels wide.
+constexpr int kFrame = 4;
 constexpr int kTick = 4;
 constexpr int kMarkReach = 8; // the marks round a point reach this far either side
 constexpr int kLineReach = 2; // and the line this far from its points
@@ -163,10 +166,18 @@ void PopulationGraph::Follow()
     // A new graph after a fill, a load, an edit, undo or redo: no point marked on it yet.
     const int followed =
         population_.PastSize() > 0 ? population_.At(population_.PastSize() - 1).step : 0;
-    if (population_.Run() != run_ || population_.Way() != way_ || followed < followedStep_) {
+    const bool newGraph =
+        population_.Run() != run_ || population_.Way() != way_ || followed < followedStep_;
+    if (newGraph) {
         run_ = population_.Run();
         way_ = population_.Way();
         marked_ = -1;
+    }
+    // A point the keys left marked goes once the board moves on; the sound's stays with it.
+    const bool unmark = !newGraph && marked_ >= 0 && !playing_ && followed != followedStep_;
+    if (unmark) {
+        marked_ = -1;
+        QToolTip::hideText();
     }
     followedStep_ = followed;
     if (marked_ >= size) {
@@ -176,7 +187,7 @@ void PopulationGraph::Follow()
     // followed by others since, through a new way and back.
     const bool laidAnew = population_.Laid() != laid_;
     laid_ = population_.Laid();
-    if (image_.isNull() || laidAnew || drawnNow_ < 0) {
+    if (image_.isNull() || laidAnew || drawnNow_ < 0 || unmark) {
         RedrawAll();
         return;
     }
@@ -212,16 +223,20 @@ QRect PopulationGraph::Plot() const
     return plot_;
 }
 
+// Room on the left for the live cells' title, standing on its side, and their labels; below,
+// for the steps' labels and title; on the right, for half the widest step label.
 void PopulationGraph::LayOutPlot()
 {
     const QFontMetrics metrics = fontMetrics();
-    const int left = metrics.horizontalAdvance(QStringLiteral("0000")) + kTick + 6;
-    const int bottom = metrics.height() + kTick + 4;
+    const int left =
+        kFrame + metrics.height() + metrics.horizontalAdvance(QStringLiteral("0000")) + kTick + 6;
+    const int bottom = kFrame + 2 * metrics.height() + kTick + 2;
+    const int right = kFrame + (metrics.horizontalAdvance(QStringLiteral("00000")) + 1) / 2;
     outlookRect_ = metrics.boundingRect(QRect(kMarginTop, kMarginTop, width() - 2 * kMarginTop, 0),
                                         Qt::TextWordWrap, outlook_);
     // Room for "and on" below the fate, clear of the marks that reach above the plot.
     const int top = outlookRect_.bottom() + 1 + metrics.height() + kMarkReach;
-    plot_ = QRect(QPoint(left, top), QPoint(width() - kMarginRight - 1, height() - bottom - 1));
+    plot_ = QRect(QPoint(left, top), QPoint(width() - right - 1, height() - bottom - 1));
 }
 
 PopulationGraph::Scale PopulationGraph::StepScale() const
@@ -350,10 +365,29 @@ void PopulationGraph::DrawAxes(QPainter& painter) const
         const int x = static_cast<int>(std::lround(XOf(step)));
         const QString text = QString::number(step);
         const int w = metrics.horizontalAdvance(text);
-        const int left = std::clamp(x - w / 2, 0, width() - w);
+        const int left = std::clamp(x - w / 2, kFrame, std::max(kFrame, width() - kFrame - w));
         painter.drawText(QRect(left, plot.bottom() + kTick + 1, w, metrics.height()),
                          Qt::AlignCenter, text);
     }
+    DrawTitles(painter);
+}
+
+// "Step" under the steps' labels, "Live cells" on its side left of theirs, each centred on its
+// axis.
+void PopulationGraph::DrawTitles(QPainter& painter) const
+{
+    const QRect plot = Plot();
+    const QFontMetrics metrics = fontMetrics();
+    painter.setPen(palette().color(QPalette::WindowText));
+    painter.drawText(QRect(plot.left(), plot.bottom() + kTick + 1 + metrics.height(), plot.width(),
+                           metrics.height()),
+                     Qt::AlignHCenter | Qt::AlignTop, tr("Step"));
+    painter.save();
+    painter.translate(kFrame, plot.bottom());
+    painter.rotate(-90);
+    painter.drawText(QRect(0, 0, plot.height(), metrics.height()), Qt::AlignHCenter | Qt::AlignTop,
+                     tr("Live cells"));
+    painter.restore();
 }
 
 void PopulationGraph::DrawStepTicks(QPainter& painter, int x0, int x1) const
@@ -554,6 +588,10 @@ void PopulationGraph::focusOutEvent(QFocusEvent* event)
 // stops the sound before it closes the window.
 bool PopulationGraph::event(QEvent* event)
 {
+    if (event->type() == QEvent::ToolTip) {
+        ShowPointTip(static_cast<QHelpEvent*>(event)->pos());
+        return true;
+    }
     if (event->type() == QEvent::ShortcutOverride) {
         const int act = Keys().ActOf(*static_cast<QKeyEvent*>(event));
         if (act == kCopy || (playing_ && act == kStop)) {
@@ -651,7 +689,33 @@ void PopulationGraph::keyPressEvent(QKeyEvent* event)
 void PopulationGraph::MoveMarker(int index)
 {
     Mark(index);
-    emit Said(PointWords(marked_));
+    const QString words = PointWords(marked_);
+    emit Said(words);
+    // Shown as well as said, beside the point.
+    const Population::Point point = population_.At(marked_);
+    const QPoint at(static_cast<int>(std::floor(XOf(point.step))) + kMarkReach,
+                    static_cast<int>(std::lround(YOf(point.live))) + kMarkReach);
+    QToolTip::showText(mapToGlobal(at), words, this);
+}
+
+// The words of the point nearest the pointer along the steps, while the pointer is over the
+// plot.
+void PopulationGraph::ShowPointTip(const QPoint& position)
+{
+    const int size = population_.Size();
+    if (size == 0 ||
+        !Plot().adjusted(-kMarkReach, -kMarkReach, kMarkReach, kMarkReach).contains(position)) {
+        QToolTip::hideText();
+        return;
+    }
+    const Scale scale = StepScale();
+    const double step = scale.first + (position.x() - scale.left) / scale.perStep;
+    int index = std::clamp(IndexAtOrAfter(static_cast<int>(std::lround(step))), 0, size - 1);
+    if (index > 0 && std::abs(population_.At(index - 1).step - step) <
+                         std::abs(population_.At(index).step - step)) {
+        --index;
+    }
+    QToolTip::showText(mapToGlobal(position), PointWords(index), this);
 }
 
 QString PopulationGraph::PointWords(int index) const

@@ -90,6 +90,8 @@ private:
     // Redraws the plot's columns from x0 to x1 in each strip, and asks to repaint them.
     void RedrawStrips(const std::vector<std::pair<int, int>>& strips);
     void DrawAxes(QPainter& painter) const;
+    void DrawTitles(QPainter& painter) const;
+    void ShowPointTip(const QPoint& position);
     // The ticks under the steps' axis between x0 and x1.
     void DrawStepTicks(QPainter& painter, int x0, int x1) const;
     struct Column;
