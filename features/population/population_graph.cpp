@@ -1,5 +1,7 @@
 #include "features/population/population_graph.h"
 
+#include "features/population/graph_frame.h"
+
 #include <QApplication>
 #include <QClipboard>
 #include <QHelpEvent>
@@ -16,49 +18,9 @@ namespace quarn {
 
 namespace {
 
-constexpr int kLeastAxis = 10;
-constexpr int kMarginTop = 8;
-// Clear of the focus frame, which is drawn over the image two pixels wide.
-constexpr int kFrame = 4;
-constexpr int kTick = 4;
 constexpr int kMarkReach = 8; // the marks round a point reach this far either side
 constexpr int kLineReach = 2; // and the line this far from its points
-
-// At least 3:1 against the white ground, as lines that carry meaning should be.
-const QColor kGround = Qt::white;
-const QColor kGrid(0xE4, 0xE4, 0xE4);
-const QColor kAxis(0x60, 0x60, 0x60);
-const QColor kPast(0x1A, 0x4F, 0x9C);
-const QColor kAheadColor(0x6A, 0x8F, 0xCB);
-const QColor kNow(0xC2, 0x4E, 0x00);
-const QColor kMarker(0x00, 0x00, 0x00);
-
-// The least of 1, 2 and 5 times a power of ten at or above the value.
-int RoundAbove(int value)
-{
-    int power = 1;
-    while (true) {
-        for (const int step : {1, 2, 5}) {
-            if (step * power >= value) {
-                return step * power;
-            }
-        }
-        power *= 10;
-    }
-}
-
-// The ticks of an axis that shows up to the value: round ones, from 3 to 6 of them.
-int TickOf(int value)
-{
-    return RoundAbove(std::max(1, (value + 4) / 5));
-}
-
-// Where an axis that shows up to the value ends: at the tick at or past it.
-int AxisEnd(int value)
-{
-    const int tick = TickOf(value);
-    return (value + tick - 1) / tick * tick;
-}
+constexpr int kLeastAxis = GraphFrame::kLeastAxis;
 
 // What a key asks of the graph.
 enum Act
@@ -220,30 +182,19 @@ void PopulationGraph::Follow()
 
 QRect PopulationGraph::Plot() const
 {
-    return plot_;
+    return frame_.plot;
 }
 
-// Room on the left for the live cells' title, standing on its side, and their labels; below,
-// for the steps' labels and title; on the right, for half the widest step label.
 void PopulationGraph::LayOutPlot()
 {
-    const QFontMetrics metrics = fontMetrics();
-    const int left =
-        kFrame + metrics.height() + metrics.horizontalAdvance(QStringLiteral("0000")) + kTick + 6;
-    const int bottom = kFrame + 2 * metrics.height() + kTick + 2;
-    const int right = kFrame + (metrics.horizontalAdvance(QStringLiteral("00000")) + 1) / 2;
-    outlookRect_ = metrics.boundingRect(QRect(kMarginTop, kMarginTop, width() - 2 * kMarginTop, 0),
-                                        Qt::TextWordWrap, outlook_);
-    // Room for "and on" below the fate, clear of the marks that reach above the plot.
-    const int top = outlookRect_.bottom() + 1 + metrics.height() + kMarkReach;
-    plot_ = QRect(QPoint(left, top), QPoint(width() - right - 1, height() - bottom - 1));
+    frame_.LayOut(size(), fontMetrics(), outlook_, kMarkReach);
 }
 
 PopulationGraph::Scale PopulationGraph::StepScale() const
 {
     const QRect plot = Plot();
     const int first = population_.Size() > 0 ? population_.At(0).step : 0;
-    const int span = std::max(1, stepsAxis_ - first);
+    const int span = std::max(1, frame_.stepsEnd - first);
     return {plot.left(), first, static_cast<double>(plot.width()) / span};
 }
 
@@ -254,8 +205,7 @@ double PopulationGraph::XOf(int step) const
 
 double PopulationGraph::YOf(int live) const
 {
-    const QRect plot = Plot();
-    return plot.bottom() - live * static_cast<double>(plot.height()) / liveAxis_;
+    return frame_.YOf(live);
 }
 
 bool PopulationGraph::Rescale()
@@ -265,12 +215,14 @@ bool PopulationGraph::Rescale()
         return false;
     }
     const int first = population_.At(0).step;
-    const int steps = AxisEnd(std::max(kLeastAxis, population_.At(size - 1).step - first));
-    const int live = AxisEnd(std::max(kLeastAxis, highest_));
-    const bool grew = first + steps > stepsAxis_ || live > liveAxis_;
+    frame_.first = first;
+    const int steps =
+        GraphFrame::AxisEnd(std::max(kLeastAxis, population_.At(size - 1).step - first));
+    const int live = GraphFrame::AxisEnd(std::max(kLeastAxis, highest_));
+    const bool grew = first + steps > frame_.stepsEnd || live > frame_.liveEnd;
     if (grew) {
-        stepsAxis_ = std::max(stepsAxis_, first + steps);
-        liveAxis_ = std::max(liveAxis_, live);
+        frame_.stepsEnd = std::max(frame_.stepsEnd, first + steps);
+        frame_.liveEnd = std::max(frame_.liveEnd, live);
     }
     return grew;
 }
@@ -278,15 +230,15 @@ bool PopulationGraph::Rescale()
 void PopulationGraph::RedrawAll()
 {
     EnsureImage();
-    stepsAxis_ = kLeastAxis;
-    liveAxis_ = kLeastAxis;
+    frame_.stepsEnd = kLeastAxis;
+    frame_.liveEnd = kLeastAxis;
     highest_ = 0;
     for (int i = 0; i < population_.Size(); ++i) {
         highest_ = std::max<int>(highest_, population_.At(i).live);
     }
     Rescale();
     QPainter painter(&image_);
-    painter.fillRect(rect(), kGround);
+    painter.fillRect(rect(), GraphFrame::kGround);
     DrawAxes(painter);
     painter.end();
     const QRect plot = Plot();
@@ -309,18 +261,8 @@ void PopulationGraph::RedrawStrips(const std::vector<std::pair<int, int>>& strip
             continue;
         }
         painter.setClipRect(strip);
-        painter.fillRect(strip, kGround);
-        const int left = std::max(strip.left(), plot.left());
-        painter.setPen(kGrid);
-        const int tick = TickOf(liveAxis_);
-        for (int live = tick; live <= liveAxis_; live += tick) {
-            const int y = static_cast<int>(std::lround(YOf(live)));
-            // On past the strip's edge, which the clip keeps: a line ends short of its last
-            // pixel at a device ratio above 1.
-            painter.drawLine(left, y, strip.right() + 1, y);
-        }
-        painter.setPen(kAxis);
-        painter.drawLine(left, plot.bottom(), strip.right() + 1, plot.bottom());
+        painter.fillRect(strip, GraphFrame::kGround);
+        frame_.DrawGrid(painter, std::max(strip.left(), plot.left()), strip.right());
         // Where the device's pixels are smaller than the logical, the strip takes the top of
         // the ticks below the axis with it.
         DrawStepTicks(painter, strip.left() - 1, strip.right() + 1);
@@ -336,71 +278,14 @@ void PopulationGraph::RedrawStrips(const std::vector<std::pair<int, int>>& strip
 
 void PopulationGraph::DrawAxes(QPainter& painter) const
 {
-    const QRect plot = Plot();
-    painter.setPen(palette().color(QPalette::WindowText));
     painter.setFont(font());
-    painter.drawText(outlookRect_, Qt::TextWordWrap, outlook_);
-    if (population_.AndOn()) {
-        // The steps ahead go on past the last one drawn.
-        const QFontMetrics metrics = fontMetrics();
-        painter.setPen(kAheadColor);
-        painter.drawText(
-            QRect(plot.left(), outlookRect_.bottom() + 1, plot.width(), metrics.height()),
-            Qt::AlignRight | Qt::AlignTop, tr("and on"));
-    }
-    painter.setPen(kAxis);
-    painter.drawLine(plot.left(), plot.top(), plot.left(), plot.bottom());
-    const QFontMetrics metrics = fontMetrics();
-    const int liveTick = TickOf(liveAxis_);
-    for (int live = 0; live <= liveAxis_; live += liveTick) {
-        const int y = static_cast<int>(std::lround(YOf(live)));
-        painter.drawLine(plot.left() - kTick, y, plot.left(), y);
-        const QRect label(0, y - metrics.height() / 2, plot.left() - kTick - 2, metrics.height());
-        painter.drawText(label, Qt::AlignRight | Qt::AlignVCenter, QString::number(live));
-    }
-    DrawStepTicks(painter, plot.left(), plot.right() + 1);
-    const int first = population_.Size() > 0 ? population_.At(0).step : 0;
-    const int stepTick = TickOf(std::max(1, stepsAxis_ - first));
-    for (int step = first; step <= stepsAxis_; step += stepTick) {
-        const int x = static_cast<int>(std::lround(XOf(step)));
-        const QString text = QString::number(step);
-        const int w = metrics.horizontalAdvance(text);
-        const int left = std::clamp(x - w / 2, kFrame, std::max(kFrame, width() - kFrame - w));
-        painter.drawText(QRect(left, plot.bottom() + kTick + 1, w, metrics.height()),
-                         Qt::AlignCenter, text);
-    }
-    DrawTitles(painter);
-}
-
-// "Step" under the steps' labels, "Live cells" on its side left of theirs, each centred on its
-// axis.
-void PopulationGraph::DrawTitles(QPainter& painter) const
-{
-    const QRect plot = Plot();
-    const QFontMetrics metrics = fontMetrics();
-    painter.setPen(palette().color(QPalette::WindowText));
-    painter.drawText(QRect(plot.left(), plot.bottom() + kTick + 1 + metrics.height(), plot.width(),
-                           metrics.height()),
-                     Qt::AlignHCenter | Qt::AlignTop, tr("Step"));
-    painter.save();
-    painter.translate(kFrame, plot.bottom());
-    painter.rotate(-90);
-    painter.drawText(QRect(0, 0, plot.height(), metrics.height()), Qt::AlignHCenter | Qt::AlignTop,
-                     tr("Live cells"));
-    painter.restore();
+    frame_.DrawAxes(painter, fontMetrics(), outlook_, population_.AndOn(),
+                    palette().color(QPalette::WindowText));
 }
 
 void PopulationGraph::DrawStepTicks(QPainter& painter, int x0, int x1) const
 {
-    const QRect plot = Plot();
-    const int first = population_.Size() > 0 ? population_.At(0).step : 0;
-    const int stepTick = TickOf(std::max(1, stepsAxis_ - first));
-    for (int step = first; step <= stepsAxis_; step += stepTick) {
-        const int x = static_cast<int>(std::lround(XOf(step)));
-        if (x >= x0 && x <= x1) {
-            painter.drawLine(x, plot.bottom(), x, plot.bottom() + kTick);
-        }
-    }
+    frame_.DrawStepTicks(painter, x0, x1);
 }
 
 // The points of the columns whose line reaches into x0 to x1, each column with all its steps,
@@ -462,9 +347,9 @@ void PopulationGraph::DrawColumns(QPainter& painter, const std::vector<Column>& 
     // The steps ahead lighter and thinner than the past, which tells them apart without their
     // colour too. Solid: dashes would cost a long run ten times as much to draw.
     painter.setRenderHint(QPainter::Antialiasing, true);
-    QPen past(kPast, 2.0);
+    QPen past(GraphFrame::kPast, 2.0);
     past.setCapStyle(Qt::FlatCap);
-    QPen ahead(kAheadColor, 1.25);
+    QPen ahead(GraphFrame::kAhead, 1.25);
     ahead.setCapStyle(Qt::FlatCap);
     for (std::size_t k = 0; k < columns.size(); ++k) {
         const Column& column = columns[k];
@@ -498,10 +383,10 @@ void PopulationGraph::DrawMarks(QPainter& painter, const QRect& strip) const
         // A line one pixel wide along a pixel column: filled, as it falls on whole pixels.
         painter.fillRect(QRect(QPoint(static_cast<int>(x), plot.top() - 4),
                                QPoint(static_cast<int>(x), plot.bottom())),
-                         kNow);
+                         GraphFrame::kNow);
         painter.setRenderHint(QPainter::Antialiasing, true);
-        painter.setPen(QPen(kNow, 1.0, Qt::SolidLine));
-        painter.setBrush(kNow);
+        painter.setPen(QPen(GraphFrame::kNow, 1.0, Qt::SolidLine));
+        painter.setBrush(GraphFrame::kNow);
         painter.drawEllipse(QPointF(x, YOf(now.live)), 3.5, 3.5);
     }
     if (marked_ >= 0 && marked_ < size) {
@@ -510,7 +395,7 @@ void PopulationGraph::DrawMarks(QPainter& painter, const QRect& strip) const
         if (near(at)) {
             painter.setRenderHint(QPainter::Antialiasing, true);
             painter.setBrush(Qt::NoBrush);
-            painter.setPen(QPen(kMarker, 2.0));
+            painter.setPen(QPen(GraphFrame::kMarker, 2.0));
             painter.drawEllipse(QPointF(at, YOf(point.live)), 6.0, 6.0);
         }
     }
@@ -542,7 +427,7 @@ void PopulationGraph::EnsureImage()
     }
     image_ = QImage(device, QImage::Format_RGB32);
     image_.setDevicePixelRatio(ratio);
-    image_.fill(kGround);
+    image_.fill(GraphFrame::kGround);
     drawnNow_ = -1;
 }
 

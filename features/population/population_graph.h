@@ -2,6 +2,7 @@
 
 #include "census/population.h"
 #include "features/keys/key_table.h"
+#include "features/population/graph_frame.h"
 
 #include <QImage>
 #include <QString>
@@ -90,7 +91,6 @@ private:
     // Redraws the plot's columns from x0 to x1 in each strip, and asks to repaint them.
     void RedrawStrips(const std::vector<std::pair<int, int>>& strips);
     void DrawAxes(QPainter& painter) const;
-    void DrawTitles(QPainter& painter) const;
     void ShowPointTip(const QPoint& position);
     // The ticks under the steps' axis between x0 and x1.
     void DrawStepTicks(QPainter& painter, int x0, int x1) const;
@@ -107,11 +107,8 @@ private:
     const Population& population_;
     QString outlook_;
     QImage image_;
-    QRect plot_;
-    QRect outlookRect_;  // where the fate stands, above the plot
-    int stepsAxis_ = 10; // the axes' ends, round numbers
-    int liveAxis_ = 10;
-    int highest_ = 0; // the most live cells at any step shown
+    GraphFrame frame_; // the plot, the fate's place and the axes' ends, round numbers
+    int highest_ = 0;  // the most live cells at any step shown
     int marked_ = -1;
     // The reset, the way and the step the marker was placed on.
     std::uint64_t run_ = 0;
