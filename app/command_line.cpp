@@ -50,6 +50,14 @@ constexpr Option kOptions[] = {
      false},
     {"trail", nullptr,
      QT_TRANSLATE_NOOP("main", "With --export: shows where life has been since the start."), false},
+    {"graph", nullptr,
+     QT_TRANSLATE_NOOP("main", "With --export: puts the graph of the live cells at each step "
+                               "beside the board, in a picture or an animation."),
+     false},
+    {"graph-only", nullptr,
+     QT_TRANSLATE_NOOP("main", "With --export to a .png: the graph of the live cells at each "
+                               "step alone, from the start to the board's fate."),
+     false},
     {"platform", QT_TRANSLATE_NOOP("main", "name"),
      QT_TRANSLATE_NOOP("main", "The platform plugin: xcb, wayland, offscreen, ..."), true},
     {"platformpluginpath", QT_TRANSLATE_NOOP("main", "path"),
@@ -227,9 +235,21 @@ QString Mistake(const QCommandLineParser& parser, bool parsed)
     }
     if (!parser.isSet(QStringLiteral("export")) &&
         (parser.isSet(QStringLiteral("steps")) || parser.isSet(QStringLiteral("scale")) ||
-         parser.isSet(QStringLiteral("trail")))) {
+         parser.isSet(QStringLiteral("trail")) || parser.isSet(QStringLiteral("graph")) ||
+         parser.isSet(QStringLiteral("graph-only")))) {
+        return QCoreApplication::translate(
+            "main", "--steps, --scale, --trail, --graph and --graph-only go with --export.");
+    }
+    if (parser.isSet(QStringLiteral("graph")) && parser.isSet(QStringLiteral("graph-only"))) {
+        return QCoreApplication::translate(
+            "main", "--graph and --graph-only do not go together: give one of them.");
+    }
+    if (parser.isSet(QStringLiteral("graph-only")) &&
+        !parser.value(QStringLiteral("export"))
+             .endsWith(QStringLiteral(".png"), Qt::CaseInsensitive)) {
         return QCoreApplication::translate("main",
-                                           "--steps, --scale and --trail go with --export.");
+                                           "--graph-only makes a picture: give a name ending in "
+                                           ".png.");
     }
     if (parser.isSet(QStringLiteral("steps")) &&
         !NumberIn(parser.value(QStringLiteral("steps")), 0, 1000)) {
@@ -273,6 +293,8 @@ Request ParseCommandLine(int argc, char* argv[])
     }
     request.scale = NumberIn(parser.value(QStringLiteral("scale")), 1, 8).value_or(1);
     request.trail = parser.isSet(QStringLiteral("trail"));
+    request.graph = parser.isSet(QStringLiteral("graph"));
+    request.graphOnly = parser.isSet(QStringLiteral("graph-only"));
     return request;
 }
 

@@ -15,12 +15,14 @@ struct Request
     bool describe = false;
     bool platformChosen = false;
     std::optional<int> exitStatus;
-    // --export OUT, with how many generations (none: as far as the fate), how large and whether
-    // with the trail.
+    // --export OUT, with how many generations (none: as far as the fate), how large, whether
+    // with the trail, and whether with the graph beside the board or the graph alone.
     QString exportTo;
     std::optional<int> steps;
     int scale = 1;
     bool trail = false;
+    bool graph = false;
+    bool graphOnly = false;
 };
 
 // Reads the command line, and answers --help, --help-all, --version and a mistake on the spot,

@@ -3,9 +3,11 @@
 #include "board/board.h"
 #include "census/fate.h"
 #include "census/field.h"
+#include "census/run_model.h"
 #include "features/files/pattern_file.h"
 #include "features/files/whole_file.h"
 #include "features/pictures/run_animation.h"
+#include "features/population/graph_frame.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -32,15 +34,39 @@ Field FieldOf(const std::vector<Cell>& cells)
     return field;
 }
 
-// The board after so many generations, with where life has been on the way.
+// The graph of the board's run as the window draws it, the board after so many generations: the
+// steps to there past, those on to its fate ahead.
+run_animation::Graph GraphAfter(const Field& start, int generations)
+{
+    RunModel run;
+    run.Reset(start, 0);
+    Field field = start;
+    for (int step = 0; step < generations; ++step) {
+        field = field.Next();
+        run.Stepped(field);
+    }
+    const Fate& fate = run.Foreseen();
+    const Population& series = run.Series();
+    return {GraphPicture::PointsOf(series), series.PastSize(),
+            GraphFrame::OutlookOf(fate, run.Record().Last()), series.AndOn()};
+}
+
+// The board after so many generations, with where life has been on the way; or its graph.
 QByteArray PictureAfter(Field field, int generations, const Request& request)
 {
+    const Field start = field;
     Field trail = field;
     for (int step = 0; step < generations; ++step) {
         field = field.Next();
         trail = trail | field;
     }
-    return run_animation::Picture(field, request.trail ? trail : Field{}, request.scale);
+    if (!request.graph && !request.graphOnly) {
+        return run_animation::Picture(field, request.trail ? trail : Field{}, request.scale);
+    }
+    const run_animation::Graph graph = GraphAfter(start, generations);
+    return request.graphOnly ? run_animation::GraphPng(graph, request.scale)
+                             : run_animation::Picture(field, request.trail ? trail : Field{},
+                                                      request.scale, &graph);
 }
 
 // The board as a load leaves it, at step 0, saved as the request asks: the trail of a board at
@@ -50,12 +76,14 @@ int Save(const Request& request, const std::vector<Cell>& cells)
 {
     const Field field = FieldOf(cells);
     const bool animation = QFileInfo(request.exportTo).suffix().toLower() == QStringLiteral("gif");
+    const run_animation::Graph graph =
+        request.graph && animation ? GraphAfter(field, 0) : run_animation::Graph{};
     const QByteArray bytes =
         animation
             ? run_animation::Animation(
                   field, request.trail ? &field : nullptr,
                   request.steps.value_or(run_animation::DefaultGenerations(FateOf(field, 0), 0)),
-                  request.scale)
+                  request.scale, {}, request.graph ? &graph : nullptr)
             : PictureAfter(field, request.steps.value_or(0), request);
     const QString why = bytes.isEmpty()
                             ? QCoreApplication::translate("main", "The picture could not be made.")

@@ -61,16 +61,26 @@ void StartupMessageHandler(QtMsgType type, const QMessageLogContext& context, co
 // display: the status to exit with, where the command line has been answered already.
 std::optional<int> Answered(int argc, char* argv[], quarn::Request& request)
 {
-    const QCoreApplication answering(argc, argv);
+    {
+        const QCoreApplication answering(argc, argv);
+        quarn::InstallTranslations();
+        request = quarn::ParseCommandLine(argc, argv);
+        if (!request.exitStatus && request.describe) {
+            return quarn::PrintDescription(request.file);
+        }
+        if (request.exitStatus || request.exportTo.isEmpty()) {
+            return request.exitStatus;
+        }
+        if (!request.graph && !request.graphOnly) {
+            return quarn::ExportFile(request);
+        }
+    }
+    // A graph's words are drawn in the desktop's fonts, which take a graphical application: one
+    // with no screen, as no window opens.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    const QGuiApplication drawing(argc, argv);
     quarn::InstallTranslations();
-    request = quarn::ParseCommandLine(argc, argv);
-    if (!request.exitStatus && request.describe) {
-        return quarn::PrintDescription(request.file);
-    }
-    if (!request.exitStatus && !request.exportTo.isEmpty()) {
-        return quarn::ExportFile(request);
-    }
-    return request.exitStatus;
+    return quarn::ExportFile(request);
 }
 
 } // namespace

@@ -37,11 +37,19 @@ ExportDialog::ExportDialog(QWidget& owner, const QString& title, const QString& 
     generations_.setRange(0, run_animation::kMostGenerations);
     generations_.setValue(std::max(0, generations));
 
+    content_.setObjectName(QStringLiteral("exportContent"));
+    content_.addItem(tr("The board"), static_cast<int>(Content::kBoard));
+    content_.addItem(tr("The board and its graph"), static_cast<int>(Content::kBoardAndGraph));
+    if (generations < 0) {
+        content_.addItem(tr("The graph alone"), static_cast<int>(Content::kGraph));
+    }
+
     auto* form = new QFormLayout;
     // A label of a row of several widgets needs its buddy by hand.
     auto* fileLabel = new QLabel(tr("&File:"), this);
     fileLabel->setBuddy(&path_);
     form->addRow(fileLabel, file);
+    form->addRow(tr("S&how:"), &content_);
     form->addRow(tr("&Size:"), &scale_);
     if (generations >= 0) {
         form->addRow(tr("&Generations:"), &generations_);
@@ -69,6 +77,11 @@ int ExportDialog::Scale() const
 int ExportDialog::Generations() const
 {
     return generations_.value();
+}
+
+ExportDialog::Content ExportDialog::Shown() const
+{
+    return static_cast<Content>(content_.currentData().toInt());
 }
 
 void ExportDialog::accept()

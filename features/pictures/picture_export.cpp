@@ -4,6 +4,7 @@
 #include "features/files/whole_file.h"
 #include "features/pictures/export_dialog.h"
 #include "features/pictures/run_animation.h"
+#include "features/population/graph_frame.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -45,11 +46,34 @@ void PictureExport::ExportPicture()
     const RunRecord& record = run_.Record();
     const Field cells = record.Now();
     const Field trail = trail_ ? record.Trail() : Field{};
+    const run_animation::Graph graph = GraphNow();
     ExportDialog dialog(window_, tr("Export Picture"), Suggested(QStringLiteral("png")),
                         QStringLiteral("png"), -1);
-    if (dialog.exec() == QDialog::Accepted) {
-        Save(dialog.Path(), run_animation::Picture(cells, trail, dialog.Scale()), tr("Saved %1."));
+    if (dialog.exec() != QDialog::Accepted) {
+        return;
     }
+    switch (dialog.Shown()) {
+    case ExportDialog::Content::kBoard:
+        Save(dialog.Path(), run_animation::Picture(cells, trail, dialog.Scale()), tr("Saved %1."));
+        break;
+    case ExportDialog::Content::kBoardAndGraph:
+        Save(dialog.Path(), run_animation::Picture(cells, trail, dialog.Scale(), &graph),
+             tr("Saved %1."));
+        break;
+    case ExportDialog::Content::kGraph:
+        Save(dialog.Path(), run_animation::GraphPng(graph, dialog.Scale()), tr("Saved %1."));
+        break;
+    }
+}
+
+// The graph as the window of the population shows it: the steps since the reset and ahead, and
+// the fate above.
+run_animation::Graph PictureExport::GraphNow() const
+{
+    const Fate& fate = run_.Foreseen();
+    const Population& series = run_.Series();
+    return {GraphPicture::PointsOf(series), series.PastSize(),
+            GraphFrame::OutlookOf(fate, run_.Record().Last()), series.AndOn()};
 }
 
 void PictureExport::ExportAnimation()
@@ -59,6 +83,8 @@ void PictureExport::ExportAnimation()
     const Field trail = record.Trail();
     const bool withTrail = trail_;
     const int suggested = run_animation::DefaultGenerations(run_.Foreseen(), record.Last().step);
+    // The steps past beside the board; those ahead are the animation's own.
+    const run_animation::Graph graph = GraphNow();
     ExportDialog dialog(window_, tr("Export Animation"), Suggested(QStringLiteral("gif")),
                         QStringLiteral("gif"), suggested);
     if (dialog.exec() != QDialog::Accepted) {
@@ -69,25 +95,26 @@ void PictureExport::ExportAnimation()
     progress.setWindowTitle(tr("Export Animation"));
     // Wide enough for the whole title beside the title bar's buttons, which a window manager
     // would otherwise shorten to "Expor…mation".
-    progress.setMinimumWidth(progress.fontMetrics().horizontalAdvance(progress.windowTitle()) * 3 /
-                                 2 +
-                             kTitleBarButtons);
+    const int title = progress.fontMetrics().horizontalAdvance(progress.windowTitle());
+    progress.setMinimumWidth(title * 3 / 2 + kTitleBarButtons);
     progress.setWindowModality(Qt::WindowModal);
     progress.setMinimumDuration(kProgressAfterMs);
     // A screen reader hears every change of the bar's value: a few a second, not one a frame.
     QElapsedTimer shown;
     shown.start();
-    const QByteArray bytes =
-        run_animation::Animation(cells, withTrail ? &trail : nullptr, dialog.Generations(),
-                                 dialog.Scale(), [&progress, &shown](int made) {
-                                     if (shown.elapsed() >= kProgressEveryMs) {
-                                         progress.setValue(made);
-                                         shown.restart();
-                                     } else {
-                                         QCoreApplication::processEvents();
-                                     }
-                                     return !progress.wasCanceled();
-                                 });
+    const bool withGraph = dialog.Shown() == ExportDialog::Content::kBoardAndGraph;
+    const QByteArray bytes = run_animation::Animation(
+        cells, withTrail ? &trail : nullptr, dialog.Generations(), dialog.Scale(),
+        [&progress, &shown](int made) {
+            if (shown.elapsed() >= kProgressEveryMs) {
+                progress.setValue(made);
+                shown.restart();
+            } else {
+                QCoreApplication::processEvents();
+            }
+            return !progress.wasCanceled();
+        },
+        withGraph ? &graph : nullptr);
     const bool cancelled = progress.wasCanceled();
     progress.reset();
     if (!cancelled) {

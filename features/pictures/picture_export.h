@@ -1,6 +1,7 @@
 #pragma once
 
 #include "census/run_model.h"
+#include "features/pictures/run_animation.h"
 
 #include <QByteArray>
 #include <QObject>
@@ -13,7 +14,8 @@ namespace quarn {
 class PatternTransfer;
 
 // File ▸ Export Picture and File ▸ Export Animation: the board as it is now as a PNG, and the run
-// from it as an animated GIF, each at 1x to 8x, with the trail where it is shown. Saved as Save
+// from it as an animated GIF, each at 1x to 8x, with the trail where it is shown; either with the
+// population graph beside the board, and the picture of the graph alone too. Saved as Save
 // As saves, whole or not at all, where Save As suggests; a long animation shows its progress and
 // can be cancelled, which leaves no file. The board in the window does not change.
 class PictureExport : public QObject
@@ -32,6 +34,7 @@ signals:
     void Said(const QString& words);
 
 private:
+    run_animation::Graph GraphNow() const;
     QString Suggested(const QString& extension) const;
     // Saves the bytes and says so in the words given, %1 the file's name; or warns why not.
     void Save(const QString& path, const QByteArray& bytes, const QString& saved);

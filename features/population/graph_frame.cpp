@@ -1,5 +1,8 @@
 #include "features/population/graph_frame.h"
 
+#include "census/census.h"
+#include "translations/translations.h"
+
 #include <QCoreApplication>
 #include <QFontMetrics>
 #include <QPainter>
@@ -41,6 +44,12 @@ const QColor GraphFrame::kPast(0x1A, 0x4F, 0x9C);
 const QColor GraphFrame::kAhead(0x6A, 0x8F, 0xCB);
 const QColor GraphFrame::kNow(0xC2, 0x4E, 0x00);
 const QColor GraphFrame::kMarker(0x00, 0x00, 0x00);
+
+QString GraphFrame::OutlookOf(const Fate& fate, const RunRecord::Point& now)
+{
+    const Message words = now.live == 0 ? Census{}.Summary() : fate.Line(now.step);
+    return Translated(words, "Census");
+}
 
 int GraphFrame::TickOf(int value)
 {

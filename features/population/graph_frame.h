@@ -1,5 +1,8 @@
 #pragma once
 
+#include "census/fate.h"
+#include "census/run_record.h"
+
 #include <QColor>
 #include <QRect>
 #include <QString>
@@ -27,6 +30,10 @@ struct GraphFrame
     static constexpr int kFrame = 4;
     static constexpr int kTick = 4;
     static constexpr int kLeastAxis = 10;
+
+    // What stands above the graph of a board at a step: the fate in the person's language, or
+    // for an empty board, which has none, what it holds.
+    static QString OutlookOf(const Fate& fate, const RunRecord::Point& now);
 
     // The ticks of an axis that shows up to the value: round ones, from 3 to 6 of them; and
     // where such an axis ends, at the tick at or past the value.

@@ -1,8 +1,7 @@
 #include "features/population/population_window.h"
 
-#include "census/census.h"
+#include "features/population/graph_frame.h"
 #include "features/population/population_accessible.h"
-#include "translations/translations.h"
 
 #include <QVBoxLayout>
 
@@ -69,9 +68,7 @@ void PopulationWindow::Follow()
     const Outlook said{run_.Record().Way(), fate.Reached(now.step), now.live == 0};
     if (said != outlook_) {
         outlook_ = said;
-        // An empty board has no fate to tell: its summary instead, as everywhere.
-        const Message words = said.empty ? Census{}.Summary() : fate.Line(now.step);
-        graph_.SetOutlook(Translated(words, "Census"));
+        graph_.SetOutlook(GraphFrame::OutlookOf(fate, now));
     }
     graph_.Follow();
 }
