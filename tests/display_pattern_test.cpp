@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QComboBox>
 #include <QDir>
 #include <QImageReader>
 #include <QLabel>
@@ -72,6 +73,7 @@ private slots:
     void exportFromTheWindow_data();
     void exportFromTheWindow();
     void exportToAFullDiskKeepsTheOldFile();
+    void graphPictures();
 
 private:
     // The program run with the arguments, in the language if one is given, checked against the
@@ -484,7 +486,13 @@ void PatternTest::commandLine_data()
         << false << 1 << "--describe and --export do not go together" << QStringList{} << QString();
     QTest::newRow("--trail and --steps without --export")
         << QStringList{"--describe", "--trail", "--steps", "3", same} << false << 1
-        << "--steps, --scale and --trail go with --export." << QStringList{} << QString();
+        << "--steps, --scale, --trail, --graph and --graph-only go with --export." << QStringList{}
+        << QString();
+    QTest::newRow("--graph-only makes no animation")
+        << QStringList{"--export", scratch_.filePath(QStringLiteral("no.gif")), "--graph-only",
+                       examples + "glider.cells"}
+        << false << 1 << "--graph-only makes a picture: give a name ending in .png."
+        << QStringList{} << QString();
     QTest::newRow("--help-all in every language, whole")
         << QStringList{"--help-all"} << false << 0 << "--platform"
         << QStringList{"de_DE.UTF-8", "fr_FR.UTF-8", "es_ES.UTF-8"} << QString();
@@ -637,6 +645,11 @@ void PatternTest::exportedFramesAreTheRun_data()
     QTest::newRow("so many steps, 3 times the size, with the trail")
         << "glider-collision.cells" << QStringList{"--steps", "12", "--scale", "3", "--trail"}
         << "collision.gif" << 13 << 3;
+    QTest::newRow("with the graph beside the board, growing a step a frame")
+        << "glider-collision.cells" << QStringList{"--graph"} << "graph.gif" << 28 << 1;
+    QTest::newRow("with the graph, 2 times the size, 12 steps")
+        << "glider-collision.cells" << QStringList{"--graph", "--steps", "12", "--scale", "2"}
+        << "graph2.gif" << 13 << 2;
     QTest::newRow("a picture, 2 times the size")
         << "r-pentomino.cells" << QStringList{"--scale", "2"} << "r.png" << 1 << 2;
     QTest::newRow("a picture of step 9, with the trail")
@@ -645,7 +658,8 @@ void PatternTest::exportedFramesAreTheRun_data()
 }
 
 // --export of an example, read back with Qt's own reader: the frames, each 100 ms and the last
-// a second, round for ever, at the size asked, each the board at its step as a model of the rule runs it.
+// a second, round for ever, at the size asked, each the board at its step as a model of the rule
+// runs it.
 void PatternTest::exportedFramesAreTheRun()
 {
     QFETCH(QString, example);
@@ -682,9 +696,27 @@ void PatternTest::exportedFramesAreTheRun()
         }
     }
     const bool withTrail = options.contains(QStringLiteral("--trail"));
+    // With the graph, half as wide again to the right of the board, its line in the past's
+    // colour reaching further at every frame after the first.
+    const bool graphed = options.contains(QStringLiteral("--graph"));
+    const int side = 333 * scale;
+    int reached = -1;
     for (int frame = 0; frame < frames; ++frame) {
-        const QImage image = reader.read();
-        QCOMPARE(image.size(), QSize(333 * scale, 333 * scale));
+        const QImage whole = reader.read().convertToFormat(QImage::Format_RGB32);
+        QCOMPARE(whole.size(), QSize(graphed ? side + side * 3 / 2 : side, side));
+        const QImage image = whole.copy(0, 0, side, side);
+        int reaches = -1;
+        for (int y = 0; graphed && y < side; ++y) {
+            for (int x = side; x < whole.width(); ++x) {
+                reaches =
+                    whole.pixel(x, y) == qRgb(0x1A, 0x4F, 0x9C) ? std::max(reaches, x) : reaches;
+            }
+        }
+        QVERIFY2(
+            !graphed || frame == 0 || reaches > reached,
+            qPrintable(
+                QStringLiteral("frame %1: %2, %3 before").arg(frame).arg(reaches).arg(reached)));
+        reached = reaches;
         if (out.endsWith(QStringLiteral(".gif"))) {
             // The last held a second before the animation comes round.
             QCOMPARE(reader.nextImageDelay(), frame == frames - 1 ? 1000 : 100);
@@ -716,16 +748,30 @@ void PatternTest::exportFromTheWindow_data()
     QTest::addColumn<int>("generations"); // an animation's
     QTest::addColumn<QString>("said");    // once it is done, or nothing
     QTest::addColumn<bool>("marked");     // with the next generation's marks over the board
+    QTest::addColumn<int>("shown");       // the board, with its graph, or the graph alone
+    QTest::addColumn<QSize>("size");      // of the picture or the animation's frames
 
+    const QSize board(333, 333);
+    const QSize graphed(333 + 499, 333);
     QTest::newRow("the picture, as the picture area shows it")
-        << "Export Picture…" << 1 << false << true << 0 << "Saved board.png." << false;
+        << "Export Picture…" << 1 << false << true << 0 << "Saved board.png." << false << 0
+        << board;
     QTest::newRow("the picture with the next generation marked: the board without the marks")
-        << "Export Picture…" << 1 << false << true << 0 << "Saved board.png." << true;
+        << "Export Picture…" << 1 << false << true << 0 << "Saved board.png." << true << 0 << board;
+    QTest::newRow("the picture with its graph: the board on the left as the area shows it")
+        << "Export Picture…" << 1 << false << true << 0 << "Saved board.png." << false << 1
+        << graphed;
+    QTest::newRow("the graph alone, 2 times the size")
+        << "Export Picture…" << 2 << false << true << 0 << "Saved board.png." << false << 2
+        << QSize(999, 666); // half as wide again as a board of 666
     QTest::newRow("an animation of 10 generations: 11 pictures")
         << "Export Animation…" << 1 << false << true << 10 << "Saved board.gif: 11 pictures."
-        << false;
+        << false << 0 << board;
+    QTest::newRow("an animation with its graph")
+        << "Export Animation…" << 1 << false << true << 10 << "Saved board.gif: 11 pictures."
+        << false << 1 << graphed;
     QTest::newRow("a long animation, cancelled, leaves the old file")
-        << "Export Animation…" << 8 << true << false << 1000 << QString() << false;
+        << "Export Animation…" << 8 << true << false << 1000 << QString() << false << 0 << QSize();
 }
 
 // From the File menu, as a person exports: the dialog's suggestion, a size, Save; and for a long
@@ -739,6 +785,8 @@ void PatternTest::exportFromTheWindow()
     QFETCH(int, generations);
     QFETCH(QString, said);
     QFETCH(bool, marked);
+    QFETCH(int, shown);
+    QFETCH(QSize, size);
 
     Press(*window_, "cmdRandom");
     const auto nextGeneration = [this] {
@@ -775,6 +823,7 @@ void PatternTest::exportFromTheWindow()
             }
             edit->setText(path);
             modal->findChild<QSpinBox*>(QStringLiteral("exportScale"))->setValue(scale);
+            modal->findChild<QComboBox*>(QStringLiteral("exportContent"))->setCurrentIndex(shown);
             if (auto* steps = modal->findChild<QSpinBox*>(QStringLiteral("exportGenerations"))) {
                 steps->setValue(generations);
             }
@@ -799,10 +848,14 @@ void PatternTest::exportFromTheWindow()
         nextGeneration(); // off: what is left on screen is the board alone
         QVERIFY(quarn::testing::Grab(*window_) != onScreen);
     }
-    if (made && entry.contains(QStringLiteral("Picture"))) {
+    if (!made) {
+        return;
+    }
+    const QImage picture = QImage::fromData(bytes).convertToFormat(QImage::Format_RGB32);
+    QCOMPARE(picture.size(), size);
+    if (entry.contains(QStringLiteral("Picture")) && shown < 2) {
         // The board as the picture area draws it, pixel for pixel.
-        QCOMPARE(QImage::fromData(bytes).convertToFormat(QImage::Format_RGB32),
-                 quarn::testing::Grab(*window_));
+        QCOMPARE(picture.copy(0, 0, 333, 333), quarn::testing::Grab(*window_));
     }
 }
 
@@ -828,6 +881,43 @@ void PatternTest::exportToAFullDiskKeepsTheOldFile()
     QVERIFY(old.open(QIODevice::ReadOnly));
     QCOMPARE(old.readAll(), QByteArray("old\n"));
     QCOMPARE(QDir(scratch_.path()).entryList({QStringLiteral("kept.gif*")}, QDir::Files).size(), 1);
+}
+
+// --graph-only and --graph for a picture of the R-pentomino: the graph alone, as large as it
+// stands beside the board, with the fate above it and its axes' titles; and beside the board at
+// step 60, which stands on the left exactly as the board alone is drawn.
+void PatternTest::graphPictures()
+{
+    const QString source = QStringLiteral(QUARN_EXAMPLES_DIR "/r-pentomino.cells");
+    const QString alone = scratch_.filePath(QStringLiteral("graph.png"));
+    const QString both = scratch_.filePath(QStringLiteral("both.png"));
+    const QString board = scratch_.filePath(QStringLiteral("board.png"));
+    QString said;
+    Run({"--export", alone, "--graph-only", source}, false, 0, {}, {}, said);
+    Run({"--export", both, "--graph", "--steps", "60", source}, false, 0, {}, {}, said);
+    Run({"--export", board, "--steps", "60", source}, false, 0, {}, {}, said);
+
+    const QImage graph = QImage(alone).convertToFormat(QImage::Format_RGB32);
+    QCOMPARE(graph.size(), QSize(499, 333));
+    // The words' black where they stand: along the top, under the middle of the steps' axis,
+    // and on its side at the left.
+    const auto words = [&graph](const QRect& where) {
+        int black = 0;
+        for (int y = where.top(); y <= where.bottom(); ++y) {
+            for (int x = where.left(); x <= where.right(); ++x) {
+                black += qGray(graph.pixel(x, y)) < 64 ? 1 : 0;
+            }
+        }
+        return black;
+    };
+    QVERIFY(words(QRect(8, 6, 440, 18)) > 200);   // the fate, a line of some 60 letters
+    QVERIFY(words(QRect(240, 312, 60, 18)) > 20); // "Step"
+    QVERIFY(words(QRect(3, 120, 18, 100)) > 40);  // "Live cells"
+    QCOMPARE(words(QRect(240, 0, 60, 5)), 0);     // nothing above the fate
+
+    const QImage side = QImage(both).convertToFormat(QImage::Format_RGB32);
+    QCOMPARE(side.size(), QSize(333 + 499, 333));
+    QCOMPARE(side.copy(0, 0, 333, 333), QImage(board).convertToFormat(QImage::Format_RGB32));
 }
 
 QTEST_MAIN(PatternTest)
