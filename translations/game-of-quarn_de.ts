@@ -995,12 +995,28 @@
         <translation>--describe und --export passen nicht zusammen: Geben Sie eines von beiden an.</translation>
     </message>
     <message>
-        <source>--steps, --scale and --trail go with --export.</source>
-        <translation>--steps, --scale und --trail gehören zu --export.</translation>
-    </message>
-    <message>
         <source>It is the pattern file itself: give another name for the picture.</source>
         <translation>Es ist die Musterdatei selbst: Geben Sie dem Bild einen anderen Namen.</translation>
+    </message>
+    <message>
+        <source>With --export: puts the graph of the live cells at each step beside the board, in a picture or an animation.</source>
+        <translation>Mit --export: stellt die Grafik der lebenden Zellen bei jedem Schritt neben das Spielfeld, in einem Bild oder einer Animation.</translation>
+    </message>
+    <message>
+        <source>With --export to a .png: the graph of the live cells at each step alone, from the start to the board&apos;s fate.</source>
+        <translation>Mit --export in eine .png: nur die Grafik der lebenden Zellen bei jedem Schritt, vom Anfang bis zum Schicksal des Spielfelds.</translation>
+    </message>
+    <message>
+        <source>--steps, --scale, --trail, --graph and --graph-only go with --export.</source>
+        <translation>--steps, --scale, --trail, --graph und --graph-only gehören zu --export.</translation>
+    </message>
+    <message>
+        <source>--graph and --graph-only do not go together: give one of them.</source>
+        <translation>--graph und --graph-only passen nicht zusammen: Geben Sie eines davon an.</translation>
+    </message>
+    <message>
+        <source>--graph-only makes a picture: give a name ending in .png.</source>
+        <translation>--graph-only macht ein Bild: Geben Sie einen Namen an, der auf .png endet.</translation>
     </message>
 </context>
 <context>
@@ -1080,6 +1096,22 @@
     <message>
         <source>%1 files (*.%2)</source>
         <translation>%1-Dateien (*.%2)</translation>
+    </message>
+    <message>
+        <source>The board</source>
+        <translation>Das Spielfeld</translation>
+    </message>
+    <message>
+        <source>The board and its graph</source>
+        <translation>Das Spielfeld und seine Grafik</translation>
+    </message>
+    <message>
+        <source>The graph alone</source>
+        <translation>Nur die Grafik</translation>
+    </message>
+    <message>
+        <source>S&amp;how:</source>
+        <translation>&amp;Zeigen:</translation>
     </message>
 </context>
 <context>
@@ -1685,6 +1717,14 @@
             <numerusform>%n lebende Zelle am Anfang</numerusform>
             <numerusform>%n lebende Zellen am Anfang</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Step</source>
+        <translation>Schritt</translation>
+    </message>
+    <message>
+        <source>Live cells</source>
+        <translation>Lebende Zellen</translation>
     </message>
 </context>
 <context>

@@ -995,12 +995,28 @@
         <translation>--describe y --export no van juntos: indique uno de los dos.</translation>
     </message>
     <message>
-        <source>--steps, --scale and --trail go with --export.</source>
-        <translation>--steps, --scale y --trail van con --export.</translation>
-    </message>
-    <message>
         <source>It is the pattern file itself: give another name for the picture.</source>
         <translation>Es el propio archivo del patrón: dé otro nombre a la imagen.</translation>
+    </message>
+    <message>
+        <source>With --export: puts the graph of the live cells at each step beside the board, in a picture or an animation.</source>
+        <translation>Con --export: pone la gráfica de las células vivas en cada paso junto al tablero, en una imagen o una animación.</translation>
+    </message>
+    <message>
+        <source>With --export to a .png: the graph of the live cells at each step alone, from the start to the board&apos;s fate.</source>
+        <translation>Con --export a un .png: solo la gráfica de las células vivas en cada paso, desde el principio hasta el destino del tablero.</translation>
+    </message>
+    <message>
+        <source>--steps, --scale, --trail, --graph and --graph-only go with --export.</source>
+        <translation>--steps, --scale, --trail, --graph y --graph-only van con --export.</translation>
+    </message>
+    <message>
+        <source>--graph and --graph-only do not go together: give one of them.</source>
+        <translation>--graph y --graph-only no van juntas: indique una de ellas.</translation>
+    </message>
+    <message>
+        <source>--graph-only makes a picture: give a name ending in .png.</source>
+        <translation>--graph-only hace una imagen: indique un nombre que termine en .png.</translation>
     </message>
 </context>
 <context>
@@ -1080,6 +1096,22 @@
     <message>
         <source>%1 files (*.%2)</source>
         <translation>Archivos %1 (*.%2)</translation>
+    </message>
+    <message>
+        <source>The board</source>
+        <translation>El tablero</translation>
+    </message>
+    <message>
+        <source>The board and its graph</source>
+        <translation>El tablero y su gráfica</translation>
+    </message>
+    <message>
+        <source>The graph alone</source>
+        <translation>Solo la gráfica</translation>
+    </message>
+    <message>
+        <source>S&amp;how:</source>
+        <translation>&amp;Mostrar:</translation>
     </message>
 </context>
 <context>
@@ -1685,6 +1717,14 @@
             <numerusform>%n célula viva al inicio</numerusform>
             <numerusform>%n células vivas al inicio</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Step</source>
+        <translation>Paso</translation>
+    </message>
+    <message>
+        <source>Live cells</source>
+        <translation>Células vivas</translation>
     </message>
 </context>
 <context>

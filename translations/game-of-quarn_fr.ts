@@ -995,12 +995,28 @@
         <translation>--describe et --export ne vont pas ensemble : donnez l’un des deux.</translation>
     </message>
     <message>
-        <source>--steps, --scale and --trail go with --export.</source>
-        <translation>--steps, --scale et --trail vont avec --export.</translation>
-    </message>
-    <message>
         <source>It is the pattern file itself: give another name for the picture.</source>
         <translation>C’est le fichier du motif lui-même : donnez un autre nom à l’image.</translation>
+    </message>
+    <message>
+        <source>With --export: puts the graph of the live cells at each step beside the board, in a picture or an animation.</source>
+        <translation>Avec --export : place le graphique des cellules vivantes à chaque étape à côté du plateau, dans une image ou une animation.</translation>
+    </message>
+    <message>
+        <source>With --export to a .png: the graph of the live cells at each step alone, from the start to the board&apos;s fate.</source>
+        <translation>Avec --export vers un .png : le graphique des cellules vivantes à chaque étape seul, du début jusqu’au destin du plateau.</translation>
+    </message>
+    <message>
+        <source>--steps, --scale, --trail, --graph and --graph-only go with --export.</source>
+        <translation>--steps, --scale, --trail, --graph et --graph-only vont avec --export.</translation>
+    </message>
+    <message>
+        <source>--graph and --graph-only do not go together: give one of them.</source>
+        <translation>--graph et --graph-only ne vont pas ensemble : donnez l’un des deux.</translation>
+    </message>
+    <message>
+        <source>--graph-only makes a picture: give a name ending in .png.</source>
+        <translation>--graph-only fait une image : donnez un nom qui finit par .png.</translation>
     </message>
 </context>
 <context>
@@ -1080,6 +1096,22 @@
     <message>
         <source>%1 files (*.%2)</source>
         <translation>Fichiers %1 (*.%2)</translation>
+    </message>
+    <message>
+        <source>The board</source>
+        <translation>Le plateau</translation>
+    </message>
+    <message>
+        <source>The board and its graph</source>
+        <translation>Le plateau et son graphique</translation>
+    </message>
+    <message>
+        <source>The graph alone</source>
+        <translation>Le graphique seul</translation>
+    </message>
+    <message>
+        <source>S&amp;how:</source>
+        <translation>&amp;Montrer :</translation>
     </message>
 </context>
 <context>
@@ -1685,6 +1717,14 @@
             <numerusform>%n cellule vivante au début</numerusform>
             <numerusform>%n cellules vivantes au début</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Step</source>
+        <translation>Étape</translation>
+    </message>
+    <message>
+        <source>Live cells</source>
+        <translation>Cellules vivantes</translation>
     </message>
 </context>
 <context>
