@@ -230,8 +230,9 @@ BENCHMARK_CAPTURE(BM_PopulationAddPoint, drawn, false);
 BENCHMARK_CAPTURE(BM_PopulationAddPoint, painted, true);
 
 // An animation of 1,000 generations of a random board at 1x, as Export Animation or --export
-// --steps 1000 makes it, and the size of its file.
-void BM_ExportAnimation(benchmark::State& state, int generations, bool random)
+// --steps 1000 makes it, and the size of its file; with the graph beside the board, as --graph
+// makes it.
+void BM_ExportAnimation(benchmark::State& state, int generations, bool random, bool graph = false)
 {
     quarn::Field start;
     if (random) {
@@ -242,15 +243,42 @@ void BM_ExportAnimation(benchmark::State& state, int generations, bool random)
             start.Set(row, column); // the glider example as placed, which settles at step 59
         }
     }
+    const quarn::run_animation::Graph beside{
+        {{0, start.Count()}},
+        1,
+        QStringLiteral("The board is still changing after 1000 steps."),
+        false};
     std::size_t bytes = 0;
     for (auto _ : state) {
-        bytes = static_cast<std::size_t>(
-            quarn::run_animation::Animation(start, &start, generations, 1).size());
+        bytes =
+            static_cast<std::size_t>(quarn::run_animation::Animation(start, &start, generations, 1,
+                                                                     {}, graph ? &beside : nullptr)
+                                         .size());
     }
     state.counters["kB"] = static_cast<double>(bytes) / 1000.0;
 }
 BENCHMARK_CAPTURE(BM_ExportAnimation, random_1000, 1000, true)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_ExportAnimation, glider_to_its_fate, 59, false)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_ExportAnimation, random_1000_with_the_graph, 1000, true, true)
+    ->Unit(benchmark::kMillisecond);
+
+// The graph alone as a PNG at 1x, as --graph-only makes it: a random board's 1,000 steps ahead.
+void BM_GraphPng(benchmark::State& state)
+{
+    const quarn::RunRecord record = BusyRecord(1, 4);
+    quarn::RunModel run;
+    run.Restore(record);
+    const quarn::Population& series = run.Series();
+    const quarn::run_animation::Graph graph{
+        quarn::GraphPicture::PointsOf(series), series.PastSize(),
+        QStringLiteral("The board settles at step 400."), series.AndOn()};
+    std::size_t bytes = 0;
+    for (auto _ : state) {
+        bytes = static_cast<std::size_t>(quarn::run_animation::GraphPng(graph, 1).size());
+    }
+    state.counters["kB"] = static_cast<double>(bytes) / 1000.0;
+}
+BENCHMARK(BM_GraphPng)->Unit(benchmark::kMillisecond);
 
 // P in the graph to the first tones handed to the sound output, the sound layer loaded and the
 // output opened on the first press, as in a program that has played nothing yet; the presses
