@@ -105,7 +105,8 @@ void GraphFrame::DrawAxes(QPainter& painter, const QFontMetrics& metrics, const 
         // The steps ahead go on past the last one drawn.
         painter.setPen(kAhead);
         painter.drawText(QRect(plot.left(), outlook.bottom() + 1, plot.width(), metrics.height()),
-                         Qt::AlignRight | Qt::AlignTop, Tr(QT_TRANSLATE_NOOP("quarn::PopulationGraph", "and on")));
+                         Qt::AlignRight | Qt::AlignTop,
+                         Tr(QT_TRANSLATE_NOOP("quarn::PopulationGraph", "and on")));
     }
     painter.setPen(kAxis);
     painter.drawLine(plot.left(), plot.top(), plot.left(), plot.bottom());
@@ -131,7 +132,8 @@ void GraphFrame::DrawAxes(QPainter& painter, const QFontMetrics& metrics, const 
     painter.setPen(text);
     painter.drawText(QRect(plot.left(), plot.bottom() + kTick + 1 + metrics.height(), plot.width(),
                            metrics.height()),
-                     Qt::AlignHCenter | Qt::AlignTop, Tr(QT_TRANSLATE_NOOP("quarn::PopulationGraph", "Step")));
+                     Qt::AlignHCenter | Qt::AlignTop,
+                     Tr(QT_TRANSLATE_NOOP("quarn::PopulationGraph", "Step")));
     painter.save();
     painter.translate(kFrame, plot.bottom());
     painter.rotate(-90);

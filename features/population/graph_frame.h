@@ -42,7 +42,7 @@ struct GraphFrame
 
     // The plot laid out in an area of the given size, with the fate's words wrapped above it, a
     // line for "and on" below them, and room for the marks that reach above the plot.
-    void LayOut(QSize size, const QFontMetrics& metrics, const QString& outlook, int markReach);
+    void LayOut(QSize size, const QFontMetrics& metrics, const QString& words, int markReach);
 
     // The axes shown from the first step to stepsEnd, and from 0 to liveEnd live cells.
     void ShowUpTo(int firstStep, int lastStep, int highest);
@@ -52,8 +52,8 @@ struct GraphFrame
 
     // The fate's words, "and on" where the steps go on past the graph, the axes with their ticks,
     // labels and titles, in the text's colour.
-    void DrawAxes(QPainter& painter, const QFontMetrics& metrics, const QString& outlook,
-                  bool andOn, const QColor& text) const;
+    void DrawAxes(QPainter& painter, const QFontMetrics& metrics, const QString& words, bool andOn,
+                  const QColor& text) const;
     // The ticks under the steps' axis between x0 and x1; the grid and the axis's line.
     void DrawStepTicks(QPainter& painter, int x0, int x1) const;
     void DrawGrid(QPainter& painter, int x0, int x1) const;

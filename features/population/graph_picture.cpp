@@ -127,7 +127,7 @@ void GraphPicture::DrawLine(QPainter& painter, int from, int to, bool past) cons
     pen.setCapStyle(Qt::FlatCap);
     painter.setPen(pen);
     std::vector<QPointF> line;
-    line.reserve(static_cast<std::size_t>(to - from + 1));
+    line.reserve(static_cast<std::size_t>(to - from) + 1);
     for (int i = from; i <= to; ++i) {
         line.push_back(Where(i));
     }
