@@ -285,15 +285,16 @@ QByteArray Animation(const Field& start, const Field* trail, int generations, in
     // The graph's points on to the last frame's step, for axes that fit them all from the first.
     std::optional<GraphPicture> drawn;
     if (graph != nullptr && !graph->points.empty()) {
+        const int past = std::clamp(graph->past, 1, static_cast<int>(graph->points.size()));
         std::vector<GraphPicture::Point> points(graph->points.begin(),
-                                                graph->points.begin() + graph->past);
+                                                graph->points.begin() + past);
         Field cells = start;
         for (int frame = 1; frame < frames; ++frame) {
             cells = cells.Next();
             points.push_back({points.back().step + 1, cells.Count()});
         }
         drawn.emplace(GraphSize(side), scale, std::move(points), graph->outlook, false, true);
-        drawn->Draw(graph->past - 1);
+        drawn->Draw(past - 1);
     }
     Canvas canvas;
     canvas.width = side + (drawn ? drawn->Image().width() : 0);
