@@ -7,7 +7,6 @@
 #include "features/files/pattern_file.h"
 #include "features/files/whole_file.h"
 #include "features/pictures/run_animation.h"
-#include "features/population/graph_frame.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -34,39 +33,31 @@ Field FieldOf(const std::vector<Cell>& cells)
     return field;
 }
 
-// The graph of the board's run as the window draws it, the board after so many generations: the
-// steps to there past, those on to its fate ahead.
-run_animation::Graph GraphAfter(const Field& start, int generations)
+// The run from the board as a load leaves it, so many generations on.
+void RunOn(RunModel& run, const Field& start, int generations)
 {
-    RunModel run;
     run.Reset(start, 0);
     Field field = start;
     for (int step = 0; step < generations; ++step) {
         field = field.Next();
         run.Stepped(field);
     }
-    const Fate& fate = run.Foreseen();
-    const Population& series = run.Series();
-    return {GraphPicture::PointsOf(series), series.PastSize(),
-            GraphFrame::OutlookOf(fate, run.Record().Last()), series.AndOn()};
 }
 
-// The board after so many generations, with where life has been on the way; or its graph.
-QByteArray PictureAfter(Field field, int generations, const Request& request)
+// The board after so many generations, with where life has been on the way; with its graph, or
+// the graph alone.
+QByteArray PictureAfter(const Field& start, int generations, const Request& request)
 {
-    const Field start = field;
-    Field trail = field;
-    for (int step = 0; step < generations; ++step) {
-        field = field.Next();
-        trail = trail | field;
+    RunModel run;
+    RunOn(run, start, generations);
+    if (request.graphOnly) {
+        return run_animation::GraphPng(run_animation::GraphOf(run), request.scale);
     }
-    if (!request.graph && !request.graphOnly) {
-        return run_animation::Picture(field, request.trail ? trail : Field{}, request.scale);
-    }
-    const run_animation::Graph graph = GraphAfter(start, generations);
-    return request.graphOnly ? run_animation::GraphPng(graph, request.scale)
-                             : run_animation::Picture(field, request.trail ? trail : Field{},
-                                                      request.scale, &graph);
+    const run_animation::Graph graph =
+        request.graph ? run_animation::GraphOf(run) : run_animation::Graph{};
+    return run_animation::Picture(run.Record().Now(),
+                                  request.trail ? run.Record().Trail() : Field{}, request.scale,
+                                  request.graph ? &graph : nullptr);
 }
 
 // The board as a load leaves it, at step 0, saved as the request asks: the trail of a board at
@@ -76,8 +67,10 @@ int Save(const Request& request, const std::vector<Cell>& cells)
 {
     const Field field = FieldOf(cells);
     const bool animation = QFileInfo(request.exportTo).suffix().toLower() == QStringLiteral("gif");
+    RunModel start;
+    RunOn(start, field, 0);
     const run_animation::Graph graph =
-        request.graph && animation ? GraphAfter(field, 0) : run_animation::Graph{};
+        request.graph && animation ? run_animation::GraphOf(start) : run_animation::Graph{};
     const QByteArray bytes =
         animation
             ? run_animation::Animation(

@@ -121,10 +121,7 @@ void DisplayTrailTest::cleanup()
 void DisplayTrailTest::trailFollowsTheRun()
 {
     Paste(*window_, "x = 3, y = 1\n3o!");
-    QAction* trail = nullptr;
-    for (QAction* action : window_->findChildren<QAction*>()) {
-        trail = action->text() == QStringLiteral("&Trail") ? action : trail;
-    }
+    QAction* trail = ViewEntry(*window_, QStringLiteral("&Trail"));
     QVERIFY(trail != nullptr && trail->isCheckable() && !trail->isChecked());
     trail->setChecked(true);
     Press(*window_, "cmdOneStep");

@@ -4,7 +4,6 @@
 #include "features/files/whole_file.h"
 #include "features/pictures/export_dialog.h"
 #include "features/pictures/run_animation.h"
-#include "features/population/graph_frame.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -46,34 +45,20 @@ void PictureExport::ExportPicture()
     const RunRecord& record = run_.Record();
     const Field cells = record.Now();
     const Field trail = trail_ ? record.Trail() : Field{};
-    const run_animation::Graph graph = GraphNow();
+    const run_animation::Graph graph = run_animation::GraphOf(run_);
     ExportDialog dialog(window_, tr("Export Picture"), Suggested(QStringLiteral("png")),
                         QStringLiteral("png"), -1);
     if (dialog.exec() != QDialog::Accepted) {
         return;
     }
-    switch (dialog.Shown()) {
-    case ExportDialog::Content::kBoard:
-        Save(dialog.Path(), run_animation::Picture(cells, trail, dialog.Scale()), tr("Saved %1."));
-        break;
-    case ExportDialog::Content::kBoardAndGraph:
-        Save(dialog.Path(), run_animation::Picture(cells, trail, dialog.Scale(), &graph),
-             tr("Saved %1."));
-        break;
-    case ExportDialog::Content::kGraph:
-        Save(dialog.Path(), run_animation::GraphPng(graph, dialog.Scale()), tr("Saved %1."));
-        break;
-    }
-}
-
-// The graph as the window of the population shows it: the steps since the reset and ahead, and
-// the fate above.
-run_animation::Graph PictureExport::GraphNow() const
-{
-    const Fate& fate = run_.Foreseen();
-    const Population& series = run_.Series();
-    return {GraphPicture::PointsOf(series), series.PastSize(),
-            GraphFrame::OutlookOf(fate, run_.Record().Last()), series.AndOn()};
+    const ExportDialog::Content shown = dialog.Shown();
+    Save(dialog.Path(),
+         shown == ExportDialog::Content::kGraph
+             ? run_animation::GraphPng(graph, dialog.Scale())
+             : run_animation::Picture(cells, trail, dialog.Scale(),
+                                      shown == ExportDialog::Content::kBoardAndGraph ? &graph
+                                                                                     : nullptr),
+         tr("Saved %1."));
 }
 
 void PictureExport::ExportAnimation()
@@ -84,7 +69,7 @@ void PictureExport::ExportAnimation()
     const bool withTrail = trail_;
     const int suggested = run_animation::DefaultGenerations(run_.Foreseen(), record.Last().step);
     // The steps past beside the board; those ahead are the animation's own.
-    const run_animation::Graph graph = GraphNow();
+    const run_animation::Graph graph = run_animation::GraphOf(run_);
     ExportDialog dialog(window_, tr("Export Animation"), Suggested(QStringLiteral("gif")),
                         QStringLiteral("gif"), suggested);
     if (dialog.exec() != QDialog::Accepted) {

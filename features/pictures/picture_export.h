@@ -34,7 +34,6 @@ signals:
     void Said(const QString& words);
 
 private:
-    run_animation::Graph GraphNow() const;
     QString Suggested(const QString& extension) const;
     // Saves the bytes and says so in the words given, %1 the file's name; or warns why not.
     void Save(const QString& path, const QByteArray& bytes, const QString& saved);

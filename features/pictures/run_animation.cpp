@@ -1,6 +1,7 @@
 #include "features/pictures/run_animation.h"
 
 #include "features/pictures/board_picture.h"
+#include "features/population/graph_frame.h"
 
 #include <QBuffer>
 #include <QPainter>
@@ -225,6 +226,14 @@ QByteArray Png(const QImage& image)
 }
 
 } // namespace
+
+Graph GraphOf(const RunModel& run)
+{
+    const Fate& fate = run.Foreseen();
+    const Population& series = run.Series();
+    return {GraphPicture::PointsOf(series), series.PastSize(),
+            GraphFrame::OutlookOf(fate, run.Record().Last()), series.AndOn()};
+}
 
 QSize GraphSize(int side)
 {

@@ -2,6 +2,7 @@
 
 #include "census/fate.h"
 #include "census/field.h"
+#include "census/run_model.h"
 #include "features/population/graph_picture.h"
 
 #include <QByteArray>
@@ -32,6 +33,10 @@ struct Graph
     QString outlook;
     bool andOn = false;
 };
+
+// The graph as the window of the population shows the run: the steps since the reset and
+// ahead, and the fate above.
+Graph GraphOf(const RunModel& run);
 
 // A graph beside a board of the given side, as tall as the board and half as wide again.
 QSize GraphSize(int side);

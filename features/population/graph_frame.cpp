@@ -30,11 +30,6 @@ int RoundAbove(int value)
     }
 }
 
-QString Tr(const char* text)
-{
-    return QCoreApplication::translate("quarn::PopulationGraph", text);
-}
-
 } // namespace
 
 const QColor GraphFrame::kGround = Qt::white;
@@ -106,7 +101,7 @@ void GraphFrame::DrawAxes(QPainter& painter, const QFontMetrics& metrics, const 
         painter.setPen(kAhead);
         painter.drawText(QRect(plot.left(), outlook.bottom() + 1, plot.width(), metrics.height()),
                          Qt::AlignRight | Qt::AlignTop,
-                         Tr(QT_TRANSLATE_NOOP("quarn::PopulationGraph", "and on")));
+                         QCoreApplication::translate("quarn::PopulationGraph", "and on"));
     }
     painter.setPen(kAxis);
     painter.drawLine(plot.left(), plot.top(), plot.left(), plot.bottom());
@@ -133,12 +128,12 @@ void GraphFrame::DrawAxes(QPainter& painter, const QFontMetrics& metrics, const 
     painter.drawText(QRect(plot.left(), plot.bottom() + kTick + 1 + metrics.height(), plot.width(),
                            metrics.height()),
                      Qt::AlignHCenter | Qt::AlignTop,
-                     Tr(QT_TRANSLATE_NOOP("quarn::PopulationGraph", "Step")));
+                     QCoreApplication::translate("quarn::PopulationGraph", "Step"));
     painter.save();
     painter.translate(kFrame, plot.bottom());
     painter.rotate(-90);
     painter.drawText(QRect(0, 0, plot.height(), metrics.height()), Qt::AlignHCenter | Qt::AlignTop,
-                     Tr(QT_TRANSLATE_NOOP("quarn::PopulationGraph", "Live cells")));
+                     QCoreApplication::translate("quarn::PopulationGraph", "Live cells"));
     painter.restore();
 }
 

@@ -36,15 +36,14 @@ GraphPicture::GraphPicture(QSize size, int scale, std::vector<Point> points, QSt
       font_(QGuiApplication::font()),
       image_(size, QImage::Format_RGB32)
 {
-    font_.setPixelSize(kFontPixels * scale);
+    // Laid out at scale 1 and then scaled, so that a picture twice the size is the same graph.
+    font_.setPixelSize(kFontPixels);
     if (crisp_) {
+        // Letters in the text's own black, without the shades a smoothed edge would add.
         font_.setStyleStrategy(QFont::NoAntialias);
     }
-    // Laid out at scale 1 and then scaled, so that a picture twice the size is the same graph.
     const QSize logical(size.width() / scale, size.height() / scale);
-    QFont measured = font_;
-    measured.setPixelSize(kFontPixels);
-    frame_.LayOut(logical, QFontMetrics(measured), outlook_, kMarkReach);
+    frame_.LayOut(logical, QFontMetrics(font_), outlook_, kMarkReach);
     int highest = 0;
     for (const Point& point : points_) {
         highest = std::max(highest, point.live);
@@ -59,14 +58,9 @@ const QImage& GraphPicture::Draw(int past)
     image_.fill(GraphFrame::kGround);
     QPainter painter(&image_);
     painter.scale(scale_, scale_);
-    QFont measured = font_;
-    measured.setPixelSize(kFontPixels);
-    painter.setFont(measured);
-    if (crisp_) {
-        painter.setRenderHint(QPainter::TextAntialiasing, false);
-    }
+    painter.setFont(font_);
     frame_.DrawGrid(painter, frame_.plot.left(), frame_.plot.right());
-    frame_.DrawAxes(painter, QFontMetrics(measured), outlook_, andOn_, Qt::black);
+    frame_.DrawAxes(painter, QFontMetrics(font_), outlook_, andOn_, Qt::black);
     painter.setRenderHint(QPainter::Antialiasing, !crisp_);
     DrawLine(painter, std::max(past_ - 1, 0), static_cast<int>(points_.size()) - 1, false);
     DrawLine(painter, 0, past_ - 1, true);

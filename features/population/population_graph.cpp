@@ -211,11 +211,11 @@ double PopulationGraph::YOf(int live) const
 bool PopulationGraph::Rescale()
 {
     const int size = population_.Size();
+    frame_.first = size > 0 ? population_.At(0).step : 0;
     if (size == 0) {
         return false;
     }
-    const int first = population_.At(0).step;
-    frame_.first = first;
+    const int first = frame_.first;
     const int steps =
         GraphFrame::AxisEnd(std::max(kLeastAxis, population_.At(size - 1).step - first));
     const int live = GraphFrame::AxisEnd(std::max(kLeastAxis, highest_));
