@@ -22,7 +22,14 @@ struct BoardObject
 
     // What it is and where: "Glider at row 5, column 5, heading down and to the right."
     Message Line() const;
+    // What it is, as one of its kind is first spoken of: "a glider", "a still life of 8 cells".
+    Message One() const;
+    // What it is, as one already spoken of: "the glider", "the changing group of 12 cells".
+    Message The() const;
 };
+
+// Where a ship is going, in words: "down and to the right"; nothing for none.
+Message HeadingWords(Heading heading);
 
 // What is on the board: its live cells, split into objects.
 struct Census

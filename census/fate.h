@@ -35,6 +35,8 @@ struct Fate
     // "The board settles at step 202 into 4 blocks and a beehive.", or once the board is there
     // "The board settled at step 202 into 4 blocks and a beehive."
     Message Line(int now) const;
+    // What becomes of the board, as a run's story ends: "the board settles into a block."
+    Message Outcome() const;
 };
 
 // What becomes of the field, at this count, looking at most horizon generations ahead.

@@ -32,6 +32,7 @@ struct KnownObject
     const char* many = nullptr; // "%n gliders", several in a list, counted
     const char* rows = nullptr; // one of its phases, rows split by '/', 'O' live
     int period = 0;             // 1 for a still life
+    const char* the = nullptr;  // "the glider", one already spoken of
 };
 
 // A shape matched against the common objects: which, and if it is a ship, where it is going.

@@ -51,6 +51,15 @@ const Population& RunModel::Series() const
     return series_;
 }
 
+const Moments& RunModel::WayMoments() const
+{
+    if (momentsWay_ != record_.Way()) {
+        moments_ = MomentsOf(record_.WayStart(), record_.WayStartStep(), Foreseen());
+        momentsWay_ = record_.Way();
+    }
+    return moments_;
+}
+
 void RunModel::Changed()
 {
     ++changes_;

@@ -2,6 +2,7 @@
 
 #include "census/fate.h"
 #include "census/foresight.h"
+#include "census/moments.h"
 #include "census/population.h"
 #include "census/run_record.h"
 
@@ -10,10 +11,10 @@
 namespace quarn {
 
 // The run as every reader sees it: the record of what the board went through since the last
-// reset, the fate foreseen for the way it is on, and how many cells live at each step past and
-// ahead. Each is worked out once, when it is first read after a change, and shared by all who
-// read it. The one who changes the board tells the model what happened: a reset, an edit, a
-// generation or a restore.
+// reset, the fate foreseen for the way it is on, how many cells live at each step past and
+// ahead, and the moments of the way from its start to its fate. Each is worked out once, when it is
+// first read after a change, and shared by all who read it. The one who changes the board tells the
+// model what happened: a reset, an edit, a generation or a restore.
 //
 // The readers get references to the model's own members, which stay where they are for as long
 // as the model does.
@@ -34,6 +35,8 @@ public:
     const Fate& Foreseen() const;
     // The population past and ahead, brought up to the record when it is read.
     const Population& Series() const;
+    // The moments of the way the board is on, found once for each way, like its fate.
+    const Moments& WayMoments() const;
 
 private:
     void Changed();
@@ -46,6 +49,8 @@ private:
     mutable std::uint64_t fateWay_ = 0; // no way's: ways are counted from 1
     mutable Population series_;
     mutable std::uint64_t seriesChanges_ = 0;
+    mutable Moments moments_;
+    mutable std::uint64_t momentsWay_ = 0;
 };
 
 } // namespace quarn

@@ -45,35 +45,41 @@ struct KindWords
     const char* title;
     const char* one;
     const char* many;
+    const char* the;
 };
 
 KindWords WordsOf(const BoardObject& object)
 {
     switch (KindOf(object)) {
     case Kind::Known:
-        return {object.known->name, object.known->one, object.known->many};
+        return {object.known->name, object.known->one, object.known->many, object.known->the};
     case Kind::LoneCell:
         return {QUARN_TRANSLATE_NOOP("Census", "Lone cell"),
                 QUARN_TRANSLATE_NOOP("Census", "a lone cell"),
-                QUARN_TRANSLATE_N_NOOP("Census", "%n lone cells")};
+                QUARN_TRANSLATE_N_NOOP("Census", "%n lone cells"),
+                QUARN_TRANSLATE_NOOP("Census", "the lone cell")};
     case Kind::Changing:
         return {QUARN_TRANSLATE_NOOP("Census", "Changing group of %1"),
                 QUARN_TRANSLATE_NOOP("Census", "a changing group of %1"),
-                QUARN_TRANSLATE_N_NOOP("Census", "%n changing groups of %1")};
+                QUARN_TRANSLATE_N_NOOP("Census", "%n changing groups of %1"),
+                QUARN_TRANSLATE_NOOP("Census", "the changing group of %1")};
     case Kind::Ship:
         return {QUARN_TRANSLATE_NOOP("Census", "Ship of period %1, %2"),
                 QUARN_TRANSLATE_NOOP("Census", "a ship of period %1, %2"),
-                QUARN_TRANSLATE_N_NOOP("Census", "%n ships of period %1, %2")};
+                QUARN_TRANSLATE_N_NOOP("Census", "%n ships of period %1, %2"),
+                QUARN_TRANSLATE_NOOP("Census", "the ship of period %1, %2")};
     case Kind::StillLife:
         return {QUARN_TRANSLATE_NOOP("Census", "Still life of %1"),
                 QUARN_TRANSLATE_NOOP("Census", "a still life of %1"),
-                QUARN_TRANSLATE_N_NOOP("Census", "%n still lifes of %1")};
+                QUARN_TRANSLATE_N_NOOP("Census", "%n still lifes of %1"),
+                QUARN_TRANSLATE_NOOP("Census", "the still life of %1")};
     case Kind::Oscillator:
         break;
     }
     return {QUARN_TRANSLATE_NOOP("Census", "Oscillator of period %1, %2"),
             QUARN_TRANSLATE_NOOP("Census", "an oscillator of period %1, %2"),
-            QUARN_TRANSLATE_N_NOOP("Census", "%n oscillators of period %1, %2")};
+            QUARN_TRANSLATE_N_NOOP("Census", "%n oscillators of period %1, %2"),
+            QUARN_TRANSLATE_NOOP("Census", "the oscillator of period %1, %2")};
 }
 
 Message Cells(int count)
@@ -177,6 +183,8 @@ const BoardObject* CrowdOf(const Census& census)
     return nullptr;
 }
 
+} // namespace
+
 Message HeadingWords(Heading heading)
 {
     switch (heading) {
@@ -202,8 +210,6 @@ Message HeadingWords(Heading heading)
     return {};
 }
 
-} // namespace
-
 Message BoardObject::Line() const
 {
     const Message title{WordsOf(*this).title, KindFigures(*this)};
@@ -214,6 +220,16 @@ Message BoardObject::Line() const
     return {QUARN_TRANSLATE_NOOP("Census", "%1 at row %2, column %3, heading %4."),
             {title, Message::Number(topLeft.row), Message::Number(topLeft.column),
              HeadingWords(heading)}};
+}
+
+Message BoardObject::One() const
+{
+    return {WordsOf(*this).one, KindFigures(*this)};
+}
+
+Message BoardObject::The() const
+{
+    return {WordsOf(*this).the, KindFigures(*this)};
 }
 
 Message Census::Summary() const
@@ -279,6 +295,25 @@ Message Fate::Line(int now) const
     return Message::Counted(
         QUARN_TRANSLATE_N_NOOP("Census", "The board is still changing after %n steps."),
         "The board is still changing after 1 step.", ahead);
+}
+
+Message Fate::Outcome() const
+{
+    switch (end) {
+    case End::DiesOut:
+        // Dead from where it was foreseen: it was empty then.
+        return {ahead == 0 ? QUARN_TRANSLATE_NOOP("Census", "the board is empty.")
+                           : QUARN_TRANSLATE_NOOP("Census", "the board dies out.")};
+    case End::Settles:
+        return {QUARN_TRANSLATE_NOOP("Census", "the board settles into %1."), {census.List()}};
+    case End::Repeats:
+        return Message::Counted(
+            QUARN_TRANSLATE_N_NOOP("Census", "the board starts repeating every %n steps, as %1."),
+            "the board starts repeating every step, as %1.", period, {census.List()});
+    case End::StillChanging:
+        break;
+    }
+    return {QUARN_TRANSLATE_NOOP("Census", "the board is still changing.")};
 }
 
 } // namespace quarn

@@ -2,6 +2,7 @@
 #include "census/fate.h"
 #include "census/foresight.h"
 #include "census/known_objects.h"
+#include "census/moments.h"
 #include "census/run_model.h"
 #include "census/run_record.h"
 #include "pattern/pattern_reader.h"
@@ -156,6 +157,157 @@ TEST(Fate, IsTheSameWheneverItIsAsked)
     EXPECT_EQ(copy.Last().live, 4);
     EXPECT_EQ(record.Last().live, 5);
     EXPECT_EQ(record.Last().born, 1);
+}
+
+// --- The moments of a run ------------------------------------------------------------------
+
+// Objects placed on the board: rows of '.' and 'O' with their top-left cell.
+struct Placed
+{
+    std::string rows;
+    int top;
+    int left;
+};
+
+struct MomentsCase
+{
+    const char* name;
+    std::vector<Placed> placed;
+    // Every line in order; or, where the run is long, lines that must be among them, in order.
+    std::vector<std::string> lines;
+    bool every = true;
+};
+
+void PrintTo(const MomentsCase& c, std::ostream* out)
+{
+    *out << c.name;
+}
+
+class MomentsOfARun : public ::testing::TestWithParam<MomentsCase>
+{};
+
+// The steps, places and counts below were worked out apart from the program, by a plain model
+// of the board that runs each object alone and together on an open plane and on the board.
+TEST_P(MomentsOfARun, AreFoundAndTold)
+{
+    Field start;
+    for (const Placed& placed : GetParam().placed) {
+        start = start | FieldOf(placed.rows, placed.top, placed.left);
+    }
+    const quarn::Moments moments = quarn::MomentsOf(start, 0, quarn::FateOf(start, 0));
+    std::vector<std::string> lines;
+    for (const quarn::Moment& moment : moments.list) {
+        lines.push_back(moment.Line().English());
+    }
+    if (GetParam().every) {
+        EXPECT_EQ(lines, GetParam().lines);
+        return;
+    }
+    auto from = lines.begin();
+    for (const std::string& wanted : GetParam().lines) {
+        from = std::find(from, lines.end(), wanted);
+        ASSERT_NE(from, lines.end()) << wanted;
+    }
+}
+
+const std::string kGlider = ".O./..O/OOO";
+
+INSTANTIATE_TEST_SUITE_P(
+    Census, MomentsOfARun,
+    ::testing::Values(
+        // The edge acts first on the glider at step 56, so it meets the edge at 57.
+        MomentsCase{"AGliderIntoTheCorner",
+                    {{kGlider, 14, 14}},
+                    {"Step 57: the glider at row 29, column 28 meets the edge.",
+                     "Step 59: a block forms at row 29, column 29.",
+                     "Step 59: the board settles into a block."}},
+        MomentsCase{"TwoGlidersHeadOn",
+                    {{kGlider, 5, 5}, {"OOO/O../.O.", 20, 20}},
+                    {"Step 26: the glider from row 5, column 5 and the glider from row 20, "
+                     "column 20 meet at row 12, column 13.",
+                     "Step 30: a block forms at row 13, column 13.",
+                     "Step 30: the board settles into a block."}},
+        // The collision example: the most live cells come between the meeting and the blocks.
+        MomentsCase{"TwoGlidersALittleOutOfLine",
+                    {{".O........../..O........./OOO........./............/.........OOO/"
+                      ".........O../..........O.",
+                      12, 10}},
+                    {"Step 12: the glider from row 12, column 10 and the glider from row 16, "
+                     "column 19 meet at row 15, column 15.",
+                     "Step 22: the most live cells, 46.",
+                     "Step 27: the board settles into 4 blocks."},
+                    false},
+        MomentsCase{"AGliderThatMeetsABlock",
+                    {{kGlider, 5, 5}, {"OO/OO", 10, 12}},
+                    {"Step 12: the glider from row 5, column 5 and the block from row 10, "
+                     "column 12 meet at row 10, column 11.",
+                     "Step 31: the most live cells, 28.", "Step 39: the board dies out."}},
+        // Two cells from the block at its nearest, and the block left as it was.
+        MomentsCase{"AGliderThatPassesABlock",
+                    {{kGlider, 5, 5}, {"OO/OO", 12, 18}},
+                    {"Step 93: the glider at row 29, column 28 meets the edge.",
+                     "Step 95: a block forms at row 29, column 29.",
+                     "Step 95: the board settles into 2 blocks."}},
+        MomentsCase{"ThreeCellsInAnL",
+                    {{"O./OO", 15, 15}},
+                    {"Step 1: a block forms at row 15, column 15.",
+                     "Step 1: the board settles into a block."}},
+        // Its 12 cells at step 1 are a phase of the ship, not the board at its fullest.
+        MomentsCase{"ALightweightShipAtTheEdge",
+                    {{".O..O/O..../O...O/OOOO.", 14, 13}},
+                    {"Step 25: the lightweight ship at row 15, column 1 meets the edge.",
+                     "Step 27: a glider forms at row 14, column 1, heading up and to the right.",
+                     "Step 83: the glider at row 1, column 15 meets the edge.",
+                     "Step 85: a block forms at row 1, column 16.",
+                     "Step 85: the board settles into a block."}},
+        MomentsCase{"TheRPentomino",
+                    {{".OO/OO./.O.", 14, 14}},
+                    {"Step 99: the most live cells, 109.",
+                     "Step 202: the board starts repeating every 2 steps, as 2 blocks and a "
+                     "blinker."},
+                    false},
+        MomentsCase{"AnEmptyBoard", {}, {"Step 0: the board is empty."}}));
+
+// Forty-nine Ls become forty-nine blocks at once: the forming of the first thirty-nine is told,
+// and the fate says how many were left out.
+TEST(MomentsOfARun, AreNeverMoreThanALearnerCanRead)
+{
+    Field start;
+    for (int top = 2; top <= 26; top += 4) {
+        for (int left = 2; left <= 26; left += 4) {
+            start = start | FieldOf("O./OO", top, left);
+        }
+    }
+    const quarn::Moments moments = quarn::MomentsOf(start, 0, quarn::FateOf(start, 0));
+    ASSERT_EQ(moments.list.size(), 40U);
+    EXPECT_EQ(moments.list.front().Line().English(), "Step 1: a block forms at row 2, column 2.");
+    EXPECT_EQ(moments.list[38].Line().English(), "Step 1: a block forms at row 22, column 14.");
+    EXPECT_EQ(moments.list.back().Line().English(),
+              "Step 1: the board settles into 49 blocks. 10 less telling moments are left out.");
+}
+
+// The moments belong to the way: the same along it, counted as the label counts, and found
+// afresh from an edit.
+TEST(MomentsOfARun, FollowTheWayTheBoardIsOn)
+{
+    Field field = FieldOf(kGlider, 14, 14);
+    quarn::RunModel model;
+    model.Reset(field, 0);
+    const auto first = [&model] { return model.WayMoments().list.front().Line().English(); };
+    EXPECT_EQ(first(), "Step 57: the glider at row 29, column 28 meets the edge.");
+    for (int step = 1; step <= 10; ++step) {
+        field = field.Next();
+        model.Stepped(field);
+    }
+    EXPECT_EQ(first(), "Step 57: the glider at row 29, column 28 meets the edge.");
+    field.Set(1, 1);
+    model.Edited(field);
+    EXPECT_EQ(first(), "Step 57: the glider at row 29, column 28 meets the edge.");
+    EXPECT_EQ(model.WayMoments().list.back().Line().English(),
+              "Step 59: the board settles into a block.");
+    field = FieldOf("OOO", 10, 10);
+    model.Edited(field);
+    EXPECT_EQ(first(), "Step 10: the board starts repeating every 2 steps, as a blinker.");
 }
 
 // --- The record, shared between copies ---------------------------------------------------------
