@@ -34,6 +34,10 @@ constexpr Option kOptions[] = {
      QT_TRANSLATE_NOOP("main", "Prints what is on the board that FILE makes, object by object, "
                                "and what becomes of it, without opening the window."),
      false},
+    {"moments", nullptr,
+     QT_TRANSLATE_NOOP("main", "Prints the moments of the run of the board that FILE makes, one "
+                               "a line from the start to its fate, without opening the window."),
+     false},
     {"export", QT_TRANSLATE_NOOP("main", "OUT"),
      QT_TRANSLATE_NOOP("main",
                        "Saves a picture of the board that FILE makes, for OUT ending in .png, "
@@ -226,12 +230,17 @@ QString Mistake(const QCommandLineParser& parser, bool parsed)
     if (parser.isSet(QStringLiteral("describe")) && files == 0) {
         return QCoreApplication::translate("main", "Give the file to describe.");
     }
+    if (parser.isSet(QStringLiteral("moments")) && files == 0) {
+        return QCoreApplication::translate("main", "Give the file to tell the moments of.");
+    }
     if (parser.isSet(QStringLiteral("export")) && files == 0) {
         return QCoreApplication::translate("main", "Give the file to export.");
     }
-    if (parser.isSet(QStringLiteral("describe")) && parser.isSet(QStringLiteral("export"))) {
+    if (parser.isSet(QStringLiteral("describe")) + parser.isSet(QStringLiteral("moments")) +
+            parser.isSet(QStringLiteral("export")) >
+        1) {
         return QCoreApplication::translate(
-            "main", "--describe and --export do not go together: give one of them.");
+            "main", "--describe, --moments and --export do not go together: give one of them.");
     }
     if (!parser.isSet(QStringLiteral("export")) &&
         (parser.isSet(QStringLiteral("steps")) || parser.isSet(QStringLiteral("scale")) ||
@@ -285,6 +294,7 @@ Request ParseCommandLine(int argc, char* argv[])
     Request request;
     request.file = named.isEmpty() ? QByteArray() : RawArgument(argc, argv, named.front());
     request.describe = describe;
+    request.moments = parser.isSet(QStringLiteral("moments"));
     request.platformChosen =
         parser.isSet(QStringLiteral("platform")) || parser.isSet(QStringLiteral("display"));
     request.exportTo = parser.value(QStringLiteral("export"));

@@ -7,12 +7,14 @@
 
 namespace quarn {
 
-// What the command line asks for: a file to open, to describe or to export, or, where it has
+// What the command line asks for: a file to open, to describe, to tell the moments of or to
+// export, or, where it has
 // been answered already (--help, --version or a mistake), the status to exit with.
 struct Request
 {
     QByteArray file; // as the system gives it: a name need not be valid UTF-8
     bool describe = false;
+    bool moments = false;
     bool platformChosen = false;
     std::optional<int> exitStatus;
     // --export OUT, with how many generations (none: as far as the fate), how large, whether

@@ -4,6 +4,7 @@
 #include "census/census.h"
 #include "census/description.h"
 #include "census/fate.h"
+#include "census/moments.h"
 #include "features/files/pattern_file.h"
 #include "translations/translations.h"
 
@@ -21,13 +22,19 @@ void Print(const Message& message)
 }
 
 // The board as a load leaves it: the cells placed on an empty field, the count at 0.
-void Report(const std::vector<Cell>& cells)
+Board Loaded(const std::vector<Cell>& cells)
 {
     Board board;
     for (const Cell& cell : cells) {
         board.ToggleCell(static_cast<std::int16_t>(Board::FromZeroBased(cell.row)),
                          static_cast<std::int16_t>(Board::FromZeroBased(cell.column)));
     }
+    return board;
+}
+
+void Describe(const std::vector<Cell>& cells)
+{
+    const Board board = Loaded(cells);
     const Description description = DescriptionOf(CensusOf(board), FateOf(board), 0);
     Print(description.summary);
     for (const Message& line : description.lines) {
@@ -38,13 +45,20 @@ void Report(const std::vector<Cell>& cells)
     }
 }
 
-} // namespace
+void TellMoments(const std::vector<Cell>& cells)
+{
+    const Field start = Field::Of(Loaded(cells));
+    for (const Moment& moment : MomentsOf(start, 0, FateOf(start, 0)).list) {
+        Print(moment.Line());
+    }
+}
 
-int PrintDescription(const QByteArray& file)
+// Opens the file as Open does and answers with what it places, or refuses it in Open's words.
+int Answer(const QByteArray& file, void (*answer)(const std::vector<Cell>&))
 {
     PatternFile pattern;
-    QObject::connect(&pattern, &PatternFile::Placed, [](const std::vector<Cell>& cells) {
-        Report(cells);
+    QObject::connect(&pattern, &PatternFile::Placed, [answer](const std::vector<Cell>& cells) {
+        answer(cells);
         QCoreApplication::exit(0);
     });
     QObject::connect(&pattern, &PatternFile::Refused, [](const QString& what, const QString& why) {
@@ -55,6 +69,18 @@ int PrintDescription(const QByteArray& file)
     QMetaObject::invokeMethod(
         &pattern, [&pattern, &file] { pattern.Open(file); }, Qt::QueuedConnection);
     return QCoreApplication::exec();
+}
+
+} // namespace
+
+int PrintDescription(const QByteArray& file)
+{
+    return Answer(file, Describe);
+}
+
+int PrintMoments(const QByteArray& file)
+{
+    return Answer(file, TellMoments);
 }
 
 } // namespace quarn

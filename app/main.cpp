@@ -57,8 +57,8 @@ void StartupMessageHandler(QtMsgType type, const QMessageLogContext& context, co
     std::fprintf(stderr, "%s\n", qPrintable(text));
 }
 
-// Before the application starts, so that --help, --describe and a mistaken option need no
-// display: the status to exit with, where the command line has been answered already.
+// Before the application starts, so that --help, --describe, --moments and a mistaken option need
+// no display: the status to exit with, where the command line has been answered already.
 std::optional<int> Answered(int argc, char* argv[], quarn::Request& request)
 {
     {
@@ -67,6 +67,9 @@ std::optional<int> Answered(int argc, char* argv[], quarn::Request& request)
         request = quarn::ParseCommandLine(argc, argv);
         if (!request.exitStatus && request.describe) {
             return quarn::PrintDescription(request.file);
+        }
+        if (!request.exitStatus && request.moments) {
+            return quarn::PrintMoments(request.file);
         }
         if (request.exitStatus || request.exportTo.isEmpty()) {
             return request.exitStatus;

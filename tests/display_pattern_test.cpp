@@ -98,6 +98,9 @@ void PatternTest::initTestCase()
     QFile comments(scratch_.filePath(QStringLiteral("comments.rle")));
     QVERIFY(comments.open(QIODevice::WriteOnly));
     comments.write("#C one\n#C two\n");
+    QFile empty(scratch_.filePath(QStringLiteral("empty.cells")));
+    QVERIFY(empty.open(QIODevice::WriteOnly));
+    empty.write("!Name: Nothing\n...\n");
     // A blinker along the top edge, at columns 10 to 12, which the edge breaks, and a standing
     // one at column 2, rows 20 to 22: 30 rows of 30, so that it is placed where it stands.
     QFile edge(scratch_.filePath(QStringLiteral("edge.cells")));
@@ -450,6 +453,23 @@ void PatternTest::commandLine_data()
         << QStringList{"--describe", scratch_.filePath(QStringLiteral("comments.rle"))} << false
         << 1 << "is not a pattern the board can take. The pattern has no header line"
         << QStringList{} << QString();
+    QTest::newRow("--moments: a glider to the corner")
+        << QStringList{"--moments", examples + "glider.cells"} << false << 0
+        << "Step 57: the glider at row 29, column 28 meets the edge.\n"
+           "Step 59: a block forms at row 29, column 29.\n"
+           "Step 59: the board settles into a block.\n"
+        << QStringList{} << QString();
+    QTest::newRow("--moments in every language, each line in its words")
+        << QStringList{"--moments", examples + "lightweight-ship.cells"} << false << 0 << "85"
+        << QStringList{"de_DE.UTF-8", "fr_FR.UTF-8", "es_ES.UTF-8"} << QString();
+    QTest::newRow("--moments: a file it cannot read, as Open says")
+        << QStringList{"--moments", bad} << false << 1
+        << "bad.rle” is not a pattern the board can take. Line 2, column 6" << QStringList{}
+        << QString();
+    QTest::newRow("--moments: an empty board")
+        << QStringList{"--moments", scratch_.filePath(QStringLiteral("empty.cells"))} << false << 0
+        << "Step 0: the board is empty.\n"
+        << QStringList{} << QString();
     QTest::newRow("--export: a file it cannot read, as Open says")
         << QStringList{"--export", scratch_.filePath(QStringLiteral("no.png")), bad} << false << 1
         << "bad.rle” is not a pattern the board can take. Line 2, column 6" << QStringList{}
@@ -483,7 +503,8 @@ void PatternTest::commandLine_data()
         << "It is a pipe, and nothing is reading from it." << QStringList{} << pipe;
     QTest::newRow("--export with --describe: not together, nothing written")
         << QStringList{"--export", scratch_.filePath(QStringLiteral("no.gif")), "--describe", same}
-        << false << 1 << "--describe and --export do not go together" << QStringList{} << QString();
+        << false << 1 << "--describe, --moments and --export do not go together" << QStringList{}
+        << QString();
     QTest::newRow("--trail and --steps without --export")
         << QStringList{"--describe", "--trail", "--steps", "3", same} << false << 1
         << "--steps, --scale, --trail, --graph and --graph-only go with --export." << QStringList{}

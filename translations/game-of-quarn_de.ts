@@ -599,6 +599,187 @@
             <numerusform>Das Spielfeld wandelt sich nach %n Schritten noch immer.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>the block</source>
+        <translation>der Block</translation>
+    </message>
+    <message>
+        <source>the beehive</source>
+        <translation>der Bienenstock</translation>
+    </message>
+    <message>
+        <source>the loaf</source>
+        <translation>der Laib</translation>
+    </message>
+    <message>
+        <source>the boat</source>
+        <translation>das Boot</translation>
+    </message>
+    <message>
+        <source>the ship</source>
+        <translation>das Schiff</translation>
+    </message>
+    <message>
+        <source>the tub</source>
+        <translation>die Wanne</translation>
+    </message>
+    <message>
+        <source>the pond</source>
+        <translation>der Teich</translation>
+    </message>
+    <message>
+        <source>the barge</source>
+        <translation>der Kahn</translation>
+    </message>
+    <message>
+        <source>the long boat</source>
+        <translation>das lange Boot</translation>
+    </message>
+    <message>
+        <source>the snake</source>
+        <translation>die Schlange</translation>
+    </message>
+    <message>
+        <source>the aircraft carrier</source>
+        <translation>der Flugzeugträger</translation>
+    </message>
+    <message>
+        <source>the fishhook</source>
+        <translation>der Angelhaken</translation>
+    </message>
+    <message>
+        <source>the long barge</source>
+        <translation>der lange Kahn</translation>
+    </message>
+    <message>
+        <source>the blinker</source>
+        <translation>der Blinker</translation>
+    </message>
+    <message>
+        <source>the toad</source>
+        <translation>die Kröte</translation>
+    </message>
+    <message>
+        <source>the beacon</source>
+        <translation>das Leuchtfeuer</translation>
+    </message>
+    <message>
+        <source>the clock</source>
+        <translation>die Uhr</translation>
+    </message>
+    <message>
+        <source>the pulsar</source>
+        <translation>der Pulsar</translation>
+    </message>
+    <message>
+        <source>the pentadecathlon</source>
+        <translation>das Pentadecathlon</translation>
+    </message>
+    <message>
+        <source>the figure eight</source>
+        <translation>die Acht</translation>
+    </message>
+    <message>
+        <source>the glider</source>
+        <translation>der Gleiter</translation>
+    </message>
+    <message>
+        <source>the lightweight ship</source>
+        <translation>das leichte Schiff</translation>
+    </message>
+    <message>
+        <source>the middleweight ship</source>
+        <translation>das mittelschwere Schiff</translation>
+    </message>
+    <message>
+        <source>the heavyweight ship</source>
+        <translation>das schwere Schiff</translation>
+    </message>
+    <message>
+        <source>%1 from row %2, column %3</source>
+        <translation>%1 aus Zeile %2, Spalte %3</translation>
+    </message>
+    <message numerus="yes">
+        <source>the most live cells, %n.</source>
+        <translation>
+            <numerusform>die meisten lebenden Zellen: %n.</numerusform>
+            <numerusform>die meisten lebenden Zellen: %n.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 %n less telling moments are left out.</source>
+        <translation>
+            <numerusform>%1 %n weniger bedeutsamer Moment wird nicht genannt.</numerusform>
+            <numerusform>%1 %n weniger bedeutsame Momente werden nicht genannt.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 and %2 meet at row %3, column %4.</source>
+        <translation>%1 und %2 treffen sich in Zeile %3, Spalte %4.</translation>
+    </message>
+    <message>
+        <source>%1 at row %2, column %3 meets the edge.</source>
+        <translation>%1 in Zeile %2, Spalte %3 erreicht den Rand.</translation>
+    </message>
+    <message>
+        <source>%1 forms at row %2, column %3.</source>
+        <translation>%1 entsteht in Zeile %2, Spalte %3.</translation>
+    </message>
+    <message>
+        <source>%1 forms at row %2, column %3, heading %4.</source>
+        <translation>%1 entsteht in Zeile %2, Spalte %3, unterwegs %4.</translation>
+    </message>
+    <message>
+        <source>%1 is gone.</source>
+        <translation>%1 ist verschwunden.</translation>
+    </message>
+    <message>
+        <source>Step %1: %2</source>
+        <translation>Schritt %1: %2</translation>
+    </message>
+    <message>
+        <source>the lone cell</source>
+        <translation>die einzelne Zelle</translation>
+    </message>
+    <message>
+        <source>the changing group of %1</source>
+        <translation>die sich wandelnde Gruppe aus %1</translation>
+    </message>
+    <message>
+        <source>the ship of period %1, %2</source>
+        <translation>das Raumschiff der Periode %1, %2</translation>
+    </message>
+    <message>
+        <source>the still life of %1</source>
+        <translation>das Stillleben aus %1</translation>
+    </message>
+    <message>
+        <source>the oscillator of period %1, %2</source>
+        <translation>der Oszillator der Periode %1, %2</translation>
+    </message>
+    <message>
+        <source>the board is empty.</source>
+        <translation>das Spielfeld ist leer.</translation>
+    </message>
+    <message>
+        <source>the board dies out.</source>
+        <translation>das Spielfeld stirbt aus.</translation>
+    </message>
+    <message>
+        <source>the board settles into %1.</source>
+        <translation>das Spielfeld kommt zur Ruhe: %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>the board starts repeating every %n steps, as %1.</source>
+        <translation>
+            <numerusform>das Spielfeld wiederholt sich von hier an bei jedem Schritt: %1.</numerusform>
+            <numerusform>das Spielfeld wiederholt sich von hier an alle %n Schritte: %1.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the board is still changing.</source>
+        <translation>das Spielfeld wandelt sich noch immer.</translation>
+    </message>
 </context>
 <context>
     <name>Examples</name>
@@ -991,10 +1172,6 @@
         <translation>Mit --export: die Generationen, die die Animation zeigt, 0 bis 1000, ohne Angabe bis zum Schicksal des Spielfelds; für ein Bild die Generation, die es zeigt, ohne Angabe der Anfang.</translation>
     </message>
     <message>
-        <source>--describe and --export do not go together: give one of them.</source>
-        <translation>--describe und --export passen nicht zusammen: Geben Sie eines von beiden an.</translation>
-    </message>
-    <message>
         <source>It is the pattern file itself: give another name for the picture.</source>
         <translation>Es ist die Musterdatei selbst: Geben Sie dem Bild einen anderen Namen.</translation>
     </message>
@@ -1017,6 +1194,18 @@
     <message>
         <source>--graph-only makes a picture: give a name ending in .png.</source>
         <translation>--graph-only macht ein Bild: Geben Sie einen Namen an, der auf .png endet.</translation>
+    </message>
+    <message>
+        <source>Prints the moments of the run of the board that FILE makes, one a line from the start to its fate, without opening the window.</source>
+        <translation>Gibt die Momente des Laufs aus, den DATEI auf dem Spielfeld beginnt, einen je Zeile vom Anfang bis zu seinem Schicksal, ohne das Fenster zu öffnen.</translation>
+    </message>
+    <message>
+        <source>Give the file to tell the moments of.</source>
+        <translation>Geben Sie die Datei an, deren Momente erzählt werden sollen.</translation>
+    </message>
+    <message>
+        <source>--describe, --moments and --export do not go together: give one of them.</source>
+        <translation>--describe, --moments und --export passen nicht zusammen: Geben Sie eines davon an.</translation>
     </message>
 </context>
 <context>

@@ -272,6 +272,27 @@
             <numerusform>The board is still changing after %n steps.</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>the most live cells, %n.</source>
+        <translation>
+            <numerusform>the most live cells, %n.</numerusform>
+            <numerusform>the most live cells, %n.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 %n less telling moments are left out.</source>
+        <translation>
+            <numerusform>%1 %n less telling moment is left out.</numerusform>
+            <numerusform>%1 %n less telling moments are left out.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>the board starts repeating every %n steps, as %1.</source>
+        <translation>
+            <numerusform>the board starts repeating every step, as %1.</numerusform>
+            <numerusform>the board starts repeating every %n steps, as %1.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>quarn::Announcer</name>

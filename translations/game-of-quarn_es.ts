@@ -599,6 +599,187 @@
             <numerusform>El tablero sigue cambiando tras %n pasos.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>the block</source>
+        <translation>el bloque</translation>
+    </message>
+    <message>
+        <source>the beehive</source>
+        <translation>la colmena</translation>
+    </message>
+    <message>
+        <source>the loaf</source>
+        <translation>la hogaza</translation>
+    </message>
+    <message>
+        <source>the boat</source>
+        <translation>el bote</translation>
+    </message>
+    <message>
+        <source>the ship</source>
+        <translation>el barco</translation>
+    </message>
+    <message>
+        <source>the tub</source>
+        <translation>la bañera</translation>
+    </message>
+    <message>
+        <source>the pond</source>
+        <translation>el estanque</translation>
+    </message>
+    <message>
+        <source>the barge</source>
+        <translation>la barcaza</translation>
+    </message>
+    <message>
+        <source>the long boat</source>
+        <translation>el bote largo</translation>
+    </message>
+    <message>
+        <source>the snake</source>
+        <translation>la serpiente</translation>
+    </message>
+    <message>
+        <source>the aircraft carrier</source>
+        <translation>el portaaviones</translation>
+    </message>
+    <message>
+        <source>the fishhook</source>
+        <translation>el anzuelo</translation>
+    </message>
+    <message>
+        <source>the long barge</source>
+        <translation>la barcaza larga</translation>
+    </message>
+    <message>
+        <source>the blinker</source>
+        <translation>el parpadeador</translation>
+    </message>
+    <message>
+        <source>the toad</source>
+        <translation>el sapo</translation>
+    </message>
+    <message>
+        <source>the beacon</source>
+        <translation>el faro</translation>
+    </message>
+    <message>
+        <source>the clock</source>
+        <translation>el reloj</translation>
+    </message>
+    <message>
+        <source>the pulsar</source>
+        <translation>el púlsar</translation>
+    </message>
+    <message>
+        <source>the pentadecathlon</source>
+        <translation>el pentadecatlón</translation>
+    </message>
+    <message>
+        <source>the figure eight</source>
+        <translation>el ocho</translation>
+    </message>
+    <message>
+        <source>the glider</source>
+        <translation>el planeador</translation>
+    </message>
+    <message>
+        <source>the lightweight ship</source>
+        <translation>la nave ligera</translation>
+    </message>
+    <message>
+        <source>the middleweight ship</source>
+        <translation>la nave mediana</translation>
+    </message>
+    <message>
+        <source>the heavyweight ship</source>
+        <translation>la nave pesada</translation>
+    </message>
+    <message>
+        <source>%1 from row %2, column %3</source>
+        <translation>%1 de la fila %2, columna %3</translation>
+    </message>
+    <message numerus="yes">
+        <source>the most live cells, %n.</source>
+        <translation>
+            <numerusform>el máximo de células vivas: %n.</numerusform>
+            <numerusform>el máximo de células vivas: %n.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 %n less telling moments are left out.</source>
+        <translation>
+            <numerusform>%1 Se omite %n momento menos destacado.</numerusform>
+            <numerusform>%1 Se omiten %n momentos menos destacados.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 and %2 meet at row %3, column %4.</source>
+        <translation>%1 y %2 se encuentran en la fila %3, columna %4.</translation>
+    </message>
+    <message>
+        <source>%1 at row %2, column %3 meets the edge.</source>
+        <translation>%1 en la fila %2, columna %3 llega al borde.</translation>
+    </message>
+    <message>
+        <source>%1 forms at row %2, column %3.</source>
+        <translation>%1 se forma en la fila %2, columna %3.</translation>
+    </message>
+    <message>
+        <source>%1 forms at row %2, column %3, heading %4.</source>
+        <translation>%1 se forma en la fila %2, columna %3, y va %4.</translation>
+    </message>
+    <message>
+        <source>%1 is gone.</source>
+        <translation>%1 ha desaparecido.</translation>
+    </message>
+    <message>
+        <source>Step %1: %2</source>
+        <translation>Paso %1: %2</translation>
+    </message>
+    <message>
+        <source>the lone cell</source>
+        <translation>la célula aislada</translation>
+    </message>
+    <message>
+        <source>the changing group of %1</source>
+        <translation>el grupo cambiante de %1</translation>
+    </message>
+    <message>
+        <source>the ship of period %1, %2</source>
+        <translation>la nave de periodo %1, %2</translation>
+    </message>
+    <message>
+        <source>the still life of %1</source>
+        <translation>la vida estática de %1</translation>
+    </message>
+    <message>
+        <source>the oscillator of period %1, %2</source>
+        <translation>el oscilador de periodo %1, %2</translation>
+    </message>
+    <message>
+        <source>the board is empty.</source>
+        <translation>el tablero está vacío.</translation>
+    </message>
+    <message>
+        <source>the board dies out.</source>
+        <translation>el tablero se extingue.</translation>
+    </message>
+    <message>
+        <source>the board settles into %1.</source>
+        <translation>el tablero se estabiliza: %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>the board starts repeating every %n steps, as %1.</source>
+        <translation>
+            <numerusform>el tablero empieza a repetirse a cada paso: %1.</numerusform>
+            <numerusform>el tablero empieza a repetirse cada %n pasos: %1.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the board is still changing.</source>
+        <translation>el tablero sigue cambiando.</translation>
+    </message>
 </context>
 <context>
     <name>Examples</name>
@@ -991,10 +1172,6 @@
         <translation>Con --export: las generaciones que muestra la animación, de 0 a 1000, hasta el destino del tablero si no se indica; para una imagen, la generación que muestra, el principio si no se indica.</translation>
     </message>
     <message>
-        <source>--describe and --export do not go together: give one of them.</source>
-        <translation>--describe y --export no van juntos: indique uno de los dos.</translation>
-    </message>
-    <message>
         <source>It is the pattern file itself: give another name for the picture.</source>
         <translation>Es el propio archivo del patrón: dé otro nombre a la imagen.</translation>
     </message>
@@ -1017,6 +1194,18 @@
     <message>
         <source>--graph-only makes a picture: give a name ending in .png.</source>
         <translation>--graph-only hace una imagen: indique un nombre que termine en .png.</translation>
+    </message>
+    <message>
+        <source>Prints the moments of the run of the board that FILE makes, one a line from the start to its fate, without opening the window.</source>
+        <translation>Muestra los momentos de la evolución que ARCHIVO inicia en el tablero, uno por línea desde el principio hasta su destino, sin abrir la ventana.</translation>
+    </message>
+    <message>
+        <source>Give the file to tell the moments of.</source>
+        <translation>Indique el archivo cuyos momentos contar.</translation>
+    </message>
+    <message>
+        <source>--describe, --moments and --export do not go together: give one of them.</source>
+        <translation>--describe, --moments y --export no van juntas: indique una de ellas.</translation>
     </message>
 </context>
 <context>

@@ -599,6 +599,187 @@
             <numerusform>Le plateau change encore après %n pas.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>the block</source>
+        <translation>le bloc</translation>
+    </message>
+    <message>
+        <source>the beehive</source>
+        <translation>la ruche</translation>
+    </message>
+    <message>
+        <source>the loaf</source>
+        <translation>le pain</translation>
+    </message>
+    <message>
+        <source>the boat</source>
+        <translation>le bateau</translation>
+    </message>
+    <message>
+        <source>the ship</source>
+        <translation>le navire</translation>
+    </message>
+    <message>
+        <source>the tub</source>
+        <translation>la baignoire</translation>
+    </message>
+    <message>
+        <source>the pond</source>
+        <translation>la mare</translation>
+    </message>
+    <message>
+        <source>the barge</source>
+        <translation>la barge</translation>
+    </message>
+    <message>
+        <source>the long boat</source>
+        <translation>le bateau long</translation>
+    </message>
+    <message>
+        <source>the snake</source>
+        <translation>le serpent</translation>
+    </message>
+    <message>
+        <source>the aircraft carrier</source>
+        <translation>le porte-avions</translation>
+    </message>
+    <message>
+        <source>the fishhook</source>
+        <translation>l’hameçon</translation>
+    </message>
+    <message>
+        <source>the long barge</source>
+        <translation>la barge longue</translation>
+    </message>
+    <message>
+        <source>the blinker</source>
+        <translation>le clignotant</translation>
+    </message>
+    <message>
+        <source>the toad</source>
+        <translation>le crapaud</translation>
+    </message>
+    <message>
+        <source>the beacon</source>
+        <translation>le phare</translation>
+    </message>
+    <message>
+        <source>the clock</source>
+        <translation>l’horloge</translation>
+    </message>
+    <message>
+        <source>the pulsar</source>
+        <translation>le pulsar</translation>
+    </message>
+    <message>
+        <source>the pentadecathlon</source>
+        <translation>le pentadécathlon</translation>
+    </message>
+    <message>
+        <source>the figure eight</source>
+        <translation>le huit</translation>
+    </message>
+    <message>
+        <source>the glider</source>
+        <translation>le planeur</translation>
+    </message>
+    <message>
+        <source>the lightweight ship</source>
+        <translation>le vaisseau léger</translation>
+    </message>
+    <message>
+        <source>the middleweight ship</source>
+        <translation>le vaisseau moyen</translation>
+    </message>
+    <message>
+        <source>the heavyweight ship</source>
+        <translation>le vaisseau lourd</translation>
+    </message>
+    <message>
+        <source>%1 from row %2, column %3</source>
+        <translation>%1 de la ligne %2, colonne %3</translation>
+    </message>
+    <message numerus="yes">
+        <source>the most live cells, %n.</source>
+        <translation>
+            <numerusform>le plus de cellules vivantes : %n.</numerusform>
+            <numerusform>le plus de cellules vivantes : %n.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 %n less telling moments are left out.</source>
+        <translation>
+            <numerusform>%1 %n moment moins marquant est omis.</numerusform>
+            <numerusform>%1 %n moments moins marquants sont omis.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 and %2 meet at row %3, column %4.</source>
+        <translation>%1 et %2 se rencontrent à la ligne %3, colonne %4.</translation>
+    </message>
+    <message>
+        <source>%1 at row %2, column %3 meets the edge.</source>
+        <translation>%1 à la ligne %2, colonne %3 atteint le bord.</translation>
+    </message>
+    <message>
+        <source>%1 forms at row %2, column %3.</source>
+        <translation>%1 se forme à la ligne %2, colonne %3.</translation>
+    </message>
+    <message>
+        <source>%1 forms at row %2, column %3, heading %4.</source>
+        <translation>%1 se forme à la ligne %2, colonne %3, et va %4.</translation>
+    </message>
+    <message>
+        <source>%1 is gone.</source>
+        <translation>%1 a disparu.</translation>
+    </message>
+    <message>
+        <source>Step %1: %2</source>
+        <translation>Pas %1 : %2</translation>
+    </message>
+    <message>
+        <source>the lone cell</source>
+        <translation>la cellule isolée</translation>
+    </message>
+    <message>
+        <source>the changing group of %1</source>
+        <translation>le groupe changeant de %1</translation>
+    </message>
+    <message>
+        <source>the ship of period %1, %2</source>
+        <translation>le vaisseau de période %1, %2</translation>
+    </message>
+    <message>
+        <source>the still life of %1</source>
+        <translation>l’objet stable de %1</translation>
+    </message>
+    <message>
+        <source>the oscillator of period %1, %2</source>
+        <translation>l’oscillateur de période %1, %2</translation>
+    </message>
+    <message>
+        <source>the board is empty.</source>
+        <translation>le plateau est vide.</translation>
+    </message>
+    <message>
+        <source>the board dies out.</source>
+        <translation>le plateau s’éteint.</translation>
+    </message>
+    <message>
+        <source>the board settles into %1.</source>
+        <translation>le plateau se fige en %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>the board starts repeating every %n steps, as %1.</source>
+        <translation>
+            <numerusform>le plateau se met à se répéter à chaque pas, en %1.</numerusform>
+            <numerusform>le plateau se met à se répéter tous les %n pas, en %1.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the board is still changing.</source>
+        <translation>le plateau change encore.</translation>
+    </message>
 </context>
 <context>
     <name>Examples</name>
@@ -991,10 +1172,6 @@
         <translation>Avec --export : les générations que montre l’animation, de 0 à 1000, jusqu’au destin du plateau si rien n’est donné ; pour une image, la génération qu’elle montre, le début si rien n’est donné.</translation>
     </message>
     <message>
-        <source>--describe and --export do not go together: give one of them.</source>
-        <translation>--describe et --export ne vont pas ensemble : donnez l’un des deux.</translation>
-    </message>
-    <message>
         <source>It is the pattern file itself: give another name for the picture.</source>
         <translation>C’est le fichier du motif lui-même : donnez un autre nom à l’image.</translation>
     </message>
@@ -1017,6 +1194,18 @@
     <message>
         <source>--graph-only makes a picture: give a name ending in .png.</source>
         <translation>--graph-only fait une image : donnez un nom qui finit par .png.</translation>
+    </message>
+    <message>
+        <source>Prints the moments of the run of the board that FILE makes, one a line from the start to its fate, without opening the window.</source>
+        <translation>Affiche les moments de l’évolution que FICHIER lance sur le plateau, un par ligne du début jusqu’à son destin, sans ouvrir la fenêtre.</translation>
+    </message>
+    <message>
+        <source>Give the file to tell the moments of.</source>
+        <translation>Indiquez le fichier dont raconter les moments.</translation>
+    </message>
+    <message>
+        <source>--describe, --moments and --export do not go together: give one of them.</source>
+        <translation>--describe, --moments et --export ne vont pas ensemble : donnez l’une d’elles.</translation>
     </message>
 </context>
 <context>
