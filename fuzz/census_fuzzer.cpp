@@ -1,9 +1,12 @@
-// Feeds arbitrary boards to the census. A crash, objects whose cells do not partition the board's
-// live cells exactly, or a named object whose cells are not that object's shape aborts the run,
-// which libFuzzer reports as a crash.
+// Feeds arbitrary boards to the census, and their runs to the finding of moments. A crash,
+// objects whose cells do not partition the board's live cells exactly, a named object whose cells
+// are not that object's shape, or moments out of step order, past the fate, more than a learner
+// is given or without the fate last abort the run, which libFuzzer reports as a crash.
 
 #include "census/census.h"
+#include "census/fate.h"
 #include "census/known_objects.h"
+#include "census/moments.h"
 
 #include <cstdint>
 #include <cstdio>
@@ -34,6 +37,34 @@ Field FieldOf(const std::uint8_t* data, std::size_t size)
     return field;
 }
 
+// A short look ahead keeps each input quick: the moments are followed to the fate, or to where
+// the looking stopped.
+constexpr int kHorizon = 12;
+
+void CheckMoments(const Field& field)
+{
+    const quarn::Fate fate = quarn::FateOf(field, 0, kHorizon);
+    const quarn::Moments moments = quarn::MomentsOf(field, 0, fate);
+    if (moments.list.empty() || moments.list.back().kind != quarn::Moment::Kind::Fate ||
+        moments.list.back().step != fate.step) {
+        Fail("the fate is not the last moment");
+    }
+    if (moments.list.size() > static_cast<std::size_t>(quarn::Moments::kMost) ||
+        moments.leftOut < 0) {
+        Fail("more moments than a learner is given");
+    }
+    for (std::size_t i = 0; i < moments.list.size(); ++i) {
+        const quarn::Moment& moment = moments.list[i];
+        if (moment.step < 0 || moment.step > fate.step ||
+            (i > 0 && moment.step < moments.list[i - 1].step)) {
+            Fail("a moment out of step order");
+        }
+        if (moment.Line().English().empty()) {
+            Fail("a moment without words");
+        }
+    }
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
@@ -62,5 +93,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (covered != field || cells != census.live || census.live != field.Count()) {
         Fail("the objects are not the board's live cells");
     }
+    CheckMoments(field);
     return 0;
 }
