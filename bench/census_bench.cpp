@@ -1,5 +1,7 @@
 #include "census/census.h"
 #include "census/fate.h"
+#include "census/moments.h"
+#include "census/run_model.h"
 
 #include <benchmark/benchmark.h>
 
@@ -131,6 +133,96 @@ void BM_FieldNext(benchmark::State& state)
 }
 BENCHMARK(BM_FieldNext);
 
+Field GliderExample()
+{
+    Field field;
+    field.Set(14, 15);
+    field.Set(15, 16);
+    field.Set(16, 14);
+    field.Set(16, 15);
+    field.Set(16, 16);
+    return field;
+}
+
+// The moments of the glider example's way, from the middle to the corner.
+void BM_MomentsGlider(benchmark::State& state)
+{
+    const Field field = GliderExample();
+    const quarn::Fate fate = quarn::FateOf(field, 0);
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(quarn::MomentsOf(field, 0, fate));
+    }
+}
+BENCHMARK(BM_MomentsGlider)->Unit(benchmark::kMillisecond);
+
+double Median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+// The moments of the ways of a thousand random fills, so many in a hundred of their cells live,
+// each to its fate: how long the finding takes (the median and the slowest), and how many
+// moments a run has (the median and the most, before any are left out), and how many runs had
+// some left out.
+void BM_MomentsRandomFills(benchmark::State& state)
+{
+    constexpr int kFills = 1000;
+    const std::vector<Field> fields = RandomFields(kFills, static_cast<int>(state.range(0)));
+    std::vector<quarn::Fate> fates;
+    fates.reserve(fields.size());
+    for (const Field& field : fields) {
+        fates.push_back(quarn::FateOf(field, 0));
+    }
+    std::vector<double> took;
+    std::vector<double> counts;
+    int cut = 0;
+    for (auto _ : state) {
+        took.clear();
+        counts.clear();
+        cut = 0;
+        for (std::size_t i = 0; i < fields.size(); ++i) {
+            const auto began = std::chrono::steady_clock::now();
+            const quarn::Moments moments = quarn::MomentsOf(fields[i], 0, fates[i]);
+            const std::chrono::duration<double, std::milli> spent =
+                std::chrono::steady_clock::now() - began;
+            took.push_back(spent.count());
+            counts.push_back(static_cast<double>(moments.list.size()) + moments.leftOut);
+            cut += moments.leftOut > 0 ? 1 : 0;
+        }
+    }
+    state.counters["median_ms"] = Median(took);
+    state.counters["slowest_ms"] = *std::max_element(took.begin(), took.end());
+    state.counters["moments_median"] = Median(counts);
+    state.counters["moments_most"] = *std::max_element(counts.begin(), counts.end());
+    state.counters["runs_cut"] = cut;
+}
+BENCHMARK(BM_MomentsRandomFills)
+    ->Arg(20)
+    ->Arg(35)
+    ->Arg(50)
+    ->Iterations(1)
+    ->Unit(benchmark::kMillisecond);
+
+// A generation of a running board as the run model follows it, with the moments of its way read
+// at every generation or not: they are found once for the way, before the run.
+void BM_RunModelGeneration(benchmark::State& state)
+{
+    const bool moments = state.range(0) != 0;
+    Field field = RandomFields(1).front();
+    quarn::RunModel model;
+    model.Reset(field, 0);
+    benchmark::DoNotOptimize(model.WayMoments());
+    for (auto _ : state) {
+        field = field.Next();
+        model.Stepped(field);
+        if (moments) {
+            benchmark::DoNotOptimize(model.WayMoments());
+        }
+    }
+}
+BENCHMARK(BM_RunModelGeneration)->ArgName("moments")->Arg(0)->Arg(1);
+
 #ifdef QUARN_PROGRAM
 // The real program describing a random full board from a file, start-up included.
 void BM_DescribeRandomBoard(benchmark::State& state)
@@ -156,6 +248,31 @@ void BM_DescribeRandomBoard(benchmark::State& state)
     std::remove(path.c_str());
 }
 BENCHMARK(BM_DescribeRandomBoard)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The real program printing the moments of a random full board's run, start-up included.
+void BM_MomentsRandomBoard(benchmark::State& state)
+{
+    const std::string path = "quarn-bench-moments.cells";
+    {
+        std::ofstream file(path);
+        const Field field = RandomFields(1).front();
+        for (int row = 1; row <= Field::kSide; ++row) {
+            for (int column = 1; column <= Field::kSide; ++column) {
+                file << (field.Live(row, column) ? 'O' : '.');
+            }
+            file << '\n';
+        }
+    }
+    const std::string command = std::string(QUARN_PROGRAM) + " --moments " + path + " > /dev/null";
+    for (auto _ : state) {
+        if (std::system(command.c_str()) != 0) {
+            state.SkipWithError("--moments failed");
+            break;
+        }
+    }
+    std::remove(path.c_str());
+}
+BENCHMARK(BM_MomentsRandomBoard)->Unit(benchmark::kMillisecond)->UseRealTime();
 #endif
 
 } // namespace
