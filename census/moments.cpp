@@ -291,12 +291,15 @@ void Story::Meet(int step, const Field& next, const Track& a, const Track& b)
         0);
 }
 
+// Told as it is at the step: a changing group with its cells then.
 void Story::MeetsTheEdge(int step, const Track& track, const Field& after, int rank)
 {
-    const FieldCell where = after.Empty() ? track.cells.TopLeft() : after.TopLeft();
-    Add(step, Moment::Kind::Edge, {after.Empty() ? track.cells : after},
-        At(QUARN_TRANSLATE_NOOP("Census", "%1 at row %2, column %3 meets the edge."),
-           track.object.The(), where),
+    const Field& cells = after.Empty() ? track.cells : after;
+    BoardObject object = track.object;
+    object.size = track.Steady() ? object.size : cells.Count();
+    Add(step, Moment::Kind::Edge, {cells},
+        At(QUARN_TRANSLATE_NOOP("Census", "%1 at row %2, column %3 meets the edge."), object.The(),
+           cells.TopLeft()),
         rank);
 }
 
