@@ -236,9 +236,10 @@ QString Mistake(const QCommandLineParser& parser, bool parsed)
     if (parser.isSet(QStringLiteral("export")) && files == 0) {
         return QCoreApplication::translate("main", "Give the file to export.");
     }
-    if (parser.isSet(QStringLiteral("describe")) + parser.isSet(QStringLiteral("moments")) +
-            parser.isSet(QStringLiteral("export")) >
-        1) {
+    const QStringList alone{QStringLiteral("describe"), QStringLiteral("moments"),
+                            QStringLiteral("export")};
+    if (std::count_if(alone.begin(), alone.end(),
+                      [&parser](const QString& name) { return parser.isSet(name); }) > 1) {
         return QCoreApplication::translate(
             "main", "--describe, --moments and --export do not go together: give one of them.");
     }
