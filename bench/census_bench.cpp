@@ -224,8 +224,9 @@ void BM_RunModelGeneration(benchmark::State& state)
 BENCHMARK(BM_RunModelGeneration)->ArgName("moments")->Arg(0)->Arg(1);
 
 #ifdef QUARN_PROGRAM
-// The real program describing a random full board from a file, start-up included.
-void BM_DescribeRandomBoard(benchmark::State& state)
+// The real program answering an option about a random full board from a file, start-up
+// included: --describe, or --moments.
+void BM_ProgramOnRandomBoard(benchmark::State& state, const std::string& option)
 {
     const std::string path = "quarn-bench-random.cells";
     {
@@ -238,41 +239,22 @@ void BM_DescribeRandomBoard(benchmark::State& state)
             file << '\n';
         }
     }
-    const std::string command = std::string(QUARN_PROGRAM) + " --describe " + path + " > /dev/null";
+    const std::string command =
+        std::string(QUARN_PROGRAM) + " " + option + " " + path + " > /dev/null";
     for (auto _ : state) {
         if (std::system(command.c_str()) != 0) {
-            state.SkipWithError("--describe failed");
+            state.SkipWithError("the program failed");
             break;
         }
     }
     std::remove(path.c_str());
 }
-BENCHMARK(BM_DescribeRandomBoard)->Unit(benchmark::kMillisecond)->UseRealTime();
-
-// The real program printing the moments of a random full board's run, start-up included.
-void BM_MomentsRandomBoard(benchmark::State& state)
-{
-    const std::string path = "quarn-bench-moments.cells";
-    {
-        std::ofstream file(path);
-        const Field field = RandomFields(1).front();
-        for (int row = 1; row <= Field::kSide; ++row) {
-            for (int column = 1; column <= Field::kSide; ++column) {
-                file << (field.Live(row, column) ? 'O' : '.');
-            }
-            file << '\n';
-        }
-    }
-    const std::string command = std::string(QUARN_PROGRAM) + " --moments " + path + " > /dev/null";
-    for (auto _ : state) {
-        if (std::system(command.c_str()) != 0) {
-            state.SkipWithError("--moments failed");
-            break;
-        }
-    }
-    std::remove(path.c_str());
-}
-BENCHMARK(BM_MomentsRandomBoard)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK_CAPTURE(BM_ProgramOnRandomBoard, describe, "--describe")
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
+BENCHMARK_CAPTURE(BM_ProgramOnRandomBoard, moments, "--moments")
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
 #endif
 
 } // namespace
