@@ -223,6 +223,33 @@ void BM_RunModelGeneration(benchmark::State& state)
 }
 BENCHMARK(BM_RunModelGeneration)->ArgName("moments")->Arg(0)->Arg(1);
 
+// The board taken to a step of a way of 32,767 steps, back or ahead of where it is, at random:
+// the record at that step, the board its last. The slowest is the first, which keeps the states
+// it passes.
+void BM_GoToStep(benchmark::State& state)
+{
+    constexpr int kWay = 32767;
+    Field field = RandomFields(1).front();
+    quarn::RunModel model;
+    model.Reset(field, 0);
+    for (int step = 1; step <= kWay / 2; ++step) {
+        field = field.Next();
+        model.Stepped(field);
+    }
+    std::mt19937 random(20261210U);
+    std::uniform_int_distribution<int> steps(0, kWay);
+    double slowest = 0;
+    for (auto _ : state) {
+        const auto began = std::chrono::steady_clock::now();
+        benchmark::DoNotOptimize(model.RecordAt(steps(random)));
+        const std::chrono::duration<double, std::milli> took =
+            std::chrono::steady_clock::now() - began;
+        slowest = std::max(slowest, took.count());
+    }
+    state.counters["slowest_ms"] = slowest;
+}
+BENCHMARK(BM_GoToStep)->Unit(benchmark::kMillisecond);
+
 #ifdef QUARN_PROGRAM
 // The real program answering an option about a random full board from a file, start-up
 // included: --describe, or --moments.

@@ -1,5 +1,9 @@
 #include "census/run_model.h"
 
+#include <cassert>
+#include <cstddef>
+#include <utility>
+
 namespace quarn {
 
 void RunModel::Reset(const Field& field, int step)
@@ -58,6 +62,45 @@ const Moments& RunModel::WayMoments() const
         momentsWay_ = record_.Way();
     }
     return moments_;
+}
+
+namespace {
+
+// The record gone so many generations on from where it stands.
+void StepOn(RunRecord& record, int generations)
+{
+    Field field = record.Now();
+    for (int i = 0; i < generations; ++i) {
+        field = field.Next();
+        record.Stepped(field);
+    }
+}
+
+} // namespace
+
+RunRecord RunModel::RecordAt(int step) const
+{
+    const int start = record_.WayStartStep();
+    assert(step >= start);
+    const int now = record_.Last().step;
+    if (step >= now && step - now < kKeepEvery) {
+        RunRecord at = record_;
+        StepOn(at, step - now);
+        return at;
+    }
+    if (keptWay_ != record_.Way()) {
+        kept_.assign(1, record_.AtWayStart());
+        keptWay_ = record_.Way();
+    }
+    const auto index = static_cast<std::size_t>((step - start) / kKeepEvery);
+    while (kept_.size() <= index) {
+        RunRecord next = kept_.back();
+        StepOn(next, kKeepEvery);
+        kept_.push_back(std::move(next));
+    }
+    RunRecord at = kept_[index];
+    StepOn(at, step - start - static_cast<int>(index) * kKeepEvery);
+    return at;
 }
 
 void RunModel::Changed()

@@ -7,6 +7,7 @@
 #include "census/run_record.h"
 
 #include <cstdint>
+#include <vector>
 
 namespace quarn {
 
@@ -37,8 +38,14 @@ public:
     const Population& Series() const;
     // The moments of the way the board is on, found once for each way, like its fate.
     const Moments& WayMoments() const;
+    // The record as it was, or will be, at a step of the way the board is on, from its start
+    // on: the board at that step is its Now(). Worked out from the nearest state kept.
+    RunRecord RecordAt(int step) const;
 
 private:
+    // Along a way, a record is kept every so many steps, for going to any step from the nearest.
+    static constexpr int kKeepEvery = 512;
+
     void Changed();
 
     RunRecord record_;
@@ -51,6 +58,8 @@ private:
     mutable std::uint64_t seriesChanges_ = 0;
     mutable Moments moments_;
     mutable std::uint64_t momentsWay_ = 0;
+    mutable std::vector<RunRecord> kept_; // at the way's start, and every kKeepEvery steps on
+    mutable std::uint64_t keptWay_ = 0;
 };
 
 } // namespace quarn

@@ -48,6 +48,9 @@ RunRecord& RunRecord::operator=(const RunRecord& other)
     trail_ = other.trail_;
     wayStart_ = other.wayStart_;
     wayStartStep_ = other.wayStartStep_;
+    waySize_ = other.waySize_;
+    wayBefore_ = other.wayBefore_;
+    wayTrail_ = other.wayTrail_;
     way_ = other.way_;
     run_ = other.run_;
     return *this;
@@ -139,7 +142,23 @@ void RunRecord::StartWay(const Field& field, int step)
 {
     wayStart_ = field;
     wayStartStep_ = step;
+    waySize_ = size_;
+    wayBefore_ = before_;
+    wayTrail_ = trail_;
     way_ = NewId();
+}
+
+// The steps past the way's start are left in the chunks the copy shares, beyond its size: a step
+// taken from there writes into a copy of its own chunk.
+RunRecord RunRecord::AtWayStart() const
+{
+    RunRecord start = *this;
+    start.chunks_.resize(static_cast<std::size_t>((waySize_ + kChunk - 1) / kChunk));
+    start.size_ = waySize_;
+    start.before_ = wayBefore_;
+    start.now_ = wayStart_;
+    start.trail_ = wayTrail_;
+    return start;
 }
 
 // The last step's chunk, copied first if another record shares it. A new step's place is made

@@ -67,6 +67,8 @@ public:
     const Field& WayStart() const;
     int WayStartStep() const;
     std::uint64_t Way() const;
+    // The record as it was where the way began: the board and every step up to that one.
+    RunRecord AtWayStart() const;
     // Which reset the record began at: the same for every record since it, on every way.
     std::uint64_t Run() const;
 
@@ -93,6 +95,10 @@ private:
     Field trail_;
     Field wayStart_;
     int wayStartStep_ = 0;
+    // What the record held where the way began, to go back there.
+    int waySize_ = 0;
+    Field wayBefore_;
+    Field wayTrail_;
     std::uint64_t way_ = 0;
     std::uint64_t run_ = 0;
 };

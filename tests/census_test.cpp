@@ -312,6 +312,42 @@ TEST(MomentsOfARun, FollowTheWayTheBoardIsOn)
     EXPECT_EQ(first(), "Step 10: the board starts repeating every 2 steps, as a blinker.");
 }
 
+// Any step of the way is reached from where it began: back, ahead past the steps kept, and
+// from a way that began with an edit, whose steps before it stay as they were.
+TEST(RunModel, GoesToAnyStepOfTheWay)
+{
+    const Field glider = FieldOf(kGlider, 2, 2);
+    quarn::RunModel model;
+    model.Reset(glider, 0);
+    Field field = glider;
+    for (int step = 1; step <= 20; ++step) {
+        field = field.Next();
+        model.Stepped(field);
+    }
+    field.Set(30, 1); // a lone cell, which dies at once
+    model.Edited(field);
+    for (int step = 21; step <= 40; ++step) {
+        field = field.Next();
+        model.Stepped(field);
+    }
+    // The glider moves a cell down and to the right every 4 steps until the corner, where it is
+    // a block from step 107 on; the lone cell lived at step 20 alone.
+    for (const int step : {20, 24, 40, 100, 600, 1100}) {
+        const quarn::RunRecord record = model.RecordAt(step);
+        const Field expected = step == 20   ? FieldOf(kGlider, 7, 7) | FieldOf("O", 30, 1)
+                               : step < 107 ? FieldOf(kGlider, 2 + step / 4, 2 + step / 4)
+                                            : FieldOf("OO/OO", 29, 29);
+        EXPECT_EQ(record.Now(), expected) << step;
+        EXPECT_EQ(record.Last().step, step);
+        EXPECT_EQ(record.Size(), step + 1);
+        EXPECT_EQ(record.At(20).live, 6) << step;
+        EXPECT_EQ(record.Way(), model.Record().Way());
+        EXPECT_TRUE(record.Trail().Live(30, 1));
+        EXPECT_EQ(record.Trail().Live(12, 12), step >= 40) << step;
+    }
+    EXPECT_EQ(model.Record().Last().step, 40);
+}
+
 // --- The record, shared between copies ---------------------------------------------------------
 
 // A record assigned over another that shares its first steps takes every step of the one
