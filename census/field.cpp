@@ -47,6 +47,17 @@ Field Field::Of(const Board& board)
     return field;
 }
 
+BoardState Field::State(std::int16_t stepCount) const
+{
+    BoardState state;
+    for (const FieldCell& cell : Cells()) {
+        state.cells.set(static_cast<std::size_t>(cell.row) * BoardState::kSide +
+                        static_cast<std::size_t>(cell.column));
+    }
+    state.stepCount = stepCount;
+    return state;
+}
+
 Field Field::Of(const BoardState& state)
 {
     Field field;

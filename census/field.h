@@ -31,6 +31,8 @@ public:
     // The field's live cells; the ring round it is taken as dead, as the window keeps it.
     static Field Of(const Board& board);
     static Field Of(const BoardState& state);
+    // The board's state with these live cells, at this count.
+    BoardState State(std::int16_t stepCount) const;
 
     bool Live(int row, int column) const;
     void Set(int row, int column);

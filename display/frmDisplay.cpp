@@ -13,6 +13,7 @@
 #include "features/files/examples.h"
 #include "features/files/pattern_transfer.h"
 #include "features/menus/menus.h"
+#include "features/moments/moments_tour.h"
 #include "features/objects/board_objects.h"
 #include "features/objects/objects_window.h"
 #include "features/pictures/picture_export.h"
@@ -192,6 +193,7 @@ void frmDisplay::CreateFeatures()
     sound_ = Make<SoundPlayer>(run_.Model(), this);
     // After the objects, so that its tips come first while the marks show.
     rule_ = Make<RuleAtWork>(picFrame, run_.Model());
+    tour_ = Make<MomentsTour>(run_.Model(), this);
 }
 
 // --- Connections -----------------------------------------------------------------------------
@@ -211,6 +213,7 @@ void frmDisplay::ConnectHandlers()
     ConnectPictures();
     ConnectSound();
     ConnectRule();
+    ConnectMoments();
     ConnectMenus();
     ConnectAccess();
 }
@@ -317,9 +320,11 @@ void frmDisplay::ConnectFiles()
 // chosen in it is outlined in the cursor's colour.
 void frmDisplay::ConnectObjects()
 {
-    // D ends with what the next generation brings, while its marks show.
-    connect(cursor_, &BoardCursor::DescribeRequested, objects_,
-            [this](int row, int column) { objects_->Describe(row, column, rule_->Outlook()); });
+    // D ends with what the next generation brings, while its marks show, and the next moment.
+    connect(cursor_, &BoardCursor::DescribeRequested, objects_, [this](int row, int column) {
+        const QStringList last = QStringList{rule_->Outlook(), tour_->NextAhead()};
+        objects_->Describe(row, column, last.join(QLatin1Char(' ')).trimmed());
+    });
     connect(cursor_, &BoardCursor::ObjectRequested, objects_, &BoardObjects::Visit);
     connect(objects_, &BoardObjects::Said, announcer_, &Announcer::Say);
     connect(objects_, &BoardObjects::CursorRequested, cursor_, &BoardCursor::Place);
@@ -396,6 +401,34 @@ void frmDisplay::ConnectRule()
     connect(menus_, &Menus::NextGenerationShown, announcer_, [this](bool shown) {
         announcer_->Say(shown ? tr("Next generation shown.") : tr("Next generation hidden."));
     });
+}
+
+// The moments of the run: M runs the board to the next, Shift+M takes it back to the one
+// before; each is said, and its objects outlined, where the board arrives; while the board runs,
+// each moment it reaches is said.
+void frmDisplay::ConnectMoments()
+{
+    FollowRun(tour_, [this] { tour_->Follow(timer.Interval() != 0); });
+    connect(cursor_, &BoardCursor::MomentRequested, tour_, &MomentsTour::Travel);
+    connect(tour_, &MomentsTour::Said, announcer_, &Announcer::Say);
+    connect(tour_, &MomentsTour::RunToRequested, this, &frmDisplay::RunTo);
+    connect(tour_, &MomentsTour::TravelRequested, this, [this](int step) {
+        TravelTo(step, QT_TRANSLATE_NOOP("quarn::History", "Go Back to Step %1"));
+    });
+    // After the run's own handler: the generation that reaches the step ends the run.
+    connect(&timer, &forms::IntervalTimer::Timer, this, &frmDisplay::StopAtTheStepRunTo);
+    const auto forget = [this] { runTo_.reset(); };
+    connect(&cmdStop, &QPushButton::clicked, this, forget);
+    connect(&cmdGo, &QPushButton::clicked, this, forget);
+    connect(&run_, &Run::Reset, this, forget);
+    connect(&run_, &Run::Edited, this, forget);
+    connect(&run_, &Run::Restored, this, forget);
+    connect(tour_, &MomentsTour::Outlined, this, [this](int top, int left, int bottom, int right) {
+        MarkCells(kMomentMarker, top, left, bottom, right,
+                  BoardCursor::MarkerColor(picFrame.palette()));
+    });
+    connect(tour_, &MomentsTour::OutlineGone, &picFrame,
+            [this] { picFrame.Unmark(kMomentMarker); });
 }
 
 void frmDisplay::ConnectMenus()
@@ -487,7 +520,7 @@ void frmDisplay::MarkCells(Marker marker, int top, int left, int bottom, int rig
     const TwipsBox last =
         geometry.Box(static_cast<std::int16_t>(bottom), static_cast<std::int16_t>(right));
     picFrame.Mark(marker, first.x1, first.y1, last.x2, last.y2, color,
-                  marker == kObjectMarker ? 2 : 1);
+                  marker == kCursorMarker ? 1 : 2);
 }
 
 void frmDisplay::MarkNextGeneration(const Field& born, const Field& dying)
@@ -531,6 +564,50 @@ void frmDisplay::NextGeneration()
     board_.Step();
     run_.Step(Field::Of(board_));
     DrawAll();
+}
+
+void frmDisplay::RunTo(int step)
+{
+    if (step <= board_.StepCount()) {
+        return;
+    }
+    if (timer.Interval() == 0) {
+        stroke_->End();
+        history_->RunStarted();
+        cmdGo_Click();
+    }
+    runTo_ = step;
+    announcer_->Say(tr("Running to step %1.").arg(step));
+}
+
+void frmDisplay::StopAtTheStepRunTo()
+{
+    if (!runTo_ || board_.StepCount() < *runTo_) {
+        return;
+    }
+    runTo_.reset();
+    cmdStop_Click();
+    history_->CloseRun();
+    if (!tour_->Arrived()) {
+        announcer_->Status();
+    }
+}
+
+// The board, its count and its record as they were, or will be, at the step; the way stays the
+// one it was.
+void frmDisplay::TravelTo(int step, const char* entry)
+{
+    stroke_->End();
+    history_->CloseRun();
+    timer.Interval(0);
+    const RunRecord record = run_.Model().RecordAt(step);
+    board_.Restore(record.Now().State(static_cast<std::int16_t>(step)));
+    run_.Restore(record);
+    DrawAll();
+    history_->Record(entry, step);
+    if (!tour_->Arrived()) {
+        announcer_->Status();
+    }
 }
 
 void frmDisplay::SetAll(std::int16_t value)

@@ -14,6 +14,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <vector>
 
 namespace quarn {
@@ -26,6 +27,7 @@ class BoardStroke;
 class ButtonKeys;
 class History;
 class Menus;
+class MomentsTour;
 class ObjectsWindow;
 class PatternTransfer;
 class PictureExport;
@@ -69,6 +71,7 @@ private:
     {
         kCursorMarker,
         kObjectMarker,
+        kMomentMarker,
     };
 
     void LayOut();
@@ -87,6 +90,7 @@ private:
     void ConnectPictures();
     void ConnectSound();
     void ConnectRule();
+    void ConnectMoments();
     void ConnectMenus();
     void ConnectAccess();
 
@@ -117,6 +121,12 @@ private:
     void ShowTrail(bool shown);
 
     void NextGeneration();
+    // The travels through the way the board is on: a run that stops at a step ahead, as Go runs,
+    // or the board taken at once to any step of the way, with the record that goes with it.
+    // Either is one entry in the history.
+    void RunTo(int step);
+    void StopAtTheStepRunTo();
+    void TravelTo(int step, const char* entry);
     void SetAll(std::int16_t value);
     void LoadCells(const std::vector<Cell>& cells);
     void ShowState(const BoardState& state, const RunRecord& record);
@@ -139,6 +149,7 @@ private:
     // What the board went through and what becomes of it, worked out once for every feature.
     Run run_;
     bool trailShown_ = false;
+    std::optional<int> runTo_; // the step a run stops at, where one was asked for
 
     QMenuBar menuBar_;
     forms::PictureBox picFrame;
@@ -167,6 +178,7 @@ private:
     PictureExport* pictures_ = nullptr;
     SoundPlayer* sound_ = nullptr;
     RuleAtWork* rule_ = nullptr;
+    MomentsTour* tour_ = nullptr;
     std::vector<QObject*> made_; // every feature, in the order made
 };
 

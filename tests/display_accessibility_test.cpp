@@ -334,10 +334,23 @@ void AccessibilityTest::announcementsSayWhatHappened_data()
         << "Ctrl+Shift+N Paste:2o$o! D Paste:3o! D Ctrl+Shift+N D"
         << "Next generation shown. | Pattern loaded, 3 live | 3 live cells in 1 object: a "
            "changing group of 3 cells. The board settles at step 1 into a block. At the next step "
-           "1 cell is born and 0 die. | Pattern loaded, 3 live | 3 live cells in 1 object: a "
+           "1 cell is born and 0 die. Next, at step 1: a block forms at row 15, column 15. | "
+           "Pattern loaded, 3 live | 3 live cells in 1 object: a "
            "blinker. The board repeats every 2 steps from step 0, as a blinker. At the next step "
            "2 cells are born and 2 die. | Next generation hidden. | 3 live cells in 1 object: a "
            "blinker. The board repeats every 2 steps from step 0, as a blinker.";
+    // The glider example's moments, as --moments prints them: M runs to each and stops there,
+    // Shift+M goes back one, undo takes the travel back, and D ends with the next.
+    QTest::newRow("M runs to each moment, Shift+M goes back, D says the next")
+        << "Paste:bo$2bo$3o! D M Idle M Idle M Shift+M Ctrl+Z Shift+M Shift+M Shift+M"
+        << "Pattern loaded, 5 live | 5 live cells in 1 object: a glider. The board settles at step "
+           "59 into a block. Next, at step 57: the glider at row 29, column 28 meets the edge. | "
+           "Running to step 57. | Step 57: the glider at row 29, column 28 meets the edge. | "
+           "Running to step 59. | Step 59: a block forms at row 29, column 29. Step 59: the board "
+           "settles into a block. | No moment ahead. | Step 57: the glider at row 29, column 28 "
+           "meets the edge. | Undo Go Back to Step 57: step 59, 4 live | Step 57: the glider at "
+           "row 29, column 28 meets the edge. | Step 0, 5 live | No moment before: this is where "
+           "the way began.";
     QTest::newRow("D, then N from the last object round to the first")
         << "Space Right Right Right Space D N"
         << "live | live | 2 live cells in 2 objects: 2 lone cells. The board dies out at step 1. | "
@@ -362,6 +375,9 @@ void AccessibilityTest::announcementsSayWhatHappened()
     for (const QString& step : steps) {
         if (step.startsWith(QStringLiteral("cmd"))) {
             Press(*window_, qPrintable(step));
+        } else if (step == QStringLiteral("Idle")) {
+            // Until a run that stops by itself has stopped.
+            QTRY_COMPARE_WITH_TIMEOUT(quarn::testing::Interval(*window_), 0, 20000);
         } else if (step == QStringLiteral("Graph")) {
             QTRY_COMPARE(QApplication::focusWidget()->objectName(),
                          QStringLiteral("populationGraph"));

@@ -1337,6 +1337,10 @@
         <source>Draw</source>
         <translation>Zeichnen</translation>
     </message>
+    <message>
+        <source>Go Back to Step %1</source>
+        <translation>Zurück zu Schritt %1</translation>
+    </message>
 </context>
 <context>
     <name>quarn::Menus</name>
@@ -1683,6 +1687,29 @@
     <message>
         <source>Mark the cells about to be born with a ring, those about to die with a cross</source>
         <translation>Die Zellen, die geboren werden, mit einem Ring markieren, die sterben werden, mit einem Kreuz</translation>
+    </message>
+    <message>
+        <source>M, Shift+M</source>
+        <translation>M, Umschalt+M</translation>
+    </message>
+    <message>
+        <source>Run the board to the next moment of its run and say it; back to the moment before</source>
+        <translation>Das Spielfeld bis zum nächsten Moment seines Laufs laufen lassen und ihn sagen; zurück zum Moment davor</translation>
+    </message>
+</context>
+<context>
+    <name>quarn::MomentsTour</name>
+    <message>
+        <source>No moment ahead.</source>
+        <translation>Kein Moment mehr voraus.</translation>
+    </message>
+    <message>
+        <source>No moment before: this is where the way began.</source>
+        <translation>Kein Moment davor: Hier begann der Weg.</translation>
+    </message>
+    <message>
+        <source>Next, at step %1: %2</source>
+        <translation>Als Nächstes, bei Schritt %1: %2</translation>
     </message>
 </context>
 <context>
@@ -2070,6 +2097,10 @@
     <message>
         <source>Next generation hidden.</source>
         <translation>Nächste Generation ausgeblendet.</translation>
+    </message>
+    <message>
+        <source>Running to step %1.</source>
+        <translation>Läuft bis Schritt %1.</translation>
     </message>
 </context>
 </TS>

@@ -1337,6 +1337,10 @@
         <source>Draw</source>
         <translation>Dibujo</translation>
     </message>
+    <message>
+        <source>Go Back to Step %1</source>
+        <translation>Volver al paso %1</translation>
+    </message>
 </context>
 <context>
     <name>quarn::Menus</name>
@@ -1683,6 +1687,29 @@
     <message>
         <source>Mark the cells about to be born with a ring, those about to die with a cross</source>
         <translation>Marcar con un anillo las células a punto de nacer, con una cruz las que van a morir</translation>
+    </message>
+    <message>
+        <source>M, Shift+M</source>
+        <translation>M, Mayús+M</translation>
+    </message>
+    <message>
+        <source>Run the board to the next moment of its run and say it; back to the moment before</source>
+        <translation>Hacer avanzar el tablero hasta el siguiente momento de su evolución y decirlo; volver al momento anterior</translation>
+    </message>
+</context>
+<context>
+    <name>quarn::MomentsTour</name>
+    <message>
+        <source>No moment ahead.</source>
+        <translation>No queda ningún momento por delante.</translation>
+    </message>
+    <message>
+        <source>No moment before: this is where the way began.</source>
+        <translation>Ningún momento antes: aquí empezó el camino.</translation>
+    </message>
+    <message>
+        <source>Next, at step %1: %2</source>
+        <translation>A continuación, en el paso %1: %2</translation>
     </message>
 </context>
 <context>
@@ -2070,6 +2097,10 @@
     <message>
         <source>Next generation hidden.</source>
         <translation>Siguiente generación oculta.</translation>
+    </message>
+    <message>
+        <source>Running to step %1.</source>
+        <translation>En marcha hasta el paso %1.</translation>
     </message>
 </context>
 </TS>

@@ -1337,6 +1337,10 @@
         <source>Draw</source>
         <translation>Dessin</translation>
     </message>
+    <message>
+        <source>Go Back to Step %1</source>
+        <translation>Revenir au pas %1</translation>
+    </message>
 </context>
 <context>
     <name>quarn::Menus</name>
@@ -1683,6 +1687,29 @@
     <message>
         <source>Mark the cells about to be born with a ring, those about to die with a cross</source>
         <translation>Marquer d’un anneau les cellules sur le point de naître, d’une croix celles sur le point de mourir</translation>
+    </message>
+    <message>
+        <source>M, Shift+M</source>
+        <translation>M, Maj+M</translation>
+    </message>
+    <message>
+        <source>Run the board to the next moment of its run and say it; back to the moment before</source>
+        <translation>Faire tourner le plateau jusqu’au prochain moment de son évolution et le dire ; revenir au moment d’avant</translation>
+    </message>
+</context>
+<context>
+    <name>quarn::MomentsTour</name>
+    <message>
+        <source>No moment ahead.</source>
+        <translation>Plus aucun moment à venir.</translation>
+    </message>
+    <message>
+        <source>No moment before: this is where the way began.</source>
+        <translation>Aucun moment avant : c’est ici que le chemin a commencé.</translation>
+    </message>
+    <message>
+        <source>Next, at step %1: %2</source>
+        <translation>Ensuite, au pas %1 : %2</translation>
     </message>
 </context>
 <context>
@@ -2070,6 +2097,10 @@
     <message>
         <source>Next generation hidden.</source>
         <translation>Génération suivante masquée.</translation>
+    </message>
+    <message>
+        <source>Running to step %1.</source>
+        <translation>En marche jusqu’au pas %1.</translation>
     </message>
 </context>
 </TS>

@@ -58,6 +58,8 @@ enum Act
     kExplain,
     kNextObject,
     kPreviousObject,
+    kNextMoment,
+    kPreviousMoment,
 };
 
 } // namespace
@@ -109,6 +111,10 @@ const KeyTable& BoardCursor::Keys()
              QT_TRANSLATE_NOOP("quarn::Menus", "To the next or the previous object: say what "
                                                "it is, and show it in a tip"),
              {{Qt::Key_N, kNo, kNextObject}, {Qt::Key_N, Qt::ShiftModifier, kPreviousObject}}},
+            {QT_TRANSLATE_NOOP("quarn::Menus", "M, Shift+M"),
+             QT_TRANSLATE_NOOP("quarn::Menus", "Run the board to the next moment of its run and "
+                                               "say it; back to the moment before"),
+             {{Qt::Key_M, kNo, kNextMoment}, {Qt::Key_M, Qt::ShiftModifier, kPreviousMoment}}},
             // Qt's own: the focus chain.
             {QT_TRANSLATE_NOOP("quarn::Menus", "Tab, Shift+Tab"),
              QT_TRANSLATE_NOOP("quarn::Menus", "On to the buttons, and back"),
@@ -246,6 +252,10 @@ bool BoardCursor::KeyPressed(const QKeyEvent& key)
     case kPreviousObject:
         ShowMarker(true);
         emit ObjectRequested(row_, column_, Keys().ActOf(key) == kPreviousObject);
+        return true;
+    case kNextMoment:
+    case kPreviousMoment:
+        emit MomentRequested(Keys().ActOf(key) == kPreviousMoment);
         return true;
     default:
         return false;

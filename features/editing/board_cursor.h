@@ -13,7 +13,8 @@ namespace quarn {
 
 // The keyboard's place on the board: a cursor cell that the arrow keys, Home, End, Page Up and
 // Page Down move and that Space or Enter toggles; S asks for the board's status, D for what is on
-// it, W for what becomes of the cursor cell, N and Shift+N for the next and the previous object.
+// it, W for what becomes of the cursor cell, N and Shift+N for the next and the previous object,
+// M and Shift+M for the next and the previous moment of the run.
 // While the board has the focus, a marker round the cursor's box shows it, once the keyboard is
 // in use: after Tab or Shift+Tab has brought the focus, or a key has been pressed on the board,
 // but not at start or after a click. Rows and columns count from 1.
@@ -53,6 +54,8 @@ signals:
     void ExplainRequested(int row, int column);
     // N or Shift+N: the object after, or before, the cursor cell.
     void ObjectRequested(int row, int column, bool backwards);
+    // M or Shift+M: the next moment of the run, or back to the one before.
+    void MomentRequested(bool backwards);
     // The cursor moved while the board has the focus; or was placed, without a word.
     void Moved(int row, int column);
     void Placed(int row, int column);

@@ -58,6 +58,13 @@ void History::Record(const QString& action)
     }
 }
 
+void History::Record(const char* action, int number)
+{
+    if (!runOpen_ && !strokeOpen_) {
+        CheckpointNamed(tr(action).arg(number));
+    }
+}
+
 void History::CloseRun()
 {
     if (runOpen_) {
@@ -120,13 +127,18 @@ void History::SettleBeforeUndo()
 
 void History::Checkpoint(const QString& action)
 {
+    // Named in the person's language, as the menus and the screen reader say it.
+    CheckpointNamed(tr(action.toUtf8().constData()));
+}
+
+void History::CheckpointNamed(const QString& name)
+{
     const Snapshot now{board_.State(), record_};
     if (now.state == current_.state) {
         current_.record = record_;
         return;
     }
-    // Named in the person's language, as the menus and the screen reader say it.
-    stack_.push(new Entry(*this, tr(action.toUtf8().constData()), current_, now));
+    stack_.push(new Entry(*this, name, current_, now));
     current_ = now;
     KeepWithinBudget();
 }

@@ -33,6 +33,8 @@ public:
     // After an action that is one entry unless a run or a stroke is open, when it belongs to
     // that: "1 Step", a click, a toggle from the keyboard.
     void Record(const QString& action);
+    // The same for an action named with a number: "Go to Step %1".
+    void Record(const char* action, int number);
     // Before an action that stands alone, such as a fill: whatever run is open ends first.
     void CloseRun();
     // Go: a run opens, if none is.
@@ -66,6 +68,7 @@ private:
 
     void SettleBeforeUndo();
     void Checkpoint(const QString& action);
+    void CheckpointNamed(const QString& name);
     void KeepWithinBudget();
     void Restore(const Snapshot& snapshot);
     void Announce();
