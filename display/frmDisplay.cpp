@@ -14,6 +14,7 @@
 #include "features/files/pattern_transfer.h"
 #include "features/menus/menus.h"
 #include "features/moments/moments_tour.h"
+#include "features/moments/moments_window.h"
 #include "features/objects/board_objects.h"
 #include "features/objects/objects_window.h"
 #include "features/pictures/picture_export.h"
@@ -194,6 +195,7 @@ void frmDisplay::CreateFeatures()
     // After the objects, so that its tips come first while the marks show.
     rule_ = Make<RuleAtWork>(picFrame, run_.Model());
     tour_ = Make<MomentsTour>(run_.Model(), this);
+    momentsWindow_ = Make<MomentsWindow>(*this, picFrame);
 }
 
 // --- Connections -----------------------------------------------------------------------------
@@ -429,6 +431,34 @@ void frmDisplay::ConnectMoments()
     });
     connect(tour_, &MomentsTour::OutlineGone, &picFrame,
             [this] { picFrame.Unmark(kMomentMarker); });
+    // In the graph: marked, visited by M and Shift+M, and Enter takes the board to any step.
+    // In the graph and in the list of moments: a new way, new moments.
+    connect(tour_, &MomentsTour::FoundChanged, this, [this] {
+        std::vector<PopulationGraph::MomentMark> marks;
+        std::vector<MomentsModel::Row> rows;
+        if (const Moments* moments = tour_->Known()) {
+            for (const Moment& moment : moments->list) {
+                const QString line = MomentsTour::LineOf(moment);
+                marks.push_back({moment.step, static_cast<int>(moment.kind), line});
+                rows.push_back({moment.step, line});
+            }
+        }
+        populationWindow_->SetMoments(std::move(marks));
+        momentsWindow_->SetMoments(std::move(rows), tour_->Known() != nullptr);
+        momentsWindow_->SetNow(board_.StepCount());
+    });
+    FollowRun(momentsWindow_,
+              [this] { momentsWindow_->SetNow(run_.Model().Record().Last().step); });
+    connect(menus_, &Menus::MomentsRequested, momentsWindow_, [this] {
+        tour_->Found(); // found by the time the window shows
+        momentsWindow_->OpenOrRaise();
+    });
+    connect(momentsWindow_, &MomentsWindow::Chosen, this, [this](int step) {
+        TravelTo(step, QT_TRANSLATE_NOOP("quarn::History", "Go to Step %1"));
+    });
+    connect(populationWindow_, &PopulationWindow::StepRequested, this, [this](int step) {
+        TravelTo(step, QT_TRANSLATE_NOOP("quarn::History", "Go to Step %1"));
+    });
 }
 
 void frmDisplay::ConnectMenus()
@@ -597,6 +627,18 @@ void frmDisplay::StopAtTheStepRunTo()
 // one it was.
 void frmDisplay::TravelTo(int step, const char* entry)
 {
+    const int start = run_.Model().Record().WayStartStep();
+    if (step < start) {
+        announcer_->Say(tr("Step %1 came before the board was last changed, at step %2: undo goes "
+                           "back past it.")
+                            .arg(step)
+                            .arg(start));
+        return;
+    }
+    if (step > MomentsTour::kLastStep) {
+        announcer_->Say(tr("The count goes no further than step %1.").arg(MomentsTour::kLastStep));
+        return;
+    }
     stroke_->End();
     history_->CloseRun();
     timer.Interval(0);

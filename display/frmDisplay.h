@@ -28,6 +28,7 @@ class ButtonKeys;
 class History;
 class Menus;
 class MomentsTour;
+class MomentsWindow;
 class ObjectsWindow;
 class PatternTransfer;
 class PictureExport;
@@ -179,6 +180,7 @@ private:
     SoundPlayer* sound_ = nullptr;
     RuleAtWork* rule_ = nullptr;
     MomentsTour* tour_ = nullptr;
+    MomentsWindow* momentsWindow_ = nullptr;
     std::vector<QObject*> made_; // every feature, in the order made
 };
 

@@ -1341,6 +1341,10 @@
         <source>Go Back to Step %1</source>
         <translation>Zurück zu Schritt %1</translation>
     </message>
+    <message>
+        <source>Go to Step %1</source>
+        <translation>Zu Schritt %1</translation>
+    </message>
 </context>
 <context>
     <name>quarn::Menus</name>
@@ -1696,6 +1700,37 @@
         <source>Run the board to the next moment of its run and say it; back to the moment before</source>
         <translation>Das Spielfeld bis zum nächsten Moment seines Laufs laufen lassen und ihn sagen; zurück zum Moment davor</translation>
     </message>
+    <message>
+        <source>&amp;Moments</source>
+        <translation>&amp;Momente</translation>
+    </message>
+    <message>
+        <source>The moments of the run, in a list: Enter takes the board to one</source>
+        <translation>Die Momente des Laufs in einer Liste: Eingabe bringt das Spielfeld zu einem davon</translation>
+    </message>
+    <message>
+        <source>The next or the previous moment of the run, said</source>
+        <translation>Der nächste oder der vorige Moment des Laufs, gesagt</translation>
+    </message>
+    <message>
+        <source>Enter</source>
+        <translation>Eingabe</translation>
+    </message>
+    <message>
+        <source>Take the board to the marked step</source>
+        <translation>Das Spielfeld zum markierten Schritt bringen</translation>
+    </message>
+</context>
+<context>
+    <name>quarn::MomentsModel</name>
+    <message>
+        <source>Passed. %1</source>
+        <translation>Vorbei. %1</translation>
+    </message>
+    <message>
+        <source>Ahead. %1</source>
+        <translation>Voraus. %1</translation>
+    </message>
 </context>
 <context>
     <name>quarn::MomentsTour</name>
@@ -1710,6 +1745,21 @@
     <message>
         <source>Next, at step %1: %2</source>
         <translation>Als Nächstes, bei Schritt %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>quarn::MomentsWindow</name>
+    <message>
+        <source>Moments</source>
+        <translation>Momente</translation>
+    </message>
+    <message>
+        <source>The moments of the run, from its start or the last edit to its fate. Enter takes the board to one.</source>
+        <translation>Die Momente des Laufs, vom Anfang oder der letzten Änderung bis zu seinem Schicksal. Eingabe bringt das Spielfeld zu einem davon.</translation>
+    </message>
+    <message>
+        <source>Finding the moments of the run…</source>
+        <translation>Die Momente des Laufs werden gesucht…</translation>
     </message>
 </context>
 <context>
@@ -1942,6 +1992,14 @@
         <source>Live cells</source>
         <translation>Lebende Zellen</translation>
     </message>
+    <message>
+        <source>No moment before this step.</source>
+        <translation>Kein Moment vor diesem Schritt.</translation>
+    </message>
+    <message>
+        <source>No moment after this step.</source>
+        <translation>Kein Moment nach diesem Schritt.</translation>
+    </message>
 </context>
 <context>
     <name>quarn::PopulationWindow</name>
@@ -2101,6 +2159,14 @@
     <message>
         <source>Running to step %1.</source>
         <translation>Läuft bis Schritt %1.</translation>
+    </message>
+    <message>
+        <source>Step %1 came before the board was last changed, at step %2: undo goes back past it.</source>
+        <translation>Schritt %1 lag vor der letzten Änderung des Spielfelds bei Schritt %2: Rückgängig geht darüber hinaus zurück.</translation>
+    </message>
+    <message>
+        <source>The count goes no further than step %1.</source>
+        <translation>Die Zählung reicht nicht weiter als Schritt %1.</translation>
     </message>
 </context>
 </TS>

@@ -1341,6 +1341,10 @@
         <source>Go Back to Step %1</source>
         <translation>Volver al paso %1</translation>
     </message>
+    <message>
+        <source>Go to Step %1</source>
+        <translation>Ir al paso %1</translation>
+    </message>
 </context>
 <context>
     <name>quarn::Menus</name>
@@ -1696,6 +1700,37 @@
         <source>Run the board to the next moment of its run and say it; back to the moment before</source>
         <translation>Hacer avanzar el tablero hasta el siguiente momento de su evolución y decirlo; volver al momento anterior</translation>
     </message>
+    <message>
+        <source>&amp;Moments</source>
+        <translation>&amp;Momentos</translation>
+    </message>
+    <message>
+        <source>The moments of the run, in a list: Enter takes the board to one</source>
+        <translation>Los momentos de la evolución, en una lista: Intro lleva el tablero a uno</translation>
+    </message>
+    <message>
+        <source>The next or the previous moment of the run, said</source>
+        <translation>El momento siguiente o el anterior de la evolución, dicho</translation>
+    </message>
+    <message>
+        <source>Enter</source>
+        <translation>Intro</translation>
+    </message>
+    <message>
+        <source>Take the board to the marked step</source>
+        <translation>Llevar el tablero al paso marcado</translation>
+    </message>
+</context>
+<context>
+    <name>quarn::MomentsModel</name>
+    <message>
+        <source>Passed. %1</source>
+        <translation>Pasado. %1</translation>
+    </message>
+    <message>
+        <source>Ahead. %1</source>
+        <translation>Por delante. %1</translation>
+    </message>
 </context>
 <context>
     <name>quarn::MomentsTour</name>
@@ -1710,6 +1745,21 @@
     <message>
         <source>Next, at step %1: %2</source>
         <translation>A continuación, en el paso %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>quarn::MomentsWindow</name>
+    <message>
+        <source>Moments</source>
+        <translation>Momentos</translation>
+    </message>
+    <message>
+        <source>The moments of the run, from its start or the last edit to its fate. Enter takes the board to one.</source>
+        <translation>Los momentos de la evolución, desde su inicio o el último cambio hasta su destino. Intro lleva el tablero a uno.</translation>
+    </message>
+    <message>
+        <source>Finding the moments of the run…</source>
+        <translation>Buscando los momentos de la evolución…</translation>
     </message>
 </context>
 <context>
@@ -1942,6 +1992,14 @@
         <source>Live cells</source>
         <translation>Células vivas</translation>
     </message>
+    <message>
+        <source>No moment before this step.</source>
+        <translation>Ningún momento antes de este paso.</translation>
+    </message>
+    <message>
+        <source>No moment after this step.</source>
+        <translation>Ningún momento después de este paso.</translation>
+    </message>
 </context>
 <context>
     <name>quarn::PopulationWindow</name>
@@ -2101,6 +2159,14 @@
     <message>
         <source>Running to step %1.</source>
         <translation>En marcha hasta el paso %1.</translation>
+    </message>
+    <message>
+        <source>Step %1 came before the board was last changed, at step %2: undo goes back past it.</source>
+        <translation>El paso %1 fue anterior al último cambio del tablero, en el paso %2: deshacer vuelve más atrás.</translation>
+    </message>
+    <message>
+        <source>The count goes no further than step %1.</source>
+        <translation>La cuenta no llega más allá del paso %1.</translation>
     </message>
 </context>
 </TS>

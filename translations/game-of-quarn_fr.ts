@@ -1341,6 +1341,10 @@
         <source>Go Back to Step %1</source>
         <translation>Revenir au pas %1</translation>
     </message>
+    <message>
+        <source>Go to Step %1</source>
+        <translation>Aller au pas %1</translation>
+    </message>
 </context>
 <context>
     <name>quarn::Menus</name>
@@ -1696,6 +1700,37 @@
         <source>Run the board to the next moment of its run and say it; back to the moment before</source>
         <translation>Faire tourner le plateau jusqu’au prochain moment de son évolution et le dire ; revenir au moment d’avant</translation>
     </message>
+    <message>
+        <source>&amp;Moments</source>
+        <translation>&amp;Moments</translation>
+    </message>
+    <message>
+        <source>The moments of the run, in a list: Enter takes the board to one</source>
+        <translation>Les moments de l’évolution, dans une liste : Entrée mène le plateau à l’un d’eux</translation>
+    </message>
+    <message>
+        <source>The next or the previous moment of the run, said</source>
+        <translation>Le moment suivant ou précédent de l’évolution, dit</translation>
+    </message>
+    <message>
+        <source>Enter</source>
+        <translation>Entrée</translation>
+    </message>
+    <message>
+        <source>Take the board to the marked step</source>
+        <translation>Mener le plateau au pas marqué</translation>
+    </message>
+</context>
+<context>
+    <name>quarn::MomentsModel</name>
+    <message>
+        <source>Passed. %1</source>
+        <translation>Passé. %1</translation>
+    </message>
+    <message>
+        <source>Ahead. %1</source>
+        <translation>À venir. %1</translation>
+    </message>
 </context>
 <context>
     <name>quarn::MomentsTour</name>
@@ -1710,6 +1745,21 @@
     <message>
         <source>Next, at step %1: %2</source>
         <translation>Ensuite, au pas %1 : %2</translation>
+    </message>
+</context>
+<context>
+    <name>quarn::MomentsWindow</name>
+    <message>
+        <source>Moments</source>
+        <translation>Moments</translation>
+    </message>
+    <message>
+        <source>The moments of the run, from its start or the last edit to its fate. Enter takes the board to one.</source>
+        <translation>Les moments de l’évolution, de son début ou de la dernière modification jusqu’à son destin. Entrée mène le plateau à l’un d’eux.</translation>
+    </message>
+    <message>
+        <source>Finding the moments of the run…</source>
+        <translation>Recherche des moments de l’évolution…</translation>
     </message>
 </context>
 <context>
@@ -1942,6 +1992,14 @@
         <source>Live cells</source>
         <translation>Cellules vivantes</translation>
     </message>
+    <message>
+        <source>No moment before this step.</source>
+        <translation>Aucun moment avant ce pas.</translation>
+    </message>
+    <message>
+        <source>No moment after this step.</source>
+        <translation>Aucun moment après ce pas.</translation>
+    </message>
 </context>
 <context>
     <name>quarn::PopulationWindow</name>
@@ -2101,6 +2159,14 @@
     <message>
         <source>Running to step %1.</source>
         <translation>En marche jusqu’au pas %1.</translation>
+    </message>
+    <message>
+        <source>Step %1 came before the board was last changed, at step %2: undo goes back past it.</source>
+        <translation>Le pas %1 précède la dernière modification du plateau, au pas %2 : annuler permet de revenir au-delà.</translation>
+    </message>
+    <message>
+        <source>The count goes no further than step %1.</source>
+        <translation>Le compte ne va pas au-delà du pas %1.</translation>
     </message>
 </context>
 </TS>

@@ -66,6 +66,11 @@ QList<QKeySequence> PopulationKeys()
     return {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P)};
 }
 
+QList<QKeySequence> MomentsKeys()
+{
+    return {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_M)};
+}
+
 QList<QKeySequence> TrailKeys()
 {
     return {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_T)};
@@ -117,6 +122,7 @@ Menus::Menus(QMenuBar& bar, QWidget& window, const std::vector<Example>& example
     QMenu* view = bar_.addMenu(tr("&View"));
     AddEntry(*view, tr("&Objects"), ObjectsKeys(), &Menus::ObjectsRequested);
     AddEntry(*view, tr("&Population"), PopulationKeys(), &Menus::PopulationRequested);
+    AddEntry(*view, tr("&Moments"), MomentsKeys(), &Menus::MomentsRequested);
     view->addSeparator();
     AddSwitch(*view, tr("&Trail"), TrailKeys(), &Menus::TrailShown);
     AddSwitch(*view, tr("&Next Generation"), NextGenerationKeys(), &Menus::NextGenerationShown);
@@ -223,6 +229,8 @@ void Menus::ShowKeys()
     table += row.arg(Key(QKeySequence::Paste), tr("Load the pattern on the clipboard"));
     table += row.arg(Keys(ObjectsKeys()), tr("The objects on the board, in a window of their own"));
     table += row.arg(Keys(PopulationKeys()), tr("The live cells at each step, in a graph"));
+    table += row.arg(Keys(MomentsKeys()),
+                     tr("The moments of the run, in a list: Enter takes the board to one"));
     table += row.arg(Keys(TrailKeys()), tr("Show where life has been since the last fill or load"));
     table += row.arg(Keys(NextGenerationKeys()),
                      tr("Mark the cells about to be born with a ring, those about to die with a "

@@ -49,6 +49,7 @@ signals:
     void PasteRequested();
     void ObjectsRequested();
     void PopulationRequested();
+    void MomentsRequested();
     // View ▸ Trail, View ▸ Next Generation and View ▸ Sound While Running, on or off.
     void TrailShown(bool shown);
     void NextGenerationShown(bool shown);

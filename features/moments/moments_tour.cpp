@@ -43,6 +43,11 @@ bool MomentsTour::Ready() const
     return foundWay_ == run_.Record().Way();
 }
 
+const Moments* MomentsTour::Known() const
+{
+    return Ready() ? &found_ : nullptr;
+}
+
 QString MomentsTour::LineOf(const Moment& moment)
 {
     return Translated(moment.Line(), "Census");
@@ -50,6 +55,10 @@ QString MomentsTour::LineOf(const Moment& moment)
 
 void MomentsTour::Follow(bool running)
 {
+    if (toldWay_ != run_.Record().Way() && !Ready()) {
+        toldWay_ = run_.Record().Way();
+        emit FoundChanged();
+    }
     if (running) {
         Look();
     } else if (!Ready()) {
@@ -178,6 +187,7 @@ void MomentsTour::Searched()
     foundWay_ = way;
     // What the board has passed already is not news.
     saidStep_ = Now();
+    toldWay_ = way;
     emit FoundChanged();
 }
 

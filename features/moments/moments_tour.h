@@ -34,8 +34,9 @@ public:
 
     // The moments of the way the board is on, waited for if they are still being found.
     const Moments& Found();
-    // Whether they have been found.
+    // Whether they have been found; and they, if they have.
     bool Ready() const;
+    const Moments* Known() const;
 
     // The board changed: a new way's moments are looked for; while the board runs, the moments
     // at the step it reached are said, once.
@@ -61,7 +62,8 @@ signals:
     void TravelRequested(int step);
     // A moment reached while the board runs, or the first of several at one step.
     void Reached(Moment::Kind kind);
-    // The moments of a new way have been found.
+    // The moments of a new way have been found, or the way the board is on is a new one, whose
+    // moments are not known yet.
     void FoundChanged();
     // The box round the objects a moment concerns, from its top-left cell to its bottom-right.
     void Outlined(int top, int left, int bottom, int right);
@@ -85,6 +87,7 @@ private:
     int saidStep_ = -1;    // the step whose moments were said last while running
     bool saidNow_ = false; // by the last generation followed, at the step the board is at
     bool outlined_ = false;
+    std::uint64_t toldWay_ = 0; // the way whose moments were told changed last
 };
 
 } // namespace quarn

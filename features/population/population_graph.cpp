@@ -8,10 +8,12 @@
 #include <QKeyEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QPolygonF>
 #include <QToolTip>
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 #include <vector>
 
 namespace quarn {
@@ -38,7 +40,14 @@ enum Act
     kPlay,
     kStop,
     kCopy,
+    kNextMoment,
+    kPreviousMoment,
+    kGoThere,
 };
+
+// The moments' marks stand in a row this far above the plot's bottom, this big.
+constexpr int kMomentRow = 6;
+constexpr double kMomentSize = 3.5;
 
 } // namespace
 
@@ -62,6 +71,12 @@ const KeyTable& PopulationGraph::Keys()
             {QT_TRANSLATE_NOOP("quarn::Menus", "H, L"),
              QT_TRANSLATE_NOOP("quarn::Menus", "The highest or the lowest point"),
              {{Qt::Key_H, kNo, kHighest}, {Qt::Key_L, kNo, kLowest}}},
+            {QT_TRANSLATE_NOOP("quarn::Menus", "M, Shift+M"),
+             QT_TRANSLATE_NOOP("quarn::Menus", "The next or the previous moment of the run, said"),
+             {{Qt::Key_M, kNo, kNextMoment}, {Qt::Key_M, Qt::ShiftModifier, kPreviousMoment}}},
+            {QT_TRANSLATE_NOOP("quarn::Menus", "Enter"),
+             QT_TRANSLATE_NOOP("quarn::Menus", "Take the board to the marked step"),
+             {{Qt::Key_Return, kNo, kGoThere}, {Qt::Key_Enter, kNo, kGoThere}}},
             {QT_TRANSLATE_NOOP("quarn::Menus", "S"),
              QT_TRANSLATE_NOOP("quarn::Menus",
                                "Say the summary: the start, the highest, the lowest, now"),
@@ -389,6 +404,11 @@ void PopulationGraph::DrawMarks(QPainter& painter, const QRect& strip) const
         painter.setBrush(GraphFrame::kNow);
         painter.drawEllipse(QPointF(x, YOf(now.live)), 3.5, 3.5);
     }
+    for (const MomentMark& moment : moments_) {
+        if (near(std::floor(XOf(moment.step)) + 0.5)) {
+            DrawMoment(painter, moment);
+        }
+    }
     if (marked_ >= 0 && marked_ < size) {
         const Population::Point point = population_.At(marked_);
         const double at = std::floor(XOf(point.step)) + 0.5;
@@ -400,6 +420,39 @@ void PopulationGraph::DrawMarks(QPainter& painter, const QRect& strip) const
         }
     }
     painter.setRenderHint(QPainter::Antialiasing, false);
+}
+
+// Told apart by shape: a bar for the edge, a diamond for a meeting, a triangle up for a forming
+// and down for a going, a ring for the most live cells and a square for the fate.
+void PopulationGraph::DrawMoment(QPainter& painter, const MomentMark& moment) const
+{
+    const double x = std::floor(XOf(moment.step)) + 0.5;
+    const double y = Plot().bottom() - kMomentRow + 0.5;
+    const double r = kMomentSize;
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    painter.setPen(QPen(GraphFrame::kMarker, 1.0));
+    painter.setBrush(GraphFrame::kMarker);
+    switch (moment.kind) {
+    case 0:
+        painter.drawRect(QRectF(x - 1.0, y - r, 2.0, 2 * r));
+        break;
+    case 1:
+        painter.drawPolygon(QPolygonF{{x, y - r}, {x + r, y}, {x, y + r}, {x - r, y}});
+        break;
+    case 2:
+        painter.drawPolygon(QPolygonF{{x, y - r}, {x + r, y + r}, {x - r, y + r}});
+        break;
+    case 3:
+        painter.drawPolygon(QPolygonF{{x - r, y - r}, {x + r, y - r}, {x, y + r}});
+        break;
+    case 4:
+        painter.setBrush(Qt::NoBrush);
+        painter.drawEllipse(QPointF(x, y), r, r);
+        break;
+    default:
+        painter.drawRect(QRectF(x - r, y - r, 2 * r, 2 * r));
+        break;
+    }
 }
 
 int PopulationGraph::IndexAtOrAfter(int step) const
@@ -566,9 +619,57 @@ void PopulationGraph::keyPressEvent(QKeyEvent* event)
         QGuiApplication::clipboard()->setText(Csv());
         emit Said(tr("Copied the steps as CSV."));
         break;
+    case kNextMoment:
+    case kPreviousMoment:
+        ToMoment(from, act == kPreviousMoment);
+        break;
+    case kGoThere:
+        emit StepRequested(population_.At(from).step);
+        break;
     default:
         QWidget::keyPressEvent(event);
     }
+}
+
+void PopulationGraph::SetMoments(std::vector<MomentMark> moments)
+{
+    moments_ = std::move(moments);
+    RedrawAll();
+}
+
+void PopulationGraph::ToMoment(int from, bool backwards)
+{
+    const int step = population_.At(from).step;
+    const auto shown = [this](const MomentMark& moment) {
+        const int index = IndexAtOrAfter(moment.step);
+        return index < population_.Size() && population_.At(index).step == moment.step;
+    };
+    const MomentMark* to = nullptr;
+    for (const MomentMark& moment : moments_) {
+        if (shown(moment) && (backwards ? moment.step < step : moment.step > step)) {
+            to = &moment;
+            if (!backwards) {
+                break;
+            }
+        }
+    }
+    if (to == nullptr) {
+        emit Said(backwards ? tr("No moment before this step.") : tr("No moment after this step."));
+        return;
+    }
+    Mark(IndexAtOrAfter(to->step));
+    QString words = PointWords(marked_);
+    for (const MomentMark& moment : moments_) {
+        if (moment.step == to->step) {
+            words += QLatin1Char(' ') + moment.line;
+        }
+    }
+    emit Said(words);
+    const Population::Point point = population_.At(marked_);
+    QToolTip::showText(
+        mapToGlobal(QPoint(static_cast<int>(std::floor(XOf(point.step))) + kMarkReach,
+                           static_cast<int>(std::lround(YOf(point.live))) + kMarkReach)),
+        words, this);
 }
 
 void PopulationGraph::MoveMarker(int index)

@@ -32,6 +32,15 @@ class PopulationGraph : public QWidget
     Q_OBJECT
 
 public:
+    // A moment of the run, marked at its step by a shape of its kind's (0 to 5: the edge met, a
+    // meeting, a forming, a going, the most live cells, the fate), with its line.
+    struct MomentMark
+    {
+        int step = 0;
+        int kind = 0;
+        QString line;
+    };
+
     explicit PopulationGraph(const Population& population, QWidget* parent = nullptr);
     // The graph's keys, for its key handler and the Keys and Mouse page.
     static const KeyTable& Keys();
@@ -40,6 +49,8 @@ public:
     void Follow();
     // The board's fate in words, which the summary ends with.
     void SetOutlook(const QString& outlook);
+    // The moments of the way, in step order: marked, and visited by M and Shift+M.
+    void SetMoments(std::vector<MomentMark> moments);
 
     // Where the point marker stands, or -1 before a key has moved it; and what is said there.
     int Marked() const;
@@ -61,6 +72,8 @@ signals:
     void StopRequested();
     // R: the board to run, or to stop, as Go and Stop do.
     void RunRequested();
+    // Enter: the board taken to the marked step.
+    void StepRequested(int step);
 
 protected:
     bool event(QEvent* event) override;
@@ -99,6 +112,9 @@ private:
     void DrawColumns(QPainter& painter, const std::vector<Column>& columns) const;
     std::pair<int, int> IndicesAcross(int x0, int x1) const;
     void DrawMarks(QPainter& painter, const QRect& strip) const;
+    void DrawMoment(QPainter& painter, const MomentMark& moment) const;
+    // M or Shift+M: the marker to the moment after, or before, the point it is at.
+    void ToMoment(int from, bool backwards);
     // The first index whose step is at or after the step, and so on.
     int IndexAtOrAfter(int step) const;
     void MoveMarker(int index);
@@ -106,6 +122,7 @@ private:
 
     const Population& population_;
     QString outlook_;
+    std::vector<MomentMark> moments_;
     QImage image_;
     GraphFrame frame_; // the plot, the fate's place and the axes' ends, round numbers
     int highest_ = 0;  // the most live cells at any step shown

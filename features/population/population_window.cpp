@@ -1,5 +1,7 @@
 #include "features/population/population_window.h"
 
+#include <utility>
+
 #include "features/population/graph_frame.h"
 #include "features/population/population_accessible.h"
 
@@ -23,6 +25,7 @@ PopulationWindow::PopulationWindow(const RunModel& run, QWidget& owner, const QW
     connect(&graph_, &PopulationGraph::PlayRequested, this, &PopulationWindow::PlayRequested);
     connect(&graph_, &PopulationGraph::StopRequested, this, &PopulationWindow::StopRequested);
     connect(&graph_, &PopulationGraph::RunRequested, this, &PopulationWindow::RunRequested);
+    connect(&graph_, &PopulationGraph::StepRequested, this, &PopulationWindow::StepRequested);
 }
 
 void PopulationWindow::OpenOrRaise()
@@ -71,6 +74,11 @@ void PopulationWindow::Follow()
         graph_.SetOutlook(GraphFrame::OutlookOf(fate, now));
     }
     graph_.Follow();
+}
+
+void PopulationWindow::SetMoments(std::vector<PopulationGraph::MomentMark> moments)
+{
+    graph_.SetMoments(std::move(moments));
 }
 
 } // namespace quarn

@@ -27,12 +27,15 @@ public:
     // The graph's sound: playing or not, and the point it has reached or stopped at.
     void ShowPlaying(bool playing);
     void MarkPoint(int point);
+    // The moments of the way the board is on, marked in the graph.
+    void SetMoments(std::vector<PopulationGraph::MomentMark> moments);
 
 signals:
     void Said(const QString& words);
     void PlayRequested();
     void StopRequested();
     void RunRequested();
+    void StepRequested(int step);
 
 protected:
     void hideEvent(QHideEvent* event) override;
