@@ -369,7 +369,13 @@ void frmDisplay::ConnectPictures()
 void frmDisplay::ConnectSound()
 {
     connect(populationWindow_, &PopulationWindow::PlayRequested, sound_, [this] {
-        sound_->PlayGraph(populationWindow_->Series());
+        std::vector<int> moments;
+        if (const Moments* known = tour_->Known()) {
+            for (const Moment& moment : known->list) {
+                moments.push_back(moment.step);
+            }
+        }
+        sound_->PlayGraph(populationWindow_->Series(), moments);
         populationWindow_->ShowPlaying(sound_->Playing());
     });
     connect(populationWindow_, &PopulationWindow::StopRequested, sound_, &SoundPlayer::Stop);
@@ -413,6 +419,7 @@ void frmDisplay::ConnectMoments()
     FollowRun(tour_, [this] { tour_->Follow(timer.Interval() != 0); });
     connect(cursor_, &BoardCursor::MomentRequested, tour_, &MomentsTour::Travel);
     connect(tour_, &MomentsTour::Said, announcer_, &Announcer::Say);
+    connect(tour_, &MomentsTour::Reached, sound_, &SoundPlayer::MomentReached);
     connect(tour_, &MomentsTour::RunToRequested, this, &frmDisplay::RunTo);
     connect(tour_, &MomentsTour::TravelRequested, this, [this](int step) {
         TravelTo(step, QT_TRANSLATE_NOOP("quarn::History", "Go Back to Step %1"));

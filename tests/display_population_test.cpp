@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QHelpEvent>
+#include <QListView>
 #include <QTest>
 #include <QToolTip>
 
@@ -29,6 +30,9 @@ private slots:
     void graphDrawnInPartsIsTheGraphDrawnWhole();
     void populationLineIsWhereItShouldBe();
     void graphReadAtAGlance();
+    void travelThroughTheWay_data();
+    void travelThroughTheWay();
+    void momentsWindowFollowsTheBoard();
 
 private:
     std::unique_ptr<frmDisplay> window_;
@@ -304,6 +308,120 @@ void DisplayPopulationTest::graphReadAtAGlance()
         }
     }
     QCOMPARE(darkest, 255);
+}
+
+void DisplayPopulationTest::travelThroughTheWay_data()
+{
+    QTest::addColumn<int>("stepped");  // by 1 Step, before the graph opens
+    QTest::addColumn<QString>("keys"); // in the graph, before Enter
+    QTest::addColumn<int>("step");     // where Enter takes the board
+
+    QTest::newRow("back to a past step") << 20 << "Home Right Right Right Right Right" << 5;
+    QTest::newRow("on to a step ahead") << 3 << "Right Right Right Right Right" << 8;
+    QTest::newRow("on past the states kept, far ahead") << 0 << "End" << 204;
+}
+
+// Enter in the graph takes the R-pentomino's board to the marked step at once: the count, the
+// board, the trail and the step the graph has as now are those of a plain model run there from
+// the start; undo goes back to where it was.
+void DisplayPopulationTest::travelThroughTheWay()
+{
+    QFETCH(int, stepped);
+    QFETCH(QString, keys);
+    QFETCH(int, step);
+
+    Paste(*window_, "x = 3, y = 3\nb2o$2o$bo!");
+    quarn::testing::ReferenceModel model;
+    for (const auto& [row, column] : quarn::testing::LiveCells(window_->board())) {
+        model.Toggle(row, column);
+    }
+    for (int i = 0; i < stepped; ++i) {
+        Press(*window_, "cmdOneStep");
+    }
+    QTest::keyClick(window_.get(), Qt::Key_P, Qt::ControlModifier | Qt::ShiftModifier);
+    auto* graph = window_->findChild<QWidget*>(QStringLiteral("populationGraph"));
+    QTRY_VERIFY(graph->hasFocus());
+    for (const QString& key : keys.split(QLatin1Char(' '))) {
+        const QKeyCombination pressed = QKeySequence(key)[0];
+        QTest::keyClick(graph, pressed.key(), pressed.keyboardModifiers());
+    }
+    QTest::keyClick(graph, Qt::Key_Return);
+
+    QCOMPARE(quarn::testing::LabelText(*window_), QStringLiteral("Steps: %1").arg(step));
+    quarn::Field trail;
+    for (int i = 0;; ++i) {
+        for (int r = 1; r <= 30; ++r) {
+            for (int c = 1; c <= 30; ++c) {
+                if (model.At(r, c)) {
+                    trail.Set(r, c);
+                }
+            }
+        }
+        if (i == step) {
+            break;
+        }
+        model.Step();
+    }
+    quarn::testing::CellSet expected;
+    for (int r = 1; r <= 30; ++r) {
+        for (int c = 1; c <= 30; ++c) {
+            if (model.At(r, c)) {
+                expected.insert({r, c});
+            }
+        }
+    }
+    QCOMPARE(quarn::testing::LiveCells(window_->board()), expected);
+    QCOMPARE(quarn::testing::PictureMismatch(*window_, window_->board()), QString());
+    QVERIFY(window_->run().Record().Trail() == trail);
+    const quarn::Population& series = window_->run().Series();
+    QCOMPARE(series.At(series.PastSize() - 1).step, step);
+    QCOMPARE(series.PastSize(), step + 1);
+
+    QTest::keyClick(window_.get(), Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(quarn::testing::LabelText(*window_), QStringLiteral("Steps: %1").arg(stepped));
+}
+
+// The Moments window of the glider example: its three lines; none current until the board has
+// passed one, then the latest passed, as the board runs and as it is taken back; Enter on a line
+// takes the board to its step.
+void DisplayPopulationTest::momentsWindowFollowsTheBoard()
+{
+    Paste(*window_, "x = 3, y = 3\nbo$2bo$3o!");
+    QTest::keyClick(window_.get(), Qt::Key_M, Qt::ControlModifier | Qt::ShiftModifier);
+    auto* list = window_->findChild<QListView*>(QStringLiteral("momentsList"));
+    QTRY_VERIFY(list->isVisible());
+    const auto lines = [list] {
+        QStringList shown;
+        for (int row = 0; row < list->model()->rowCount(); ++row) {
+            shown << list->model()->index(row, 0).data(Qt::AccessibleTextRole).toString();
+        }
+        return shown;
+    };
+    QCOMPARE(lines(), (QStringList{
+                          "Ahead. Step 57: the glider at row 29, column 28 meets the edge.",
+                          "Ahead. Step 59: a block forms at row 29, column 29.",
+                          "Ahead. Step 59: the board settles into a block.",
+                      }));
+    QCOMPARE(list->currentIndex().row(), -1);
+    for (int i = 0; i < 58; ++i) {
+        Press(*window_, "cmdOneStep");
+    }
+    QCOMPARE(list->currentIndex().row(), 0);
+    QVERIFY(lines().front().startsWith(QStringLiteral("Passed. Step 57")));
+    QVERIFY(lines()[1].startsWith(QStringLiteral("Ahead. Step 59")));
+    PictureArea(*window_)->setFocus();
+    QTest::keyClick(PictureArea(*window_), Qt::Key_M, Qt::ShiftModifier);
+    QCOMPARE(quarn::testing::LabelText(*window_), QStringLiteral("Steps: 57"));
+    QCOMPARE(list->currentIndex().row(), 0);
+    QTest::keyClick(PictureArea(*window_), Qt::Key_M, Qt::ShiftModifier);
+    QCOMPARE(quarn::testing::LabelText(*window_), QStringLiteral("Steps: 0"));
+    QCOMPARE(list->currentIndex().row(), -1);
+    list->setFocus();
+    list->setCurrentIndex(list->model()->index(2, 0));
+    QTest::keyClick(list, Qt::Key_Return);
+    QCOMPARE(quarn::testing::LabelText(*window_), QStringLiteral("Steps: 59"));
+    QCOMPARE(list->currentIndex().row(), 2);
+    QVERIFY(lines().back().startsWith(QStringLiteral("Passed.")));
 }
 
 QTEST_MAIN(DisplayPopulationTest)

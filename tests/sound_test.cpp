@@ -131,6 +131,22 @@ TEST(Sound, StepsAheadAreSofter)
     EXPECT_LT(loudest(quarn::tones::Render({ahead})), loudest(quarn::tones::Render({past})) * 0.6);
 }
 
+// The glider's moments heard where they are: two notes, E6 and A6, after the tones of steps 57
+// (the edge) and 59 (the block and the fate), each standing for the point before it.
+TEST(Sound, MomentsHaveTheirEarcons)
+{
+    Series series(std::vector<int>(60, 5));
+    const std::vector<Tone> plain = quarn::tones::GraphTones(series.population);
+    const std::vector<Tone> heard = quarn::tones::WithEarcons(plain, series.population, {57, 59});
+    ASSERT_EQ(heard.size(), plain.size() + 4);
+    EXPECT_DOUBLE_EQ(heard[58].frequency, 1318.5);
+    EXPECT_DOUBLE_EQ(heard[59].frequency, 1760.0);
+    EXPECT_EQ(heard[59].first, 57);
+    EXPECT_DOUBLE_EQ(heard[60].frequency, plain[58].frequency);
+    EXPECT_DOUBLE_EQ(heard[62].frequency, 1318.5);
+    EXPECT_EQ(heard.back().last, 59);
+}
+
 // The samples themselves: each tone at its pitch, counted from its zero crossings in the left
 // channel, loud in the middle and silent at its ends, so that nothing clicks; and panned.
 TEST(Sound, RenderedTonesHaveTheirPitch)

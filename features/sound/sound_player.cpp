@@ -42,14 +42,14 @@ SoundPlayer::~SoundPlayer()
     output_.reset();
 }
 
-void SoundPlayer::PlayGraph(const Population& population)
+void SoundPlayer::PlayGraph(const Population& population, const std::vector<int>& moments)
 {
     ToneOutput* output = Output();
     if (output == nullptr) {
         return;
     }
     output->Clear();
-    tones_ = tones::GraphTones(population);
+    tones_ = tones::WithEarcons(tones::GraphTones(population), population, moments);
     starts_ = tones::Starts(tones_);
     rendered_ = 0;
     reached_ = -1;
@@ -112,6 +112,17 @@ void SoundPlayer::Follow(bool running)
     const int lowest = series.At(series.LowestIndex()).live;
     const int highest = series.At(series.HighestIndex()).live;
     output->Queue(RunningSamples(tones::RunningTone(live, lowest, highest).frequency));
+}
+
+void SoundPlayer::MomentReached()
+{
+    if (!whileRunning_ || lastLive_ == -1 || Playing() || !output_) {
+        return;
+    }
+    if (earcon_.empty()) {
+        earcon_ = tones::Render(tones::Earcon(0, 0));
+    }
+    output_->Queue(earcon_);
 }
 
 // Each semitone's tone made once: a run's tones are on a scale, and a run plays one every tenth

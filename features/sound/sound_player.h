@@ -34,7 +34,8 @@ public:
     SoundPlayer(SoundPlayer&&) = delete;
     SoundPlayer& operator=(SoundPlayer&&) = delete;
 
-    void PlayGraph(const Population& population);
+    // The graph, with a moment's earcon at each of the steps given.
+    void PlayGraph(const Population& population, const std::vector<int>& moments = {});
     // Stops the graph where it is: Stopped says the point it stopped at.
     void Stop();
     bool Playing() const;
@@ -42,6 +43,8 @@ public:
     void PlayWhileRunning(bool on);
     // The board has changed; while it runs, a generation's tone.
     void Follow(bool running);
+    // A moment of the run reached while it runs: its earcon after the generation's tone.
+    void MomentReached();
 
 signals:
     void Said(const QString& words);
@@ -69,6 +72,7 @@ private:
     bool whileRunning_ = false;
     int lastLive_ = -1;
     std::map<int, std::vector<std::int16_t>> running_; // a generation's tone, by its semitone
+    std::vector<std::int16_t> earcon_;                 // made the first time
 };
 
 } // namespace quarn

@@ -68,6 +68,33 @@ std::vector<Tone> GraphTones(const Population& population)
     return tones;
 }
 
+std::vector<Tone> Earcon(double pan, int point)
+{
+    return {{kEarconLow, pan, false, kEarconNoteSeconds, point, point},
+            {kEarconHigh, pan, false, kEarconNoteSeconds, point, point}};
+}
+
+std::vector<Tone> WithEarcons(std::vector<Tone> tones, const Population& population,
+                              const std::vector<int>& steps)
+{
+    std::vector<Tone> heard;
+    heard.reserve(tones.size() + 2 * steps.size());
+    for (const Tone& tone : tones) {
+        heard.push_back(tone);
+        const int first = population.At(tone.first).step;
+        const int last = population.At(tone.last).step;
+        const bool moment = std::any_of(steps.begin(), steps.end(), [first, last](int step) {
+            return step >= first && step <= last;
+        });
+        if (moment) {
+            for (const Tone& note : Earcon(tone.pan, tone.last)) {
+                heard.push_back(note);
+            }
+        }
+    }
+    return heard;
+}
+
 Tone RunningTone(int live, int lowest, int highest)
 {
     return {Frequency(live, lowest, highest), 0, false, kRunningSeconds, 0, 0};

@@ -37,6 +37,18 @@ struct Tone
 // the steps ahead. Pan runs from left to right along the steps.
 std::vector<Tone> GraphTones(const Population& population);
 
+// A moment of the run heard: two short high notes rising a fourth, E6 then A6, above anything
+// the population sounds, so that it stands out of the tones round it.
+constexpr double kEarconLow = 1318.5;  // E6
+constexpr double kEarconHigh = 1760.0; // A6
+constexpr double kEarconNoteSeconds = 0.04;
+std::vector<Tone> Earcon(double pan, int point);
+
+// The graph's tones with a moment's earcon after the tone of each point whose step is one of the
+// steps given, in step order.
+std::vector<Tone> WithEarcons(std::vector<Tone> tones, const Population& population,
+                              const std::vector<int>& steps);
+
 // A generation of a running board: its tone on the scale of the population's lowest and highest.
 Tone RunningTone(int live, int lowest, int highest);
 
