@@ -153,10 +153,13 @@ def run(start):
     heard = say("KP_Insert+KP_Enter", "KP_Insert+KP_Enter")
     check("Steps: 1 statusbar." in heard and "0 live." in heard,
           "Orca's read status bar finds the count and the live cells", heard)
-    # 4. A fill says what the board holds; Go that it runs, and then nothing per generation.
+    # 4. A fill says what the board holds; Go that it runs, and then nothing per generation but
+    # the moments the run reaches: here its fate, at step 2.
     expect([("shift+Tab shift+Tab shift+Tab space", "All on, 900 live.",
-             "All On says what the board holds"),
-            ("Tab Tab Tab Tab Tab space", "Running.", "Go says the board is running")])
+             "All On says what the board holds")])
+    heard = say(*"Tab Tab Tab Tab Tab space".split())
+    check(heard[-2:] == ["Running.", "Step 2: the board dies out."],
+          "Go says the board is running, and the moment the run reaches", heard)
     heard = say("shift+Tab", quiet=2.0)
     check(heard == ["Stop push button."], "nothing is said per generation", heard)
     # 5. Stopping, by Stop or by undo, says the step.
@@ -205,6 +208,17 @@ def run(start):
     steps = [text for text in heard if text.startswith("Step ")]
     check(len(set(steps)) == 2 and all(a != b for a, b in zip(steps, steps[1:])),
           "fast keys in the graph: each point said in its own words", heard)
+    # 10. The moments of a run: an L of three cells in the corner forms a block at step 1. M runs
+    # the board there and says it, Shift+M takes it back; in the graph M marks the moment.
+    say("Escape")
+    say("Tab", "Tab", "space", "shift+Tab", "shift+Tab")
+    say("ctrl+Home", "space", "Down", "space", "Right", "space")
+    expect([("m", "Step 1: a block forms at row 1, column 1. Step 1: the board settles into a "
+                  "block.", "M runs to the next moment and says it"),
+            ("shift+m", "Step 0, 3 live.", "Shift+M takes the board back to the way's start")])
+    say("ctrl+shift+p", quiet=1.5)
+    expect([("m", "Step 1, ahead: 4 live cells. Step 1: a block forms at row 1, column 1. Step 1: "
+                  "the board settles into a block.", "M in the graph marks the next moment")])
 
 
 def expect(rows):  # each row's keys pressed, and what Orca said last checked
