@@ -633,6 +633,12 @@ void PopulationGraph::keyPressEvent(QKeyEvent* event)
 
 void PopulationGraph::SetMoments(std::vector<MomentMark> moments)
 {
+    const auto same = [](const MomentMark& a, const MomentMark& b) {
+        return a.step == b.step && a.kind == b.kind && a.line == b.line;
+    };
+    if (std::equal(moments.begin(), moments.end(), moments_.begin(), moments_.end(), same)) {
+        return; // a board drawn on goes a new way at every cell, mostly with no moments known
+    }
     moments_ = std::move(moments);
     RedrawAll();
 }
