@@ -463,6 +463,11 @@ void frmDisplay::ConnectMoments()
     connect(momentsWindow_, &MomentsWindow::Chosen, this, [this](int step) {
         TravelTo(step, QT_TRANSLATE_NOOP("quarn::History", "Go to Step %1"));
     });
+    connect(populationWindow_, &PopulationWindow::MomentRequested, this,
+            [this](int from, bool backwards) {
+                tour_->Found(); // marked in the graph by the time it is asked
+                populationWindow_->ToMoment(from, backwards);
+            });
     connect(populationWindow_, &PopulationWindow::StepRequested, this, [this](int step) {
         TravelTo(step, QT_TRANSLATE_NOOP("quarn::History", "Go to Step %1"));
     });

@@ -341,8 +341,9 @@ void AccessibilityTest::announcementsSayWhatHappened_data()
            "blinker. The board repeats every 2 steps from step 0, as a blinker.";
     // The glider example's moments, as --moments prints them: M runs to each and stops there,
     // Shift+M goes back one, undo takes the travel back, and D ends with the next.
-    QTest::newRow("M runs to each moment, Shift+M goes back, D says the next")
-        << "Paste:bo$2bo$3o! D M Idle M Idle M Shift+M Ctrl+Z Shift+M Shift+M Shift+M"
+    QTest::newRow("M runs to each moment, Shift+M goes back, D says the next; a load, a new way")
+        << "Paste:bo$2bo$3o! D M Idle M Idle M Shift+M Ctrl+Z Shift+M Shift+M Shift+M Paste:2o$o! "
+           "M Idle"
         << "Pattern loaded, 5 live | 5 live cells in 1 object: a glider. The board settles at step "
            "59 into a block. Next, at step 57: the glider at row 29, column 28 meets the edge. | "
            "Running to step 57. | Step 57: the glider at row 29, column 28 meets the edge. | "
@@ -350,7 +351,17 @@ void AccessibilityTest::announcementsSayWhatHappened_data()
            "settles into a block. | No moment ahead. | Step 57: the glider at row 29, column 28 "
            "meets the edge. | Undo Go Back to Step 57: step 59, 4 live | Step 57: the glider at "
            "row 29, column 28 meets the edge. | Step 0, 5 live | No moment before: this is where "
-           "the way began.";
+           "the way began. | Pattern loaded, 3 live | Running to step 1. | Step 1: a block forms "
+           "at row 15, column 15. Step 1: the board settles into a block.";
+    // In the graph, at once after a load: M and Shift+M mark the moments and say them, Enter
+    // takes the board to the one marked.
+    QTest::newRow("M, Shift+M and Enter in the graph")
+        << "Paste:bo$2bo$3o! Ctrl+Shift+P Graph M M M Shift+M Return"
+        << "Pattern loaded, 5 live | Step 57, ahead: 4 live cells. Step 57: the glider at row 29, "
+           "column 28 meets the edge. | Step 59, ahead: 4 live cells. Step 59: a block forms at "
+           "row 29, column 29. Step 59: the board settles into a block. | No moment after this "
+           "step. | Step 57, ahead: 4 live cells. Step 57: the glider at row 29, column 28 meets "
+           "the edge. | Step 57: the glider at row 29, column 28 meets the edge.";
     QTest::newRow("D, then N from the last object round to the first")
         << "Space Right Right Right Space D N"
         << "live | live | 2 live cells in 2 objects: 2 lone cells. The board dies out at step 1. | "

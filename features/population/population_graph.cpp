@@ -621,7 +621,7 @@ void PopulationGraph::keyPressEvent(QKeyEvent* event)
         break;
     case kNextMoment:
     case kPreviousMoment:
-        ToMoment(from, act == kPreviousMoment);
+        emit MomentRequested(from, act == kPreviousMoment);
         break;
     case kGoThere:
         emit StepRequested(population_.At(from).step);

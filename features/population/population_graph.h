@@ -51,6 +51,9 @@ public:
     void SetOutlook(const QString& outlook);
     // The moments of the way, in step order: marked, and visited by M and Shift+M.
     void SetMoments(std::vector<MomentMark> moments);
+    // The marker to the moment after, or before, the point given, which is said with the moment;
+    // or that there is none.
+    void ToMoment(int from, bool backwards);
 
     // Where the point marker stands, or -1 before a key has moved it; and what is said there.
     int Marked() const;
@@ -74,6 +77,8 @@ signals:
     void RunRequested();
     // Enter: the board taken to the marked step.
     void StepRequested(int step);
+    // M or Shift+M from the point: the moments brought up to date, and ToMoment asked.
+    void MomentRequested(int from, bool backwards);
 
 protected:
     bool event(QEvent* event) override;
@@ -113,8 +118,6 @@ private:
     std::pair<int, int> IndicesAcross(int x0, int x1) const;
     void DrawMarks(QPainter& painter, const QRect& strip) const;
     void DrawMoment(QPainter& painter, const MomentMark& moment) const;
-    // M or Shift+M: the marker to the moment after, or before, the point it is at.
-    void ToMoment(int from, bool backwards);
     // The first index whose step is at or after the step, and so on.
     int IndexAtOrAfter(int step) const;
     void MoveMarker(int index);

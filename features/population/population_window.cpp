@@ -1,11 +1,11 @@
 #include "features/population/population_window.h"
 
-#include <utility>
-
 #include "features/population/graph_frame.h"
 #include "features/population/population_accessible.h"
 
 #include <QVBoxLayout>
+
+#include <utility>
 
 namespace quarn {
 
@@ -26,6 +26,7 @@ PopulationWindow::PopulationWindow(const RunModel& run, QWidget& owner, const QW
     connect(&graph_, &PopulationGraph::StopRequested, this, &PopulationWindow::StopRequested);
     connect(&graph_, &PopulationGraph::RunRequested, this, &PopulationWindow::RunRequested);
     connect(&graph_, &PopulationGraph::StepRequested, this, &PopulationWindow::StepRequested);
+    connect(&graph_, &PopulationGraph::MomentRequested, this, &PopulationWindow::MomentRequested);
 }
 
 void PopulationWindow::OpenOrRaise()
@@ -74,6 +75,11 @@ void PopulationWindow::Follow()
         graph_.SetOutlook(GraphFrame::OutlookOf(fate, now));
     }
     graph_.Follow();
+}
+
+void PopulationWindow::ToMoment(int from, bool backwards)
+{
+    graph_.ToMoment(from, backwards);
 }
 
 void PopulationWindow::SetMoments(std::vector<PopulationGraph::MomentMark> moments)

@@ -29,6 +29,7 @@ public:
     void MarkPoint(int point);
     // The moments of the way the board is on, marked in the graph.
     void SetMoments(std::vector<PopulationGraph::MomentMark> moments);
+    void ToMoment(int from, bool backwards);
 
 signals:
     void Said(const QString& words);
@@ -36,6 +37,7 @@ signals:
     void StopRequested();
     void RunRequested();
     void StepRequested(int step);
+    void MomentRequested(int from, bool backwards);
 
 protected:
     void hideEvent(QHideEvent* event) override;

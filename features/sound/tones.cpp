@@ -74,7 +74,7 @@ std::vector<Tone> Earcon(double pan, int point)
             {kEarconHigh, pan, false, kEarconNoteSeconds, point, point}};
 }
 
-std::vector<Tone> WithEarcons(std::vector<Tone> tones, const Population& population,
+std::vector<Tone> WithEarcons(const std::vector<Tone>& tones, const Population& population,
                               const std::vector<int>& steps)
 {
     std::vector<Tone> heard;

@@ -46,7 +46,7 @@ std::vector<Tone> Earcon(double pan, int point);
 
 // The graph's tones with a moment's earcon after the tone of each point whose step is one of the
 // steps given, in step order.
-std::vector<Tone> WithEarcons(std::vector<Tone> tones, const Population& population,
+std::vector<Tone> WithEarcons(const std::vector<Tone>& tones, const Population& population,
                               const std::vector<int>& steps);
 
 // A generation of a running board: its tone on the scale of the population's lowest and highest.
