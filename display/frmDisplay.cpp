@@ -438,7 +438,6 @@ void frmDisplay::ConnectMoments()
     });
     connect(tour_, &MomentsTour::OutlineGone, &picFrame,
             [this] { picFrame.Unmark(kMomentMarker); });
-    // In the graph: marked, visited by M and Shift+M, and Enter takes the board to any step.
     // In the graph and in the list of moments: a new way, new moments.
     connect(tour_, &MomentsTour::FoundChanged, this, [this] {
         std::vector<PopulationGraph::MomentMark> marks;
@@ -452,7 +451,7 @@ void frmDisplay::ConnectMoments()
         }
         populationWindow_->SetMoments(std::move(marks));
         momentsWindow_->SetMoments(std::move(rows), tour_->Known() != nullptr);
-        momentsWindow_->SetNow(board_.StepCount());
+        momentsWindow_->SetNow(run_.Model().Record().Last().step);
     });
     FollowRun(momentsWindow_,
               [this] { momentsWindow_->SetNow(run_.Model().Record().Last().step); });
@@ -463,6 +462,7 @@ void frmDisplay::ConnectMoments()
     connect(momentsWindow_, &MomentsWindow::Chosen, this, [this](int step) {
         TravelTo(step, QT_TRANSLATE_NOOP("quarn::History", "Go to Step %1"));
     });
+    // In the graph, M and Shift+M go from moment to moment, and Enter takes the board to any step.
     connect(populationWindow_, &PopulationWindow::MomentRequested, this,
             [this](int from, bool backwards) {
                 tour_->Found(); // marked in the graph by the time it is asked
