@@ -640,6 +640,10 @@ void PopulationGraph::SetMoments(std::vector<MomentMark> moments)
         return; // a board drawn on goes a new way at every cell, mostly with no moments known
     }
     moments_ = std::move(moments);
+    if (!isVisible()) {
+        image_ = QImage(); // drawn whole, with them, when next shown
+        return;
+    }
     RedrawAll();
 }
 
