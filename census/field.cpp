@@ -228,6 +228,16 @@ FieldCell Field::TopLeft() const
     return {First().row, std::countr_zero(any) + 1};
 }
 
+FieldCell Field::BottomRight() const
+{
+    FieldCell corner = TopLeft();
+    for (const FieldCell& cell : Cells()) {
+        corner.row = std::max(corner.row, cell.row);
+        corner.column = std::max(corner.column, cell.column);
+    }
+    return corner;
+}
+
 std::optional<Field> Field::Placed(const std::vector<Row>& shape, FieldCell first)
 {
     if (shape.empty() || shape.front() == 0) {

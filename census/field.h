@@ -59,6 +59,8 @@ public:
     std::vector<Row> Shape() const;
     // The top-left cell of the live cells' box; the field must not be empty.
     FieldCell TopLeft() const;
+    // The bottom-right cell of the live cells' box; the field must not be empty.
+    FieldCell BottomRight() const;
     // The shape, as Shape gives it, placed with its first live cell on the given cell; none where
     // it does not fit in the field.
     static std::optional<Field> Placed(const std::vector<Row>& shape, FieldCell first);

@@ -130,15 +130,10 @@ bool MomentsTour::Arrived()
         emit OutlineGone();
         return true;
     }
-    int bottom = 0;
-    int right = 0;
-    for (const FieldCell& cell : cells.Cells()) {
-        bottom = std::max(bottom, cell.row);
-        right = std::max(right, cell.column);
-    }
     const FieldCell topLeft = cells.TopLeft();
+    const FieldCell bottomRight = cells.BottomRight();
     outlined_ = true;
-    emit Outlined(topLeft.row, topLeft.column, bottom, right);
+    emit Outlined(topLeft.row, topLeft.column, bottomRight.row, bottomRight.column);
     return true;
 }
 

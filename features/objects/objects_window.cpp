@@ -96,17 +96,6 @@ private:
     mutable QHash<QString, QStaticText> laid_;
 };
 
-// The bottom-right cell of the cells' box.
-FieldCell BottomRight(const Field& cells)
-{
-    FieldCell corner = cells.TopLeft();
-    for (const FieldCell& cell : cells.Cells()) {
-        corner.row = std::max(corner.row, cell.row);
-        corner.column = std::max(corner.column, cell.column);
-    }
-    return corner;
-}
-
 } // namespace
 
 ObjectsWindow::ObjectsWindow(BoardObjects& objects, QWidget& owner)
@@ -326,7 +315,7 @@ void ObjectsWindow::Outline()
         return;
     }
     const FieldCell top = chosen_.TopLeft();
-    const FieldCell bottom = BottomRight(chosen_);
+    const FieldCell bottom = chosen_.BottomRight();
     emit Outlined(top.row, top.column, bottom.row, bottom.column);
 }
 

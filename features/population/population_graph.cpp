@@ -674,20 +674,19 @@ void PopulationGraph::ToMoment(int from, bool backwards)
             words += QLatin1Char(' ') + moment.line;
         }
     }
-    emit Said(words);
-    const Population::Point point = population_.At(marked_);
-    QToolTip::showText(
-        mapToGlobal(QPoint(static_cast<int>(std::floor(XOf(point.step))) + kMarkReach,
-                           static_cast<int>(std::lround(YOf(point.live))) + kMarkReach)),
-        words, this);
+    SayAtMarker(words);
 }
 
 void PopulationGraph::MoveMarker(int index)
 {
     Mark(index);
-    const QString words = PointWords(marked_);
+    SayAtMarker(PointWords(marked_));
+}
+
+// Shown as well as said, beside the marked point.
+void PopulationGraph::SayAtMarker(const QString& words)
+{
     emit Said(words);
-    // Shown as well as said, beside the point.
     const Population::Point point = population_.At(marked_);
     const QPoint at(static_cast<int>(std::floor(XOf(point.step))) + kMarkReach,
                     static_cast<int>(std::lround(YOf(point.live))) + kMarkReach);

@@ -121,6 +121,7 @@ private:
     // The first index whose step is at or after the step, and so on.
     int IndexAtOrAfter(int step) const;
     void MoveMarker(int index);
+    void SayAtMarker(const QString& words);
     void EnsureImage();
 
     const Population& population_;
